@@ -1,0 +1,122 @@
+#include "SimServer.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QTcpSocket>
+
+const QByteArray SimServer::DiscoveryRequest("Discovery: Who is out there?");
+
+SimServer::SimServer(SimOptions options, Faults faults, QObject* parent)
+    : QObject(parent), m_unit(std::move(options)), m_faults(faults) {
+    connect(&m_tcp, &QTcpServer::newConnection, this, &SimServer::onNewConnection);
+    connect(&m_udp, &QUdpSocket::readyRead, this, &SimServer::onDatagrams);
+}
+
+bool SimServer::listen(const QHostAddress& address, quint16 port) {
+    if (!m_tcp.listen(address, port)) {
+        m_error = m_tcp.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool SimServer::listenDiscovery(const QHostAddress& address, quint16 port) {
+    if (!m_udp.bind(address, port)) {
+        m_error = m_udp.errorString();
+        return false;
+    }
+    return true;
+}
+
+QByteArray SimServer::discoveryReply() const {
+    const QByteArray& m = m_unit.memory();
+    const QByteArray name = m.mid(91, 16).split('\0').first();
+    QString mac;
+    for (int i = 0; i < 6; ++i)
+        mac += QStringLiteral("%1%2")
+                   .arg(i ? QStringLiteral("-") : QString())
+                   .arg(std::uint8_t(m.at(85 + i)), 2, 16, QLatin1Char('0'));
+    const QString ip = QStringLiteral("%1.%2.%3.%4")
+                           .arg(std::uint8_t(m.at(56)))
+                           .arg(std::uint8_t(m.at(57)))
+                           .arg(std::uint8_t(m.at(58)))
+                           .arg(std::uint8_t(m.at(59)));
+    return name + "\r\nQuel5 simulator\r\n" + ip.toLatin1() + "\r\n" + mac.toUpper().toLatin1() +
+           "\r\n";
+}
+
+void SimServer::onNewConnection() {
+    while (QTcpSocket* socket = m_tcp.nextPendingConnection()) {
+        socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+        m_ids.insert(socket, ++m_connections);
+        connect(socket, &QTcpSocket::readyRead, this, [this, socket] { onData(socket); });
+        connect(socket, &QTcpSocket::disconnected, this, [this, socket] {
+            ++m_closed;
+            m_buffers.remove(socket);
+            m_ids.remove(socket);
+            m_stalled.removeAll(socket);
+            socket->deleteLater();
+        });
+    }
+}
+
+void SimServer::onData(QTcpSocket* socket) {
+    QByteArray& buffer = m_buffers[socket];
+    buffer.append(socket->readAll());
+    if (m_stalled.contains(socket))
+        return;
+    while (buffer.size() >= 6) {
+        const int length = std::uint8_t(buffer.at(4)) | (std::uint8_t(buffer.at(5)) << 8);
+        if (length > 122) {
+            // Not a frame of this protocol: a unit drops such a peer.
+            socket->abort();
+            return;
+        }
+        if (buffer.size() < 6 + length)
+            return;
+        const QByteArray frame = buffer.left(6 + length);
+        buffer.remove(0, 6 + length);
+        m_requests.append({m_ids.value(socket), frame});
+        const int seen = m_requestCount++;
+        if (m_faults.dropAfter >= 0 && seen >= m_faults.dropAfter) {
+            socket->disconnectFromHost();
+            return;
+        }
+        if (m_faults.stallAfter >= 0 && seen >= m_faults.stallAfter) {
+            m_stalled.append(socket);
+            return;
+        }
+        const SimUnit::Response response = m_unit.handle(frame);
+        if (m_unit.takeMemoryChanged())
+            persist();
+        if (response.action == SimUnit::Action::Close) {
+            socket->disconnectFromHost();
+            return;
+        }
+        // One reply, one write.
+        socket->write(response.bytes);
+        socket->flush();
+    }
+}
+
+void SimServer::onDatagrams() {
+    while (m_udp.hasPendingDatagrams()) {
+        QByteArray datagram(int(qMax<qint64>(m_udp.pendingDatagramSize(), 0)), '\0');
+        QHostAddress sender;
+        quint16 senderPort = 0;
+        m_udp.readDatagram(datagram.data(), datagram.size(), &sender, &senderPort);
+        if (datagram == DiscoveryRequest)
+            m_udp.writeDatagram(discoveryReply(), sender, senderPort);
+    }
+}
+
+void SimServer::persist() {
+    const SimOptions& options = m_unit.options();
+    if (!options.persist || options.imagePath.isEmpty())
+        return;
+    QSaveFile file(options.imagePath);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(m_unit.memory());
+        file.commit();
+    }
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "SimUnit.h"
+
+#include <QHash>
+#include <QHostAddress>
+#include <QList>
+#include <QObject>
+#include <QTcpServer>
+#include <QUdpSocket>
+
+// Puts a SimUnit on the network: TCP for the unit protocol, UDP for discovery.
+class SimServer : public QObject {
+    Q_OBJECT
+public:
+    struct Faults {
+        int dropAfter = -1;  // after this many requests, close each connection that sends one
+        int stallAfter = -1; // after this many requests, read and never answer
+    };
+
+    struct Request {
+        int connection;
+        QByteArray frame;
+    };
+
+    SimServer(SimOptions options, Faults faults, QObject* parent = nullptr);
+
+    // Returns false with errorString() set when a socket cannot be bound.
+    bool listen(const QHostAddress& address, quint16 port);
+    bool listenDiscovery(const QHostAddress& address, quint16 port);
+    quint16 port() const { return m_tcp.serverPort(); }
+    quint16 discoveryPort() const { return m_udp.localPort(); }
+    QString errorString() const { return m_error; }
+
+    SimUnit& unit() { return m_unit; }
+    const QList<Request>& requests() const { return m_requests; }
+    void clearRequests() { m_requests.clear(); }
+    int connectionsAccepted() const { return m_connections; }
+    int connectionsClosed() const { return m_closed; }
+    int openConnections() const { return m_connections - m_closed; }
+
+    static const QByteArray DiscoveryRequest;
+    QByteArray discoveryReply() const;
+
+private:
+    void onNewConnection();
+    void onData(QTcpSocket* socket);
+    void onDatagrams();
+    void persist();
+
+    SimUnit m_unit;
+    Faults m_faults;
+    QTcpServer m_tcp;
+    QUdpSocket m_udp;
+    QString m_error;
+    QHash<QTcpSocket*, QByteArray> m_buffers;
+    QHash<QTcpSocket*, int> m_ids;
+    QList<QTcpSocket*> m_stalled;
+    QList<Request> m_requests;
+    int m_connections = 0;
+    int m_closed = 0;
+    int m_requestCount = 0;
+};

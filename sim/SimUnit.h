@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <array>
+#include <cstdint>
+
+struct SimOptions {
+    QString imagePath;
+    bool persist = false;
+    QString userPassword = QStringLiteral("user");
+    QString adminPassword = QStringLiteral("admin");
+    int refuseRecord = 0;      // refuse the #XW of this fixed record (1..10)
+    bool refuseChunks = false; // refuse every #XW that is not a fixed record
+    bool oversizeReply = false;
+};
+
+// The simulated unit: its configuration memory, clock, I2C devices and live state, and
+// the answer to each request frame. Sockets and fault injection on the connection live
+// in SimServer.
+class SimUnit {
+public:
+    static constexpr int MemorySize = 8000;
+
+    explicit SimUnit(SimOptions options = {});
+
+    enum class Action { Reply, Close };
+    struct Response {
+        Action action = Action::Reply;
+        QByteArray bytes;
+    };
+
+    // frame: the six header bytes and the payload of one request.
+    Response handle(const QByteArray& frame);
+
+    QByteArray& memory() { return m_memory; }
+    const QByteArray& memory() const { return m_memory; }
+    const SimOptions& options() const { return m_options; }
+
+    // A configuration that looks like a unit fresh from the installer: loopback address,
+    // names of both accounts, a few descriptions.
+    static QByteArray defaultImage();
+    // The account names stored in the memory's EthConfig.
+    QString userName() const;
+    QString adminName() const;
+
+    // Seconds the simulated clock runs ahead of the workstation's.
+    qint64 clockOffset() const { return m_clockOffset; }
+
+    // Set when a write changed the memory; the server persists and clears it.
+    bool takeMemoryChanged();
+
+private:
+    QByteArray reply(char l1, char l2, std::uint8_t status, const QByteArray& payload) const;
+    QByteArray deviceStatus() const;
+    QByteArray clockRegisters() const;
+    void writeClockRegisters(int reg, const QByteArray& data);
+    std::uint8_t login(const QByteArray& payload) const;
+    std::uint8_t writeMemory(std::uint8_t status, const QByteArray& payload);
+
+    SimOptions m_options;
+    QByteArray m_memory;
+    std::array<QByteArray, 256> m_i2c;
+    QByteArray m_flash;
+    qint64 m_clockOffset = 0;
+    bool m_memoryChanged = false;
+    bool m_bypass = false;
+    bool m_supply5V = true;
+    bool m_outputsForced = false;
+    std::uint16_t m_forcedOutputs = 0;
+    double m_energyBase1 = 1234.5;
+    double m_energyBase2 = 87.25;
+    qint64 m_startMs;
+};

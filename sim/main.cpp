@@ -1,0 +1,123 @@
+#include "SimServer.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+#include <cstdio>
+
+namespace {
+int usage(const QString& text) {
+    std::fprintf(stderr, "quel5-sim: %s\n", qPrintable(text));
+    return 2;
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("quel5-sim"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Simulated Quel5 unit on the local machine."));
+    parser.addHelpOption();
+    const QCommandLineOption bind(QStringLiteral("bind"), QStringLiteral("Address to listen on."),
+                                  QStringLiteral("ADDRESS"), QStringLiteral("127.0.0.1"));
+    const QCommandLineOption port(QStringLiteral("port"),
+                                  QStringLiteral("TCP port, 0 for a free one."),
+                                  QStringLiteral("PORT"), QStringLiteral("9760"));
+    const QCommandLineOption discoveryPort(QStringLiteral("discovery-port"),
+                                           QStringLiteral("UDP discovery port, 0 for a free one."),
+                                           QStringLiteral("PORT"), QStringLiteral("30303"));
+    const QCommandLineOption image(QStringLiteral("image"),
+                                   QStringLiteral("Start from this configuration file."),
+                                   QStringLiteral("FILE"));
+    const QCommandLineOption persist(QStringLiteral("persist"),
+                                     QStringLiteral("Write memory changes back to --image."));
+    const QCommandLineOption userPassword(QStringLiteral("user-password"),
+                                          QStringLiteral("Password of the user account."),
+                                          QStringLiteral("PW"), QStringLiteral("user"));
+    const QCommandLineOption adminPassword(QStringLiteral("admin-password"),
+                                           QStringLiteral("Password of the administrator."),
+                                           QStringLiteral("PW"), QStringLiteral("admin"));
+    const QCommandLineOption refuseRecord(QStringLiteral("refuse-record"),
+                                          QStringLiteral("Refuse writes of fixed record N."),
+                                          QStringLiteral("N"));
+    const QCommandLineOption refuseChunks(QStringLiteral("refuse-chunks"),
+                                          QStringLiteral("Refuse writes of range chunks."));
+    const QCommandLineOption dropAfter(QStringLiteral("drop-after"),
+                                       QStringLiteral("Close the connection after K requests."),
+                                       QStringLiteral("K"));
+    const QCommandLineOption stallAfter(QStringLiteral("stall-after"),
+                                        QStringLiteral("Stop answering after K requests."),
+                                        QStringLiteral("K"));
+    const QCommandLineOption oversize(QStringLiteral("oversize-reply"),
+                                      QStringLiteral("Answer with 200 payload bytes."));
+    parser.addOptions({bind, port, discoveryPort, image, persist, userPassword, adminPassword,
+                       refuseRecord, refuseChunks, dropAfter, stallAfter, oversize});
+    parser.process(app);
+
+    auto number = [&](const QCommandLineOption& option, int fallback, int max, bool* ok) {
+        if (!parser.isSet(option))
+            return fallback;
+        const int v = parser.value(option).toInt(ok);
+        if (*ok && (v < 0 || v > max))
+            *ok = false;
+        return v;
+    };
+    bool ok = true;
+    SimOptions options;
+    options.userPassword = parser.value(userPassword);
+    options.adminPassword = parser.value(adminPassword);
+    options.refuseRecord = number(refuseRecord, 0, 10, &ok);
+    if (!ok)
+        return usage(QStringLiteral("--refuse-record takes 1..10"));
+    options.refuseChunks = parser.isSet(refuseChunks);
+    options.oversizeReply = parser.isSet(oversize);
+    options.persist = parser.isSet(persist);
+    options.imagePath = parser.value(image);
+    if (options.persist && options.imagePath.isEmpty())
+        return usage(QStringLiteral("--persist needs --image"));
+
+    SimServer::Faults faults;
+    faults.dropAfter = number(dropAfter, -1, 1 << 30, &ok);
+    if (!ok)
+        return usage(QStringLiteral("--drop-after takes a count"));
+    faults.stallAfter = number(stallAfter, -1, 1 << 30, &ok);
+    if (!ok)
+        return usage(QStringLiteral("--stall-after takes a count"));
+    const int tcpPort = number(port, 9760, 65535, &ok);
+    if (!ok)
+        return usage(QStringLiteral("--port takes 0..65535"));
+    const int udpPort = number(discoveryPort, 30303, 65535, &ok);
+    if (!ok)
+        return usage(QStringLiteral("--discovery-port takes 0..65535"));
+    const QHostAddress address(parser.value(bind));
+    if (address.isNull())
+        return usage(QStringLiteral("--bind takes an IP address"));
+
+    SimServer server(options, faults);
+    if (!options.imagePath.isEmpty()) {
+        QFile file(options.imagePath);
+        if (file.open(QIODevice::ReadOnly)) {
+            const QByteArray content = file.read(SimUnit::MemorySize);
+            server.unit().memory().replace(0, content.size(), content);
+        } else if (!options.persist || file.exists()) {
+            return usage(QStringLiteral("%1: %2").arg(options.imagePath, file.errorString()));
+        }
+    }
+    if (!server.listen(address, quint16(tcpPort))) {
+        std::fprintf(stderr, "quel5-sim: TCP %s\n", qPrintable(server.errorString()));
+        return 1;
+    }
+    if (!server.listenDiscovery(address, quint16(udpPort))) {
+        std::fprintf(stderr, "quel5-sim: UDP %s\n", qPrintable(server.errorString()));
+        return 1;
+    }
+    std::printf("quel5-sim: listening on %s:%u, discovery on UDP port %u\n",
+                qPrintable(address.toString()), unsigned(server.port()),
+                unsigned(server.discoveryPort()));
+    std::printf("quel5-sim: administrator \"%s\" password \"%s\", user \"%s\" password \"%s\"\n",
+                qPrintable(server.unit().adminName()), qPrintable(options.adminPassword),
+                qPrintable(server.unit().userName()), qPrintable(options.userPassword));
+    std::fflush(stdout);
+    return app.exec();
+}

@@ -1,0 +1,198 @@
+#include "Cli.h"
+
+#include "image/ConfigFile.h"
+#include "image/Workspace.h"
+#include "link/Errors.h"
+#include "link/Login.h"
+
+#include <QTextStream>
+#include <cstdio>
+
+namespace cli {
+
+void StderrFeedback::message(const QString& text) {
+    std::fprintf(stderr, "%s\n", qUtf8Printable(text));
+}
+
+void StderrFeedback::log(const QString& line) { std::fprintf(stderr, "%s\n", qUtf8Printable(line)); }
+
+QString takeOption(QStringList& args, const QString& name, const QString& fallback) {
+    const int at = int(args.indexOf(name));
+    if (at < 0)
+        return fallback;
+    if (at + 1 >= args.size())
+        throw Usage(QStringLiteral("%1 needs a value").arg(name));
+    const QString value = args.at(at + 1);
+    args.remove(at, 2);
+    if (args.contains(name))
+        throw Usage(QStringLiteral("%1 given twice").arg(name));
+    return value;
+}
+
+bool takeFlag(QStringList& args, const QString& name) { return args.removeAll(name) > 0; }
+
+namespace {
+
+void expectPositionals(const QStringList& args, int count) {
+    for (const QString& a : args)
+        if (a.startsWith(QLatin1String("--")))
+            throw Usage(QStringLiteral("unknown option %1").arg(a));
+    if (args.size() != count)
+        throw Usage(QStringLiteral("expected %1 file name(s)").arg(count));
+}
+
+int readCommand(Context& ctx, QStringList args) {
+    expectPositionals(args, 1);
+    DeviceLink link(ctx.target, ctx.feedback);
+    link.setReadTimeoutMs(ctx.readTimeoutMs);
+    Workspace workspace(link);
+    if (!workspace.readAll())
+        return Failed;
+    writeImageFile(args.at(0), workspace.image(), false);
+    return Success;
+}
+
+Selectors parsePages(const QString& list) {
+    Selectors s;
+    const QStringList names = list.split(QLatin1Char(','), Qt::SkipEmptyParts);
+    if (names.isEmpty())
+        throw Usage(QStringLiteral("--pages needs a list"));
+    for (const QString& raw : names) {
+        const QString name = raw.trimmed();
+        if (name == QLatin1String("network"))
+            s.network = true;
+        else if (name == QLatin1String("inputs"))
+            s.pages |= Selectors::Inputs;
+        else if (name == QLatin1String("outputs"))
+            s.pages |= Selectors::Outputs;
+        else if (name == QLatin1String("analog"))
+            s.pages |= Selectors::Analog;
+        else if (name == QLatin1String("modes"))
+            s.pages |= Selectors::Modes;
+        else if (name == QLatin1String("thermometers"))
+            s.pages |= Selectors::Thermometers;
+        else if (name == QLatin1String("thermostats"))
+            s.thermostats = true;
+        else if (name == QLatin1String("relays"))
+            s.relays = true;
+        else
+            throw Usage(QStringLiteral("unknown page %1").arg(name));
+    }
+    return s;
+}
+
+int writeCommand(Context& ctx, QStringList args) {
+    const bool all = takeFlag(args, QStringLiteral("--all"));
+    const bool allButNetwork = takeFlag(args, QStringLiteral("--all-but-network"));
+    const QString pages = takeOption(args, QStringLiteral("--pages"));
+    const QString user = takeOption(args, QStringLiteral("--user"));
+    const QString password = takeOption(args, QStringLiteral("--password"));
+    expectPositionals(args, 1);
+    if (int(all) + int(allButNetwork) + int(!pages.isEmpty()) != 1)
+        throw Usage(QStringLiteral("choose one of --all, --all-but-network, --pages LIST"));
+    if (user.isEmpty())
+        throw Usage(QStringLiteral("--user is required"));
+    const Selectors selectors = all             ? Selectors::all()
+                                : allButNetwork ? Selectors::allButNetwork()
+                                                : parsePages(pages);
+
+    DeviceLink link(ctx.target, ctx.feedback);
+    link.setReadTimeoutMs(ctx.readTimeoutMs);
+    Workspace workspace(link);
+    workspace.setCurrentFile(args.at(0));
+    workspace.loadConfigFile();
+
+    if (loginToUnit(link, user, password) != Rights::Admin) {
+        ctx.feedback.message(QStringLiteral("Chyba při přihlášení"));
+        return Failed;
+    }
+    UploadReport report;
+    try {
+        report = workspace.uploadConfig(selectors);
+    } catch (const OperationError&) {
+        logoutFromUnit(link);
+        throw;
+    }
+    logoutFromUnit(link);
+    return report.ok() ? Success : Failed;
+}
+
+int normalizeCommand(Context& ctx, QStringList args) {
+    expectPositionals(args, 2);
+    DeviceLink link(ctx.target, ctx.feedback);
+    Workspace workspace(link);
+    workspace.setCurrentFile(args.at(0));
+    workspace.loadConfigFile();
+    workspace.setCurrentFile(args.at(1));
+    workspace.saveConfigFile();
+    return Success;
+}
+
+void printUsage() {
+    QString text = QStringLiteral("usage: quel5ctl [--host H] [--port P] [--timeout-ms N] "
+                                  "COMMAND ...\ncommands:\n");
+    for (const Command& c : commands())
+        text += QStringLiteral("  %1 %2\n").arg(c.name, c.synopsis);
+    std::fprintf(stderr, "%s", qUtf8Printable(text));
+}
+
+int parseNumber(const QString& text, const QString& option, int min, int max) {
+    bool ok = false;
+    const int v = text.toInt(&ok);
+    if (!ok || v < min || v > max)
+        throw Usage(QStringLiteral("%1 takes a number from %2 to %3").arg(option).arg(min).arg(max));
+    return v;
+}
+
+} // namespace
+
+const QList<Command>& commands() {
+    static const QList<Command> list = {
+        {QStringLiteral("read"), QStringLiteral("OUT.ql5"), true, readCommand},
+        {QStringLiteral("write"),
+         QStringLiteral("IN.ql5 (--all | --all-but-network | --pages LIST) --user NAME "
+                        "--password PW"),
+         true, writeCommand},
+        {QStringLiteral("normalize"), QStringLiteral("IN.ql5 OUT.ql5"), false, normalizeCommand},
+    };
+    return list;
+}
+
+int run(QStringList args) {
+    Context ctx;
+    try {
+        if (takeFlag(args, QStringLiteral("--help")) || takeFlag(args, QStringLiteral("-h"))) {
+            printUsage();
+            return Success;
+        }
+        const QString host = takeOption(args, QStringLiteral("--host"));
+        ctx.hostGiven = !host.isEmpty();
+        ctx.target.setHost(host);
+        ctx.target.setPort(quint16(parseNumber(
+            takeOption(args, QStringLiteral("--port"), QStringLiteral("9760")),
+            QStringLiteral("--port"), 0, 65535)));
+        ctx.readTimeoutMs =
+            parseNumber(takeOption(args, QStringLiteral("--timeout-ms"), QStringLiteral("10000")),
+                        QStringLiteral("--timeout-ms"), 1, 3600 * 1000);
+        if (args.isEmpty())
+            throw Usage(QStringLiteral("no command given"));
+        const QString name = args.takeFirst();
+        for (const Command& command : commands()) {
+            if (command.name != name)
+                continue;
+            if (command.needsUnit && !ctx.hostGiven)
+                throw Usage(QStringLiteral("%1 needs --host").arg(name));
+            return command.run(ctx, args);
+        }
+        throw Usage(QStringLiteral("unknown command %1").arg(name));
+    } catch (const Usage& e) {
+        std::fprintf(stderr, "quel5ctl: %s\n", e.what());
+        printUsage();
+        return UsageError;
+    } catch (const OperationError& e) {
+        ctx.feedback.message(e.text());
+        return Failed;
+    }
+}
+
+} // namespace cli

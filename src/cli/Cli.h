@@ -1,0 +1,53 @@
+#pragma once
+
+#include "link/Feedback.h"
+
+#include <QStringList>
+#include <functional>
+#include <stdexcept>
+
+namespace cli {
+
+enum Exit { Success = 0, Failed = 1, UsageError = 2 };
+
+// A command line that does not make sense; main prints it with the usage and exits 2.
+class Usage : public std::runtime_error {
+public:
+    explicit Usage(const QString& text) : std::runtime_error(text.toStdString()) {}
+};
+
+// Progress lines and messages go to standard error, as the log box and message boxes
+// would show them.
+class StderrFeedback : public Feedback {
+public:
+    void message(const QString& text) override;
+    void log(const QString& line) override;
+    void setWaitCursor(bool) override {}
+    QEventLoop::ProcessEventsFlags waitFlags() const override { return QEventLoop::AllEvents; }
+};
+
+struct Context {
+    FixedTarget target;
+    StderrFeedback feedback;
+    bool hostGiven = false;
+    int readTimeoutMs = 10000;
+};
+
+struct Command {
+    QString name;
+    QString synopsis;
+    bool needsUnit;
+    std::function<int(Context&, QStringList)> run;
+};
+
+// The commands, in the order the usage lists them. New commands are added here.
+const QList<Command>& commands();
+
+// Parses global options and runs a command; returns the exit status.
+int run(QStringList args);
+
+// Removes "--name VALUE" from args and returns VALUE (or fallback when absent).
+QString takeOption(QStringList& args, const QString& name, const QString& fallback = {});
+bool takeFlag(QStringList& args, const QString& name);
+
+} // namespace cli

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QEventLoop>
+#include <QString>
+
+// What the core hands to whoever runs it: the GUI shows message boxes, the log box
+// and the hourglass cursor; the command-line tool writes to standard error; the tests
+// record everything.
+class Feedback {
+public:
+    virtual ~Feedback() = default;
+
+    // A message the user must see (a modal box in the GUI).
+    virtual void message(const QString& text) = 0;
+    // One progress line of the log box.
+    virtual void log(const QString& line) = 0;
+    // The hourglass cursor on or off.
+    virtual void setWaitCursor(bool on) = 0;
+
+    // While the link waits for the unit it keeps dispatching events with these flags,
+    // so windows repaint. The default keeps user input out, so that no click can start
+    // a second operation on the same connection in the middle of one.
+    virtual QEventLoop::ProcessEventsFlags waitFlags() const {
+        return QEventLoop::ExcludeUserInputEvents;
+    }
+};
+
+// Where the connection goes: the GUI reads its address and port boxes, the command-line
+// tool its options.
+class ConnectionTarget {
+public:
+    virtual ~ConnectionTarget() = default;
+    virtual QString host() const = 0;
+    virtual quint16 port() const = 0;
+    // The link writes the default port back when the port is 0.
+    virtual void setPort(quint16 port) = 0;
+};
+
+class FixedTarget : public ConnectionTarget {
+public:
+    FixedTarget(QString host = {}, quint16 port = 0) : m_host(std::move(host)), m_port(port) {}
+    QString host() const override { return m_host; }
+    quint16 port() const override { return m_port; }
+    void setPort(quint16 port) override { m_port = port; }
+    void setHost(const QString& host) { m_host = host; }
+
+private:
+    QString m_host;
+    quint16 m_port;
+};

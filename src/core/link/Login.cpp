@@ -1,0 +1,48 @@
+#include "link/Login.h"
+
+#include "image/ConfigImage.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+constexpr int FieldSize = 9;
+constexpr int MaxChars = 8;
+
+// Only the characters and their zero byte are set; the rest of the field keeps what
+// the packet held.
+void putField(std::uint8_t* field, const QString& text) {
+    const QByteArray encoded = cp1250::encode(text).left(MaxChars);
+    std::memcpy(field, encoded.constData(), size_t(encoded.size()));
+    field[encoded.size()] = 0;
+}
+} // namespace
+
+Rights loginToUnit(DeviceLink& link, const QString& name, const QString& password) {
+    LinkPacket& packet = link.packet();
+    packet.setCommand('I', 'A');
+    packet.setStatus(0);
+    packet.setLength(2 * FieldSize);
+    putField(packet.payload(), name);
+    putField(packet.payload() + FieldSize, password);
+    link.exchange(ExchangeMode::CloseAfterReply);
+    if (link.linkFailed())
+        return Rights::None;
+    switch (packet.status()) {
+    case 1:
+        return Rights::User;
+    case 2:
+        return Rights::Admin;
+    default:
+        return Rights::None;
+    }
+}
+
+void logoutFromUnit(DeviceLink& link) {
+    LinkPacket& packet = link.packet();
+    packet.setCommand('I', 'A');
+    packet.setStatus(0);
+    packet.setLength(2 * FieldSize);
+    std::fill_n(packet.payload(), 2 * FieldSize, std::uint8_t(0));
+    link.exchange(ExchangeMode::CloseAfterReply);
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "link/DeviceLink.h"
+
+// Rights the unit grants to a login.
+enum class Rights { None = 0, User = 1, Admin = 2 };
+
+// Logs in with #IA. An exchange that did not reach the unit is a refused login, whatever
+// the status byte holds. Name and password are cut to 8 characters.
+Rights loginToUnit(DeviceLink& link, const QString& name, const QString& password);
+
+// Logs out with #IA and 18 zero bytes; the reply is not used.
+void logoutFromUnit(DeviceLink& link);

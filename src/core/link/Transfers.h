@@ -1,0 +1,48 @@
+#pragma once
+
+#include "image/ConfigImage.h"
+#include "image/Page.h"
+#include "link/DeviceLink.h"
+
+#include <QList>
+#include <array>
+
+// A fixed record of the upload, in the order the upload sends them.
+struct UploadRecord {
+    int number;
+    PageSlot slot;
+    int address;
+    int size;
+    std::uint8_t status; // the status byte sent with the record
+    const char* logLine;
+    bool linkTest; // an unreachable unit at this record ends the upload
+};
+extern const std::array<UploadRecord, 10> UploadRecords;
+
+// What an upload met on its way; the upload itself goes on past refusals.
+struct UploadReport {
+    QList<int> refusedRecords;
+    int refusedChunks = 0;
+    int linkFailures = 0;
+    bool endedEarly = false;
+    bool ok() const { return refusedRecords.isEmpty() && refusedChunks == 0 && linkFailures == 0; }
+};
+
+// Reads memory 56..7955 in 79 blocks of 100 bytes into the image. Returns true when
+// every block arrived; after a failure the blocks read so far stay in the image.
+bool readAllBlocks(DeviceLink& link, ConfigImage& image);
+
+// Writes image bytes [first, end) in chunks of 100 bytes and a remainder.
+void writeRange(DeviceLink& link, const ConfigImage& image, int first, int end,
+                const QString& label, UploadReport& report);
+
+// Sends the selected records and ranges from an image the pages have just gathered.
+// Leaves the connection open; the caller closes it.
+void uploadImage(DeviceLink& link, const ConfigImage& image, const Selectors& selectors,
+                 UploadReport& report);
+
+// Fills the packet with an I2C read of count bytes (at most 122) from a device register.
+void prepareI2cRead(LinkPacket& packet, std::uint8_t device, std::uint8_t reg, std::uint8_t count);
+// Fills the packet with an I2C write of up to 119 bytes.
+void prepareI2cWrite(LinkPacket& packet, std::uint8_t device, std::uint8_t reg,
+                     const std::uint8_t* data, int count);
