@@ -12,6 +12,16 @@ SimServer::SimServer(SimOptions options, Faults faults, QObject* parent)
     connect(&m_udp, &QUdpSocket::readyRead, this, &SimServer::onDatagrams);
 }
 
+SimServer::~SimServer() {
+    // The connections are children of the listening socket, which outlives the tables
+    // their signal handlers use; cut them loose first.
+    const auto sockets = m_tcp.findChildren<QTcpSocket*>();
+    for (QTcpSocket* socket : sockets) {
+        socket->disconnect(this);
+        delete socket;
+    }
+}
+
 bool SimServer::listen(const QHostAddress& address, quint16 port) {
     if (!m_tcp.listen(address, port)) {
         m_error = m_tcp.errorString();

@@ -24,6 +24,7 @@ public:
     };
 
     SimServer(SimOptions options, Faults faults, QObject* parent = nullptr);
+    ~SimServer() override;
 
     // Returns false with errorString() set when a socket cannot be bound.
     bool listen(const QHostAddress& address, quint16 port);

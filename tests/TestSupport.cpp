@@ -1,0 +1,58 @@
+#include "TestSupport.h"
+
+#include "link/Errors.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTcpServer>
+#include <QThread>
+
+SimRig::SimRig(SimOptions options, SimServer::Faults faults)
+    : server(std::move(options), faults), link(target, feedback) {
+    if (!server.listen(QHostAddress::LocalHost, 0))
+        qFatal("simulator cannot listen: %s", qPrintable(server.errorString()));
+    target.setHost(QStringLiteral("127.0.0.1"));
+    target.setPort(server.port());
+}
+
+bool SimRig::waitForClosedConnections() {
+    return spinUntil([this] { return server.openConnections() == 0; });
+}
+
+quint16 closedPort() {
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    const quint16 port = probe.serverPort();
+    probe.close();
+    return port;
+}
+
+QStringList writesSeen(const SimServer& server) {
+    QStringList out;
+    for (const auto& r : server.requests()) {
+        if (r.frame.mid(1, 2) != "XW")
+            continue;
+        const int address = std::uint8_t(r.frame.at(6)) | (std::uint8_t(r.frame.at(7)) << 8);
+        out << QStringLiteral("%1 %2 %3")
+                   .arg(address)
+                   .arg(std::uint8_t(r.frame.at(8)))
+                   .arg(std::uint8_t(r.frame.at(3)));
+    }
+    return out;
+}
+
+void ProbePage::gather(ConfigImage&) {
+    ++gathers;
+    if (refuse)
+        throw GatherError(QStringLiteral("The string 10.0.0 does not translate into a valid IP."));
+}
+
+bool spinUntil(const std::function<bool()>& done, int timeoutMs) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!done() && timer.elapsed() < timeoutMs) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(1);
+    }
+    return done();
+}

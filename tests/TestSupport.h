@@ -1,0 +1,75 @@
+#pragma once
+
+#include "SimServer.h"
+#include "image/Page.h"
+#include "link/DeviceLink.h"
+
+#include <QStringList>
+#include <functional>
+#include <memory>
+#include <ostream>
+
+// Readable failure output for Qt strings.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QStringList& l, std::ostream* os) {
+    *os << "{ ";
+    for (const QString& s : l)
+        *os << '"' << s.toStdString() << "\" ";
+    *os << "}";
+}
+inline void PrintTo(const QByteArray& b, std::ostream* os) { *os << b.toHex(' ').toStdString(); }
+
+// Records everything the core shows the user, in order: "log:<line>", "msg:<text>",
+// "cursor:on", "cursor:off".
+class RecordingFeedback : public Feedback {
+public:
+    void message(const QString& text) override {
+        messages << text;
+        events << QStringLiteral("msg:") + text;
+    }
+    void log(const QString& line) override {
+        logs << line;
+        events << QStringLiteral("log:") + line;
+    }
+    void setWaitCursor(bool on) override {
+        waitCursor = on;
+        events << (on ? QStringLiteral("cursor:on") : QStringLiteral("cursor:off"));
+    }
+    QEventLoop::ProcessEventsFlags waitFlags() const override { return QEventLoop::AllEvents; }
+
+    QStringList messages, logs, events;
+    bool waitCursor = false;
+};
+
+// An in-process simulated unit on a free loopback port, with a link aimed at it. The link
+// waits in a nested event loop, which also serves the simulator in the same thread.
+struct SimRig {
+    explicit SimRig(SimOptions options = {}, SimServer::Faults faults = {});
+
+    SimServer server;
+    FixedTarget target;
+    RecordingFeedback feedback;
+    DeviceLink link;
+
+    // Runs events until the simulator has seen every connection closed (or 2 s pass).
+    bool waitForClosedConnections();
+};
+
+// A loopback port that nobody listens on.
+quint16 closedPort();
+
+// The #XW requests the simulator saw, as "address n status".
+QStringList writesSeen(const SimServer& server);
+
+// A page that counts its scatters and gathers, and can refuse to gather.
+class ProbePage : public Page {
+public:
+    void scatter(const ConfigImage&) override { ++scatters; }
+    void gather(ConfigImage& image) override;
+    int scatters = 0;
+    int gathers = 0;
+    bool refuse = false;
+};
+
+// Runs events until done() or the time runs out; returns done().
+bool spinUntil(const std::function<bool()>& done, int timeoutMs = 2000);

@@ -1,0 +1,162 @@
+#include "SimUnit.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A quel5-sim process on a free loopback port.
+class SimProcess {
+public:
+    explicit SimProcess(QStringList extra = {}) {
+        process.setProgram(QStringLiteral(QUEL5_SIM_PATH));
+        process.setArguments(QStringList{"--port", "0", "--discovery-port", "0"} + extra);
+        process.start();
+        process.waitForStarted();
+        QByteArray out;
+        while (!out.contains('\n') && process.waitForReadyRead(5000))
+            out += process.readAllStandardOutput();
+        const auto match = QRegularExpression(QStringLiteral("listening on 127\\.0\\.0\\.1:(\\d+)"))
+                               .match(QString::fromLatin1(out));
+        port = match.hasMatch() ? match.captured(1) : QString();
+    }
+    ~SimProcess() {
+        process.kill();
+        process.waitForFinished();
+    }
+    QProcess process;
+    QString port;
+};
+
+struct CtlRun {
+    int exit;
+    QString err;
+};
+
+CtlRun ctl(const QStringList& args) {
+    QProcess p;
+    p.start(QStringLiteral(QUEL5CTL_PATH), args);
+    p.waitForFinished(30000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+QByteArray readFile(const QString& path) {
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+
+struct Cli : ::testing::Test {
+    QTemporaryDir dir;
+    QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+};
+
+TEST_F(Cli, ReadReturnsTheSimulatorsMemoryByteForByte) {
+    SimProcess sim;
+    ASSERT_FALSE(sim.port.isEmpty());
+    const CtlRun r = ctl({"--host", "127.0.0.1", "--port", sim.port, "read", path("a.ql5")});
+    EXPECT_EQ(r.exit, 0) << qPrintable(r.err);
+    EXPECT_TRUE(r.err.startsWith(QStringLiteral("0 - 56\n")));
+    EXPECT_TRUE(r.err.endsWith(QStringLiteral("78 - 7856\n")));
+    QByteArray expected = SimUnit::defaultImage();
+    expected.replace(0, 56, QByteArray(56, '\0'));
+    expected.replace(7956, 44, QByteArray(44, '\0'));
+    EXPECT_EQ(readFile(path("a.ql5")), expected);
+}
+
+TEST_F(Cli, WriteAllThenReadRoundTrips) {
+    SimProcess sim;
+    ASSERT_EQ(ctl({"--host", "127.0.0.1", "--port", sim.port, "read", path("a.ql5")}).exit, 0);
+    // Change the NetBIOS name in the file, as an edit would.
+    QByteArray content = readFile(path("a.ql5"));
+    content.replace(91, 8, QByteArray("CHANGED\0", 8));
+    {
+        QFile f(path("edited.ql5"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(content);
+    }
+    const CtlRun w = ctl({"--host", "127.0.0.1", "--port", sim.port, "write", path("edited.ql5"),
+                       "--all", "--user", "admin", "--password", "admin"});
+    EXPECT_EQ(w.exit, 0) << qPrintable(w.err);
+    EXPECT_TRUE(w.err.startsWith(QStringLiteral("Save - App Config\n")));
+    ASSERT_EQ(ctl({"--host", "127.0.0.1", "--port", sim.port, "read", path("b.ql5")}).exit, 0);
+    EXPECT_EQ(readFile(path("b.ql5")), content);
+}
+
+TEST_F(Cli, WriteFailsWithoutAdministratorRightsOrWhenRefused) {
+    SimProcess sim;
+    const QByteArray image = SimUnit::defaultImage();
+    {
+        QFile f(path("in.ql5"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(image);
+    }
+    CtlRun r = ctl({"--host", "127.0.0.1", "--port", sim.port, "write", path("in.ql5"), "--all",
+                 "--user", "user", "--password", "user"});
+    EXPECT_EQ(r.exit, 1);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("Chyba při přihlášení")));
+
+    SimProcess refusing({"--refuse-record", "3"});
+    r = ctl({"--host", "127.0.0.1", "--port", refusing.port, "write", path("in.ql5"), "--pages",
+             "network,relays", "--user", "admin", "--password", "admin"});
+    EXPECT_EQ(r.exit, 1);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("Chyba uložení 3\nSave - Popis\n")));
+    EXPECT_TRUE(r.err.contains(QStringLiteral("Rele \n0 - 1468 0\n34 - 1568 0\n")));
+}
+
+TEST_F(Cli, UnreachableOrSilentUnitsFailWithAMessage) {
+    CtlRun r = ctl({"--host", "127.0.0.1", "--port", "1", "read", path("x.ql5")});
+    EXPECT_EQ(r.exit, 1);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("Chyba komunikace")));
+    EXPECT_FALSE(QFile::exists(path("x.ql5")));
+
+    SimProcess silent({"--stall-after", "3"});
+    r = ctl({"--host", "127.0.0.1", "--port", silent.port, "--timeout-ms", "300", "read",
+             path("x.ql5")});
+    EXPECT_EQ(r.exit, 1);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("300 ms")));
+    EXPECT_FALSE(QFile::exists(path("x.ql5")));
+}
+
+TEST_F(Cli, NormalizeIsOpenThenSave) {
+    QByteArray content(8000, '\x5A');
+    content[1472] = 10; // relay code length
+    content[1473] = 0;
+    {
+        QFile f(path("in.ql5"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(content);
+    }
+    const CtlRun r = ctl({"normalize", path("in.ql5"), path("out.ql5")});
+    EXPECT_EQ(r.exit, 0) << qPrintable(r.err);
+    const QByteArray out = readFile(path("out.ql5"));
+    ASSERT_EQ(out.size(), 8000);
+    EXPECT_EQ(out.at(55), '\0');
+    EXPECT_EQ(out.at(56), '\x5A');
+    EXPECT_EQ(out.at(312), '\0');
+    EXPECT_EQ(out.at(1611), '\x5A');
+    EXPECT_EQ(out.at(1612), '\0');
+    EXPECT_EQ(out.at(6939), '\x5A');
+    EXPECT_EQ(out.at(6940), '\0');
+
+    EXPECT_EQ(ctl({"normalize", path("missing.ql5"), path("o.ql5")}).exit, 1);
+}
+
+TEST_F(Cli, UsageErrorsExitWithTwo) {
+    EXPECT_EQ(ctl({}).exit, 2);
+    EXPECT_EQ(ctl({"frobnicate"}).exit, 2);
+    EXPECT_EQ(ctl({"read", path("a.ql5")}).exit, 2); // no --host
+    EXPECT_EQ(ctl({"--host", "127.0.0.1", "write", path("a.ql5"), "--user", "a"}).exit, 2);
+    EXPECT_EQ(ctl({"--host", "127.0.0.1", "write", path("a.ql5"), "--pages", "bogus", "--user",
+                   "a", "--password", "b"})
+                  .exit,
+              2);
+    EXPECT_EQ(ctl({"--port", "99999", "normalize", "a", "b"}).exit, 2);
+    EXPECT_EQ(ctl({"normalize", "a"}).exit, 2);
+}
+
+} // namespace

@@ -1,0 +1,184 @@
+#include "TestSupport.h"
+#include "link/Errors.h"
+#include "link/Login.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+void prepareRead(LinkPacket& p, int address) {
+    p.setCommand('X', 'R');
+    p.setStatus(0);
+    p.setLength(3);
+    p.setPayloadU16(0, std::uint16_t(address));
+    p.payload()[2] = 100;
+}
+
+TEST(Exchange, KeepOpenRunsShareOneConnectionAndCloseAfterReplyEndsIt) {
+    SimRig rig;
+    prepareRead(rig.link.packet(), 56);
+    rig.link.exchange(ExchangeMode::KeepOpen);
+    prepareRead(rig.link.packet(), 156);
+    rig.link.exchange(ExchangeMode::KeepOpen);
+    EXPECT_TRUE(rig.link.isOpen());
+    prepareRead(rig.link.packet(), 256);
+    rig.link.exchange(ExchangeMode::CloseAfterReply);
+    EXPECT_FALSE(rig.link.isOpen());
+    EXPECT_EQ(rig.server.connectionsAccepted(), 1);
+
+    prepareRead(rig.link.packet(), 356);
+    rig.link.exchange(ExchangeMode::KeepOpen);
+    EXPECT_EQ(rig.server.connectionsAccepted(), 2);
+    EXPECT_FALSE(rig.link.linkFailed());
+
+    // The wire carries exactly header and payload: 9 bytes for a read request.
+    ASSERT_EQ(rig.server.requests().size(), 4);
+    EXPECT_EQ(rig.server.requests()[0].frame, QByteArray::fromHex("2358520003003800") + 'd');
+    EXPECT_EQ(rig.server.requests()[3].connection, 2);
+    // The reply overwrote the header and brought 100 bytes.
+    EXPECT_EQ(rig.link.packet().length(), 100);
+    EXPECT_EQ(rig.link.packet().payload()[0], std::uint8_t(rig.server.unit().memory().at(356)));
+}
+
+TEST(Exchange, EmptyReplyLeavesThePayloadAsItWas) {
+    SimRig rig;
+    LinkPacket& p = rig.link.packet();
+    p.setCommand('U', 'B');
+    p.setStatus(0);
+    p.setLength(0);
+    std::fill_n(p.payload(), LinkPacket::PayloadCapacity, std::uint8_t(0xAB));
+    rig.link.exchange(ExchangeMode::CloseAfterReply);
+    EXPECT_EQ(p.length(), 0);
+    EXPECT_EQ(p.payload()[0], 0xAB);
+    EXPECT_EQ(p.payload()[121], 0xAB);
+    EXPECT_EQ(rig.server.requests()[0].frame.size(), 6);
+}
+
+TEST(Exchange, SendOnlyReadsNothingWaitsAndCloses) {
+    SimRig rig;
+    rig.link.setSendOnlyWaitMs(150);
+    LinkPacket& p = rig.link.packet();
+    p.setCommand('I', 'R');
+    p.setStatus(0);
+    p.setLength(0);
+    const auto before = p.bytes;
+    rig.link.exchange(ExchangeMode::SendOnly);
+    EXPECT_FALSE(rig.link.isOpen());
+    EXPECT_EQ(p.bytes, before);
+    EXPECT_EQ(rig.feedback.events, (QStringList{"cursor:on", "cursor:off"}));
+    EXPECT_TRUE(spinUntil([&] { return rig.server.requests().size() == 1; }));
+    EXPECT_EQ(rig.server.requests()[0].frame, QByteArray("#IR\0\0\0", 6));
+}
+
+TEST(ExchangeFailure, EmptyAddressAsksForOneAndSendsNothing) {
+    SimRig rig;
+    rig.target.setHost(QString());
+    rig.link.packet().setCommand('G', 'S');
+    rig.link.packet().setStatus(7);
+    rig.link.packet().setLength(0);
+    rig.link.exchange(ExchangeMode::CloseAfterReply);
+    EXPECT_TRUE(rig.link.linkFailed());
+    EXPECT_EQ(rig.link.packet().status(), 7);
+    EXPECT_EQ(rig.feedback.messages, QStringList{"Zadej IP adresu"});
+    EXPECT_EQ(rig.server.connectionsAccepted(), 0);
+}
+
+TEST(ExchangeFailure, RefusedConnectionShowsTheSocketErrorAndSetsStatusOne) {
+    SimRig rig;
+    rig.target.setPort(closedPort());
+    rig.feedback.setWaitCursor(true);
+    rig.link.packet().setCommand('G', 'S');
+    rig.link.packet().setStatus(0);
+    rig.link.packet().setLength(0);
+    rig.link.exchange(ExchangeMode::CloseAfterReply);
+    EXPECT_TRUE(rig.link.linkFailed());
+    EXPECT_EQ(rig.link.packet().status(), 1);
+    ASSERT_EQ(rig.feedback.messages.size(), 1);
+    EXPECT_EQ(rig.feedback.messages[0], QStringLiteral("Connection refused"));
+    EXPECT_FALSE(rig.feedback.waitCursor);
+
+    // A later exchange that reaches the unit clears the flag again.
+    rig.target.setPort(rig.server.port());
+    rig.link.exchange(ExchangeMode::CloseAfterReply);
+    EXPECT_FALSE(rig.link.linkFailed());
+}
+
+TEST(ExchangeFailure, PortZeroBecomesTheDefaultPort) {
+    SimRig rig;
+    rig.target.setPort(0);
+    rig.link.packet().setCommand('G', 'S');
+    rig.link.packet().setLength(0);
+    rig.link.exchange(ExchangeMode::CloseAfterReply);
+    EXPECT_EQ(rig.target.port(), DeviceLink::DefaultPort);
+}
+
+TEST(ExchangeFailure, OversizedReplyFailsCleanlyWithoutOverrun) {
+    SimOptions options;
+    options.oversizeReply = true;
+    SimRig rig(options);
+    prepareRead(rig.link.packet(), 56);
+    try {
+        rig.link.exchange(ExchangeMode::KeepOpen);
+        FAIL() << "an oversized reply must end the exchange";
+    } catch (const LinkBroken& e) {
+        EXPECT_TRUE(e.text().contains(QStringLiteral("200")));
+    }
+    EXPECT_FALSE(rig.link.isOpen());
+    EXPECT_FALSE(rig.link.isBusy());
+}
+
+TEST(ExchangeFailure, DroppedConnectionEndsTheOperation) {
+    SimRig rig({}, {.dropAfter = 1, .stallAfter = -1});
+    prepareRead(rig.link.packet(), 56);
+    rig.link.exchange(ExchangeMode::KeepOpen);
+    prepareRead(rig.link.packet(), 156);
+    EXPECT_THROW(rig.link.exchange(ExchangeMode::KeepOpen), LinkBroken);
+    EXPECT_FALSE(rig.link.isOpen());
+}
+
+TEST(ExchangeFailure, SilentUnitTimesOut) {
+    SimRig rig({}, {.dropAfter = -1, .stallAfter = 0});
+    rig.link.setReadTimeoutMs(200);
+    prepareRead(rig.link.packet(), 56);
+    try {
+        rig.link.exchange(ExchangeMode::KeepOpen);
+        FAIL() << "a silent unit must time out";
+    } catch (const LinkBroken& e) {
+        EXPECT_TRUE(e.text().contains(QStringLiteral("200 ms")));
+    }
+    EXPECT_FALSE(rig.link.isOpen());
+}
+
+TEST(Login, FramesTheNameAndPasswordAndMapsTheGrantedRights) {
+    SimRig rig;
+    LinkPacket& p = rig.link.packet();
+    std::fill_n(p.payload(), 18, std::uint8_t(0xEE));
+    EXPECT_EQ(loginToUnit(rig.link, QStringLiteral("admin"), QStringLiteral("admin")), Rights::Admin);
+    // Name and zero, then stale bytes up to the password at offset 9.
+    EXPECT_EQ(rig.server.requests()[0].frame,
+              QByteArray::fromHex("234941001200") + QByteArray("admin\0", 6) +
+                  QByteArray::fromHex("EEEEEE") + QByteArray("admin\0", 6) +
+                  QByteArray::fromHex("EEEEEE"));
+    EXPECT_FALSE(rig.link.isOpen());
+
+    EXPECT_EQ(loginToUnit(rig.link, QStringLiteral("user"), QStringLiteral("user")), Rights::User);
+    EXPECT_EQ(loginToUnit(rig.link, QStringLiteral("admin"), QStringLiteral("x")), Rights::None);
+
+    // Eight characters fill bytes 0..7 and the zero goes to byte 8.
+    loginToUnit(rig.link, QStringLiteral("abcdefghij"), QString());
+    const QByteArray frame = rig.server.requests().last().frame;
+    EXPECT_EQ(frame.mid(6, 9), QByteArray("abcdefgh\0", 9));
+    EXPECT_EQ(frame.at(15), '\0');
+
+    logoutFromUnit(rig.link);
+    EXPECT_EQ(rig.server.requests().last().frame, QByteArray("#IA\0\x12\0", 6) + QByteArray(18, '\0'));
+}
+
+TEST(Login, UnreachableUnitIsARefusedLoginNotAUser) {
+    SimRig rig;
+    rig.target.setPort(closedPort());
+    EXPECT_EQ(loginToUnit(rig.link, QStringLiteral("admin"), QStringLiteral("admin")), Rights::None);
+    EXPECT_EQ(rig.link.packet().status(), 1);
+}
+
+} // namespace

@@ -1,0 +1,260 @@
+#include "TestSupport.h"
+#include "image/Workspace.h"
+#include "link/Errors.h"
+
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+void fillPattern(QByteArray& memory) {
+    for (int i = 0; i < memory.size(); ++i)
+        memory[i] = char((i * 7 + 3) & 0xFF);
+}
+
+struct Rig : SimRig {
+    using SimRig::SimRig;
+    Workspace workspace{link};
+};
+
+TEST(ReadAll, Reads79BlocksOverOneConnectionClosedByTheLast) {
+    Rig rig;
+    fillPattern(rig.server.unit().memory());
+    rig.workspace.image().bytes().fill(0xAA);
+    ProbePage probe;
+    rig.workspace.setPage(PageSlot::Modes, &probe);
+
+    ASSERT_TRUE(rig.workspace.readAll());
+
+    const auto& requests = rig.server.requests();
+    ASSERT_EQ(requests.size(), 79);
+    QStringList expectedLogs;
+    for (int n = 0; n < 79; ++n) {
+        const int address = 56 + 100 * n;
+        QByteArray frame("#XR\0\3\0", 6);
+        frame.append(char(address & 0xFF)).append(char(address >> 8)).append('d');
+        EXPECT_EQ(requests[n].frame, frame) << "request " << n;
+        EXPECT_EQ(requests[n].connection, 1);
+        expectedLogs << QStringLiteral("%1 - %2").arg(n).arg(address);
+    }
+    EXPECT_EQ(rig.feedback.logs, expectedLogs);
+    EXPECT_EQ(rig.feedback.logs.first(), QStringLiteral("0 - 56"));
+    EXPECT_EQ(rig.feedback.logs.last(), QStringLiteral("78 - 7856"));
+    EXPECT_FALSE(rig.link.isOpen());
+    EXPECT_TRUE(rig.waitForClosedConnections());
+
+    const QByteArray& memory = rig.server.unit().memory();
+    for (int a = 0; a < 8000; ++a) {
+        const std::uint8_t expected = (a < 56 || a > 7955) ? 0xAA : std::uint8_t(memory.at(a));
+        ASSERT_EQ(rig.workspace.image()[a], expected) << "address " << a;
+    }
+    EXPECT_EQ(probe.scatters, 1);
+    EXPECT_TRUE(rig.feedback.messages.isEmpty());
+}
+
+TEST(ReadAll, BrokenConnectionKeepsTheBlocksReadSoFarAndDoesNotScatter) {
+    Rig rig({}, {.dropAfter = 10, .stallAfter = -1});
+    fillPattern(rig.server.unit().memory());
+    rig.workspace.image().bytes().fill(0xAA);
+    ProbePage probe;
+    rig.workspace.setPage(PageSlot::Network, &probe);
+
+    EXPECT_THROW(rig.workspace.readAll(), LinkBroken);
+    EXPECT_EQ(rig.feedback.logs.size(), 10);
+    EXPECT_EQ(rig.workspace.image()[56 + 999], std::uint8_t(rig.server.unit().memory().at(1055)));
+    EXPECT_EQ(rig.workspace.image()[1056], 0xAA);
+    EXPECT_EQ(probe.scatters, 0);
+    EXPECT_FALSE(rig.link.isOpen());
+    EXPECT_FALSE(rig.workspace.isBusy());
+}
+
+TEST(ReadAll, UnreachableUnitReportsACommunicationError) {
+    Rig rig;
+    rig.target.setPort(closedPort());
+    EXPECT_FALSE(rig.workspace.readAll());
+    EXPECT_EQ(rig.feedback.messages, (QStringList{"Connection refused", "Chyba komunikace"}));
+    EXPECT_TRUE(rig.feedback.logs.isEmpty());
+}
+
+TEST(ReadAll, SilentUnitTimesOutInsteadOfHanging) {
+    Rig rig({}, {.dropAfter = -1, .stallAfter = 5});
+    rig.link.setReadTimeoutMs(200);
+    EXPECT_THROW(rig.workspace.readAll(), LinkBroken);
+    EXPECT_EQ(rig.feedback.logs.size(), 5);
+    EXPECT_FALSE(rig.link.isOpen());
+}
+
+// The records and chunks of a full upload, as address, byte count and status byte.
+QStringList fullUploadWrites(bool network) {
+    QStringList w;
+    if (network)
+        w << "56 28 1" << "91 16 0" << "107 50 0" << "157 58 0" << "215 97 5";
+    w << "360 10 6" << "5000 100 0" << "5100 60 0";
+    w << "370 24 7" << "5160 100 0" << "5260 100 0" << "5360 100 0" << "5460 20 0";
+    w << "394 31 8" << "5580 80 0";
+    w << "425 12 9";
+    w << "437 20 10" << "5480 100 0";
+    w << "1000 100 0" << "1100 100 0" << "1200 100 0" << "1300 100 0" << "1400 68 0";
+    for (int a = 5660; a < 6260; a += 100)
+        w << QStringLiteral("%1 100 0").arg(a);
+    w << "6260 40 0";
+    w << "1468 100 0" << "1568 34 0";
+    for (int a = 6300; a < 6900; a += 100)
+        w << QStringLiteral("%1 100 0").arg(a);
+    w << "6900 40 0";
+    return w;
+}
+
+TEST(Upload, EverythingSendsEveryRecordAndRangeInOrder) {
+    Rig rig;
+    rig.workspace.image().bytes().fill(0x11);
+    rig.workspace.image().setU16(mem::RelayCodeLength, 0);
+    rig.workspace.scatterAll();
+    const UploadReport report = rig.workspace.uploadConfig(Selectors::all());
+    EXPECT_TRUE(report.ok());
+    EXPECT_EQ(writesSeen(rig.server), fullUploadWrites(true));
+    EXPECT_EQ(rig.server.connectionsAccepted(), 1);
+    EXPECT_FALSE(rig.link.isOpen());
+    EXPECT_EQ(rig.feedback.events.first(), QStringLiteral("cursor:on"));
+    EXPECT_EQ(rig.feedback.events.last(), QStringLiteral("cursor:off"));
+
+    const QStringList expectedStart{"Save - App Config", "Save - Bios Name", "Save - Popis",
+                                    "Save - SNMP COMM",  "Save - Eth Config", "Save - Inp Config",
+                                    "Popisy ",           "0 - 5000 0",       "60 - 5100 0",
+                                    "Save - Out Config", "Popisy ",          "0 - 5160 0",
+                                    "1 - 5260 0",        "2 - 5360 0",       "20 - 5460 0",
+                                    "Save - Out10 Config", "Popisy ",        "80 - 5580 0",
+                                    "Save - Rezim Config", "Save - Quel5 Config", "Popisy ",
+                                    "0 - 5480 0",        "Term ",            "0 - 1000 0"};
+    EXPECT_EQ(rig.feedback.logs.mid(0, expectedStart.size()), expectedStart);
+    EXPECT_TRUE(rig.feedback.logs.contains(QStringLiteral("Rele ")));
+    EXPECT_TRUE(rig.feedback.logs.contains(QStringLiteral("34 - 1568 0")));
+
+    // The data of each write is the gathered image; everything outside the gathered
+    // regions was cleared by the full gather.
+    const QByteArray& memory = rig.server.unit().memory();
+    EXPECT_EQ(std::uint8_t(memory.at(56)), 0x11);
+    EXPECT_EQ(std::uint8_t(memory.at(83)), 0x11);
+    EXPECT_EQ(std::uint8_t(memory.at(6939)), 0x11);
+    EXPECT_EQ(rig.workspace.image()[312], 0);
+    EXPECT_EQ(rig.workspace.image()[7000], 0);
+}
+
+TEST(Upload, AllButNetworkSendsNothingToTheNetworkRecords) {
+    Rig rig;
+    rig.workspace.image().bytes().fill(0x22);
+    rig.workspace.uploadConfig(Selectors::allButNetwork());
+    EXPECT_EQ(writesSeen(rig.server), fullUploadWrites(false));
+    // A partial gather does not clear the image.
+    EXPECT_EQ(rig.workspace.image()[312], 0x22);
+    EXPECT_EQ(rig.workspace.image()[7000], 0x22);
+}
+
+TEST(Upload, SingleSelectorsSendOnlyTheirOwnRecordAndRanges) {
+    struct Case {
+        Selectors selectors;
+        QStringList writes;
+    };
+    const QList<Case> cases{
+        {{true, 0, false, false}, {"56 28 1", "91 16 0", "107 50 0", "157 58 0", "215 97 5"}},
+        {{false, Selectors::Analog, false, false}, {"394 31 8", "5580 80 0"}},
+        {{false, Selectors::Modes, false, false}, {"425 12 9"}},
+        {{false, Selectors::Thermometers, false, false}, {"437 20 10", "5480 100 0"}},
+        {{false, 0, true, false},
+         {"1000 100 0", "1100 100 0", "1200 100 0", "1300 100 0", "1400 68 0", "5660 100 0",
+          "5760 100 0", "5860 100 0", "5960 100 0", "6060 100 0", "6160 100 0", "6260 40 0"}},
+    };
+    for (const Case& c : cases) {
+        Rig rig;
+        rig.workspace.uploadConfig(c.selectors);
+        EXPECT_EQ(writesSeen(rig.server), c.writes);
+    }
+}
+
+TEST(Upload, RelayRangeFollowsTheStoredCodeLength) {
+    Rig rig;
+    rig.workspace.image().setU16(mem::RelayCodeLength, 70);
+    rig.workspace.scatterAll();
+    rig.workspace.uploadConfig({false, 0, false, true});
+    EXPECT_EQ(writesSeen(rig.server).mid(0, 3),
+              (QStringList{"1468 100 0", "1568 100 0", "1668 4 0"}));
+
+    // A damaged length never sends past the relay area into the descriptions.
+    Rig damaged;
+    damaged.workspace.image().setU16(mem::RelayCodeLength, 0xFFFF);
+    damaged.workspace.scatterAll();
+    damaged.workspace.uploadConfig({false, 0, false, true});
+    const QStringList writes = writesSeen(damaged.server);
+    EXPECT_TRUE(writes.contains(QStringLiteral("4968 32 0")));
+    EXPECT_EQ(writes.at(writes.indexOf(QStringLiteral("4968 32 0")) + 1), QStringLiteral("6300 100 0"));
+}
+
+TEST(Upload, RefusedRecordShowsItsNumberThenLogsAndGoesOn) {
+    SimOptions options;
+    options.refuseRecord = 6;
+    Rig rig(options);
+    const UploadReport report = rig.workspace.uploadConfig({false, Selectors::Inputs | Selectors::Outputs, false, false});
+    EXPECT_EQ(report.refusedRecords, QList<int>{6});
+    const int message = int(rig.feedback.events.indexOf(QStringLiteral("msg:Chyba uložení 6")));
+    ASSERT_GE(message, 0);
+    EXPECT_EQ(rig.feedback.events.at(message + 1), QStringLiteral("log:Save - Inp Config"));
+    EXPECT_TRUE(rig.feedback.logs.contains(QStringLiteral("Save - Out Config")));
+}
+
+TEST(Upload, RefusedChunkShowsOnlyInItsLogLine) {
+    SimOptions options;
+    options.refuseChunks = true;
+    Rig rig(options);
+    const UploadReport report = rig.workspace.uploadConfig({false, Selectors::Inputs, false, false});
+    EXPECT_EQ(rig.feedback.logs, (QStringList{"Save - Inp Config", "Popisy ", "0 - 5000 3", "60 - 5100 3"}));
+    EXPECT_TRUE(rig.feedback.messages.isEmpty());
+    EXPECT_EQ(report.refusedChunks, 2);
+    EXPECT_FALSE(report.ok());
+}
+
+TEST(Upload, UnreachableUnitAtALinkTestedRecordEndsTheUpload) {
+    Rig rig;
+    rig.target.setPort(closedPort());
+    const UploadReport report = rig.workspace.uploadConfig(Selectors::allButNetwork());
+    EXPECT_TRUE(report.endedEarly);
+    EXPECT_EQ(rig.feedback.messages, (QStringList{"Connection refused", "Chyba komunikace"}));
+    EXPECT_TRUE(rig.feedback.logs.isEmpty());
+    EXPECT_FALSE(rig.feedback.waitCursor);
+}
+
+TEST(Upload, BrokenConnectionRestoresTheCursorAndClosesTheLink) {
+    Rig rig({}, {.dropAfter = 3, .stallAfter = -1});
+    EXPECT_THROW(rig.workspace.uploadConfig(Selectors::all()), LinkBroken);
+    EXPECT_FALSE(rig.feedback.waitCursor);
+    EXPECT_FALSE(rig.link.isOpen());
+    EXPECT_FALSE(rig.workspace.isBusy());
+}
+
+TEST(Upload, GatherThatFailsSendsNothing) {
+    Rig rig;
+    ProbePage page;
+    page.refuse = true;
+    rig.workspace.setPage(PageSlot::Network, &page);
+    EXPECT_THROW(rig.workspace.uploadConfig({true, 0, false, false}), GatherError);
+    EXPECT_TRUE(rig.server.requests().isEmpty());
+    EXPECT_FALSE(rig.feedback.waitCursor);
+}
+
+TEST(Upload, SecondOperationIsRefusedWhileOneWaits) {
+    Rig rig({}, {.dropAfter = -1, .stallAfter = 0});
+    rig.link.setReadTimeoutMs(300);
+    bool refused = false;
+    // Something that runs while the first read waits (a timer here, a click in the GUI).
+    QTimer::singleShot(50, [&] {
+        try {
+            rig.workspace.uploadConfig(Selectors::all());
+        } catch (const LinkBusy&) {
+            refused = true;
+        }
+    });
+    EXPECT_THROW(rig.workspace.readAll(), LinkBroken);
+    EXPECT_TRUE(refused);
+    EXPECT_EQ(rig.server.requests().size(), 1);
+}
+
+} // namespace
