@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 #include "image/ConfigFile.h"
+#include "image/RawRegionPage.h"
 #include "image/Workspace.h"
 #include "link/Errors.h"
 
@@ -38,6 +39,9 @@ struct Files : ::testing::Test {
 };
 
 TEST_F(Files, SaveThenOpenRoundTripsTheGatheredRegions) {
+    // Raw bytes throughout, so that every region must come back as it was.
+    RawRegionPage rawNetwork(RawRegionPage::regionsOf(PageSlot::Network));
+    workspace.setPage(PageSlot::Network, &rawNetwork);
     ProbePage probe;
     workspace.setPage(PageSlot::Thermometers, &probe);
     const QByteArray content = pattern(8000);

@@ -47,17 +47,23 @@ Workspace::Workspace(DeviceLink& link) : m_link(link) {
         const auto slot = PageSlot(i);
         if (slot == PageSlot::Relays)
             m_standIns[i] = std::make_unique<RawRelayPage>();
-        else
+        else if (slot != PageSlot::Network)
             m_standIns[i] = std::make_unique<RawRegionPage>(RawRegionPage::regionsOf(slot));
-        m_pages[i] = m_standIns[i].get();
+        m_pages[i] = defaultPage(slot);
     }
+}
+
+Page* Workspace::defaultPage(PageSlot slot) {
+    if (slot == PageSlot::Network)
+        return &m_network;
+    return m_standIns[int(slot)].get();
 }
 
 Workspace::~Workspace() = default;
 
 void Workspace::setPage(PageSlot slot, Page* page) {
     const int i = int(slot);
-    m_pages[i] = page ? page : m_standIns[i].get();
+    m_pages[i] = page ? page : defaultPage(slot);
 }
 
 Page& Workspace::page(PageSlot slot) { return *m_pages[int(slot)]; }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editors/NetworkPage.h"
 #include "image/ConfigImage.h"
 #include "image/Page.h"
 #include "link/DeviceLink.h"
@@ -24,10 +25,12 @@ public:
     const ConfigImage& image() const { return m_image; }
     DeviceLink& link() { return m_link; }
 
-    // Plugs a page in (the workspace does not own it); nullptr puts back the raw stand-in
-    // that carries the page's regions unchanged.
+    // Plugs a page in (the workspace does not own it); nullptr puts back the default: the
+    // network model for the network records, and for pages without a model of their own
+    // a stand-in that carries their regions unchanged.
     void setPage(PageSlot slot, Page* page);
     Page& page(PageSlot slot);
+    NetworkPage& network() { return m_network; }
 
     // Runs the gathers of the selected pages; with everything selected the image is
     // cleared first, so it holds exactly what the pages hold.
@@ -55,12 +58,14 @@ public:
 
 private:
     void setCaptionForFile();
+    Page* defaultPage(PageSlot slot);
     class OperationScope;
 
     DeviceLink& m_link;
     ConfigImage m_image;
     QString m_currentFile;
     QString m_caption = QString::fromLatin1(BaseCaption);
+    NetworkPage m_network;
     std::array<std::unique_ptr<Page>, PageSlotCount> m_standIns;
     std::array<Page*, PageSlotCount> m_pages{};
     bool m_busy = false;
