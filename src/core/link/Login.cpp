@@ -18,7 +18,8 @@ void putField(std::uint8_t* field, const QString& text) {
 }
 } // namespace
 
-Rights loginToUnit(DeviceLink& link, const QString& name, const QString& password) {
+std::optional<std::uint8_t> requestLogin(DeviceLink& link, const QString& name,
+                                         const QString& password) {
     LinkPacket& packet = link.packet();
     packet.setCommand('I', 'A');
     packet.setStatus(0);
@@ -27,8 +28,13 @@ Rights loginToUnit(DeviceLink& link, const QString& name, const QString& passwor
     putField(packet.payload() + FieldSize, password);
     link.exchange(ExchangeMode::CloseAfterReply);
     if (link.linkFailed())
-        return Rights::None;
-    switch (packet.status()) {
+        return std::nullopt;
+    return packet.status();
+}
+
+Rights loginToUnit(DeviceLink& link, const QString& name, const QString& password) {
+    const auto status = requestLogin(link, name, password);
+    switch (status.value_or(0)) {
     case 1:
         return Rights::User;
     case 2:

@@ -5,6 +5,13 @@
 // Rights the unit grants to a login.
 enum class Rights { None = 0, User = 1, Admin = 2 };
 
+#include <optional>
+
+// Sends the #IA login and returns the reply's status byte (the granted rights level),
+// or nothing when the exchange did not reach the unit.
+std::optional<std::uint8_t> requestLogin(DeviceLink& link, const QString& name,
+                                         const QString& password);
+
 // Logs in with #IA. An exchange that did not reach the unit is a refused login, whatever
 // the status byte holds. Name and password are cut to 8 characters.
 Rights loginToUnit(DeviceLink& link, const QString& name, const QString& password);

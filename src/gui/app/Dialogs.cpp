@@ -1,0 +1,41 @@
+#include "app/Dialogs.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace {
+const QStringList FileFilters{QStringLiteral("Nastavení Quel5 (*.ql5)"), QStringLiteral("Vše (*)")};
+
+QString runFileDialog(QWidget* parent, QFileDialog::AcceptMode mode, const QString& folder,
+                      const QString& proposed) {
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(mode);
+    // The open dialog takes a name that does not exist; the save dialog does not ask
+    // before replacing a file.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (mode == QFileDialog::AcceptSave)
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setNameFilters(FileFilters);
+    dialog.setDefaultSuffix(QStringLiteral("ql5"));
+    dialog.setDirectory(folder);
+    if (!proposed.isEmpty())
+        dialog.selectFile(proposed);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
+}
+} // namespace
+
+void QtDialogs::message(QWidget* parent, const QString& text) {
+    QMessageBox::information(parent, QCoreApplication::applicationName(), text);
+}
+
+QString QtDialogs::openFile(QWidget* parent, const QString& folder) {
+    return runFileDialog(parent, QFileDialog::AcceptOpen, folder, {});
+}
+
+QString QtDialogs::saveFile(QWidget* parent, const QString& folder, const QString& proposed) {
+    return runFileDialog(parent, QFileDialog::AcceptSave, folder, proposed);
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Every modal question the tool asks goes through here, so that tests can answer.
+class UserDialogs {
+public:
+    virtual ~UserDialogs() = default;
+    virtual void message(QWidget* parent, const QString& text) = 0;
+    // Returns the chosen path or an empty text when cancelled.
+    virtual QString openFile(QWidget* parent, const QString& folder) = 0;
+    virtual QString saveFile(QWidget* parent, const QString& folder, const QString& proposed) = 0;
+};
+
+// The real dialogs: message boxes and the toolkit's file dialogs with the .ql5 filter.
+class QtDialogs : public UserDialogs {
+public:
+    void message(QWidget* parent, const QString& text) override;
+    QString openFile(QWidget* parent, const QString& folder) override;
+    QString saveFile(QWidget* parent, const QString& folder, const QString& proposed) override;
+};

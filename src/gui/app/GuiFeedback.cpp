@@ -1,0 +1,33 @@
+#include "app/GuiFeedback.h"
+
+#include "app/Dialogs.h"
+
+#include <QApplication>
+#include <QPlainTextEdit>
+
+GuiFeedback::~GuiFeedback() { setWaitCursor(false); }
+
+void GuiFeedback::message(const QString& text) {
+    // A message box needs the normal cursor, whatever the operation set.
+    const bool wasWaiting = m_waitCursor;
+    if (wasWaiting)
+        QApplication::restoreOverrideCursor();
+    m_dialogs.message(m_parent, text);
+    if (wasWaiting)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void GuiFeedback::log(const QString& line) {
+    if (m_log)
+        m_log->appendPlainText(line);
+}
+
+void GuiFeedback::setWaitCursor(bool on) {
+    if (on == m_waitCursor)
+        return;
+    m_waitCursor = on;
+    if (on)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}

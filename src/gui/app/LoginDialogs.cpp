@@ -1,0 +1,123 @@
+#include "app/LoginDialogs.h"
+
+#include <QButtonGroup>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+QLineEdit* field(QWidget* parent, const QString& name, bool secret) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setMaxLength(8);
+    if (secret)
+        edit->setEchoMode(QLineEdit::Password);
+    return edit;
+}
+
+QPushButton* plainButton(const QString& text, QWidget* parent) {
+    auto* button = new QPushButton(text, parent);
+    // Enter belongs to the fields, not to a default button.
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+} // namespace
+
+LoginDialog::LoginDialog(QSettings* settings, QWidget* parent)
+    : QDialog(parent), m_placement(this, QStringLiteral("TFprihlaseni"), settings, true) {
+    setObjectName(QStringLiteral("TFprihlaseni"));
+    setWindowTitle(QStringLiteral("Přihlášení"));
+    m_name = field(this, QStringLiteral("Ljmeno"), false);
+    m_password = field(this, QStringLiteral("Lheslo"), true);
+    auto* loginButton = plainButton(QStringLiteral("Přihlásit"), this);
+    loginButton->setObjectName(QStringLiteral("BPrihlasit"));
+    auto* cancel = plainButton(QStringLiteral("Zruš"), this);
+    cancel->setObjectName(QStringLiteral("BZrus"));
+
+    // Shown with nothing selected; nothing reads or sets it.
+    auto* choice = new QGroupBox(this);
+    choice->setObjectName(QStringLiteral("RGprava"));
+    auto* choiceLayout = new QVBoxLayout(choice);
+    for (const char* item : {"nikdo", "uziv", "admin"})
+        choiceLayout->addWidget(new QRadioButton(QString::fromLatin1(item), choice));
+
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Jméno"), m_name);
+    form->addRow(QStringLiteral("Heslo"), m_password);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(loginButton);
+    buttons->addWidget(cancel);
+    auto* left = new QVBoxLayout;
+    left->addLayout(form);
+    left->addLayout(buttons);
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(left);
+    layout->addWidget(choice);
+    setFixedSize(sizeHint());
+
+    connect(m_name, &QLineEdit::returnPressed, m_password, [this] { m_password->setFocus(); });
+    connect(m_password, &QLineEdit::returnPressed, this, &LoginDialog::submit);
+    connect(loginButton, &QPushButton::clicked, this, &LoginDialog::submit);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+LoginDialog::~LoginDialog() { m_placement.windowDestroying(); }
+
+void LoginDialog::submit() {
+    if (login)
+        m_level = login(m_name->text(), m_password->text());
+    accept();
+}
+
+PasswordDialog::PasswordDialog(QSettings* settings, QWidget* parent)
+    : QDialog(parent), m_placement(this, QStringLiteral("TFheslo"), settings, true) {
+    setObjectName(QStringLiteral("TFheslo"));
+    setWindowTitle(QStringLiteral("Změna hesla"));
+    m_name = field(this, QStringLiteral("Ljmeno"), false);
+    auto* first = field(this, QStringLiteral("Lheslo1"), true);
+    auto* second = field(this, QStringLiteral("Lheslo2"), true);
+
+    auto* choice = new QGroupBox(this);
+    choice->setObjectName(QStringLiteral("RGprava"));
+    auto* choiceLayout = new QVBoxLayout(choice);
+    m_user = new QRadioButton(QStringLiteral("Uživatel"), choice);
+    m_user->setObjectName(QStringLiteral("RBuzivatel"));
+    m_admin = new QRadioButton(QStringLiteral("Admin"), choice);
+    m_admin->setObjectName(QStringLiteral("RBadmin"));
+    choiceLayout->addWidget(m_user);
+    choiceLayout->addWidget(m_admin);
+    m_user->setChecked(true);
+    choice->setEnabled(false);
+    m_choice = choice;
+
+    auto* change = plainButton(QStringLiteral("Změnit"), this);
+    auto* cancel = plainButton(QStringLiteral("Zruš"), this);
+
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Jméno"), m_name);
+    form->addRow(QStringLiteral("Nové heslo"), first);
+    form->addRow(QStringLiteral("Nové heslo znovu"), second);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(change);
+    buttons->addWidget(cancel);
+    auto* left = new QVBoxLayout;
+    left->addLayout(form);
+    left->addLayout(buttons);
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(left);
+    layout->addWidget(choice);
+    setFixedSize(sizeHint());
+}
+
+PasswordDialog::~PasswordDialog() { m_placement.windowDestroying(); }
+
+void PasswordDialog::showAccount(const QString& name, bool admin) {
+    m_name->setText(name);
+    (admin ? m_admin : m_user)->setChecked(true);
+    m_choice->setEnabled(admin);
+}

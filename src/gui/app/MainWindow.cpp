@@ -1,0 +1,398 @@
+#include "app/MainWindow.h"
+
+#include "app/Dialogs.h"
+#include "app/Rights.h"
+#include "link/Errors.h"
+#include "link/Login.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+// The connection goes where the address and port boxes point.
+class MainWindow::Target : public ConnectionTarget {
+public:
+    Target(AddressBox* address, QSpinBox* port) : m_address(address), m_port(port) {}
+    QString host() const override { return m_address->currentText(); }
+    quint16 port() const override { return quint16(m_port->value()); }
+    void setPort(quint16 port) override { m_port->setValue(port); }
+
+private:
+    AddressBox* m_address;
+    QSpinBox* m_port;
+};
+
+namespace {
+
+struct WindowSpec {
+    const char* className;
+    const char* formName;
+    const char* title;
+    const char* menuItem; // tick item of "Zobraz"
+    const char* prefix;   // title prefix that follows the address
+};
+
+// In creation order. The report form has no window and the dialogs are built apart.
+const WindowSpec WindowSpecs[] = {
+    {"TFprehled", "Fprehled", "Přehled", nullptr, nullptr},
+    {"TFvstupy", "Fvstupy", "Vstupy", "Vstupy", "Vstupy - "},
+    {"TFvystupy", "Fvystupy", "Výstupy", "Výstupy", "Výstupy - "},
+    {"TFavystup", "Favystup", "Výstup 0-10V", "Výstup 0-10V", "Výstup 0-10V - "},
+    {"TFrezim", "Frezim", "Režim", "Režim", "Rezim - "},
+    {"TFquel5", "Fquel5", "Quel5", "Quel5", "Quel5.00.04 - "},
+    {"TFtermostaty", "Ftermostaty", "Termostaty", "Termostaty", "Termostaty - "},
+    {"TFvrele", "Fvrele", "Virtuální relé", "Virtuální relé", "Viruální relé - "},
+    {"TFstav", "Fstav", "Fstav", "Stav", nullptr},
+    {"TFdiscoverer", "Fdisc", "Discoverer", "Discoverer", nullptr},
+};
+
+// The order of the window keys in the settings file.
+const char* const SessionWindowKeys[] = {"Favystup",    "Frezim", "Fquel5",
+                                         "Ftermostaty", "Fvrele", "Fvstupy",
+                                         "Fvystupy",    "Fstav",  "Fdisc"};
+// The order of the tick items in "Zobraz".
+const char* const MenuOrder[] = {"Fvstupy", "Fvystupy", "Favystup", "Frezim", "Fquel5",
+                                 "Ftermostaty", "Fvrele", "Fstav", "Fdisc"};
+
+} // namespace
+
+MainWindow::MainWindow(QSettings* settings, UserDialogs& dialogs)
+    : m_settings(settings), m_dialogs(dialogs),
+      m_placement(this, QStringLiteral("TForm1"), settings) {
+    setObjectName(QStringLiteral("TForm1"));
+    setWindowTitle(QString::fromLatin1(Title));
+
+    m_address = new AddressBox(this);
+    m_address->showMessage = [this](const QString& text) { m_dialogs.message(this, text); };
+    m_port = new QSpinBox(this);
+    m_port->setObjectName(QStringLiteral("Tport"));
+    m_port->setRange(0, 65535);
+    m_port->setValue(9760);
+    m_port->setToolTip(QStringLiteral("TCP port"));
+    connect(m_address, &AddressBox::addressChanged, this, &MainWindow::retitle);
+
+    m_log = new QPlainTextEdit(this);
+    m_log->setObjectName(QStringLiteral("Memo1"));
+    m_log->setReadOnly(true);
+    m_log->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+    m_target = std::make_unique<Target>(m_address, m_port);
+    m_feedback = std::make_unique<GuiFeedback>(m_dialogs, this, m_log);
+    m_link = std::make_unique<DeviceLink>(*m_target, *m_feedback);
+    m_workspace = std::make_unique<Workspace>(*m_link);
+    m_workspace->onCaptionChanged = [this](const QString& caption) { setWindowTitle(caption); };
+
+    auto* central = new QWidget(this);
+    m_network = new NetworkFields(m_workspace->network(), central);
+    m_workspace->setPage(PageSlot::Network, m_network);
+    connect(m_network->saveButton(), &QPushButton::clicked, this, [this] {
+        runOperation([this] { m_workspace->uploadConfig({true, 0, false, false}); });
+    });
+    auto* clear = new QPushButton(QStringLiteral("Clear"), central);
+    clear->setObjectName(QStringLiteral("BClear"));
+    connect(clear, &QPushButton::clicked, m_log, &QPlainTextEdit::clear);
+
+    auto* layout = new QVBoxLayout(central);
+    layout->addWidget(m_network);
+    auto* logRow = new QHBoxLayout;
+    logRow->addWidget(m_log, 1);
+    logRow->addWidget(clear, 0, Qt::AlignTop);
+    layout->addLayout(logRow, 1);
+    setCentralWidget(central);
+
+    buildWindows();
+    buildMenus();
+    applyRightsTable(allWindows(), 0);
+}
+
+MainWindow::~MainWindow() {
+    // Every other window writes its placement while it is destroyed, after the main
+    // window's keys.
+    m_windows.clear();
+    m_login.reset();
+    m_password.reset();
+    m_placement.windowDestroying();
+}
+
+void MainWindow::buildWindows() {
+    for (const WindowSpec& spec : WindowSpecs) {
+        WindowEntry entry;
+        entry.window = std::make_unique<ManagedWindow>(QString::fromLatin1(spec.className),
+                                                       QString::fromLatin1(spec.formName),
+                                                       QString::fromUtf8(spec.title), m_settings);
+        entry.window->resize(420, 300);
+        entry.prefix = spec.prefix ? QString::fromUtf8(spec.prefix) : QString();
+        entry.toggle = nullptr;
+        m_windows.push_back(std::move(entry));
+        // The login and password dialogs come between the relay and status windows.
+        if (QLatin1String(spec.className) == QLatin1String("TFvrele")) {
+            m_login = std::make_unique<LoginDialog>(m_settings, this);
+            m_password = std::make_unique<PasswordDialog>(m_settings, this);
+        }
+    }
+    m_login->login = [this](const QString& name, const QString& password) {
+        try {
+            const auto status = requestLogin(*m_link, name, password);
+            // An attempt that did not reach the unit is a refused login.
+            return status ? int(*status) : 0;
+        } catch (const OperationError& e) {
+            m_feedback->setWaitCursor(false);
+            m_dialogs.message(this, e.text());
+            return 0;
+        }
+    };
+}
+
+void MainWindow::buildMenus() {
+    auto named = [this](QAction* action, const char* name) {
+        action->setObjectName(QLatin1String(name));
+        return action;
+    };
+    QMenu* file = menuBar()->addMenu(QStringLiteral("Soubor"));
+    connect(named(file->addAction(QStringLiteral("Otevři")), "menuOtevri"), &QAction::triggered,
+            this, &MainWindow::openFile);
+    connect(named(file->addAction(QStringLiteral("Ulož")), "menuUloz"), &QAction::triggered, this,
+            &MainWindow::saveFile);
+    connect(named(file->addAction(QStringLiteral("Ulož jako")), "menuUlozJako"),
+            &QAction::triggered, this, &MainWindow::saveFileAs);
+    connect(named(file->addAction(QStringLiteral("Tisk")), "menuTisk"), &QAction::triggered, this,
+            [this] { runOperation([this] { m_workspace->gatherPages(Selectors::all()); }); });
+
+    QMenu* settings = menuBar()->addMenu(QStringLiteral("Nastavení"));
+    connect(named(settings->addAction(QStringLiteral("Načti vše")), "menuNactiVse"),
+            &QAction::triggered, this,
+            [this] { runOperation([this] { m_workspace->readAll(); }); });
+    connect(named(settings->addAction(QStringLiteral("Ulož vše")), "menuUlozVse"),
+            &QAction::triggered, this,
+            [this] { runOperation([this] { m_workspace->uploadConfig(Selectors::all()); }); });
+    connect(named(settings->addAction(QStringLiteral("Ulož vše mimo Ethernet")),
+                  "menuUlozVseMimoEth"),
+            &QAction::triggered, this, [this] {
+                runOperation([this] { m_workspace->uploadConfig(Selectors::allButNetwork()); });
+            });
+    connect(named(settings->addAction(QStringLiteral("Změna hesla")), "menuZmenaHesla"),
+            &QAction::triggered, this, [this] { m_password->exec(); });
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("Zobraz"));
+    for (const char* form : MenuOrder) {
+        for (const WindowSpec& spec : WindowSpecs) {
+            if (qstrcmp(spec.formName, form) != 0)
+                continue;
+            ManagedWindow* window = this->window(QString::fromLatin1(spec.className));
+            QAction* toggle = view->addAction(QString::fromUtf8(spec.menuItem));
+            toggle->setObjectName(QStringLiteral("zobraz_") + QLatin1String(form));
+            toggle->setCheckable(true);
+            connect(toggle, &QAction::triggered, window, [window](bool on) {
+                if (on) {
+                    window->show();
+                    window->raise();
+                } else {
+                    window->hide();
+                }
+            });
+            connect(window, &ManagedWindow::visibilityChanged, toggle, &QAction::setChecked);
+            for (auto& entry : m_windows)
+                if (entry.window.get() == window)
+                    entry.toggle = toggle;
+        }
+    }
+    m_moreItem = named(view->addAction(QStringLiteral("Více")), "zobraz_Fvice");
+    m_moreItem->setCheckable(true);
+    connect(m_moreItem, &QAction::toggled, m_network, &NetworkFields::setAdvancedVisible);
+    ManagedWindow* overview = window(QStringLiteral("TFprehled"));
+    connect(named(view->addAction(QStringLiteral("Přehled stanic")), "zobraz_Fprehled"),
+            &QAction::triggered, overview, [overview] {
+                overview->show();
+                overview->raise();
+            });
+
+    m_loginItem = named(menuBar()->addAction(QStringLiteral("Login")), "TBXItem8");
+    connect(m_loginItem, &QAction::triggered, this, &MainWindow::loginOrLogout);
+
+    auto* target = new QWidget(this);
+    auto* targetLayout = new QHBoxLayout(target);
+    targetLayout->setContentsMargins(4, 0, 4, 0);
+    targetLayout->addWidget(new QLabel(QStringLiteral("IP"), target));
+    targetLayout->addWidget(m_address);
+    targetLayout->addWidget(new QLabel(QStringLiteral("Port"), target));
+    targetLayout->addWidget(m_port);
+    m_address->setMinimumWidth(120);
+    menuBar()->setCornerWidget(target, Qt::TopRightCorner);
+}
+
+ManagedWindow* MainWindow::window(const QString& className) const {
+    for (const auto& entry : m_windows)
+        if (entry.window->objectName() == className)
+            return entry.window.get();
+    return nullptr;
+}
+
+QList<QWidget*> MainWindow::allWindows() const {
+    QList<QWidget*> list{const_cast<MainWindow*>(this)};
+    for (const auto& entry : m_windows)
+        list << entry.window.get();
+    list << m_login.get() << m_password.get();
+    return list;
+}
+
+QAction* MainWindow::action(const QString& objectName) const {
+    return findChild<QAction*>(objectName);
+}
+
+QList<std::pair<QWidget*, QString>> MainWindow::addressTitledWindows() const {
+    QList<std::pair<QWidget*, QString>> list;
+    for (const auto& entry : m_windows)
+        if (!entry.prefix.isEmpty())
+            list.append({entry.window.get(), entry.prefix});
+    list.append({m_login.get(), QStringLiteral("Přihlášení - ")});
+    list.append({m_password.get(), QStringLiteral("Změna hesla - ")});
+    return list;
+}
+
+void MainWindow::retitle(const QString& address) {
+    for (const auto& [window, prefix] : addressTitledWindows())
+        window->setWindowTitle(prefix + address);
+}
+
+QString MainWindow::programFolder() const { return QCoreApplication::applicationDirPath(); }
+
+void MainWindow::runOperation(const std::function<void()>& operation) {
+    // While the link waits, user input is held back; a timer or a queued event that still
+    // gets here does not start a second transfer.
+    if (m_workspace->isBusy())
+        return;
+    try {
+        operation();
+    } catch (const OperationError& e) {
+        m_feedback->setWaitCursor(false);
+        m_dialogs.message(this, e.text());
+    } catch (const std::exception& e) {
+        m_feedback->setWaitCursor(false);
+        m_dialogs.message(this, QString::fromLocal8Bit(e.what()));
+    }
+}
+
+void MainWindow::openFile() {
+    const QString path = m_dialogs.openFile(this, programFolder());
+    if (path.isEmpty())
+        return;
+    m_workspace->setCurrentFile(path);
+    runOperation([this] { m_workspace->loadConfigFile(); });
+}
+
+void MainWindow::saveFile() {
+    if (m_workspace->currentFile().isEmpty()) {
+        const QString path = m_dialogs.saveFile(this, programFolder(), QString());
+        if (path.isEmpty())
+            return;
+        m_workspace->setCurrentFile(path);
+    }
+    runOperation([this] { m_workspace->saveConfigFile(); });
+}
+
+void MainWindow::saveFileAs() {
+    const QString path =
+        m_dialogs.saveFile(this, programFolder(), m_network->nbName() + QStringLiteral(".ql5"));
+    if (path.isEmpty())
+        return;
+    m_workspace->setCurrentFile(path);
+    runOperation([this] { m_workspace->saveConfigFile(); });
+}
+
+void MainWindow::loginOrLogout() {
+    if (m_loginItem->text() != QLatin1String("Logout")) {
+        m_login->resetLevel(m_rightsLevel);
+        m_login->exec();
+        m_rightsLevel = m_login->grantedLevel();
+    } else {
+        runOperation([this] { logoutFromUnit(*m_link); });
+        m_rightsLevel = 3;
+    }
+    applyRights();
+}
+
+void MainWindow::applyRights() {
+    applyRightsTable(allWindows(), m_rightsLevel);
+    if (m_rightsLevel == 2) {
+        m_password->showAccount(findChild<QLineEdit*>(QStringLiteral("LMDAdmin"))->text(), true);
+        m_loginItem->setText(QStringLiteral("Logout"));
+    } else if (m_rightsLevel == 1) {
+        m_password->showAccount(findChild<QLineEdit*>(QStringLiteral("LMDuziv"))->text(), false);
+        m_loginItem->setText(QStringLiteral("Logout"));
+    } else {
+        m_loginItem->setText(QStringLiteral("Login"));
+        if (m_rightsLevel == 0)
+            m_dialogs.message(this, QStringLiteral("Chyba při přihlášení"));
+        m_rightsLevel = 0;
+    }
+}
+
+void MainWindow::restoreSession() {
+    if (!m_settings)
+        return;
+    m_settings->beginGroup(QStringLiteral("TForm1"));
+    for (const char* key : SessionWindowKeys) {
+        if (m_settings->value(QLatin1String(key), 0).toInt() != 1)
+            continue;
+        for (auto& entry : m_windows)
+            if (entry.window->formName() == QLatin1String(key))
+                entry.window->show();
+    }
+    if (m_settings->value(QStringLiteral("Fvice"), 0).toInt() == 1)
+        m_moreItem->setChecked(true);
+    const QString file = settingsText(*m_settings, QStringLiteral("SOUBOR"));
+    const int count = m_settings->value(QStringLiteral("IP_ADR_count"), 0).toInt();
+    QStringList history;
+    for (int n = 0; n < count; ++n)
+        history << settingsText(*m_settings, QStringLiteral("IP_ADR_%1").arg(n));
+    const int selected = m_settings->value(QStringLiteral("IP_ADR_idx"), -1).toInt();
+    m_settings->endGroup();
+
+    if (!file.isEmpty() && QFileInfo(file).isFile()) {
+        m_workspace->setCurrentFile(file);
+        runOperation([this] { m_workspace->loadConfigFile(); });
+    } else {
+        m_workspace->setCurrentFile(QString());
+    }
+    m_address->setHistory(history, selected);
+}
+
+void MainWindow::saveSession() {
+    if (!m_settings)
+        return;
+    m_settings->beginGroup(QStringLiteral("TForm1"));
+    m_settings->setValue(QStringLiteral("SOUBOR"), m_workspace->currentFile());
+    for (const char* key : SessionWindowKeys) {
+        for (const auto& entry : m_windows) {
+            if (entry.window->formName() != QLatin1String(key))
+                continue;
+            const bool open = entry.window->isVisible() || (entry.toggle && entry.toggle->isChecked());
+            m_settings->setValue(QLatin1String(key), open ? 1 : 0);
+        }
+    }
+    m_settings->setValue(QStringLiteral("Fvice"), m_moreItem->isChecked() ? 1 : 0);
+    const QStringList history = m_address->history();
+    m_settings->setValue(QStringLiteral("IP_ADR_count"), int(history.size()));
+    m_settings->setValue(QStringLiteral("IP_ADR_idx"), m_address->currentIndex());
+    for (int n = 0; n < history.size(); ++n)
+        m_settings->setValue(QStringLiteral("IP_ADR_%1").arg(n), history[n]);
+    m_settings->endGroup();
+    m_settings->sync();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // The placement store has written the window's own keys on this event already.
+    saveSession();
+    QMainWindow::closeEvent(event);
+    emit closed();
+}

@@ -1,0 +1,100 @@
+#pragma once
+
+#include "app/AddressBox.h"
+#include "app/GuiFeedback.h"
+#include "app/LoginDialogs.h"
+#include "app/ManagedWindow.h"
+#include "app/NetworkFields.h"
+#include "app/Placement.h"
+#include "image/Workspace.h"
+
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QAction;
+class QPlainTextEdit;
+class QSettings;
+class QSpinBox;
+class UserDialogs;
+
+// The main window: the connection target, the network fields, the log box, the menus
+// that run the transfers and file commands, and the owner of every other window.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr const char* Title = "Quel5.00.04";
+
+    MainWindow(QSettings* settings, UserDialogs& dialogs);
+    ~MainWindow() override;
+
+    // Reads the main window's keys of the settings file (windows to open, "Více", the last
+    // file, the address history); called once the window is shown.
+    void restoreSession();
+    // Writes them; runs when the window closes.
+    void saveSession();
+
+    Workspace& workspace() { return *m_workspace; }
+    DeviceLink& link() { return *m_link; }
+    AddressBox* addressBox() const { return m_address; }
+    QSpinBox* portBox() const { return m_port; }
+    NetworkFields* networkFields() const { return m_network; }
+    LoginDialog* loginDialog() const { return m_login.get(); }
+    PasswordDialog* passwordDialog() const { return m_password.get(); }
+    ManagedWindow* window(const QString& className) const;
+    QList<QWidget*> allWindows() const;
+    QAction* action(const QString& objectName) const;
+    int rightsLevel() const { return m_rightsLevel; }
+
+    // The windows that follow the unit address in their titles, with their prefixes.
+    QList<std::pair<QWidget*, QString>> addressTitledWindows() const;
+
+    // "Login"/"Logout" of the menu bar.
+    void loginOrLogout();
+    // Sets the controls of all windows for the rights level and normalises it.
+    void applyRights();
+
+    // Runs a user operation: errors that end it are shown, the cursor is restored.
+    void runOperation(const std::function<void()>& operation);
+
+signals:
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    class Target;
+    struct WindowEntry {
+        std::unique_ptr<ManagedWindow> window;
+        QString prefix;  // title prefix when the address changes; empty: title stays
+        QAction* toggle; // tick item of "Zobraz", or nullptr
+    };
+
+    void buildMenus();
+    void buildWindows();
+    void retitle(const QString& address);
+    void openFile();
+    void saveFile();
+    void saveFileAs();
+    QString programFolder() const;
+
+    QSettings* m_settings;
+    UserDialogs& m_dialogs;
+    PlacementStore m_placement;
+    AddressBox* m_address;
+    QSpinBox* m_port;
+    QPlainTextEdit* m_log;
+    NetworkFields* m_network;
+    QAction* m_loginItem;
+    QAction* m_moreItem;
+    std::unique_ptr<Target> m_target;
+    std::unique_ptr<GuiFeedback> m_feedback;
+    std::unique_ptr<DeviceLink> m_link;
+    std::unique_ptr<Workspace> m_workspace;
+    std::vector<WindowEntry> m_windows;
+    std::unique_ptr<LoginDialog> m_login;
+    std::unique_ptr<PasswordDialog> m_password;
+    int m_rightsLevel = 0;
+};

@@ -1,0 +1,25 @@
+#include "app/ManagedWindow.h"
+
+#include <QHideEvent>
+#include <QShowEvent>
+
+ManagedWindow::ManagedWindow(const QString& className, const QString& formName,
+                             const QString& title, QSettings* settings)
+    : QWidget(nullptr, Qt::Window), m_formName(formName), m_placement(this, className, settings) {
+    setObjectName(className);
+    setWindowTitle(title);
+}
+
+ManagedWindow::~ManagedWindow() { m_placement.windowDestroying(); }
+
+void ManagedWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        emit visibilityChanged(true);
+}
+
+void ManagedWindow::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    if (!event->spontaneous())
+        emit visibilityChanged(false);
+}

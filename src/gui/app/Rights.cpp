@@ -1,0 +1,51 @@
+#include "app/Rights.h"
+
+#include <QAction>
+#include <QWidget>
+
+const QList<RightsRow>& rightsTable() {
+    using R = RightsRow;
+    static const QList<RightsRow> table = {
+        // Main window.
+        {"TForm1", "wcom0", R::Show, false, true},
+        {"TForm1", "wcom1", R::Show, false, true},
+        {"TForm1", "wcom2", R::Show, false, true},
+        {"TForm1", "menuUlozVse", R::Enable, false, true},
+        {"TForm1", "menuUlozVseMimoEth", R::Enable, false, true},
+        {"TForm1", "menuZmenaHesla", R::Enable, true, true},
+        {"TForm1", "LButtU", R::Enable, false, true},
+        // Status window actions.
+        {"TFstav", "actBypassOn", R::Enable, true, true},
+        {"TFstav", "actBypassOff", R::Enable, true, true},
+        {"TFstav", "actReset", R::Enable, true, true},
+        {"TFstav", "act5VOn", R::Enable, true, true},
+        {"TFstav", "act5VOff", R::Enable, true, true},
+        {"TFstav", "actNastavVystup", R::Enable, false, true},
+        {"TFstav", "actZrusVystup", R::Enable, false, true},
+        // The pages' upload buttons and the clock's "Pošli".
+        {"TFvstupy", "LButtU", R::Enable, false, true},
+        {"TFvystupy", "LButtU", R::Enable, false, true},
+        {"TFavystup", "LButtU", R::Enable, false, true},
+        {"TFrezim", "LButtU", R::Enable, false, true},
+        {"TFrezim", "LButtPC", R::Enable, false, true},
+        {"TFquel5", "LButtU", R::Enable, false, true},
+        {"TFtermostaty", "LButtU", R::Enable, false, true},
+        {"TFvrele", "LButtU", R::Enable, false, true},
+    };
+    return table;
+}
+
+void applyRightsTable(const QList<QWidget*>& windows, int level) {
+    for (const RightsRow& row : rightsTable()) {
+        const bool on = (level == 1 && row.forUser) || (level == 2 && row.forAdmin);
+        for (QWidget* window : windows) {
+            if (window->objectName() != QLatin1String(row.window))
+                continue;
+            const QString name = QString::fromLatin1(row.control);
+            for (QAction* action : window->findChildren<QAction*>(name))
+                (row.effect == RightsRow::Show ? action->setVisible(on) : action->setEnabled(on));
+            for (QWidget* widget : window->findChildren<QWidget*>(name))
+                (row.effect == RightsRow::Show ? widget->setVisible(on) : widget->setEnabled(on));
+        }
+    }
+}

@@ -1,0 +1,67 @@
+#include "app/Dialogs.h"
+#include "app/MainWindow.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QSpinBox>
+#include <QStandardPaths>
+
+namespace {
+
+// The settings file lives beside the program; where that folder cannot be written (an
+// installed copy), in the user's configuration folder.
+QString defaultSettingsPath() {
+    const QString besideProgram = QCoreApplication::applicationDirPath();
+    if (QFileInfo(besideProgram).isWritable())
+        return QDir(besideProgram).filePath(QStringLiteral("Quel5_cf.ini"));
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    QDir().mkpath(folder);
+    return QDir(folder).filePath(QStringLiteral("Quel5_cf.ini"));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quel5"));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    const QCommandLineOption settingsOption(QStringLiteral("settings"),
+                                            QStringLiteral("Settings file to use."),
+                                            QStringLiteral("FILE"));
+    const QCommandLineOption addressOption(QStringLiteral("address"),
+                                           QStringLiteral("Unit address to start with."),
+                                           QStringLiteral("IP"));
+    const QCommandLineOption portOption(QStringLiteral("port"),
+                                        QStringLiteral("Unit port to start with."),
+                                        QStringLiteral("PORT"));
+    parser.addOptions({settingsOption, addressOption, portOption});
+    parser.process(app);
+
+    const QString settingsPath =
+        parser.isSet(settingsOption) ? parser.value(settingsOption) : defaultSettingsPath();
+    QSettings settings(settingsPath, QSettings::IniFormat);
+
+    QtDialogs dialogs;
+    auto* window = new MainWindow(&settings, dialogs);
+    QObject::connect(window, &MainWindow::closed, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+    window->show();
+    window->restoreSession();
+    if (parser.isSet(addressOption)) {
+        window->addressBox()->setEditText(parser.value(addressOption));
+        window->addressBox()->acceptTyped();
+    }
+    if (parser.isSet(portOption))
+        window->portBox()->setValue(parser.value(portOption).toInt());
+
+    const int result = app.exec();
+    delete window;
+    settings.sync();
+    return result;
+}
