@@ -34,7 +34,8 @@ bool bareRoundTrips(quint16 port) {
     socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
     for (int n = 0; n < 79; ++n) {
         const int address = 56 + 100 * n;
-        const char request[9] = {'#', 'X', 'R', 0, 3, 0, char(address & 0xFF), char(address >> 8), 100};
+        const char request[9] = {'#', 'X', 'R', 0, 3, 0, char(address & 0xFF), char(address >> 8),
+                                 100};
         socket.write(request, 9);
         socket.flush();
         while (socket.bytesAvailable() < 106)

@@ -58,7 +58,9 @@ QByteArray field(const QByteArray& payload, int at, int width) {
     return zero >= 0 ? f.left(zero) : f;
 }
 
-std::uint8_t bcd(int v) { return std::uint8_t((v / 10) * 16 + v % 10); }
+std::uint8_t bcd(int v) {
+    return std::uint8_t((v / 10) * 16 + v % 10);
+}
 int fromBcd(std::uint8_t v, std::uint8_t mask) {
     v &= mask;
     return (v >> 4) * 10 + (v & 0x0F);
@@ -141,7 +143,9 @@ SimUnit::Response SimUnit::handle(const QByteArray& frame) {
     const char l2 = frame.at(2);
     const auto status = std::uint8_t(frame.at(3));
     const QByteArray payload = frame.mid(6);
-    auto u8 = [&](int i) { return i < payload.size() ? std::uint8_t(payload.at(i)) : std::uint8_t(0); };
+    auto u8 = [&](int i) {
+        return i < payload.size() ? std::uint8_t(payload.at(i)) : std::uint8_t(0);
+    };
     auto u16 = [&](int i) { return std::uint16_t(u8(i) | (u8(i + 1) << 8)); };
     const QByteArray cmd = QByteArray() + l1 + l2;
 
@@ -202,14 +206,16 @@ SimUnit::Response SimUnit::handle(const QByteArray& frame) {
         return {Action::Reply, reply(l1, l2, 0, {})};
     }
     if (cmd == "TW") {
-        const quint32 address = qFromLittleEndian<quint32>(payload.leftJustified(4, '\0').constData());
+        const quint32 address =
+            qFromLittleEndian<quint32>(payload.leftJustified(4, '\0').constData());
         const QByteArray run = payload.mid(5, u8(4));
         for (int i = 0; i < run.size(); ++i)
             m_flash[int((address + quint32(i)) & 0xFFFF)] = run.at(i);
         return {Action::Reply, reply(l1, l2, 0, {})};
     }
     if (cmd == "TR") {
-        const quint32 address = qFromLittleEndian<quint32>(payload.leftJustified(4, '\0').constData());
+        const quint32 address =
+            qFromLittleEndian<quint32>(payload.leftJustified(4, '\0').constData());
         QByteArray data;
         for (int i = 0; i < qMin<int>(u8(4), PayloadCapacity); ++i)
             data.append(m_flash.at(int((address + quint32(i)) & 0xFFFF)));
@@ -291,17 +297,18 @@ QByteArray SimUnit::deviceStatus() const {
     const int tick = int(ms / 2000);
     constexpr int temperatures = 6;
     QByteArray s(49 + 4 * temperatures, '\0');
-    s[0] = 5;                         // Typ
-    s[1] = char(1 + (tick / 30) % 2); // Mod
-    s[2] = char(m_bypass ? 2 : 1);    // Stav
-    s[3] = char(0x01);                // TM inputs
+    s[0] = 5;                                                        // Typ
+    s[1] = char(1 + (tick / 30) % 2);                                // Mod
+    s[2] = char(m_bypass ? 2 : 1);                                   // Stav
+    s[3] = char(0x01);                                               // TM inputs
     s[4] = char((tick % 2 ? 0x05 : 0x01) | (m_supply5V ? 0x10 : 0)); // Inputs
-    s[5] = 0;                         // Tlacitka
-    const std::uint16_t outputs = m_outputsForced ? m_forcedOutputs : std::uint16_t(0x0003 | ((tick % 4) << 4));
+    s[5] = 0;                                                        // Tlacitka
+    const std::uint16_t outputs =
+        m_outputsForced ? m_forcedOutputs : std::uint16_t(0x0003 | ((tick % 4) << 4));
     putU16(s, 6, outputs);
     putU16(s, 8, std::uint16_t(0x0001 | ((tick % 2) << 2))); // Vrele
-    putU16(s, 12, 0x0005);                                  // Vterm
-    putU16(s, 16, 0x0000);                                  // Pom_pr
+    putU16(s, 12, 0x0005);                                   // Vterm
+    putU16(s, 16, 0x0000);                                   // Pom_pr
     s[18] = char(0x11);
     s[22] = char(0x01);
     s[26] = 0;    // Opt

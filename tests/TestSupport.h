@@ -10,14 +10,18 @@
 #include <ostream>
 
 // Readable failure output for Qt strings.
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
 inline void PrintTo(const QStringList& l, std::ostream* os) {
     *os << "{ ";
     for (const QString& s : l)
         *os << '"' << s.toStdString() << "\" ";
     *os << "}";
 }
-inline void PrintTo(const QByteArray& b, std::ostream* os) { *os << b.toHex(' ').toStdString(); }
+inline void PrintTo(const QByteArray& b, std::ostream* os) {
+    *os << b.toHex(' ').toStdString();
+}
 
 // Records everything the core shows the user, in order: "log:<line>", "msg:<text>",
 // "cursor:on", "cursor:off".

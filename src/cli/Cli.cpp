@@ -14,7 +14,9 @@ void StderrFeedback::message(const QString& text) {
     std::fprintf(stderr, "%s\n", qUtf8Printable(text));
 }
 
-void StderrFeedback::log(const QString& line) { std::fprintf(stderr, "%s\n", qUtf8Printable(line)); }
+void StderrFeedback::log(const QString& line) {
+    std::fprintf(stderr, "%s\n", qUtf8Printable(line));
+}
 
 QString takeOption(QStringList& args, const QString& name, const QString& fallback) {
     const int at = int(args.indexOf(name));
@@ -29,7 +31,9 @@ QString takeOption(QStringList& args, const QString& name, const QString& fallba
     return value;
 }
 
-bool takeFlag(QStringList& args, const QString& name) { return args.removeAll(name) > 0; }
+bool takeFlag(QStringList& args, const QString& name) {
+    return args.removeAll(name) > 0;
+}
 
 namespace {
 
@@ -140,7 +144,8 @@ int parseNumber(const QString& text, const QString& option, int min, int max) {
     bool ok = false;
     const int v = text.toInt(&ok);
     if (!ok || v < min || v > max)
-        throw Usage(QStringLiteral("%1 takes a number from %2 to %3").arg(option).arg(min).arg(max));
+        throw Usage(
+            QStringLiteral("%1 takes a number from %2 to %3").arg(option).arg(min).arg(max));
     return v;
 }
 
@@ -168,9 +173,9 @@ int run(QStringList args) {
         const QString host = takeOption(args, QStringLiteral("--host"));
         ctx.hostGiven = !host.isEmpty();
         ctx.target.setHost(host);
-        ctx.target.setPort(quint16(parseNumber(
-            takeOption(args, QStringLiteral("--port"), QStringLiteral("9760")),
-            QStringLiteral("--port"), 0, 65535)));
+        ctx.target.setPort(
+            quint16(parseNumber(takeOption(args, QStringLiteral("--port"), QStringLiteral("9760")),
+                                QStringLiteral("--port"), 0, 65535)));
         ctx.readTimeoutMs =
             parseNumber(takeOption(args, QStringLiteral("--timeout-ms"), QStringLiteral("10000")),
                         QStringLiteral("--timeout-ms"), 1, 3600 * 1000);

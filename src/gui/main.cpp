@@ -37,9 +37,8 @@ int main(int argc, char** argv) {
     const QCommandLineOption addressOption(QStringLiteral("address"),
                                            QStringLiteral("Unit address to start with."),
                                            QStringLiteral("IP"));
-    const QCommandLineOption portOption(QStringLiteral("port"),
-                                        QStringLiteral("Unit port to start with."),
-                                        QStringLiteral("PORT"));
+    const QCommandLineOption portOption(
+        QStringLiteral("port"), QStringLiteral("Unit port to start with."), QStringLiteral("PORT"));
     parser.addOptions({settingsOption, addressOption, portOption});
     parser.process(app);
 

@@ -80,7 +80,7 @@ TEST_F(Cli, WriteAllThenReadRoundTrips) {
         f.write(content);
     }
     const CtlRun w = ctl({"--host", "127.0.0.1", "--port", sim.port, "write", path("edited.ql5"),
-                       "--all", "--user", "admin", "--password", "admin"});
+                          "--all", "--user", "admin", "--password", "admin"});
     EXPECT_EQ(w.exit, 0) << qPrintable(w.err);
     EXPECT_TRUE(w.err.startsWith(QStringLiteral("Save - App Config\n")));
     ASSERT_EQ(ctl({"--host", "127.0.0.1", "--port", sim.port, "read", path("b.ql5")}).exit, 0);
@@ -96,7 +96,7 @@ TEST_F(Cli, WriteFailsWithoutAdministratorRightsOrWhenRefused) {
         f.write(image);
     }
     CtlRun r = ctl({"--host", "127.0.0.1", "--port", sim.port, "write", path("in.ql5"), "--all",
-                 "--user", "user", "--password", "user"});
+                    "--user", "user", "--password", "user"});
     EXPECT_EQ(r.exit, 1);
     EXPECT_TRUE(r.err.contains(QStringLiteral("Chyba při přihlášení")));
 
@@ -151,8 +151,8 @@ TEST_F(Cli, UsageErrorsExitWithTwo) {
     EXPECT_EQ(ctl({"frobnicate"}).exit, 2);
     EXPECT_EQ(ctl({"read", path("a.ql5")}).exit, 2); // no --host
     EXPECT_EQ(ctl({"--host", "127.0.0.1", "write", path("a.ql5"), "--user", "a"}).exit, 2);
-    EXPECT_EQ(ctl({"--host", "127.0.0.1", "write", path("a.ql5"), "--pages", "bogus", "--user",
-                   "a", "--password", "b"})
+    EXPECT_EQ(ctl({"--host", "127.0.0.1", "write", path("a.ql5"), "--pages", "bogus", "--user", "a",
+                   "--password", "b"})
                   .exit,
               2);
     EXPECT_EQ(ctl({"--port", "99999", "normalize", "a", "b"}).exit, 2);

@@ -1,5 +1,5 @@
-#include "TestSupport.h"
 #include "editors/NetworkPage.h"
+#include "TestSupport.h"
 #include "image/Workspace.h"
 #include "link/Errors.h"
 
@@ -68,7 +68,8 @@ TEST(NetworkGather, TextsStayInsideTheirFieldsWithTheirZeroByte) {
     EXPECT_EQ(page.fields.ntpServer.size(), 30);
     ConfigImage out;
     page.fields.ip = page.fields.mask = page.fields.gateway = QStringLiteral("1.2.3.4");
-    page.fields.dns1 = page.fields.dns2 = page.fields.trap1 = page.fields.trap2 = QStringLiteral("1.2.3.4");
+    page.fields.dns1 = page.fields.dns2 = page.fields.trap1 = page.fields.trap2 =
+        QStringLiteral("1.2.3.4");
     page.gather(out);
     EXPECT_EQ(bytesAt(out, 91, 16), QByteArray(15, 'x') + '\0');
     EXPECT_EQ(bytesAt(out, 107, 50), QByteArray(49, 'x') + '\0');
@@ -80,8 +81,9 @@ TEST(NetworkGather, TextsStayInsideTheirFieldsWithTheirZeroByte) {
 
 TEST(NetworkScatter, ShowsTheRecordsAndCarriesUneditedBytes) {
     ConfigImage image;
-    const std::uint8_t app[35] = {10, 1, 2, 3, 255, 255, 0, 0, 10, 1, 2, 254, 8, 8, 8, 8, 8, 8, 4, 4,
-                                  10, 1, 2, 3, 255, 255, 0, 0, 0x5A, 0x00, 0x1E, 0xC0, 0x12, 0x34, 0x56};
+    const std::uint8_t app[35] = {10,  1,   2, 3, 255,  255,  0,    0,    10,   1,    2,   254,
+                                  8,   8,   8, 8, 8,    8,    4,    4,    10,   1,    2,   3,
+                                  255, 255, 0, 0, 0x5A, 0x00, 0x1E, 0xC0, 0x12, 0x34, 0x56};
     image.copyIn(56, 35, app);
     image.copyIn(91, 16, reinterpret_cast<const std::uint8_t*>("Name\0tail-bytes!"));
     image[157 + 54] = 0x99;
@@ -106,7 +108,7 @@ TEST(NetworkScatter, ShowsTheRecordsAndCarriesUneditedBytes) {
     page.fields.ip = QStringLiteral("10.1.2.4");
     ConfigImage out;
     page.gather(out);
-    EXPECT_EQ(out[56 + 28], 0x5A);                        // carried
+    EXPECT_EQ(out[56 + 28], 0x5A); // carried
     EXPECT_EQ(bytesAt(out, 56 + 29, 6), QByteArray::fromHex("001EC0123456"));
     EXPECT_EQ(bytesAt(out, 56 + 20, 4), QByteArray::fromHex("0A010204")); // second copy
     EXPECT_EQ(bytesAt(out, 91, 16), QByteArray("Name\0tail-bytes!", 16));
@@ -124,7 +126,8 @@ TEST(NetworkGather, BadAddressStopsTheGatherAndTheSave) {
         page.gather(image);
         FAIL();
     } catch (const GatherError& e) {
-        EXPECT_EQ(e.text(), QStringLiteral("The string 10.0.0 does not translate into a valid IP."));
+        EXPECT_EQ(e.text(),
+                  QStringLiteral("The string 10.0.0 does not translate into a valid IP."));
     }
     EXPECT_EQ(image[56], 0x42);
     EXPECT_EQ(image[215], 0x42);

@@ -44,12 +44,11 @@ TEST_F(Shell, AddressBoxAcceptsValidAddressesOnceAndRetitlesNineWindows) {
     typeAddress(run, QStringLiteral("192.168.1.20"));
     typeAddress(run, QStringLiteral("192.168.1.20"));
     EXPECT_EQ(run.window->addressBox()->history(), QStringList{"192.168.1.20"});
-    EXPECT_EQ(titles(run),
-              (QStringList{"Vstupy - 192.168.1.20", "Výstupy - 192.168.1.20",
-                           "Výstup 0-10V - 192.168.1.20", "Rezim - 192.168.1.20",
-                           "Quel5.00.04 - 192.168.1.20", "Termostaty - 192.168.1.20",
-                           "Viruální relé - 192.168.1.20", "Přihlášení - 192.168.1.20",
-                           "Změna hesla - 192.168.1.20"}));
+    EXPECT_EQ(titles(run), (QStringList{"Vstupy - 192.168.1.20", "Výstupy - 192.168.1.20",
+                                        "Výstup 0-10V - 192.168.1.20", "Rezim - 192.168.1.20",
+                                        "Quel5.00.04 - 192.168.1.20", "Termostaty - 192.168.1.20",
+                                        "Viruální relé - 192.168.1.20", "Přihlášení - 192.168.1.20",
+                                        "Změna hesla - 192.168.1.20"}));
     EXPECT_EQ(run.window->windowTitle(), QStringLiteral("Quel5.00.04"));
     EXPECT_EQ(run.window->window(QStringLiteral("TFstav"))->windowTitle(), QStringLiteral("Fstav"));
     EXPECT_TRUE(run.dialogs.messages.isEmpty());
@@ -141,7 +140,8 @@ TEST_F(Shell, OpenWindowsHistoryAndFileComeBackAtTheNextStart) {
     EXPECT_TRUE(next.find<QAction>(QStringLiteral("zobraz_Fvice"))->isChecked());
     EXPECT_TRUE(next.find<QSpinBox>(QStringLiteral("udpport"))->isVisibleTo(next.window.get()));
     EXPECT_EQ(next.window->addressBox()->currentText(), QStringLiteral("10.0.0.2"));
-    EXPECT_EQ(next.window->window(QStringLiteral("TFvstupy"))->windowTitle(), QStringLiteral("Vstupy"));
+    EXPECT_EQ(next.window->window(QStringLiteral("TFvstupy"))->windowTitle(),
+              QStringLiteral("Vstupy"));
     EXPECT_EQ(next.window->windowTitle(), QStringLiteral("Quel5.00.04 - unit.ql5"));
     EXPECT_EQ(next.window->workspace().currentFile(), file);
 }
@@ -187,8 +187,14 @@ RightsState rightsOf(ToolRun& run) {
             run.find<QAction>(QStringLiteral("TBXItem8"))->text()};
 }
 
+SimOptions unitAccounts() {
+    SimOptions options;
+    options.adminPassword = QStringLiteral("s3cret");
+    return options;
+}
+
 struct WithUnit : Shell {
-    SimServer sim{SimOptions{}, SimServer::Faults{}};
+    SimServer sim{unitAccounts(), SimServer::Faults{}};
     void SetUp() override { ASSERT_TRUE(sim.listen(QHostAddress::LocalHost, 0)); }
     void aim(ToolRun& run) {
         typeAddress(run, QStringLiteral("127.0.0.1"));
@@ -205,13 +211,16 @@ TEST_F(WithUnit, RightsFollowTheLevelTheUnitGrants) {
     EXPECT_EQ(none.caption, QStringLiteral("Login"));
 
     run.find<QAction>(QStringLiteral("menuNactiVse"))->trigger();
-    loginAs(run, QStringLiteral("admin"), QStringLiteral("admin"));
+    loginAs(run, QStringLiteral("admin"), QStringLiteral("s3cret"));
     RightsState s = rightsOf(run);
     EXPECT_TRUE(s.wcomShown && s.uploadAll && s.uploadAllButEth && s.password && s.saveButton);
     EXPECT_EQ(s.caption, QStringLiteral("Logout"));
-    auto* passwordName = run.window->passwordDialog()->findChild<QLineEdit*>(QStringLiteral("Ljmeno"));
+    auto* passwordName =
+        run.window->passwordDialog()->findChild<QLineEdit*>(QStringLiteral("Ljmeno"));
     EXPECT_EQ(passwordName->text(), QStringLiteral("admin"));
-    EXPECT_TRUE(run.window->passwordDialog()->findChild<QRadioButton*>(QStringLiteral("RBadmin"))->isChecked());
+    EXPECT_TRUE(run.window->passwordDialog()
+                    ->findChild<QRadioButton*>(QStringLiteral("RBadmin"))
+                    ->isChecked());
     const QByteArray login = sim.requests().last().frame;
     EXPECT_EQ(login.mid(0, 6), QByteArray("#IA\0\x12\0", 6));
     EXPECT_EQ(login.mid(6, 6), QByteArray("admin\0", 6));
@@ -235,6 +244,16 @@ TEST_F(WithUnit, RightsFollowTheLevelTheUnitGrants) {
     EXPECT_EQ(run.dialogs.messages, QStringList{"Chyba při přihlášení"});
     EXPECT_EQ(rightsOf(run).caption, QStringLiteral("Login"));
     EXPECT_EQ(run.window->rightsLevel(), 0);
+
+    // Neither the settings file nor the log box ever holds a password.
+    const QString log = run.find<QPlainTextEdit>(QStringLiteral("Memo1"))->toPlainText();
+    run.finish();
+    QFile stored(ini());
+    ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
+    const QByteArray content = stored.readAll();
+    EXPECT_FALSE(content.contains("s3cret"));
+    EXPECT_FALSE(content.contains("wrong"));
+    EXPECT_FALSE(log.contains(QStringLiteral("s3cret")));
 }
 
 TEST_F(WithUnit, LoginThatDoesNotReachTheUnitIsRefused) {
@@ -252,12 +271,13 @@ TEST_F(WithUnit, ReadChangeUploadAndReadAgainShowsTheNewName) {
     run.find<QAction>(QStringLiteral("menuNactiVse"))->trigger();
     auto* name = run.find<QLineEdit>(QStringLiteral("LMDnbname"));
     EXPECT_EQ(name->text(), QStringLiteral("QUEL5SIM"));
-    EXPECT_EQ(run.find<QLabel>(QStringLiteral("LMAC"))->text(), QStringLiteral("00-1E-C0-12-34-56"));
+    EXPECT_EQ(run.find<QLabel>(QStringLiteral("LMAC"))->text(),
+              QStringLiteral("00-1E-C0-12-34-56"));
     EXPECT_EQ(run.find<QLineEdit>(QStringLiteral("LMDIP"))->text(), QStringLiteral("127.0.0.1"));
     auto* memo = run.find<QPlainTextEdit>(QStringLiteral("Memo1"));
     EXPECT_TRUE(memo->toPlainText().endsWith(QStringLiteral("78 - 7856")));
 
-    loginAs(run, QStringLiteral("admin"), QStringLiteral("admin"));
+    loginAs(run, QStringLiteral("admin"), QStringLiteral("s3cret"));
     name->setText(QStringLiteral("NOVE"));
     QTest::mouseClick(run.find<QPushButton>(QStringLiteral("LButtU")), Qt::LeftButton);
     EXPECT_EQ(sim.unit().memory().mid(91, 5), QByteArray("NOVE\0", 5));
@@ -297,6 +317,28 @@ TEST_F(Shell, SaveAsProposesTheNetBiosNameAndLaterSavesNeedNoDialog) {
     run.find<QAction>(QStringLiteral("menuOtevri"))->trigger();
     EXPECT_EQ(run.dialogs.messages.size(), 1);
     EXPECT_EQ(run.window->windowTitle(), QStringLiteral("Quel5.00.04 - a.ql5"));
+}
+
+TEST_F(Shell, LongTextsFromAFileAreShownWholeAndSavedInsideTheirFields) {
+    QByteArray content(8000, '\0');
+    const QByteArray popis(49, 'p');
+    content.replace(107, 49, popis);
+    content.replace(91, 16, QByteArray(16, 'n')); // no zero byte at all
+    QFile in(path("long.ql5"));
+    ASSERT_TRUE(in.open(QIODevice::WriteOnly));
+    in.write(content);
+    in.close();
+
+    ToolRun run(ini());
+    run.dialogs.answers << path("long.ql5");
+    run.find<QAction>(QStringLiteral("menuOtevri"))->trigger();
+    EXPECT_EQ(run.find<QLineEdit>(QStringLiteral("LMDpopis"))->text(), QString::fromLatin1(popis));
+    EXPECT_EQ(run.find<QLineEdit>(QStringLiteral("LMDnbname"))->text().size(), 16);
+    run.find<QAction>(QStringLiteral("menuUloz"))->trigger();
+    ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+    const QByteArray saved = in.readAll();
+    EXPECT_EQ(saved.mid(107, 50), popis + '\0');
+    EXPECT_EQ(saved.mid(91, 16), QByteArray(15, 'n') + '\0');
 }
 
 TEST_F(Shell, MoreShowsTheAdvancedFields) {

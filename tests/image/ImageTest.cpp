@@ -59,17 +59,18 @@ TEST_F(Files, SaveThenOpenRoundTripsTheGatheredRegions) {
     ASSERT_EQ(saved.size(), 8000);
     // What the pages hold survives; every byte outside their regions is 0.
     auto inRegion = [](int a) {
-        const mem::Region regions[] = {
-            mem::AppConfig,  mem::BiosName,   mem::Popis,           mem::SnmpComm,
-            mem::EthConfig,  mem::InpConfig,  mem::OutConfig,       mem::Out10Config,
-            mem::RezimConfig, mem::Quel5Config, mem::ThermostatRegion, {1468, 5000 - 1468},
-            {5000, 1940}};
+        const mem::Region regions[] = {mem::AppConfig,   mem::BiosName,         mem::Popis,
+                                       mem::SnmpComm,    mem::EthConfig,        mem::InpConfig,
+                                       mem::OutConfig,   mem::Out10Config,      mem::RezimConfig,
+                                       mem::Quel5Config, mem::ThermostatRegion, {1468, 5000 - 1468},
+                                       {5000, 1940}};
         for (const auto& r : regions)
             if (a >= r.first && a < r.end())
                 return true;
         return false;
     };
-    const int relayEnd = mem::RelayCode + (std::uint8_t(content[1472]) | (std::uint8_t(content[1473]) << 8));
+    const int relayEnd =
+        mem::RelayCode + (std::uint8_t(content[1472]) | (std::uint8_t(content[1473]) << 8));
     for (int a = 0; a < 8000; ++a) {
         const bool kept = inRegion(a) && (a < mem::RelayArea || a >= 5000 || a < relayEnd);
         ASSERT_EQ(saved[a], kept ? content[a] : '\0') << "address " << a;

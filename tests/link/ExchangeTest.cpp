@@ -153,7 +153,8 @@ TEST(Login, FramesTheNameAndPasswordAndMapsTheGrantedRights) {
     SimRig rig;
     LinkPacket& p = rig.link.packet();
     std::fill_n(p.payload(), 18, std::uint8_t(0xEE));
-    EXPECT_EQ(loginToUnit(rig.link, QStringLiteral("admin"), QStringLiteral("admin")), Rights::Admin);
+    EXPECT_EQ(loginToUnit(rig.link, QStringLiteral("admin"), QStringLiteral("admin")),
+              Rights::Admin);
     // Name and zero, then stale bytes up to the password at offset 9.
     EXPECT_EQ(rig.server.requests()[0].frame,
               QByteArray::fromHex("234941001200") + QByteArray("admin\0", 6) +
@@ -171,13 +172,15 @@ TEST(Login, FramesTheNameAndPasswordAndMapsTheGrantedRights) {
     EXPECT_EQ(frame.at(15), '\0');
 
     logoutFromUnit(rig.link);
-    EXPECT_EQ(rig.server.requests().last().frame, QByteArray("#IA\0\x12\0", 6) + QByteArray(18, '\0'));
+    EXPECT_EQ(rig.server.requests().last().frame,
+              QByteArray("#IA\0\x12\0", 6) + QByteArray(18, '\0'));
 }
 
 TEST(Login, UnreachableUnitIsARefusedLoginNotAUser) {
     SimRig rig;
     rig.target.setPort(closedPort());
-    EXPECT_EQ(loginToUnit(rig.link, QStringLiteral("admin"), QStringLiteral("admin")), Rights::None);
+    EXPECT_EQ(loginToUnit(rig.link, QStringLiteral("admin"), QStringLiteral("admin")),
+              Rights::None);
     EXPECT_EQ(rig.link.packet().status(), 1);
 }
 

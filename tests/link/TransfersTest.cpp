@@ -88,17 +88,34 @@ TEST(ReadAll, SilentUnitTimesOutInsteadOfHanging) {
 QStringList fullUploadWrites(bool network) {
     QStringList w;
     if (network)
-        w << "56 28 1" << "91 16 0" << "107 50 0" << "157 58 0" << "215 97 5";
-    w << "360 10 6" << "5000 100 0" << "5100 60 0";
-    w << "370 24 7" << "5160 100 0" << "5260 100 0" << "5360 100 0" << "5460 20 0";
-    w << "394 31 8" << "5580 80 0";
+        w << "56 28 1"
+          << "91 16 0"
+          << "107 50 0"
+          << "157 58 0"
+          << "215 97 5";
+    w << "360 10 6"
+      << "5000 100 0"
+      << "5100 60 0";
+    w << "370 24 7"
+      << "5160 100 0"
+      << "5260 100 0"
+      << "5360 100 0"
+      << "5460 20 0";
+    w << "394 31 8"
+      << "5580 80 0";
     w << "425 12 9";
-    w << "437 20 10" << "5480 100 0";
-    w << "1000 100 0" << "1100 100 0" << "1200 100 0" << "1300 100 0" << "1400 68 0";
+    w << "437 20 10"
+      << "5480 100 0";
+    w << "1000 100 0"
+      << "1100 100 0"
+      << "1200 100 0"
+      << "1300 100 0"
+      << "1400 68 0";
     for (int a = 5660; a < 6260; a += 100)
         w << QStringLiteral("%1 100 0").arg(a);
     w << "6260 40 0";
-    w << "1468 100 0" << "1568 34 0";
+    w << "1468 100 0"
+      << "1568 34 0";
     for (int a = 6300; a < 6900; a += 100)
         w << QStringLiteral("%1 100 0").arg(a);
     w << "6900 40 0";
@@ -118,14 +135,30 @@ TEST(Upload, EverythingSendsEveryRecordAndRangeInOrder) {
     EXPECT_EQ(rig.feedback.events.first(), QStringLiteral("cursor:on"));
     EXPECT_EQ(rig.feedback.events.last(), QStringLiteral("cursor:off"));
 
-    const QStringList expectedStart{"Save - App Config", "Save - Bios Name", "Save - Popis",
-                                    "Save - SNMP COMM",  "Save - Eth Config", "Save - Inp Config",
-                                    "Popisy ",           "0 - 5000 0",       "60 - 5100 0",
-                                    "Save - Out Config", "Popisy ",          "0 - 5160 0",
-                                    "1 - 5260 0",        "2 - 5360 0",       "20 - 5460 0",
-                                    "Save - Out10 Config", "Popisy ",        "80 - 5580 0",
-                                    "Save - Rezim Config", "Save - Quel5 Config", "Popisy ",
-                                    "0 - 5480 0",        "Term ",            "0 - 1000 0"};
+    const QStringList expectedStart{"Save - App Config",
+                                    "Save - Bios Name",
+                                    "Save - Popis",
+                                    "Save - SNMP COMM",
+                                    "Save - Eth Config",
+                                    "Save - Inp Config",
+                                    "Popisy ",
+                                    "0 - 5000 0",
+                                    "60 - 5100 0",
+                                    "Save - Out Config",
+                                    "Popisy ",
+                                    "0 - 5160 0",
+                                    "1 - 5260 0",
+                                    "2 - 5360 0",
+                                    "20 - 5460 0",
+                                    "Save - Out10 Config",
+                                    "Popisy ",
+                                    "80 - 5580 0",
+                                    "Save - Rezim Config",
+                                    "Save - Quel5 Config",
+                                    "Popisy ",
+                                    "0 - 5480 0",
+                                    "Term ",
+                                    "0 - 1000 0"};
     EXPECT_EQ(rig.feedback.logs.mid(0, expectedStart.size()), expectedStart);
     EXPECT_TRUE(rig.feedback.logs.contains(QStringLiteral("Rele ")));
     EXPECT_TRUE(rig.feedback.logs.contains(QStringLiteral("34 - 1568 0")));
@@ -186,14 +219,16 @@ TEST(Upload, RelayRangeFollowsTheStoredCodeLength) {
     damaged.workspace.uploadConfig({false, 0, false, true});
     const QStringList writes = writesSeen(damaged.server);
     EXPECT_TRUE(writes.contains(QStringLiteral("4968 32 0")));
-    EXPECT_EQ(writes.at(writes.indexOf(QStringLiteral("4968 32 0")) + 1), QStringLiteral("6300 100 0"));
+    EXPECT_EQ(writes.at(writes.indexOf(QStringLiteral("4968 32 0")) + 1),
+              QStringLiteral("6300 100 0"));
 }
 
 TEST(Upload, RefusedRecordShowsItsNumberThenLogsAndGoesOn) {
     SimOptions options;
     options.refuseRecord = 6;
     Rig rig(options);
-    const UploadReport report = rig.workspace.uploadConfig({false, Selectors::Inputs | Selectors::Outputs, false, false});
+    const UploadReport report =
+        rig.workspace.uploadConfig({false, Selectors::Inputs | Selectors::Outputs, false, false});
     EXPECT_EQ(report.refusedRecords, QList<int>{6});
     const int message = int(rig.feedback.events.indexOf(QStringLiteral("msg:Chyba uložení 6")));
     ASSERT_GE(message, 0);
@@ -205,8 +240,10 @@ TEST(Upload, RefusedChunkShowsOnlyInItsLogLine) {
     SimOptions options;
     options.refuseChunks = true;
     Rig rig(options);
-    const UploadReport report = rig.workspace.uploadConfig({false, Selectors::Inputs, false, false});
-    EXPECT_EQ(rig.feedback.logs, (QStringList{"Save - Inp Config", "Popisy ", "0 - 5000 3", "60 - 5100 3"}));
+    const UploadReport report =
+        rig.workspace.uploadConfig({false, Selectors::Inputs, false, false});
+    EXPECT_EQ(rig.feedback.logs,
+              (QStringList{"Save - Inp Config", "Popisy ", "0 - 5000 3", "60 - 5100 3"}));
     EXPECT_TRUE(rig.feedback.messages.isEmpty());
     EXPECT_EQ(report.refusedChunks, 2);
     EXPECT_FALSE(report.ok());

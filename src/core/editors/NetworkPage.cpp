@@ -16,9 +16,8 @@ std::optional<std::array<std::uint8_t, 4>> parseIpAddress(const QString& text) {
             return std::nullopt;
         const QStringView digits = QStringView(text).mid(start, end - start);
         if (digits.isEmpty() || digits.size() > 3 ||
-            !std::all_of(digits.begin(), digits.end(), [](QChar c) {
-                return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-            }))
+            !std::all_of(digits.begin(), digits.end(),
+                         [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }))
             return std::nullopt;
         const int value = digits.toInt();
         if (value > 255)
@@ -64,7 +63,9 @@ void putU16(std::uint8_t* at, int value) {
     at[1] = std::uint8_t(v >> 8);
 }
 
-int getU16(const std::uint8_t* at) { return at[0] | (at[1] << 8); }
+int getU16(const std::uint8_t* at) {
+    return at[0] | (at[1] << 8);
+}
 
 // Offsets inside EthConfig.
 enum Eth {
@@ -102,7 +103,8 @@ std::uint16_t NetworkPage::ethChecksum(const std::uint8_t* record) {
 QString NetworkPage::macText() const {
     QStringList parts;
     for (int i = 29; i < 35; ++i)
-        parts << QStringLiteral("%1").arg(m_appConfig[size_t(i)], 2, 16, QLatin1Char('0')).toUpper();
+        parts
+            << QStringLiteral("%1").arg(m_appConfig[size_t(i)], 2, 16, QLatin1Char('0')).toUpper();
     return parts.join(QLatin1Char('-'));
 }
 

@@ -18,7 +18,8 @@ void readImageFile(const QString& path, ConfigImage& image) {
     const QByteArray content = file.read(mem::ImageSize);
     if (file.error() != QFileDevice::NoError)
         throw FileError(fileProblem(path, file.errorString()));
-    image.copyIn(0, int(content.size()), reinterpret_cast<const std::uint8_t*>(content.constData()));
+    image.copyIn(0, int(content.size()),
+                 reinterpret_cast<const std::uint8_t*>(content.constData()));
 }
 
 void writeImageFile(const QString& path, const ConfigImage& image, bool keepTail) {

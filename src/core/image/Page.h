@@ -8,7 +8,14 @@ constexpr int PageSlotCount = 8;
 
 // The four arguments shared by UploadConfig and GatherPages.
 struct Selectors {
-    enum PageFlag { Inputs = 1, Outputs = 2, Analog = 4, Modes = 8, Thermometers = 16, AllPages = 31 };
+    enum PageFlag {
+        Inputs = 1,
+        Outputs = 2,
+        Analog = 4,
+        Modes = 8,
+        Thermometers = 16,
+        AllPages = 31
+    };
 
     bool network = false;
     int pages = 0;

@@ -66,24 +66,25 @@ void Workspace::setPage(PageSlot slot, Page* page) {
     m_pages[i] = page ? page : defaultPage(slot);
 }
 
-Page& Workspace::page(PageSlot slot) { return *m_pages[int(slot)]; }
+Page& Workspace::page(PageSlot slot) {
+    return *m_pages[int(slot)];
+}
 
 void Workspace::gatherPages(const Selectors& selectors) {
     if (selectors.isEverything())
         m_image.clear();
-    static constexpr PageSlot order[] = {PageSlot::Network, PageSlot::Inputs, PageSlot::Outputs,
-                                         PageSlot::Analog, PageSlot::Modes, PageSlot::Thermometers,
-                                         PageSlot::Thermostats, PageSlot::Relays};
+    static constexpr PageSlot order[] = {
+        PageSlot::Network, PageSlot::Inputs,       PageSlot::Outputs,     PageSlot::Analog,
+        PageSlot::Modes,   PageSlot::Thermometers, PageSlot::Thermostats, PageSlot::Relays};
     for (PageSlot slot : order)
         if (selectors.selects(slot))
             page(slot).gather(m_image);
 }
 
 void Workspace::scatterAll() {
-    static constexpr PageSlot order[] = {PageSlot::Network, PageSlot::Analog,
-                                         PageSlot::Thermometers, PageSlot::Inputs,
-                                         PageSlot::Outputs, PageSlot::Thermostats,
-                                         PageSlot::Relays, PageSlot::Modes};
+    static constexpr PageSlot order[] = {
+        PageSlot::Network, PageSlot::Analog,      PageSlot::Thermometers, PageSlot::Inputs,
+        PageSlot::Outputs, PageSlot::Thermostats, PageSlot::Relays,       PageSlot::Modes};
     for (PageSlot slot : order)
         page(slot).scatter(m_image);
 }

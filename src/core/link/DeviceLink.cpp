@@ -16,9 +16,13 @@ struct BusyScope {
 DeviceLink::DeviceLink(ConnectionTarget& target, Feedback& feedback)
     : m_target(target), m_feedback(feedback) {}
 
-DeviceLink::~DeviceLink() { m_socket.abort(); }
+DeviceLink::~DeviceLink() {
+    m_socket.abort();
+}
 
-bool DeviceLink::isOpen() const { return m_socket.state() == QAbstractSocket::ConnectedState; }
+bool DeviceLink::isOpen() const {
+    return m_socket.state() == QAbstractSocket::ConnectedState;
+}
 
 void DeviceLink::close() {
     if (m_socket.state() == QAbstractSocket::ConnectedState)
@@ -104,8 +108,8 @@ void DeviceLink::exchange(ExchangeMode mode) {
     BusyScope busy(m_busy);
 
     if (m_packet.length() > LinkPacket::PayloadCapacity)
-        throw OperationError(QStringLiteral("Požadavek nemá místo v paketu (%1 bajtů dat).")
-                                 .arg(m_packet.length()));
+        throw OperationError(
+            QStringLiteral("Požadavek nemá místo v paketu (%1 bajtů dat).").arg(m_packet.length()));
 
     if (!isOpen()) {
         if (!connectToTarget()) {

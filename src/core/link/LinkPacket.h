@@ -25,9 +25,7 @@ struct LinkPacket {
     std::uint8_t status() const { return bytes[3]; }
     void setStatus(std::uint8_t s) { bytes[3] = s; }
 
-    std::uint16_t length() const {
-        return static_cast<std::uint16_t>(bytes[4] | (bytes[5] << 8));
-    }
+    std::uint16_t length() const { return static_cast<std::uint16_t>(bytes[4] | (bytes[5] << 8)); }
     void setLength(std::uint16_t n) {
         bytes[4] = static_cast<std::uint8_t>(n & 0xFF);
         bytes[5] = static_cast<std::uint8_t>(n >> 8);

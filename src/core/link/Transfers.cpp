@@ -7,16 +7,21 @@
 #include <cstring>
 
 const std::array<UploadRecord, 10> UploadRecords{{
-    {1, PageSlot::Network, mem::AppConfig.first, mem::AppConfigUploadSize, 1, "Save - App Config", true},
+    {1, PageSlot::Network, mem::AppConfig.first, mem::AppConfigUploadSize, 1, "Save - App Config",
+     true},
     {2, PageSlot::Network, mem::BiosName.first, mem::BiosName.size, 0, "Save - Bios Name", false},
     {3, PageSlot::Network, mem::Popis.first, mem::Popis.size, 0, "Save - Popis", false},
     {4, PageSlot::Network, mem::SnmpComm.first, mem::SnmpComm.size, 0, "Save - SNMP COMM", false},
-    {5, PageSlot::Network, mem::EthConfig.first, mem::EthConfig.size, 5, "Save - Eth Config", false},
+    {5, PageSlot::Network, mem::EthConfig.first, mem::EthConfig.size, 5, "Save - Eth Config",
+     false},
     {6, PageSlot::Inputs, mem::InpConfig.first, mem::InpConfig.size, 6, "Save - Inp Config", true},
     {7, PageSlot::Outputs, mem::OutConfig.first, mem::OutConfig.size, 7, "Save - Out Config", true},
-    {8, PageSlot::Analog, mem::Out10Config.first, mem::Out10Config.size, 8, "Save - Out10 Config", true},
-    {9, PageSlot::Modes, mem::RezimConfig.first, mem::RezimConfig.size, 9, "Save - Rezim Config", true},
-    {10, PageSlot::Thermometers, mem::Quel5Config.first, mem::Quel5Config.size, 10, "Save - Quel5 Config", true},
+    {8, PageSlot::Analog, mem::Out10Config.first, mem::Out10Config.size, 8, "Save - Out10 Config",
+     true},
+    {9, PageSlot::Modes, mem::RezimConfig.first, mem::RezimConfig.size, 9, "Save - Rezim Config",
+     true},
+    {10, PageSlot::Thermometers, mem::Quel5Config.first, mem::Quel5Config.size, 10,
+     "Save - Quel5 Config", true},
 }};
 
 namespace {

@@ -5,7 +5,9 @@
 #include <QApplication>
 #include <QPlainTextEdit>
 
-GuiFeedback::~GuiFeedback() { setWaitCursor(false); }
+GuiFeedback::~GuiFeedback() {
+    setWaitCursor(false);
+}
 
 void GuiFeedback::message(const QString& text) {
     // A message box needs the normal cursor, whatever the operation set.

@@ -66,7 +66,9 @@ LoginDialog::LoginDialog(QSettings* settings, QWidget* parent)
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-LoginDialog::~LoginDialog() { m_placement.windowDestroying(); }
+LoginDialog::~LoginDialog() {
+    m_placement.windowDestroying();
+}
 
 void LoginDialog::submit() {
     if (login)
@@ -114,7 +116,9 @@ PasswordDialog::PasswordDialog(QSettings* settings, QWidget* parent)
     setFixedSize(sizeHint());
 }
 
-PasswordDialog::~PasswordDialog() { m_placement.windowDestroying(); }
+PasswordDialog::~PasswordDialog() {
+    m_placement.windowDestroying();
+}
 
 void PasswordDialog::showAccount(const QString& name, bool admin) {
     m_name->setText(name);

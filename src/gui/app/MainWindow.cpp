@@ -57,12 +57,11 @@ const WindowSpec WindowSpecs[] = {
 };
 
 // The order of the window keys in the settings file.
-const char* const SessionWindowKeys[] = {"Favystup",    "Frezim", "Fquel5",
-                                         "Ftermostaty", "Fvrele", "Fvstupy",
-                                         "Fvystupy",    "Fstav",  "Fdisc"};
+const char* const SessionWindowKeys[] = {"Favystup", "Frezim",   "Fquel5", "Ftermostaty", "Fvrele",
+                                         "Fvstupy",  "Fvystupy", "Fstav",  "Fdisc"};
 // The order of the tick items in "Zobraz".
-const char* const MenuOrder[] = {"Fvstupy", "Fvystupy", "Favystup", "Frezim", "Fquel5",
-                                 "Ftermostaty", "Fvrele", "Fstav", "Fdisc"};
+const char* const MenuOrder[] = {"Fvstupy",     "Fvystupy", "Favystup", "Frezim", "Fquel5",
+                                 "Ftermostaty", "Fvrele",   "Fstav",    "Fdisc"};
 
 } // namespace
 
@@ -175,11 +174,11 @@ void MainWindow::buildMenus() {
     connect(named(settings->addAction(QStringLiteral("Ulož vše")), "menuUlozVse"),
             &QAction::triggered, this,
             [this] { runOperation([this] { m_workspace->uploadConfig(Selectors::all()); }); });
-    connect(named(settings->addAction(QStringLiteral("Ulož vše mimo Ethernet")),
-                  "menuUlozVseMimoEth"),
-            &QAction::triggered, this, [this] {
-                runOperation([this] { m_workspace->uploadConfig(Selectors::allButNetwork()); });
-            });
+    connect(
+        named(settings->addAction(QStringLiteral("Ulož vše mimo Ethernet")), "menuUlozVseMimoEth"),
+        &QAction::triggered, this, [this] {
+            runOperation([this] { m_workspace->uploadConfig(Selectors::allButNetwork()); });
+        });
     connect(named(settings->addAction(QStringLiteral("Změna hesla")), "menuZmenaHesla"),
             &QAction::triggered, this, [this] { m_password->exec(); });
 
@@ -264,7 +263,9 @@ void MainWindow::retitle(const QString& address) {
         window->setWindowTitle(prefix + address);
 }
 
-QString MainWindow::programFolder() const { return QCoreApplication::applicationDirPath(); }
+QString MainWindow::programFolder() const {
+    return QCoreApplication::applicationDirPath();
+}
 
 void MainWindow::runOperation(const std::function<void()>& operation) {
     // While the link waits, user input is held back; a timer or a queued event that still
@@ -376,7 +377,8 @@ void MainWindow::saveSession() {
         for (const auto& entry : m_windows) {
             if (entry.window->formName() != QLatin1String(key))
                 continue;
-            const bool open = entry.window->isVisible() || (entry.toggle && entry.toggle->isChecked());
+            const bool open =
+                entry.window->isVisible() || (entry.toggle && entry.toggle->isChecked());
             m_settings->setValue(QLatin1String(key), open ? 1 : 0);
         }
     }

@@ -10,7 +10,9 @@ ManagedWindow::ManagedWindow(const QString& className, const QString& formName,
     setWindowTitle(title);
 }
 
-ManagedWindow::~ManagedWindow() { m_placement.windowDestroying(); }
+ManagedWindow::~ManagedWindow() {
+    m_placement.windowDestroying();
+}
 
 void ManagedWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);

@@ -62,8 +62,10 @@ NetworkFields::NetworkFields(NetworkPage& model, QWidget* parent)
     showText(m_nbName, initial.nbName);
     m_popis = textField("LMDpopis", NetworkPage::PopisMaxChars);
     for (int i = 0; i < 3; ++i) {
-        m_rcom[i] = textField(qPrintable(QStringLiteral("rcom%1").arg(i)), NetworkPage::CommunityMaxChars);
-        m_wcom[i] = textField(qPrintable(QStringLiteral("wcom%1").arg(i)), NetworkPage::CommunityMaxChars);
+        m_rcom[i] =
+            textField(qPrintable(QStringLiteral("rcom%1").arg(i)), NetworkPage::CommunityMaxChars);
+        m_wcom[i] =
+            textField(qPrintable(QStringLiteral("wcom%1").arg(i)), NetworkPage::CommunityMaxChars);
         m_wcom[i]->setVisible(false); // administrators only
     }
     m_trap1 = addressField("LMDsnmp1", initial.trap1);
@@ -96,8 +98,8 @@ NetworkFields::NetworkFields(NetworkPage& model, QWidget* parent)
     identity->addWidget(label(QStringLiteral("IP adresa")), row, 0);
     identity->addWidget(m_ip, row++, 1);
     const std::pair<const char*, QLineEdit*> rows[] = {
-        {"Maska", m_mask},       {"Gateway", m_gateway}, {"Primary DNS", m_dns1},
-        {"Secondary DNS", m_dns2}, {"NB name", m_nbName}, {"Popis", m_popis}};
+        {"Maska", m_mask},         {"Gateway", m_gateway}, {"Primary DNS", m_dns1},
+        {"Secondary DNS", m_dns2}, {"NB name", m_nbName},  {"Popis", m_popis}};
     for (const auto& [text, edit] : rows) {
         identity->addWidget(label(QString::fromUtf8(text)), row, 0);
         identity->addWidget(edit, row++, 1);
@@ -164,7 +166,9 @@ void NetworkFields::setAdvancedVisible(bool visible) {
         w->setVisible(visible);
 }
 
-QString NetworkFields::nbName() const { return m_nbName->text(); }
+QString NetworkFields::nbName() const {
+    return m_nbName->text();
+}
 
 void NetworkFields::showModel() {
     const NetworkPage::Fields& f = m_model.fields;

@@ -66,8 +66,8 @@ void PlacementStore::windowDestroying() {
 void PlacementStore::save(bool destroying) {
     if (!m_settings)
         return;
-    const QRect r = m_window->normalGeometry().isValid() ? m_window->normalGeometry()
-                                                         : m_window->geometry();
+    const QRect r =
+        m_window->normalGeometry().isValid() ? m_window->normalGeometry() : m_window->geometry();
     int showCmd = 1;
     if (m_window->isMinimized())
         showCmd = 2;
@@ -79,8 +79,9 @@ void PlacementStore::save(bool destroying) {
     m_settings->setValue(QStringLiteral("ShowCmd"), showCmd);
     m_settings->setValue(QStringLiteral("PixelsPerInch"), screenDpi(m_window));
     m_settings->setValue(QStringLiteral("MinMaxPos"), fourNumbers(-1, -1, -1, -1));
-    m_settings->setValue(QStringLiteral("NormPos"),
-                         fourNumbers(r.left(), r.top(), r.left() + r.width(), r.top() + r.height()));
+    m_settings->setValue(
+        QStringLiteral("NormPos"),
+        fourNumbers(r.left(), r.top(), r.left() + r.width(), r.top() + r.height()));
     m_settings->setValue(QStringLiteral("Visible"), destroying ? 1 : 0);
     m_settings->endGroup();
 }
