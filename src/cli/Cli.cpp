@@ -4,8 +4,9 @@
 #include "image/Workspace.h"
 #include "link/Errors.h"
 #include "link/Login.h"
+#include "logic/RelayCompiler.h"
 
-#include <QTextStream>
+#include <QRegularExpression>
 #include <cstdio>
 
 namespace cli {
@@ -132,6 +133,44 @@ int normalizeCommand(Context& ctx, QStringList args) {
     return Success;
 }
 
+QString hexPairs(const std::vector<std::uint8_t>& code) {
+    QStringList pairs;
+    for (std::uint8_t b : code)
+        pairs << QStringLiteral("%1").arg(b, 2, 16, QLatin1Char('0')).toUpper();
+    return pairs.join(QLatin1Char(' '));
+}
+
+int relayCommand(Context&, QStringList args) {
+    if (args.isEmpty())
+        throw Usage(QStringLiteral("relay needs compile or decode"));
+    const QString action = args.takeFirst();
+    if (action == QLatin1String("compile")) {
+        if (args.isEmpty())
+            throw Usage(QStringLiteral("relay compile needs at least one expression"));
+        // One gather: the timers are counted over all expressions in order.
+        int timerCount = 0;
+        int status = Success;
+        for (const QString& expression : args) {
+            const RelayCompileResult result = CompileRelayExpression(expression, timerCount);
+            std::printf("%s\n", qUtf8Printable(result.ok ? hexPairs(result.code) : result.error));
+            if (!result.ok)
+                status = Failed;
+        }
+        return status;
+    }
+    if (action == QLatin1String("decode")) {
+        const QString hex = args.join(QString()).remove(QLatin1Char(' '));
+        static const QRegularExpression pairs(QStringLiteral("^([0-9A-Fa-f]{2})*$"));
+        if (!pairs.match(hex).hasMatch())
+            throw Usage(QStringLiteral("relay decode takes hexadecimal byte pairs"));
+        const QByteArray bytes = QByteArray::fromHex(hex.toLatin1());
+        const auto* code = reinterpret_cast<const std::uint8_t*>(bytes.constData());
+        std::printf("%s\n", qUtf8Printable(DecodeRelayProgram(code, int(bytes.size()), int(bytes.size()))));
+        return Success;
+    }
+    throw Usage(QStringLiteral("unknown relay action %1").arg(action));
+}
+
 void printUsage() {
     QString text = QStringLiteral("usage: quel5ctl [--host H] [--port P] [--timeout-ms N] "
                                   "COMMAND ...\ncommands:\n");
@@ -159,6 +198,8 @@ const QList<Command>& commands() {
                         "--password PW"),
          true, writeCommand},
         {QStringLiteral("normalize"), QStringLiteral("IN.ql5 OUT.ql5"), false, normalizeCommand},
+        {QStringLiteral("relay"), QStringLiteral("compile EXPR [EXPR ...] | decode HEX"), false,
+         relayCommand},
     };
     return list;
 }

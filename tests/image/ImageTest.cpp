@@ -42,6 +42,9 @@ TEST_F(Files, SaveThenOpenRoundTripsTheGatheredRegions) {
     // Raw bytes throughout, so that every region must come back as it was.
     RawRegionPage rawNetwork(RawRegionPage::regionsOf(PageSlot::Network));
     workspace.setPage(PageSlot::Network, &rawNetwork);
+    RawRegionPage rawRelays({{mem::RelayArea, mem::RelayCodeLimit - mem::RelayArea},
+                             mem::RelayDescriptions});
+    workspace.setPage(PageSlot::Relays, &rawRelays);
     ProbePage probe;
     workspace.setPage(PageSlot::Thermometers, &probe);
     const QByteArray content = pattern(8000);
@@ -133,7 +136,7 @@ TEST_F(Files, FailedSaveLeavesNoFile) {
     EXPECT_EQ(workspace.caption(), QStringLiteral("Quel5.00.04 - keep.ql5"));
 }
 
-TEST_F(Files, DamagedRelayLengthStaysInsideTheRelayArea) {
+TEST_F(Files, DamagedRelayAreaSavesInsideTheRelayArea) {
     QByteArray content = pattern(8000);
     content[1472] = char(0xFF);
     content[1473] = char(0xFF);
@@ -143,8 +146,10 @@ TEST_F(Files, DamagedRelayLengthStaysInsideTheRelayArea) {
     workspace.setCurrentFile(path("damaged-out.ql5"));
     workspace.saveConfigFile();
     const QByteArray saved = readFile(path("damaged-out.ql5"));
-    EXPECT_EQ(saved.mid(1468, 5000 - 1468), content.mid(1468, 5000 - 1468));
-    EXPECT_EQ(saved.mid(5000, 1940), content.mid(5000, 1940));
+    ASSERT_EQ(saved.size(), 8000);
+    const int length = std::uint8_t(saved[1472]) | (std::uint8_t(saved[1473]) << 8);
+    EXPECT_LE(mem::RelayCode + length, mem::RelayCodeLimit);
+    EXPECT_EQ(saved.mid(5000, 1940 - 640), content.mid(5000, 1940 - 640));
 }
 
 TEST(Gather, EverythingClearsTheImageAPartialSelectionDoesNot) {
@@ -160,9 +165,13 @@ TEST(Gather, EverythingClearsTheImageAPartialSelectionDoesNot) {
     EXPECT_EQ(network.gathers, 0);
     workspace.gatherPages(Selectors::all());
     EXPECT_EQ(network.gathers, 1);
-    // The raw stand-ins had scattered nothing yet: their copies are zero like the rest.
-    for (int a = 0; a < 8000; ++a)
-        ASSERT_EQ(workspace.image()[a], 0) << a;
+    // Nothing was scattered yet: the copies are zero like the rest, but for the start
+    // addresses of the empty relay programs.
+    for (int a = 0; a < 8000; ++a) {
+        const int entryByte = (a - mem::RelayIndex) % 4;
+        const bool start = a >= mem::RelayIndex && a < mem::RelayIndex + 64 && entryByte >= 2;
+        ASSERT_EQ(workspace.image()[a], start ? (entryByte == 2 ? 0x42 : 0x06) : 0) << a;
+    }
 }
 
 TEST(Descriptions, NineteenCharactersAndAZeroInWindows1250) {

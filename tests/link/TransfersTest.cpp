@@ -168,7 +168,8 @@ TEST(Upload, EverythingSendsEveryRecordAndRangeInOrder) {
     const QByteArray& memory = rig.server.unit().memory();
     EXPECT_EQ(std::uint8_t(memory.at(56)), 0x11);
     EXPECT_EQ(std::uint8_t(memory.at(83)), 0x11);
-    EXPECT_EQ(std::uint8_t(memory.at(6939)), 0x11);
+    EXPECT_EQ(std::uint8_t(memory.at(6618)), 0x11); // relay 16's description, cut to 19
+    EXPECT_EQ(std::uint8_t(memory.at(6619)), 0);
     EXPECT_EQ(rig.workspace.image()[312], 0);
     EXPECT_EQ(rig.workspace.image()[7000], 0);
 }
@@ -206,15 +207,19 @@ TEST(Upload, SingleSelectorsSendOnlyTheirOwnRecordAndRanges) {
 
 TEST(Upload, RelayRangeFollowsTheStoredCodeLength) {
     Rig rig;
+    // Relay 1 holds 70 bytes of code.
     rig.workspace.image().setU16(mem::RelayCodeLength, 70);
+    rig.workspace.image()[mem::RelayIndex + 1] = 70;
     rig.workspace.scatterAll();
     rig.workspace.uploadConfig({false, 0, false, true});
     EXPECT_EQ(writesSeen(rig.server).mid(0, 3),
               (QStringList{"1468 100 0", "1568 100 0", "1668 4 0"}));
 
-    // A damaged length never sends past the relay area into the descriptions.
+    // Programs that claim more than the memory holds stop at the description area.
     Rig damaged;
     damaged.workspace.image().setU16(mem::RelayCodeLength, 0xFFFF);
+    for (int n = 0; n < 16; ++n)
+        damaged.workspace.image()[mem::RelayIndex + 4 * n + 1] = 255;
     damaged.workspace.scatterAll();
     damaged.workspace.uploadConfig({false, 0, false, true});
     const QStringList writes = writesSeen(damaged.server);

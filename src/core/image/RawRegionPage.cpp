@@ -24,11 +24,6 @@ int relayAreaEnd(const ConfigImage& image) {
     return std::min(mem::RelayCode + int(image.u16(mem::RelayCodeLength)), mem::RelayCodeLimit);
 }
 
-void RawRelayPage::scatter(const ConfigImage& image) {
-    m_regions = {{mem::RelayArea, relayAreaEnd(image) - mem::RelayArea}, mem::RelayDescriptions};
-    RawRegionPage::scatter(image);
-}
-
 std::vector<mem::Region> RawRegionPage::regionsOf(PageSlot slot) {
     switch (slot) {
     case PageSlot::Network:

@@ -23,13 +23,6 @@ protected:
     std::vector<std::vector<std::uint8_t>> m_copies;
 };
 
-// The relay area is as long as its code: 134 bytes plus the code length stored in it.
-class RawRelayPage : public RawRegionPage {
-public:
-    RawRelayPage() : RawRegionPage(regionsOf(PageSlot::Relays)) {}
-    void scatter(const ConfigImage& image) override;
-};
-
 // The end (one past the last byte) of the relay area of the image, kept below the
 // description area whatever length a damaged image claims.
 int relayAreaEnd(const ConfigImage& image);

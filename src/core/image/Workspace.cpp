@@ -45,17 +45,18 @@ private:
 Workspace::Workspace(DeviceLink& link) : m_link(link) {
     for (int i = 0; i < PageSlotCount; ++i) {
         const auto slot = PageSlot(i);
-        if (slot == PageSlot::Relays)
-            m_standIns[i] = std::make_unique<RawRelayPage>();
-        else if (slot != PageSlot::Network)
+        if (slot != PageSlot::Network && slot != PageSlot::Relays)
             m_standIns[i] = std::make_unique<RawRegionPage>(RawRegionPage::regionsOf(slot));
         m_pages[i] = defaultPage(slot);
     }
+    m_relays.onMessage = [this](const QString& text) { m_link.feedback().message(text); };
 }
 
 Page* Workspace::defaultPage(PageSlot slot) {
     if (slot == PageSlot::Network)
         return &m_network;
+    if (slot == PageSlot::Relays)
+        return &m_relays;
     return m_standIns[int(slot)].get();
 }
 

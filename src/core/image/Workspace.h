@@ -5,6 +5,7 @@
 #include "image/Page.h"
 #include "link/DeviceLink.h"
 #include "link/Transfers.h"
+#include "logic/RelayPage.h"
 
 #include <QString>
 #include <array>
@@ -26,11 +27,12 @@ public:
     DeviceLink& link() { return m_link; }
 
     // Plugs a page in (the workspace does not own it); nullptr puts back the default: the
-    // network model for the network records, and for pages without a model of their own
-    // a stand-in that carries their regions unchanged.
+    // page model for the network records and the relays, and for pages without a model
+    // of their own a stand-in that carries their regions unchanged.
     void setPage(PageSlot slot, Page* page);
     Page& page(PageSlot slot);
     NetworkPage& network() { return m_network; }
+    RelayPage& relays() { return m_relays; }
 
     // Runs the gathers of the selected pages; with everything selected the image is
     // cleared first, so it holds exactly what the pages hold.
@@ -66,6 +68,7 @@ private:
     QString m_currentFile;
     QString m_caption = QString::fromLatin1(BaseCaption);
     NetworkPage m_network;
+    RelayPage m_relays;
     std::array<std::unique_ptr<Page>, PageSlotCount> m_standIns;
     std::array<Page*, PageSlotCount> m_pages{};
     bool m_busy = false;
