@@ -165,7 +165,8 @@ int relayCommand(Context&, QStringList args) {
             throw Usage(QStringLiteral("relay decode takes hexadecimal byte pairs"));
         const QByteArray bytes = QByteArray::fromHex(hex.toLatin1());
         const auto* code = reinterpret_cast<const std::uint8_t*>(bytes.constData());
-        std::printf("%s\n", qUtf8Printable(DecodeRelayProgram(code, int(bytes.size()), int(bytes.size()))));
+        std::printf("%s\n",
+                    qUtf8Printable(DecodeRelayProgram(code, int(bytes.size()), int(bytes.size()))));
         return Success;
     }
     throw Usage(QStringLiteral("unknown relay action %1").arg(action));

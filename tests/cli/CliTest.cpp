@@ -154,6 +154,64 @@ TEST_F(Cli, NormalizeIsOpenThenSave) {
     EXPECT_EQ(ctl({"normalize", path("missing.ql5"), path("o.ql5")}).exit, 1);
 }
 
+struct Output {
+    int exit;
+    QString out;
+};
+
+Output ctlOut(const QStringList& args) {
+    QProcess p;
+    p.start(QStringLiteral(QUEL5CTL_PATH), args);
+    p.waitForFinished(30000);
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput())};
+}
+
+TEST_F(Cli, RelayCompileAndDecodeReproduceTheWorkedExamples) {
+    // Each as the first relay of a gather.
+    const QList<std::pair<QString, QString>> examples{
+        {"T3|R16", "91 02 FB"},
+        {"v1 & t2", "80 01 89"},
+        {"V3|~E5", "90 12 A2"},
+        {"~(V1|V2)&T1", "30 80 02 88 41 81"},
+        {"(V1&~V2)|FTON(30)", "20 80 11 88 42 86 00 1E 00"},
+        {"FTOFF(600)&FPULS(5)", "8E 00 58 02 01 96 01 05 00"},
+        {"FCNT(2,10)&E1", "B6 01 0A 01 82"},
+        {"FPSET(5)", "9E 04"},
+        {"P16|FCNR(16)", "FC 02 BE 0F"},
+        {"V1^V2", "80 03 88"},
+        {"(~V1&V2)", "30 80 01 88 40"},
+        {"((V1))", "20 20 80 40 40"},
+        {"F TON ( 5 )", "86 00 05 00"},
+    };
+    for (const auto& [expression, code] : examples) {
+        const Output r = ctlOut({"relay", "compile", expression});
+        EXPECT_EQ(r.exit, 0) << expression.toStdString();
+        EXPECT_EQ(r.out, code + QLatin1Char('\n'));
+    }
+    // One gather: timers numbered over all expressions; an empty one prints an empty line.
+    Output r =
+        ctlOut({"relay", "compile", "FTON(1)&FTON(2)&FTON(3)", "", "FTOFF(600)&FPULS(5)", "X1"});
+    EXPECT_EQ(r.exit, 1);
+    EXPECT_EQ(r.out, QStringLiteral("86 00 01 00 01 86 01 02 00 01 86 02 03 00\n\n"
+                                    "8E 03 58 02 01 96 04 05 00\nChyba v zadání\n"));
+    QStringList seventeen{"relay", "compile"};
+    for (int i = 0; i < 17; ++i)
+        seventeen << QStringLiteral("FTON(1)");
+    r = ctlOut(seventeen);
+    EXPECT_EQ(r.exit, 1);
+    EXPECT_TRUE(r.out.endsWith(QStringLiteral("86 0F 01 00\nMAX 16 timerů\n")));
+
+    r = ctlOut({"relay", "decode", "20 80 11 88 42 86 00 1E 00"});
+    EXPECT_EQ(r.exit, 0);
+    EXPECT_EQ(r.out, QStringLiteral("( V1 & ~V2 ) | FTON(30) \n"));
+    EXPECT_EQ(ctlOut({"relay", "decode", "8E0058020196010500"}).out,
+              QStringLiteral("FTOFF(600) & FPULS(5) \n"));
+    EXPECT_EQ(ctlOut({"relay", "decode", ""}).out, QStringLiteral("\n"));
+    EXPECT_EQ(ctlOut({"relay", "decode", "8"}).exit, 2);
+    EXPECT_EQ(ctlOut({"relay", "decode", "zz"}).exit, 2);
+    EXPECT_EQ(ctlOut({"relay"}).exit, 2);
+}
+
 TEST_F(Cli, UsageErrorsExitWithTwo) {
     EXPECT_EQ(ctl({}).exit, 2);
     EXPECT_EQ(ctl({"frobnicate"}).exit, 2);

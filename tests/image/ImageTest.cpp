@@ -42,8 +42,8 @@ TEST_F(Files, SaveThenOpenRoundTripsTheGatheredRegions) {
     // Raw bytes throughout, so that every region must come back as it was.
     RawRegionPage rawNetwork(RawRegionPage::regionsOf(PageSlot::Network));
     workspace.setPage(PageSlot::Network, &rawNetwork);
-    RawRegionPage rawRelays({{mem::RelayArea, mem::RelayCodeLimit - mem::RelayArea},
-                             mem::RelayDescriptions});
+    RawRegionPage rawRelays(
+        {{mem::RelayArea, mem::RelayCodeLimit - mem::RelayArea}, mem::RelayDescriptions});
     workspace.setPage(PageSlot::Relays, &rawRelays);
     ProbePage probe;
     workspace.setPage(PageSlot::Thermometers, &probe);

@@ -7,7 +7,9 @@ namespace relay {
 const char* const InputError = "Chyba v zadání";
 const char* const TimerError = "MAX 16 timerů";
 
-bool isTimerFunction(int code) { return code >= 0 && code <= 2; }
+bool isTimerFunction(int code) {
+    return code >= 0 && code <= 2;
+}
 
 int operandSize(std::uint8_t b) {
     if (!(b & 0x80) || (b & 0x07) != 6)
@@ -24,8 +26,8 @@ int operandSize(std::uint8_t b) {
 
 namespace {
 
-const std::array<const char*, 8> FunctionNames{"TON", "TOFF", "PULS", "PSET",
-                                               "PRES", "PTOG", "CNT", "CNR"};
+const std::array<const char*, 8> FunctionNames{"TON",  "TOFF", "PULS", "PSET",
+                                               "PRES", "PTOG", "CNT",  "CNR"};
 
 struct Token {
     bool operand;
@@ -227,8 +229,8 @@ RelayCompileResult CompileRelayExpression(const QString& rawText, int& timerCoun
 
 QString DecodeRelayProgram(const std::uint8_t* code, int length, int available) {
     static const char* const Letters = "VTERP";
-    static const char* const Calls[] = {"FTON(", "FTOFF(", "FPULS(", "FPSET(",
-                                        "FPRES(", "FPTOG(", "FCNT(", "FCNR("};
+    static const char* const Calls[] = {"FTON(",  "FTOFF(", "FPULS(", "FPSET(",
+                                        "FPRES(", "FPTOG(", "FCNT(",  "FCNR("};
     auto byteAt = [&](int i) -> int { return i < available ? code[i] : 0; };
     QString text;
     int i = 0;

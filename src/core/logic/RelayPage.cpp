@@ -7,7 +7,8 @@
 #include <algorithm>
 
 void RelayPage::scatter(const ConfigImage& image) {
-    m_mask = std::uint32_t(image[mem::RelayMask]) | (std::uint32_t(image[mem::RelayMask + 1]) << 8) |
+    m_mask = std::uint32_t(image[mem::RelayMask]) |
+             (std::uint32_t(image[mem::RelayMask + 1]) << 8) |
              (std::uint32_t(image[mem::RelayMask + 2]) << 16) |
              (std::uint32_t(image[mem::RelayMask + 3]) << 24);
     m_codeLength = image.u16(mem::RelayCodeLength);
@@ -23,12 +24,11 @@ void RelayPage::scatter(const ConfigImage& image) {
         const size_t length = std::min(size_t(entryLength(n)), m_code.size() - position);
         const std::uint8_t* start = m_code.data() + position;
         m_programs[size_t(n)].assign(start, start + length);
-        m_shown[size_t(n)] =
-            DecodeRelayProgram(start, int(length), int(m_code.size() - position));
+        m_shown[size_t(n)] = DecodeRelayProgram(start, int(length), int(m_code.size() - position));
         rows[size_t(n)].text = m_shown[size_t(n)];
         position += length;
-        rows[size_t(n)].description = image.description(mem::RelayDescriptions.first +
-                                                        mem::DescriptionSlotSize * n);
+        rows[size_t(n)].description =
+            image.description(mem::RelayDescriptions.first + mem::DescriptionSlotSize * n);
     }
 }
 
