@@ -4,6 +4,7 @@
 #include "app/Rights.h"
 #include "link/Errors.h"
 #include "link/Login.h"
+#include "logic/RelayWindow.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -126,10 +127,19 @@ MainWindow::~MainWindow() {
 void MainWindow::buildWindows() {
     for (const WindowSpec& spec : WindowSpecs) {
         WindowEntry entry;
-        entry.window = std::make_unique<ManagedWindow>(QString::fromLatin1(spec.className),
-                                                       QString::fromLatin1(spec.formName),
-                                                       QString::fromUtf8(spec.title), m_settings);
-        entry.window->resize(420, 300);
+        const QLatin1String className(spec.className);
+        if (className == QLatin1String("TFvrele")) {
+            auto relays = std::make_unique<RelayWindow>(
+                m_workspace->relays(), *m_workspace, m_settings,
+                [this](const std::function<void()>& op) { runOperation(op); });
+            m_workspace->setPage(PageSlot::Relays, relays.get());
+            entry.window = std::move(relays);
+        } else {
+            entry.window = std::make_unique<ManagedWindow>(
+                QString::fromLatin1(spec.className), QString::fromLatin1(spec.formName),
+                QString::fromUtf8(spec.title), m_settings);
+            entry.window->resize(420, 300);
+        }
         entry.prefix = spec.prefix ? QString::fromUtf8(spec.prefix) : QString();
         entry.toggle = nullptr;
         m_windows.push_back(std::move(entry));

@@ -1,0 +1,413 @@
+#include "logic/RelayWindow.h"
+
+#include "image/Workspace.h"
+#include "logic/RelayPage.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMimeData>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTextBlock>
+#include <QVBoxLayout>
+
+const QColor RelayWindow::Black(0x00, 0x00, 0x00);
+const QColor RelayWindow::Blue(0x00, 0x00, 0xFF);
+const QColor RelayWindow::Olive(0x80, 0x80, 0x00);
+const QColor RelayWindow::Green(0x00, 0x80, 0x00);
+const QColor RelayWindow::Fuchsia(0xFF, 0x00, 0xFF);
+
+namespace {
+
+QString twoDigits(int n) {
+    return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+}
+
+QTextCharFormat coloured(const QColor& colour) {
+    QTextCharFormat format;
+    format.setForeground(colour);
+    return format;
+}
+
+// Recolours one character of a box without moving its caret.
+void colourAt(QTextEdit* box, int position, const QColor& colour) {
+    QTextCursor cursor(box->document());
+    cursor.setPosition(position);
+    cursor.setPosition(position + 1, QTextCursor::KeepAnchor);
+    cursor.mergeCharFormat(coloured(colour));
+}
+
+QColor colourAt(const QTextEdit* box, int position) {
+    QTextCursor cursor(box->document());
+    cursor.setPosition(position + 1);
+    return cursor.charFormat().foreground().color();
+}
+
+struct PickerKind {
+    const char* caption;
+    char letter;
+    int count;
+};
+const PickerKind PickerKinds[] = {
+    {"Input", 'V', 3},           {"Termostat", 'T', 16},        {"Error", 'E', 5},
+    {"Virtuální relé", 'R', 16}, {"Pomocná proměnná", 'P', 16}, {"Funkce", 'F', 0}};
+const char* const FunctionItems[] = {"FTON()",  "FTOFF()", "FPULS()", "FPSET()",
+                                     "FPRES()", "FPTOG()", "FCNT()",  "FCNR()"};
+
+} // namespace
+
+ExpressionBox::ExpressionBox(RelayWindow& window, int row, QWidget* parent)
+    : QTextEdit(parent), m_window(window), m_row(row) {
+    setObjectName(QStringLiteral("ca") + twoDigits(row));
+    setAcceptRichText(false);
+    setLineWrapMode(QTextEdit::NoWrap);
+    setWordWrapMode(QTextOption::NoWrap);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setTabChangesFocus(true);
+    QFont bold = font();
+    bold.setBold(true);
+    setFont(bold);
+    document()->setDocumentMargin(2);
+    setFixedHeight(fontMetrics().height() + 2 * frameWidth() + 6);
+    connect(this, &QTextEdit::cursorPositionChanged, this,
+            [this] { m_window.selectionChanged(this); });
+    connect(this, &QTextEdit::textChanged, this, [this] { m_window.selectionChanged(this); });
+}
+
+void ExpressionBox::insertAtCaret(const QString& text, const QColor& colour) {
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(cursor.selectionStart());
+    cursor.insertText(text, coloured(colour));
+    setTextCursor(cursor);
+}
+
+void ExpressionBox::keyPressEvent(QKeyEvent* event) {
+    const QString text = event->text();
+    // An expression has one line.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+        text == QLatin1String("\n") || text == QLatin1String("\r"))
+        return;
+    if (text.size() == 1 && text[0].isPrint()) {
+        QColor colour = RelayWindow::Black;
+        m_window.typed(this, text[0], &colour);
+        QTextCursor cursor = textCursor();
+        cursor.insertText(text, coloured(colour));
+        setTextCursor(cursor);
+        return;
+    }
+    QTextEdit::keyPressEvent(event);
+}
+
+void ExpressionBox::focusOutEvent(QFocusEvent* event) {
+    QTextEdit::focusOutEvent(event);
+    m_window.left(this);
+}
+
+void ExpressionBox::insertFromMimeData(const QMimeData* source) {
+    QString text = source->text();
+    text.remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
+    insertAtCaret(text, RelayWindow::Black);
+}
+
+RelayWindow::RelayWindow(RelayPage& model, Workspace& workspace, QSettings* settings,
+                         std::function<void(const std::function<void()>&)> runOperation)
+    : ManagedWindow(QStringLiteral("TFvrele"), QStringLiteral("Fvrele"),
+                    QStringLiteral("Virtuální relé"), settings),
+      m_model(model), m_workspace(workspace), m_run(std::move(runOperation)) {
+    QPalette cyan = palette();
+    cyan.setColor(QPalette::Window, QColor(0x80, 0xFF, 0xFF));
+    setPalette(cyan);
+    setAutoFillBackground(true);
+
+    auto toolButton = [this](const char* name, const QString& caption) {
+        auto* button = new QPushButton(caption, this);
+        button->setObjectName(QLatin1String(name));
+        // The caret stays in the expression box the button inserts into.
+        button->setFocusPolicy(Qt::NoFocus);
+        return button;
+    };
+    const std::pair<const char*, QString> operators[] = {{"LMDButton3", QStringLiteral("AND (&&)")},
+                                                         {"LMDButton4", QStringLiteral("OR (|)")},
+                                                         {"LMDButton5", QStringLiteral("NEG (~)")},
+                                                         {"LMDButton6", QStringLiteral("(")},
+                                                         {"LMDButton7", QStringLiteral(")")}};
+    const QString inserted[] = {QStringLiteral("&"), QStringLiteral("|"), QStringLiteral("~"),
+                                QStringLiteral("("), QStringLiteral(")")};
+    auto* toolbar = new QHBoxLayout;
+    for (int i = 0; i < 5; ++i) {
+        QPushButton* button = toolButton(operators[i].first, operators[i].second);
+        const QString text = inserted[i];
+        const QColor colour = i < 3 ? Blue : Olive;
+        connect(button, &QPushButton::clicked, this,
+                [this, text, colour] { insertIntoCurrentRow(text, colour); });
+        toolbar->addWidget(button);
+    }
+    m_kind = new QComboBox(this);
+    m_kind->setObjectName(QStringLiteral("Crel"));
+    m_kind->setFocusPolicy(Qt::NoFocus);
+    for (const PickerKind& kind : PickerKinds)
+        m_kind->addItem(QString::fromUtf8(kind.caption));
+    toolbar->addWidget(m_kind);
+    m_operands = new QListWidget(this);
+    m_operands->setObjectName(QStringLiteral("Ccis"));
+    m_operands->setFocusPolicy(Qt::NoFocus);
+    m_operands->setFixedHeight(m_operands->fontMetrics().height() * 16 + 8);
+    m_operands->setFixedWidth(90);
+    connect(m_kind, &QComboBox::currentIndexChanged, this, &RelayWindow::fillOperandPicker);
+    connect(m_operands, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        insertIntoCurrentRow(item->text(), m_kind->currentIndex() == 5 ? Green : Black);
+    });
+    auto* refresh = toolButton("Button1", QStringLiteral("<>"));
+    refresh->setToolTip(QStringLiteral("Refresh"));
+    connect(refresh, &QPushButton::clicked, this, &RelayWindow::refresh);
+    auto* save = toolButton("LButtU", QStringLiteral("Ulož"));
+    save->setEnabled(false);
+    connect(save, &QPushButton::clicked, this, [this] {
+        m_run([this] { m_workspace.uploadConfig({false, 0, false, true}); });
+    });
+    toolbar->addWidget(refresh);
+    toolbar->addWidget(save);
+    toolbar->addStretch();
+
+    auto* rows = new QWidget(this);
+    auto* grid = new QGridLayout(rows);
+    grid->addWidget(new QLabel(QStringLiteral("Popis"), rows), 0, 2);
+    for (int n = 0; n < Rows; ++n) {
+        auto* name = new QLabel(QStringLiteral("R%1").arg(n + 1), rows);
+        name->setObjectName(QStringLiteral("lp") + twoDigits(n));
+        QFont bold = name->font();
+        bold.setBold(true);
+        name->setFont(bold);
+        auto* box = new ExpressionBox(*this, n, rows);
+        // Only relays 1-16 are stored; the others are shown as the unit holds them.
+        box->setReadOnly(n >= RelayPage::StoredRows);
+        auto* description = new QLineEdit(rows);
+        description->setObjectName(QStringLiteral("cp") + twoDigits(n));
+        description->setMaxLength(19);
+        description->setFixedWidth(160);
+        description->setReadOnly(n >= RelayPage::StoredRows);
+        grid->addWidget(name, n + 1, 0);
+        grid->addWidget(box, n + 1, 1);
+        grid->addWidget(description, n + 1, 2);
+        m_names[size_t(n)] = name;
+        m_boxes[size_t(n)] = box;
+        m_descriptions[size_t(n)] = description;
+        box->setVisible(false);
+        description->setVisible(false);
+        name->setVisible(n == 0);
+    }
+    grid->setRowStretch(Rows + 1, 1);
+    grid->setColumnStretch(1, 1);
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidget(rows);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+
+    auto* body = new QHBoxLayout;
+    body->addWidget(scroll, 1);
+    body->addWidget(m_operands, 0, Qt::AlignTop);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(toolbar);
+    layout->addLayout(body, 1);
+    resize(760, 420);
+    fillOperandPicker();
+}
+
+void RelayWindow::fillOperandPicker() {
+    m_operands->clear();
+    const PickerKind& kind = PickerKinds[std::max(0, m_kind->currentIndex())];
+    if (kind.letter == 'F') {
+        for (const char* item : FunctionItems)
+            m_operands->addItem(QLatin1String(item));
+    } else {
+        for (int i = 1; i <= kind.count; ++i)
+            m_operands->addItem(QLatin1Char(kind.letter) + QString::number(i));
+    }
+    m_operands->setCurrentRow(0);
+}
+
+void RelayWindow::insertIntoCurrentRow(const QString& text, const QColor& colour) {
+    ExpressionBox* target = m_boxes[size_t(m_currentRow.toInt())];
+    if (target->isReadOnly())
+        return;
+    target->insertAtCaret(text, colour);
+}
+
+void RelayWindow::setRowVisible(int row, bool visible) {
+    m_boxes[size_t(row)]->setVisible(visible);
+    m_names[size_t(row)]->setVisible(visible);
+    m_descriptions[size_t(row)]->setVisible(visible);
+}
+
+void RelayWindow::showRowText(int row, const QString& text) {
+    const bool guard = m_redrawGuard;
+    m_redrawGuard = true;
+    ExpressionBox* box = m_boxes[size_t(row)];
+    box->clear();
+    setRowVisible(row, !text.isEmpty());
+    QTextCursor cursor(box->document());
+    bool inFunction = false;
+    for (QChar c : text) {
+        QColor colour = Black;
+        if (c == QLatin1Char('&') || c == QLatin1Char('|') || c == QLatin1Char('^') ||
+            c == QLatin1Char('~')) {
+            colour = Blue;
+        } else if (c == QLatin1Char('(')) {
+            colour = Olive;
+            inFunction = false;
+        } else if (c == QLatin1Char(')')) {
+            colour = Olive;
+        } else {
+            if (c == QLatin1Char('F'))
+                inFunction = true;
+            if (inFunction)
+                colour = Green;
+        }
+        cursor.insertText(QString(c), coloured(colour));
+    }
+    m_redrawGuard = guard;
+}
+
+void RelayWindow::scatter(const ConfigImage& image) {
+    m_model.scatter(image);
+    m_bracketMark = false;
+    for (int n = 0; n < Rows; ++n) {
+        showRowText(n, m_model.rows[size_t(n)].text);
+        m_descriptions[size_t(n)]->setText(m_model.rows[size_t(n)].description);
+    }
+    for (int n = 0; n < RelayPage::StoredRows; ++n) {
+        if (m_boxes[size_t(n)]->text().isEmpty()) {
+            setRowVisible(n, true);
+            break;
+        }
+    }
+}
+
+void RelayWindow::gather(ConfigImage& image) {
+    for (int n = 0; n < Rows; ++n) {
+        m_model.rows[size_t(n)].text = m_boxes[size_t(n)]->text();
+        m_model.rows[size_t(n)].description = m_descriptions[size_t(n)]->text();
+    }
+    m_model.gather(image);
+}
+
+void RelayWindow::refresh() {
+    m_run([this] {
+        gather(m_workspace.image());
+        scatter(m_workspace.image());
+    });
+}
+
+void RelayWindow::typed(ExpressionBox*, QChar c, QColor* colour) {
+    if (c == QLatin1Char('(') || c == QLatin1Char(')')) {
+        *colour = Olive;
+        m_functionColouring = false;
+    } else if (c == QLatin1Char('&') || c == QLatin1Char('|') || c == QLatin1Char('~')) {
+        *colour = Blue;
+    } else if (c == QLatin1Char('F') || c == QLatin1Char('f')) {
+        *colour = Green;
+        m_functionColouring = true;
+    } else {
+        *colour = m_functionColouring ? Green : Black;
+    }
+}
+
+// Rows appear one at a time: one empty row, the first empty one, stands ready among the
+// relays the unit stores.
+void RelayWindow::keepOneEmptyRow() {
+    int firstVisibleEmpty = -1;
+    int visibleEmpty = 0;
+    for (int n = 0; n < RelayPage::StoredRows; ++n) {
+        if (m_boxes[size_t(n)]->text().isEmpty() && m_boxes[size_t(n)]->isVisibleTo(this)) {
+            if (firstVisibleEmpty < 0)
+                firstVisibleEmpty = n;
+            ++visibleEmpty;
+        }
+    }
+    if (visibleEmpty == 0) {
+        for (int n = 0; n < RelayPage::StoredRows; ++n) {
+            if (m_boxes[size_t(n)]->text().isEmpty()) {
+                setRowVisible(n, true);
+                return;
+            }
+        }
+    } else if (visibleEmpty > 1) {
+        for (int n = firstVisibleEmpty + 1; n < RelayPage::StoredRows; ++n) {
+            if (m_boxes[size_t(n)]->text().isEmpty() && m_boxes[size_t(n)]->isVisibleTo(this)) {
+                setRowVisible(n, false);
+                return;
+            }
+        }
+    }
+}
+
+void RelayWindow::unmarkBrackets(ExpressionBox* box) {
+    const QString text = box->text();
+    for (int i = 0; i < text.size(); ++i)
+        if (colourAt(box, i) == Fuchsia)
+            colourAt(box, i, Olive);
+    m_bracketMark = false;
+}
+
+void RelayWindow::selectionChanged(ExpressionBox* box) {
+    m_currentRow = twoDigits(box->row());
+    if (box->textCursor().hasSelection() || m_redrawGuard)
+        return;
+    keepOneEmptyRow();
+    const QString text = box->text();
+    if (text.isEmpty())
+        return;
+    m_redrawGuard = true;
+    const int caret = box->textCursor().position();
+    if (m_bracketMark)
+        unmarkBrackets(box);
+    if (caret < text.size()) {
+        const QChar c = text[caret];
+        int partner = -1;
+        if (c == QLatin1Char('(')) {
+            int depth = 0;
+            for (int i = caret + 1; i < text.size() && partner < 0; ++i) {
+                if (text[i] == QLatin1Char('('))
+                    ++depth;
+                else if (text[i] == QLatin1Char(')') && depth-- == 0)
+                    partner = i;
+            }
+        } else if (c == QLatin1Char(')')) {
+            int depth = 0;
+            for (int i = caret - 1; i >= 0 && partner < 0; --i) {
+                if (text[i] == QLatin1Char(')'))
+                    ++depth;
+                else if (text[i] == QLatin1Char('(') && depth-- == 0)
+                    partner = i;
+            }
+        }
+        if (partner >= 0) {
+            colourAt(box, partner, Fuchsia);
+            colourAt(box, caret, Fuchsia);
+            m_bracketMark = true;
+        }
+    }
+    QTextCursor cursor = box->textCursor();
+    cursor.setPosition(caret);
+    box->setTextCursor(cursor);
+    m_redrawGuard = false;
+}
+
+void RelayWindow::left(ExpressionBox* box) {
+    if (box->text().isEmpty() || box->textCursor().hasSelection())
+        return;
+    const bool guard = m_redrawGuard;
+    m_redrawGuard = true;
+    const int caret = box->textCursor().position();
+    unmarkBrackets(box);
+    QTextCursor cursor = box->textCursor();
+    cursor.setPosition(caret);
+    box->setTextCursor(cursor);
+    m_redrawGuard = guard;
+}

@@ -1,0 +1,89 @@
+#pragma once
+
+#include "app/ManagedWindow.h"
+#include "image/Page.h"
+
+#include <QTextEdit>
+#include <array>
+#include <functional>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class RelayPage;
+class RelayWindow;
+class Workspace;
+
+// One relay's expression: a single line of text in which every character has its colour.
+class ExpressionBox : public QTextEdit {
+    Q_OBJECT
+public:
+    ExpressionBox(RelayWindow& window, int row, QWidget* parent);
+    int row() const { return m_row; }
+    QString text() const { return toPlainText(); }
+
+    // Inserts text at the caret (a selection is first collapsed to its start).
+    void insertAtCaret(const QString& text, const QColor& colour);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void insertFromMimeData(const QMimeData* source) override;
+
+private:
+    RelayWindow& m_window;
+    int m_row;
+};
+
+// The virtual relays window: rows of name, expression and description over the core's
+// RelayPage, an operator toolbar and operand pickers that insert at the caret, colours as
+// typed and as decoded, and matching brackets marked in fuchsia.
+class RelayWindow : public ManagedWindow, public Page {
+    Q_OBJECT
+public:
+    static constexpr int Rows = 32;
+
+    RelayWindow(RelayPage& model, Workspace& workspace, QSettings* settings,
+                std::function<void(const std::function<void()>&)> runOperation);
+
+    void scatter(const ConfigImage& image) override;
+    void gather(ConfigImage& image) override;
+
+    // The row the toolbar and the pickers insert into, as two digits.
+    QString currentRow() const { return m_currentRow; }
+    bool bracketMark() const { return m_bracketMark; }
+    ExpressionBox* box(int row) const { return m_boxes[size_t(row)]; }
+
+    static const QColor Black, Blue, Olive, Green, Fuchsia;
+
+    // Shows a relay's text in row n with the colours of decoded text.
+    void showRowText(int row, const QString& text);
+
+    // Called by the boxes.
+    void typed(ExpressionBox* box, QChar character, QColor* colour);
+    void selectionChanged(ExpressionBox* box);
+    void left(ExpressionBox* box);
+
+private:
+    void setRowVisible(int row, bool visible);
+    void keepOneEmptyRow();
+    void insertIntoCurrentRow(const QString& text, const QColor& colour);
+    void fillOperandPicker();
+    void unmarkBrackets(ExpressionBox* box);
+    void refresh();
+
+    RelayPage& m_model;
+    Workspace& m_workspace;
+    std::function<void(const std::function<void()>&)> m_run;
+    std::array<QLabel*, Rows> m_names{};
+    std::array<ExpressionBox*, Rows> m_boxes{};
+    std::array<QLineEdit*, Rows> m_descriptions{};
+    QComboBox* m_kind;
+    QListWidget* m_operands;
+    QString m_currentRow = QStringLiteral("00");
+    bool m_redrawGuard = false;
+    bool m_bracketMark = false;
+    bool m_functionColouring = false;
+};
