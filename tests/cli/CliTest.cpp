@@ -113,6 +113,31 @@ TEST_F(Cli, WriteFailsWithoutAdministratorRightsOrWhenRefused) {
     EXPECT_TRUE(r.err.contains(QStringLiteral("Rele \n0 - 1468 0\n34 - 1568 0\n")));
 }
 
+TEST_F(Cli, SimulatorStartsFromAFileAndPersistsWrites) {
+    QByteArray image = SimUnit::defaultImage();
+    image.replace(5000, 8, QByteArray("Kotel 1\0", 8));
+    {
+        QFile f(path("unit.ql5"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(image);
+    }
+    SimProcess sim({"--image", path("unit.ql5"), "--persist"});
+    ASSERT_EQ(ctl({"--host", "127.0.0.1", "--port", sim.port, "read", path("a.ql5")}).exit, 0);
+    EXPECT_EQ(readFile(path("a.ql5")).mid(5000, 8), QByteArray("Kotel 1\0", 8));
+    QByteArray edited = readFile(path("a.ql5"));
+    edited.replace(5000, 8, QByteArray("Kotel 2\0", 8));
+    {
+        QFile f(path("b.ql5"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(edited);
+    }
+    ASSERT_EQ(ctl({"--host", "127.0.0.1", "--port", sim.port, "write", path("b.ql5"), "--pages",
+                   "inputs", "--user", "admin", "--password", "admin"})
+                  .exit,
+              0);
+    EXPECT_EQ(readFile(path("unit.ql5")).mid(5000, 8), QByteArray("Kotel 2\0", 8));
+}
+
 TEST_F(Cli, UnreachableOrSilentUnitsFailWithAMessage) {
     CtlRun r = ctl({"--host", "127.0.0.1", "--port", "1", "read", path("x.ql5")});
     EXPECT_EQ(r.exit, 1);

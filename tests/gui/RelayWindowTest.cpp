@@ -117,6 +117,7 @@ TEST_F(Relays, OneEmptyRowStandsReady) {
     EXPECT_EQ(box(2)->text(), QStringLiteral("FCNT(2,10) & E1 "));
     EXPECT_TRUE(box(1)->isVisibleTo(window));
     EXPECT_TRUE(window->findChild<QLineEdit*>(QStringLiteral("cp01"))->isVisibleTo(window));
+    EXPECT_EQ(window->currentRow(), QStringLiteral("00")); // showing rows moves no caret
     for (int n = 3; n < 32; ++n)
         EXPECT_FALSE(box(n)->isVisibleTo(window)) << n;
 

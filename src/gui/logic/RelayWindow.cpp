@@ -13,6 +13,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSignalBlocker>
 #include <QTextBlock>
 #include <QVBoxLayout>
 
@@ -198,9 +199,8 @@ RelayWindow::RelayWindow(RelayPage& model, Workspace& workspace, QSettings* sett
         m_names[size_t(n)] = name;
         m_boxes[size_t(n)] = box;
         m_descriptions[size_t(n)] = description;
-        box->setVisible(false);
-        description->setVisible(false);
-        name->setVisible(n == 0);
+        // The first row stands ready for the first relay from the start.
+        setRowVisible(n, n == 0);
     }
     grid->setRowStretch(Rows + 1, 1);
     grid->setColumnStretch(1, 1);
@@ -249,6 +249,8 @@ void RelayWindow::showRowText(int row, const QString& text) {
     const bool guard = m_redrawGuard;
     m_redrawGuard = true;
     ExpressionBox* box = m_boxes[size_t(row)];
+    // Showing a relay is not the user moving the caret: the current row stays.
+    const QSignalBlocker quiet(box);
     box->clear();
     setRowVisible(row, !text.isEmpty());
     QTextCursor cursor(box->document());
