@@ -34,6 +34,7 @@ public:
 struct CtlRun {
     int exit;
     QString err;
+    QString out;
 };
 
 CtlRun ctl(const QStringList& args) {
@@ -41,7 +42,8 @@ CtlRun ctl(const QStringList& args) {
     p.start(QStringLiteral(QUEL5CTL_PATH), args);
     p.waitForFinished(30000);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardError())};
+            QString::fromUtf8(p.readAllStandardError()),
+            QString::fromUtf8(p.readAllStandardOutput())};
 }
 
 QByteArray readFile(const QString& path) {
@@ -179,18 +181,6 @@ TEST_F(Cli, NormalizeIsOpenThenSave) {
     EXPECT_EQ(ctl({"normalize", path("missing.ql5"), path("o.ql5")}).exit, 1);
 }
 
-struct Output {
-    int exit;
-    QString out;
-};
-
-Output ctlOut(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(QUEL5CTL_PATH), args);
-    p.waitForFinished(30000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput())};
-}
-
 TEST_F(Cli, RelayCompileAndDecodeReproduceTheWorkedExamples) {
     // Each as the first relay of a gather.
     const QList<std::pair<QString, QString>> examples{
@@ -209,32 +199,32 @@ TEST_F(Cli, RelayCompileAndDecodeReproduceTheWorkedExamples) {
         {"F TON ( 5 )", "86 00 05 00"},
     };
     for (const auto& [expression, code] : examples) {
-        const Output r = ctlOut({"relay", "compile", expression});
+        const CtlRun r = ctl({"relay", "compile", expression});
         EXPECT_EQ(r.exit, 0) << expression.toStdString();
         EXPECT_EQ(r.out, code + QLatin1Char('\n'));
     }
     // One gather: timers numbered over all expressions; an empty one prints an empty line.
-    Output r =
-        ctlOut({"relay", "compile", "FTON(1)&FTON(2)&FTON(3)", "", "FTOFF(600)&FPULS(5)", "X1"});
+    CtlRun r =
+        ctl({"relay", "compile", "FTON(1)&FTON(2)&FTON(3)", "", "FTOFF(600)&FPULS(5)", "X1"});
     EXPECT_EQ(r.exit, 1);
     EXPECT_EQ(r.out, QStringLiteral("86 00 01 00 01 86 01 02 00 01 86 02 03 00\n\n"
                                     "8E 03 58 02 01 96 04 05 00\nChyba v zadání\n"));
     QStringList seventeen{"relay", "compile"};
     for (int i = 0; i < 17; ++i)
         seventeen << QStringLiteral("FTON(1)");
-    r = ctlOut(seventeen);
+    r = ctl(seventeen);
     EXPECT_EQ(r.exit, 1);
     EXPECT_TRUE(r.out.endsWith(QStringLiteral("86 0F 01 00\nMAX 16 timerů\n")));
 
-    r = ctlOut({"relay", "decode", "20 80 11 88 42 86 00 1E 00"});
+    r = ctl({"relay", "decode", "20 80 11 88 42 86 00 1E 00"});
     EXPECT_EQ(r.exit, 0);
     EXPECT_EQ(r.out, QStringLiteral("( V1 & ~V2 ) | FTON(30) \n"));
-    EXPECT_EQ(ctlOut({"relay", "decode", "8E0058020196010500"}).out,
+    EXPECT_EQ(ctl({"relay", "decode", "8E0058020196010500"}).out,
               QStringLiteral("FTOFF(600) & FPULS(5) \n"));
-    EXPECT_EQ(ctlOut({"relay", "decode", ""}).out, QStringLiteral("\n"));
-    EXPECT_EQ(ctlOut({"relay", "decode", "8"}).exit, 2);
-    EXPECT_EQ(ctlOut({"relay", "decode", "zz"}).exit, 2);
-    EXPECT_EQ(ctlOut({"relay"}).exit, 2);
+    EXPECT_EQ(ctl({"relay", "decode", ""}).out, QStringLiteral("\n"));
+    EXPECT_EQ(ctl({"relay", "decode", "8"}).exit, 2);
+    EXPECT_EQ(ctl({"relay", "decode", "zz"}).exit, 2);
+    EXPECT_EQ(ctl({"relay"}).exit, 2);
 }
 
 TEST_F(Cli, UsageErrorsExitWithTwo) {

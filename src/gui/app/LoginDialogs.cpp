@@ -26,6 +26,23 @@ QPushButton* plainButton(const QString& text, QWidget* parent) {
     button->setDefault(false);
     return button;
 }
+// Both dialogs: labelled fields over two buttons on the left, the account choice beside.
+void layOut(QDialog* dialog, const QList<std::pair<QString, QWidget*>>& fields, QPushButton* first,
+            QPushButton* second, QWidget* choice) {
+    auto* form = new QFormLayout;
+    for (const auto& [label, field] : fields)
+        form->addRow(label, field);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(first);
+    buttons->addWidget(second);
+    auto* left = new QVBoxLayout;
+    left->addLayout(form);
+    left->addLayout(buttons);
+    auto* layout = new QHBoxLayout(dialog);
+    layout->addLayout(left);
+    layout->addWidget(choice);
+    dialog->setFixedSize(dialog->sizeHint());
+}
 } // namespace
 
 LoginDialog::LoginDialog(QSettings* settings, QWidget* parent)
@@ -46,19 +63,8 @@ LoginDialog::LoginDialog(QSettings* settings, QWidget* parent)
     for (const char* item : {"nikdo", "uziv", "admin"})
         choiceLayout->addWidget(new QRadioButton(QString::fromLatin1(item), choice));
 
-    auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Jméno"), m_name);
-    form->addRow(QStringLiteral("Heslo"), m_password);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(loginButton);
-    buttons->addWidget(cancel);
-    auto* left = new QVBoxLayout;
-    left->addLayout(form);
-    left->addLayout(buttons);
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(left);
-    layout->addWidget(choice);
-    setFixedSize(sizeHint());
+    layOut(this, {{QStringLiteral("Jméno"), m_name}, {QStringLiteral("Heslo"), m_password}},
+           loginButton, cancel, choice);
 
     connect(m_name, &QLineEdit::returnPressed, m_password, [this] { m_password->setFocus(); });
     connect(m_password, &QLineEdit::returnPressed, this, &LoginDialog::submit);
@@ -100,20 +106,11 @@ PasswordDialog::PasswordDialog(QSettings* settings, QWidget* parent)
     auto* change = plainButton(QStringLiteral("Změnit"), this);
     auto* cancel = plainButton(QStringLiteral("Zruš"), this);
 
-    auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Jméno"), m_name);
-    form->addRow(QStringLiteral("Nové heslo"), first);
-    form->addRow(QStringLiteral("Nové heslo znovu"), second);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(change);
-    buttons->addWidget(cancel);
-    auto* left = new QVBoxLayout;
-    left->addLayout(form);
-    left->addLayout(buttons);
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(left);
-    layout->addWidget(choice);
-    setFixedSize(sizeHint());
+    layOut(this,
+           {{QStringLiteral("Jméno"), m_name},
+            {QStringLiteral("Nové heslo"), first},
+            {QStringLiteral("Nové heslo znovu"), second}},
+           change, cancel, choice);
 }
 
 PasswordDialog::~PasswordDialog() {
