@@ -2,6 +2,8 @@
 #include "link/Errors.h"
 #include "link/Login.h"
 
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <gtest/gtest.h>
 
 namespace {
@@ -38,6 +40,36 @@ TEST(Exchange, KeepOpenRunsShareOneConnectionAndCloseAfterReplyEndsIt) {
     // The reply overwrote the header and brought 100 bytes.
     EXPECT_EQ(rig.link.packet().length(), 100);
     EXPECT_EQ(rig.link.packet().payload()[0], std::uint8_t(rig.server.unit().memory().at(356)));
+}
+
+TEST(Exchange, UnitThatClosedBetweenExchangesIsConnectedAgain) {
+    // A unit that answers one request per connection and then hangs up.
+    QTcpServer unit;
+    ASSERT_TRUE(unit.listen(QHostAddress::LocalHost, 0));
+    int accepted = 0;
+    QObject::connect(&unit, &QTcpServer::newConnection, [&] {
+        QTcpSocket* peer = unit.nextPendingConnection();
+        ++accepted;
+        QObject::connect(peer, &QTcpSocket::readyRead, peer, [peer] {
+            if (peer->bytesAvailable() < 6)
+                return;
+            peer->readAll();
+            peer->write(QByteArray("#GS\0\1\0\x2A", 7));
+            peer->disconnectFromHost();
+        });
+    });
+    FixedTarget target(QStringLiteral("127.0.0.1"), unit.serverPort());
+    RecordingFeedback feedback;
+    DeviceLink link(target, feedback);
+    for (int i = 0; i < 3; ++i) {
+        link.packet().setCommand('G', 'S');
+        link.packet().setStatus(0);
+        link.packet().setLength(0);
+        link.exchange(ExchangeMode::KeepOpen);
+        EXPECT_EQ(link.packet().payload()[0], 0x2A);
+    }
+    EXPECT_EQ(accepted, 3);
+    EXPECT_TRUE(feedback.messages.isEmpty());
 }
 
 TEST(Exchange, EmptyReplyLeavesThePayloadAsItWas) {

@@ -111,6 +111,15 @@ void DeviceLink::exchange(ExchangeMode mode) {
         throw OperationError(
             QStringLiteral("Požadavek nemá místo v paketu (%1 bajtů dat).").arg(m_packet.length()));
 
+    if (isOpen()) {
+        // A unit that closed its end since the last exchange is connected again; bytes
+        // nobody asked for are no reply to this request.
+        if (m_socket.bytesAvailable() == 0)
+            m_socket.waitForReadyRead(0);
+        m_socket.readAll();
+        if (m_socket.state() != QAbstractSocket::ConnectedState)
+            m_socket.abort();
+    }
     if (!isOpen()) {
         if (!connectToTarget()) {
             // An address box left empty keeps the status byte of the request.
