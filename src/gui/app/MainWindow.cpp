@@ -35,7 +35,7 @@ private:
 
 namespace {
 
-struct WindowSpec {
+struct WindowRow {
     const char* className;
     const char* formName;
     const char* title;
@@ -44,7 +44,7 @@ struct WindowSpec {
 };
 
 // In creation order. The report form has no window and the dialogs are built apart.
-const WindowSpec WindowSpecs[] = {
+const WindowRow WindowTable[] = {
     {"TFprehled", "Fprehled", "Přehled", nullptr, nullptr},
     {"TFvstupy", "Fvstupy", "Vstupy", "Vstupy", "Vstupy - "},
     {"TFvystupy", "Fvystupy", "Výstupy", "Výstupy", "Výstupy - "},
@@ -125,9 +125,9 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::buildWindows() {
-    for (const WindowSpec& spec : WindowSpecs) {
+    for (const WindowRow& row : WindowTable) {
         WindowEntry entry;
-        const QLatin1String className(spec.className);
+        const QLatin1String className(row.className);
         if (className == QLatin1String("TFvrele")) {
             auto relays = std::make_unique<RelayWindow>(
                 m_workspace->relays(), *m_workspace, m_settings,
@@ -136,15 +136,15 @@ void MainWindow::buildWindows() {
             entry.window = std::move(relays);
         } else {
             entry.window = std::make_unique<ManagedWindow>(
-                QString::fromLatin1(spec.className), QString::fromLatin1(spec.formName),
-                QString::fromUtf8(spec.title), m_settings);
+                QString::fromLatin1(row.className), QString::fromLatin1(row.formName),
+                QString::fromUtf8(row.title), m_settings);
             entry.window->resize(420, 300);
         }
-        entry.prefix = spec.prefix ? QString::fromUtf8(spec.prefix) : QString();
+        entry.prefix = row.prefix ? QString::fromUtf8(row.prefix) : QString();
         entry.toggle = nullptr;
         m_windows.push_back(std::move(entry));
         // The login and password dialogs come between the relay and status windows.
-        if (QLatin1String(spec.className) == QLatin1String("TFvrele")) {
+        if (QLatin1String(row.className) == QLatin1String("TFvrele")) {
             m_login = std::make_unique<LoginDialog>(m_settings, this);
             m_password = std::make_unique<PasswordDialog>(m_settings, this);
         }
@@ -194,11 +194,11 @@ void MainWindow::buildMenus() {
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("Zobraz"));
     for (const char* form : MenuOrder) {
-        for (const WindowSpec& spec : WindowSpecs) {
-            if (qstrcmp(spec.formName, form) != 0)
+        for (const WindowRow& row : WindowTable) {
+            if (qstrcmp(row.formName, form) != 0)
                 continue;
-            ManagedWindow* window = this->window(QString::fromLatin1(spec.className));
-            QAction* toggle = view->addAction(QString::fromUtf8(spec.menuItem));
+            ManagedWindow* window = this->window(QString::fromLatin1(row.className));
+            QAction* toggle = view->addAction(QString::fromUtf8(row.menuItem));
             toggle->setObjectName(QStringLiteral("zobraz_") + QLatin1String(form));
             toggle->setCheckable(true);
             connect(toggle, &QAction::triggered, window, [window](bool on) {
