@@ -2,6 +2,7 @@
 #include "TestSupport.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
@@ -254,6 +255,24 @@ TEST_F(WithUnit, RightsFollowTheLevelTheUnitGrants) {
     EXPECT_FALSE(content.contains("s3cret"));
     EXPECT_FALSE(content.contains("wrong"));
     EXPECT_FALSE(log.contains(QStringLiteral("s3cret")));
+}
+
+TEST_F(Shell, ClosingWhileATransferWaitsIsRefusedUntilItEnds) {
+    SimServer silent{SimOptions{}, SimServer::Faults{-1, 2}};
+    ASSERT_TRUE(silent.listen(QHostAddress::LocalHost, 0));
+    ToolRun run(ini());
+    typeAddress(run, QStringLiteral("127.0.0.1"));
+    run.window->portBox()->setValue(silent.port());
+    run.window->link().setReadTimeoutMs(300);
+    bool closed = true;
+    QTimer::singleShot(50, [&] { closed = run.window->close(); });
+    run.find<QAction>(QStringLiteral("menuNactiVse"))->trigger();
+    EXPECT_FALSE(closed);
+    EXPECT_TRUE(run.window->isVisible());
+    ASSERT_EQ(run.dialogs.messages.size(), 1);
+    EXPECT_TRUE(run.dialogs.messages[0].contains(QStringLiteral("300 ms")));
+    EXPECT_FALSE(run.window->link().isOpen());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(WithUnit, LoginThatDoesNotReachTheUnitIsRefused) {

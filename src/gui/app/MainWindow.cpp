@@ -403,6 +403,11 @@ void MainWindow::saveSession() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // A transfer that waits for the unit ends within its time-out; the tool closes after.
+    if (m_workspace->isBusy()) {
+        event->ignore();
+        return;
+    }
     // The placement store has written the window's own keys on this event already.
     saveSession();
     QMainWindow::closeEvent(event);
