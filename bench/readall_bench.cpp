@@ -15,7 +15,9 @@ namespace {
 
 class QuietFeedback : public Feedback {
 public:
-    void message(const QString& text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
+    void message(const QString& text, Severity, const QString&) override {
+        std::fprintf(stderr, "%s\n", qPrintable(text));
+    }
     void log(const QString&) override {}
     void setWaitCursor(bool) override {}
 };

@@ -2,7 +2,8 @@
 # Installs the Debian packages the build, the tests and the demo need, when missing.
 set -euo pipefail
 
-packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev
+packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev libqt6svg6
+          qt6-translations-l10n
           libgtest-dev libgmock-dev)
 packages+=("$@")
 

@@ -103,8 +103,9 @@ void SimServer::onData(QTcpSocket* socket) {
             socket->disconnectFromHost();
             return;
         }
-        // One reply, one write.
-        socket->write(response.bytes);
+        // One reply, one write; a faulty unit may send it again unasked.
+        socket->write(seen == m_faults.repeatReply ? response.bytes + response.bytes
+                                                   : response.bytes);
         socket->flush();
     }
 }

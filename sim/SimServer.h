@@ -14,8 +14,9 @@ class SimServer : public QObject {
     Q_OBJECT
 public:
     struct Faults {
-        int dropAfter = -1;  // after this many requests, close each connection that sends one
-        int stallAfter = -1; // after this many requests, read and never answer
+        int dropAfter = -1;   // after this many requests, close each connection that sends one
+        int stallAfter = -1;  // after this many requests, read and never answer
+        int repeatReply = -1; // answer the request with this 0-based number twice
     };
 
     struct Request {

@@ -49,10 +49,13 @@ int main(int argc, char** argv) {
     const QCommandLineOption stallAfter(QStringLiteral("stall-after"),
                                         QStringLiteral("Stop answering after K requests."),
                                         QStringLiteral("K"));
+    const QCommandLineOption repeatReply(
+        QStringLiteral("repeat-reply"),
+        QStringLiteral("Send the reply to request K (counted from 0) twice."), QStringLiteral("K"));
     const QCommandLineOption oversize(QStringLiteral("oversize-reply"),
                                       QStringLiteral("Answer with 200 payload bytes."));
     parser.addOptions({bind, port, discoveryPort, image, persist, userPassword, adminPassword,
-                       refuseRecord, refuseChunks, dropAfter, stallAfter, oversize});
+                       refuseRecord, refuseChunks, dropAfter, stallAfter, repeatReply, oversize});
     parser.process(app);
 
     auto number = [&](const QCommandLineOption& option, int fallback, int max, bool* ok) {
@@ -84,6 +87,9 @@ int main(int argc, char** argv) {
     faults.stallAfter = number(stallAfter, -1, 1 << 30, &ok);
     if (!ok)
         return usage(QStringLiteral("--stall-after takes a count"));
+    faults.repeatReply = number(repeatReply, -1, 1 << 30, &ok);
+    if (!ok)
+        return usage(QStringLiteral("--repeat-reply takes a count"));
     const int tcpPort = number(port, 9760, 65535, &ok);
     if (!ok)
         return usage(QStringLiteral("--port takes 0..65535"));

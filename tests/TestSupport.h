@@ -27,9 +27,15 @@ inline void PrintTo(const QByteArray& b, std::ostream* os) {
 // "cursor:on", "cursor:off".
 class RecordingFeedback : public Feedback {
 public:
-    void message(const QString& text) override {
+    void message(const QString& text, Severity severity = Severity::Error,
+                 const QString& detail = {}) override {
         messages << text;
+        severities << severity;
+        details << detail;
         events << QStringLiteral("msg:") + text;
+    }
+    void progress(int done, int planned) override {
+        progressSeen << QStringLiteral("%1/%2").arg(done).arg(planned);
     }
     void log(const QString& line) override {
         logs << line;
@@ -41,7 +47,8 @@ public:
     }
     QEventLoop::ProcessEventsFlags waitFlags() const override { return QEventLoop::AllEvents; }
 
-    QStringList messages, logs, events;
+    QStringList messages, logs, events, details, progressSeen;
+    QList<Severity> severities;
     bool waitCursor = false;
 };
 

@@ -1,18 +1,24 @@
 #include "Cli.h"
 
 #include "image/ConfigFile.h"
+#include "image/MemoryMap.h"
 #include "image/Workspace.h"
 #include "link/Errors.h"
 #include "link/Login.h"
 #include "logic/RelayCompiler.h"
 
-#include <QRegularExpression>
+#include <QFileInfo>
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 
 namespace cli {
 
-void StderrFeedback::message(const QString& text) {
-    std::fprintf(stderr, "%s\n", qUtf8Printable(text));
+void StderrFeedback::message(const QString& text, Severity, const QString& detail) {
+    if (detail.isEmpty())
+        std::fprintf(stderr, "%s\n", qUtf8Printable(text));
+    else
+        std::fprintf(stderr, "%s: %s\n", qUtf8Printable(detail), qUtf8Printable(text));
 }
 
 void StderrFeedback::log(const QString& line) {
@@ -37,6 +43,8 @@ bool takeFlag(QStringList& args, const QString& name) {
 }
 
 namespace {
+
+constexpr int ShortLogoutMs = 1000;
 
 void expectPositionals(const QStringList& args, int count) {
     for (const QString& a : args)
@@ -101,6 +109,18 @@ int writeCommand(Context& ctx, QStringList args) {
                                 : allButNetwork ? Selectors::allButNetwork()
                                                 : parsePages(pages);
 
+    // A short file would send zeros for everything it lacks: the unit would be wiped.
+    requireRegularFile(args.at(0), false);
+    const qint64 size = QFileInfo(args.at(0)).size();
+    if (size < mem::ImageSize) {
+        ctx.feedback.message(QStringLiteral("%1: soubor má jen %2 bajtů, konfigurace jich má %3. "
+                                            "Do jednotky nebylo nic odesláno.")
+                                 .arg(args.at(0))
+                                 .arg(size)
+                                 .arg(mem::ImageSize));
+        return Failed;
+    }
+
     DeviceLink link(ctx.target, ctx.feedback);
     link.setReadTimeoutMs(ctx.readTimeoutMs);
     Workspace workspace(link);
@@ -111,15 +131,35 @@ int writeCommand(Context& ctx, QStringList args) {
         ctx.feedback.message(QStringLiteral("Chyba při přihlášení"));
         return Failed;
     }
-    UploadReport report;
+    // The upload's result decides the exit status and is reported first; the logout only
+    // adds a warning when it fails.
+    int status = Success;
+    bool linkTrouble = false;
     try {
-        report = workspace.uploadConfig(selectors);
-    } catch (const OperationError&) {
-        logoutFromUnit(link);
-        throw;
+        const UploadReport report = workspace.uploadConfig(selectors);
+        status = report.ok() ? Success : Failed;
+        linkTrouble = report.linkFailures > 0;
+    } catch (const OperationError& e) {
+        ctx.feedback.message(e.text());
+        status = Failed;
+        linkTrouble = true;
     }
-    logoutFromUnit(link);
-    return report.ok() ? Success : Failed;
+    if (linkTrouble) {
+        // A unit that just failed the upload gets one short chance, not a second time-out.
+        link.setReadTimeoutMs(std::min(link.readTimeoutMs(), ShortLogoutMs));
+        link.setConnectTimeoutMs(ShortLogoutMs);
+    }
+    try {
+        logoutFromUnit(link);
+        if (link.linkFailed())
+            ctx.feedback.message(QStringLiteral("Varování: odhlášení z jednotky se nezdařilo."),
+                                 Severity::Warning);
+    } catch (const OperationError& e) {
+        ctx.feedback.message(
+            QStringLiteral("Varování: odhlášení z jednotky se nezdařilo: %1").arg(e.text()),
+            Severity::Warning);
+    }
+    return status;
 }
 
 int normalizeCommand(Context& ctx, QStringList args) {
@@ -160,8 +200,11 @@ int relayCommand(Context&, QStringList args) {
     }
     if (action == QLatin1String("decode")) {
         const QString hex = args.join(QString()).remove(QLatin1Char(' '));
-        static const QRegularExpression pairs(QStringLiteral("^([0-9A-Fa-f]{2})*$"));
-        if (!pairs.match(hex).hasMatch())
+        const bool pairs = hex.size() % 2 == 0 && std::all_of(hex.begin(), hex.end(), [](QChar c) {
+                               return std::isxdigit(static_cast<unsigned char>(c.toLatin1())) &&
+                                      c.unicode() < 0x80;
+                           });
+        if (!pairs)
             throw Usage(QStringLiteral("relay decode takes hexadecimal byte pairs"));
         const QByteArray bytes = QByteArray::fromHex(hex.toLatin1());
         const auto* code = reinterpret_cast<const std::uint8_t*>(bytes.constData());

@@ -20,7 +20,8 @@ public:
 // would show them.
 class StderrFeedback : public Feedback {
 public:
-    void message(const QString& text) override;
+    void message(const QString& text, Severity severity = Severity::Error,
+                 const QString& detail = {}) override;
     void log(const QString& line) override;
     void setWaitCursor(bool) override {}
     QEventLoop::ProcessEventsFlags waitFlags() const override { return QEventLoop::AllEvents; }

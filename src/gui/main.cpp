@@ -1,3 +1,4 @@
+#include "app/AppSetup.h"
 #include "app/Dialogs.h"
 #include "app/MainWindow.h"
 
@@ -8,6 +9,7 @@
 #include <QSettings>
 #include <QSpinBox>
 #include <QStandardPaths>
+#include <memory>
 
 namespace {
 
@@ -26,7 +28,7 @@ QString defaultSettingsPath() {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quel5"));
+    setUpApplication(app);
     QApplication::setQuitOnLastWindowClosed(false);
 
     QCommandLineParser parser;
@@ -44,10 +46,10 @@ int main(int argc, char** argv) {
 
     const QString settingsPath =
         parser.isSet(settingsOption) ? parser.value(settingsOption) : defaultSettingsPath();
-    QSettings settings(settingsPath, QSettings::IniFormat);
-
     QtDialogs dialogs;
-    auto* window = new MainWindow(&settings, dialogs);
+    const std::unique_ptr<QSettings> settings = openSettings(settingsPath, dialogs);
+
+    auto* window = new MainWindow(settings.get(), dialogs);
     QObject::connect(window, &MainWindow::closed, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     window->show();
@@ -61,6 +63,7 @@ int main(int argc, char** argv) {
 
     const int result = app.exec();
     delete window;
-    settings.sync();
+    if (settings)
+        settings->sync();
     return result;
 }

@@ -154,6 +154,57 @@ TEST_F(Cli, UnreachableOrSilentUnitsFailWithAMessage) {
     EXPECT_FALSE(QFile::exists(path("x.ql5")));
 }
 
+TEST_F(Cli, ShortFileIsRefusedBeforeAnyConnection) {
+    SimProcess sim;
+    {
+        QFile f(path("empty.ql5"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(7999, '\x01'));
+    }
+    const CtlRun r = ctl({"--host", "127.0.0.1", "--port", sim.port, "write", path("empty.ql5"),
+                          "--all", "--user", "admin", "--password", "admin"});
+    EXPECT_EQ(r.exit, 1);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("jen 7999 bajtů"))) << qPrintable(r.err);
+    // The unit was never asked anything: a read shows it as it started.
+    ASSERT_EQ(ctl({"--host", "127.0.0.1", "--port", sim.port, "read", path("after.ql5")}).exit, 0);
+    EXPECT_EQ(readFile(path("after.ql5")).mid(56, 4), QByteArray::fromHex("7F000001"));
+}
+
+TEST_F(Cli, UnaskedReplyFailsTheReadAndWritesNoFile) {
+    SimProcess sim({"--repeat-reply", "0"});
+    const CtlRun r = ctl({"--host", "127.0.0.1", "--port", sim.port, "read", path("x.ql5")});
+    EXPECT_EQ(r.exit, 1);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("nikdo nežádal"))) << qPrintable(r.err);
+    EXPECT_FALSE(QFile::exists(path("x.ql5")));
+}
+
+TEST_F(Cli, TheUploadDecidesTheExitStatusAndTheLogoutOnlyWarns) {
+    {
+        QFile f(path("in.ql5"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(SimUnit::defaultImage());
+    }
+    // Login, the inputs record and two chunks are answered; the logout finds the door shut.
+    SimProcess dropsLogout({"--drop-after", "4"});
+    CtlRun r = ctl({"--host", "127.0.0.1", "--port", dropsLogout.port, "write", path("in.ql5"),
+                    "--pages", "inputs", "--user", "admin", "--password", "admin"});
+    EXPECT_EQ(r.exit, 0) << qPrintable(r.err);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("Zapsáno záznamů: 1, bloků: 2; nic nebylo "
+                                              "odmítnuto.\nVarování: odhlášení")))
+        << qPrintable(r.err);
+
+    // An upload that stalls fails first; its logout gets a short wait, not a second time-out.
+    SimProcess stalls({"--stall-after", "2"});
+    r = ctl({"--host", "127.0.0.1", "--port", stalls.port, "--timeout-ms", "1500", "write",
+             path("in.ql5"), "--pages", "inputs", "--user", "admin", "--password", "admin"});
+    EXPECT_EQ(r.exit, 1);
+    const int failed = int(r.err.indexOf(QStringLiteral("neodpověděla do 1500 ms")));
+    const int warned = int(r.err.indexOf(QStringLiteral("Varování: odhlášení")));
+    EXPECT_GE(failed, 0) << qPrintable(r.err);
+    EXPECT_GT(warned, failed) << qPrintable(r.err);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("neodpověděla do 1000 ms"))) << qPrintable(r.err);
+}
+
 TEST_F(Cli, NormalizeIsOpenThenSave) {
     QByteArray content(8000, '\x5A');
     content[1472] = 10; // relay code length
@@ -222,6 +273,10 @@ TEST_F(Cli, RelayCompileAndDecodeReproduceTheWorkedExamples) {
     EXPECT_EQ(ctl({"relay", "decode", "8E0058020196010500"}).out,
               QStringLiteral("FTOFF(600) & FPULS(5) \n"));
     EXPECT_EQ(ctl({"relay", "decode", ""}).out, QStringLiteral("\n"));
+    // A long program is still byte pairs.
+    const CtlRun longProgram = ctl({"relay", "decode", QString(2 * 30000, QLatin1Char('8'))});
+    EXPECT_EQ(longProgram.exit, 0);
+    EXPECT_TRUE(longProgram.out.startsWith(QStringLiteral("V2 V2 ")));
     EXPECT_EQ(ctl({"relay", "decode", "8"}).exit, 2);
     EXPECT_EQ(ctl({"relay", "decode", "zz"}).exit, 2);
     EXPECT_EQ(ctl({"relay"}).exit, 2);

@@ -3,24 +3,55 @@
 #include "app/Dialogs.h"
 #include "app/MainWindow.h"
 
+#include <QAbstractItemView>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
 #include <QSettings>
+#include <QSpinBox>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
 #include <memory>
 
-// Answers the tool's dialogs from a script and records its messages.
+// Answers the tool's dialogs from a script and records its messages. A test takes the
+// messages it expects (takeMessages); any left when the run ends fail the test.
 class ScriptedDialogs : public UserDialogs {
 public:
-    void message(QWidget*, const QString& text) override { messages << text; }
+    struct Shown {
+        QWidget* parent;
+        QString text;
+        Severity severity;
+        QString detail;
+    };
+    void message(QWidget* parent, const QString& text, Severity severity,
+                 const QString& detail) override {
+        messages << text;
+        shown.push_back({parent, text, severity, detail});
+    }
     QString openFile(QWidget*, const QString&) override { return take(); }
     QString saveFile(QWidget*, const QString&, const QString& proposed) override {
         proposals << proposed;
         return take();
     }
+    void about(QWidget*, const QString& title, const QString& text) override {
+        abouts << title + QLatin1Char('\n') + text;
+    }
+
+    QStringList takeMessages() {
+        shown.clear();
+        return std::exchange(messages, {});
+    }
 
     QStringList messages;
+    std::vector<Shown> shown;
     QStringList answers; // paths for the next file dialogs; empty text cancels
     QStringList proposals;
+    QStringList abouts;
 
 private:
     QString take() { return answers.isEmpty() ? QString() : answers.takeFirst(); }
@@ -33,20 +64,101 @@ struct ToolRun {
           window(std::make_unique<MainWindow>(settings.get(), dialogs)) {
         window->show();
         window->restoreSession();
+        activate(window.get());
     }
     // Closes the main window and ends the run as the program does.
     void finish() {
         window->close();
         window.reset();
         settings->sync();
+        EXPECT_TRUE(dialogs.messages.isEmpty())
+            << "messages nobody expected: " << dialogs.messages.join(" | ").toStdString();
+        dialogs.messages.clear();
     }
     ~ToolRun() {
         if (window)
             finish();
     }
     template <typename T> T* find(const QString& name) const { return window->findChild<T*>(name); }
+    // Brings a window to the front as a click on it would, and waits until it is active.
+    static void activate(QWidget* top) {
+        top->activateWindow();
+        QElapsedTimer clock;
+        clock.start();
+        auto ready = [top] {
+            QWidget* focus = QApplication::focusWidget();
+            return QApplication::activeWindow() == top && focus &&
+                   (focus == top || top->isAncestorOf(focus));
+        };
+        while (!ready() && clock.elapsed() < 2000)
+            QTest::qWait(5);
+    }
 
     ScriptedDialogs dialogs;
     std::unique_ptr<QSettings> settings;
     std::unique_ptr<MainWindow> window;
 };
+
+// Input as a user gives it: a click puts the focus into a control, keys go to whatever
+// has the focus.
+namespace user {
+inline QWidget* focus() {
+    return QApplication::focusWidget();
+}
+inline void click(QWidget* control) {
+    ToolRun::activate(control->window());
+    QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
+}
+inline void type(const QString& text) {
+    ASSERT_NE(focus(), nullptr);
+    for (QChar c : text) {
+        // A key of the Czech layout (č, ž, …) arrives as its text with no Latin-1 key code.
+        if (c.unicode() < 0x80)
+            QTest::keyClick(focus(), c.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, focus(), Qt::Key_unknown, QString(c), {});
+    }
+}
+inline void key(Qt::Key k, Qt::KeyboardModifiers modifiers = {}) {
+    ASSERT_NE(focus(), nullptr);
+    QTest::keyClick(focus(), k, modifiers);
+}
+// Clicks into a text control, selects what it holds and types over it.
+inline void retype(QWidget* control, const QString& text) {
+    click(control);
+    key(Qt::Key_A, Qt::ControlModifier);
+    if (text.isEmpty())
+        key(Qt::Key_Delete);
+    else
+        type(text);
+}
+// Types the unit's address and port into the menu bar's boxes.
+inline void aimAt(ToolRun& run, quint16 port) {
+    retype(run.window->addressBox(), QStringLiteral("127.0.0.1"));
+    key(Qt::Key_Return);
+    retype(run.window->portBox(), QString::number(port));
+    key(Qt::Key_Tab);
+}
+// Logs in through the dialog: name, Enter, password, Enter.
+inline void loginAs(ToolRun& run, const QString& name, const QString& password) {
+    QTimer::singleShot(0, [&run, name, password] {
+        retype(run.window->loginDialog()->findChild<QLineEdit*>(QStringLiteral("Ljmeno")), name);
+        key(Qt::Key_Return);
+        key(Qt::Key_A, Qt::ControlModifier);
+        type(password);
+        key(Qt::Key_Return);
+    });
+    run.window->findChild<QAction*>(QStringLiteral("TBXItem8"))->trigger();
+}
+// Opens a drop-down list with a click and walks to one of its items with the arrow keys.
+inline void pick(QComboBox* combo, int index) {
+    click(combo);
+    QAbstractItemView* list = combo->view();
+    (void)QTest::qWaitForWindowExposed(list->window());
+    QTest::qWait(10);
+    const int steps = index - combo->currentIndex();
+    for (int i = 0; i < std::abs(steps); ++i)
+        key(steps > 0 ? Qt::Key_Down : Qt::Key_Up);
+    key(Qt::Key_Return);
+}
+} // namespace user

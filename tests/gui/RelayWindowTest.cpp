@@ -23,12 +23,19 @@ struct Relays : ::testing::Test {
     void SetUp() override {
         run = std::make_unique<ToolRun>(dir.filePath(QStringLiteral("Quel5_cf.ini")));
         window = static_cast<RelayWindow*>(run->window->window(QStringLiteral("TFvrele")));
-        window->show();
+        run->find<QAction>(QStringLiteral("zobraz_Fvrele"))->trigger();
+        ToolRun::activate(window);
+    }
+    // Clicks into a row's expression box and types at the end of what it holds.
+    void typeInto(int row, const QString& text) {
+        user::click(box(row));
+        user::key(Qt::Key_End);
+        user::type(text);
     }
     ExpressionBox* box(int row) const { return window->box(row); }
     QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
     void click(const char* name) {
-        QTest::mouseClick(window->findChild<QPushButton*>(QLatin1String(name)), Qt::LeftButton);
+        user::click(window->findChild<QPushButton*>(QLatin1String(name)));
     }
 };
 
@@ -50,27 +57,26 @@ QString colours(const ExpressionBox* box) {
     return out;
 }
 
+// Clicks into the box and walks the caret there with the arrow keys.
 void placeCaret(ExpressionBox* box, int position) {
-    QTextCursor cursor = box->textCursor();
-    cursor.setPosition(position);
-    box->setTextCursor(cursor);
+    user::click(box);
+    user::key(Qt::Key_Home);
+    for (int i = 0; i < position; ++i)
+        user::key(Qt::Key_Right);
 }
 
 TEST_F(Relays, TypingColoursOperatorsBracketsAndFunctionNames) {
     EXPECT_TRUE(window->findChild<QLabel*>(QStringLiteral("lp00"))->isVisibleTo(window));
-    box(0)->setVisible(true);
-    QTest::keyClicks(box(0), QStringLiteral("V1&T2|ftoff(600)"));
-    QTest::keyClick(box(0), Qt::Key_Return); // one line only
+    typeInto(0, QStringLiteral("V1&T2|ftoff(600)"));
+    user::key(Qt::Key_Return); // one line only
     EXPECT_EQ(box(0)->text(), QStringLiteral("V1&T2|ftoff(600)"));
     EXPECT_EQ(colours(box(0)), QStringLiteral("kkbkkbgggggokkko"));
     EXPECT_EQ(window->currentRow(), QStringLiteral("00"));
 }
 
 TEST_F(Relays, RefreshShowsTheDecodedTextInItsColours) {
-    box(0)->setVisible(true);
-    QTest::keyClicks(box(0), QStringLiteral("V1&T2"));
-    box(1)->setVisible(true);
-    QTest::keyClicks(box(1), QStringLiteral("ftoff(600)"));
+    typeInto(0, QStringLiteral("V1&T2"));
+    typeInto(1, QStringLiteral("ftoff(600)"));
     click("Button1");
     EXPECT_EQ(box(0)->text(), QStringLiteral("V1 & T2 "));
     EXPECT_EQ(colours(box(0)), QStringLiteral("kkkbkkkk"));
@@ -79,18 +85,40 @@ TEST_F(Relays, RefreshShowsTheDecodedTextInItsColours) {
     // The refresh gathered into the image.
     EXPECT_EQ(run->window->workspace().image()[1602], 0x80);
     EXPECT_TRUE(run->dialogs.messages.isEmpty());
+}
 
-    // A wrong expression is reported and keeps the relay's program.
-    box(0)->clear();
-    QTest::keyClicks(box(0), QStringLiteral("V1&X"));
+TEST_F(Relays, RowThatDoesNotCompileKeepsWhatWasTypedUntilItDoes) {
+    typeInto(0, QStringLiteral("V1&T2"));
     click("Button1");
-    EXPECT_EQ(run->dialogs.messages, QStringList{"Chyba v zadání"});
-    EXPECT_EQ(box(0)->text(), QStringLiteral("V1 & T2 "));
+    const QByteArray stored = QByteArray::fromHex("800189");
+    auto programInImage = [&] {
+        return QByteArray(reinterpret_cast<const char*>(run->window->workspace().image().data()) +
+                              mem::RelayCode,
+                          3);
+    };
+    ASSERT_EQ(programInImage(), stored);
+
+    user::retype(box(0), QStringLiteral("X1"));
+    click("Button1");
+    ASSERT_EQ(run->dialogs.shown.size(), 1u);
+    EXPECT_EQ(run->dialogs.shown[0].parent, window);
+    EXPECT_EQ(run->dialogs.shown[0].detail, QStringLiteral("R1"));
+    EXPECT_EQ(run->dialogs.shown[0].severity, Severity::Warning);
+    EXPECT_EQ(run->dialogs.takeMessages(), QStringList{"Chyba v zadání"});
+    EXPECT_EQ(box(0)->text(), QStringLiteral("X1"));
+    EXPECT_TRUE(window->rowMarkedFailed(0));
+    EXPECT_EQ(programInImage(), stored); // the relay keeps its program meanwhile
+
+    // Corrected, it compiles and the mark goes.
+    user::retype(box(0), QStringLiteral("V1|T2"));
+    click("Button1");
+    EXPECT_EQ(box(0)->text(), QStringLiteral("V1 | T2 "));
+    EXPECT_FALSE(window->rowMarkedFailed(0));
+    EXPECT_EQ(programInImage(), QByteArray::fromHex("800289"));
 }
 
 TEST_F(Relays, MatchingBracketsTurnFuchsiaWhileTheCaretStandsAtOne) {
-    box(0)->setVisible(true);
-    QTest::keyClicks(box(0), QStringLiteral("((V1)&V2)"));
+    typeInto(0, QStringLiteral("((V1)&V2)"));
     placeCaret(box(0), 0);
     EXPECT_EQ(colours(box(0)), QStringLiteral("fokkobkkf"));
     EXPECT_TRUE(window->bracketMark());
@@ -122,18 +150,16 @@ TEST_F(Relays, OneEmptyRowStandsReady) {
         EXPECT_FALSE(box(n)->isVisibleTo(window)) << n;
 
     // Filling the empty row brings up the next one.
-    QTest::keyClicks(box(1), QStringLiteral("V1"));
+    typeInto(1, QStringLiteral("V1"));
     EXPECT_TRUE(box(3)->isVisibleTo(window));
     // Emptying it again leaves one empty row.
-    box(1)->clear();
-    placeCaret(box(1), 0);
+    user::retype(box(1), QString());
     EXPECT_FALSE(box(3)->isVisibleTo(window));
 }
 
 TEST_F(Relays, ToolbarAndPickersInsertAtTheCaretOfTheCurrentRow) {
-    box(0)->setVisible(true);
-    box(1)->setVisible(true);
-    QTest::keyClicks(box(1), QStringLiteral("V1V2"));
+    typeInto(0, QStringLiteral("V3"));
+    typeInto(1, QStringLiteral("V1V2"));
     placeCaret(box(1), 2);
     EXPECT_EQ(window->currentRow(), QStringLiteral("01"));
     click("LMDButton3");
@@ -141,10 +167,9 @@ TEST_F(Relays, ToolbarAndPickersInsertAtTheCaretOfTheCurrentRow) {
     EXPECT_EQ(colours(box(1)), QStringLiteral("kkbkk"));
 
     // A selection collapses to its start; nothing is replaced.
-    QTextCursor cursor = box(1)->textCursor();
-    cursor.setPosition(0);
-    cursor.setPosition(2, QTextCursor::KeepAnchor);
-    box(1)->setTextCursor(cursor);
+    placeCaret(box(1), 0);
+    user::key(Qt::Key_Right, Qt::ShiftModifier);
+    user::key(Qt::Key_Right, Qt::ShiftModifier);
     click("LMDButton5");
     EXPECT_EQ(box(1)->text(), QStringLiteral("~V1&V2"));
 
@@ -152,10 +177,10 @@ TEST_F(Relays, ToolbarAndPickersInsertAtTheCaretOfTheCurrentRow) {
     auto* operands = window->findChild<QListWidget*>(QStringLiteral("Ccis"));
     EXPECT_EQ(operands->count(), 3);
     EXPECT_EQ(operands->item(2)->text(), QStringLiteral("V3"));
-    kind->setCurrentIndex(3);
+    user::pick(kind, 3);
     EXPECT_EQ(operands->count(), 16);
     EXPECT_EQ(operands->item(15)->text(), QStringLiteral("R16"));
-    kind->setCurrentIndex(5);
+    user::pick(kind, 5);
     EXPECT_EQ(operands->item(6)->text(), QStringLiteral("FCNT()"));
     EXPECT_EQ(box(1)->text(), QStringLiteral("~V1&V2")); // filling inserts nothing
     placeCaret(box(1), 6);
@@ -169,38 +194,28 @@ TEST_F(Relays, ToolbarAndPickersInsertAtTheCaretOfTheCurrentRow) {
 TEST_F(Relays, TypedRelaysSurviveSaveOpenUploadAndReadBack) {
     SimServer sim{SimOptions{}, SimServer::Faults{}};
     ASSERT_TRUE(sim.listen(QHostAddress::LocalHost, 0));
-    box(0)->setVisible(true);
-    QTest::keyClicks(box(0), QStringLiteral("(V1&~V2)|FTON(30)"));
-    QTest::keyClicks(box(1), QStringLiteral("FCNT(2,10)&E1"));
-    window->findChild<QLineEdit*>(QStringLiteral("cp00"))->setText(QStringLiteral("Čerpadlo"));
+    typeInto(0, QStringLiteral("(V1&~V2)|FTON(30)"));
+    typeInto(1, QStringLiteral("FCNT(2,10)&E1"));
+    user::retype(window->findChild<QLineEdit*>(QStringLiteral("cp00")), QStringLiteral("Čerpadlo"));
 
     run->dialogs.answers << path("relays.ql5");
     run->find<QAction>(QStringLiteral("menuUlozJako"))->trigger();
-    box(0)->clear();
+    user::retype(box(0), QString());
     run->dialogs.answers << path("relays.ql5");
     run->find<QAction>(QStringLiteral("menuOtevri"))->trigger();
     EXPECT_EQ(box(0)->text(), QStringLiteral("( V1 & ~V2 ) | FTON(30) "));
     EXPECT_EQ(box(1)->text(), QStringLiteral("FCNT(2,10) & E1 "));
 
-    run->window->addressBox()->setEditText(QStringLiteral("127.0.0.1"));
-    run->window->addressBox()->acceptTyped();
-    run->window->portBox()->setValue(sim.port());
-    QTimer::singleShot(0, [&] {
-        auto* dialog = run->window->loginDialog();
-        dialog->findChild<QLineEdit*>(QStringLiteral("Ljmeno"))->setText(QStringLiteral("admin"));
-        auto* password = dialog->findChild<QLineEdit*>(QStringLiteral("Lheslo"));
-        password->setText(QStringLiteral("admin"));
-        QTest::keyClick(password, Qt::Key_Return);
-    });
-    run->find<QAction>(QStringLiteral("TBXItem8"))->trigger();
+    user::aimAt(*run, sim.port());
+    user::loginAs(*run, QStringLiteral("admin"), QStringLiteral("admin"));
     auto* save = window->findChild<QPushButton*>(QStringLiteral("LButtU"));
     ASSERT_TRUE(save->isEnabled());
-    QTest::mouseClick(save, Qt::LeftButton);
+    user::click(save);
     EXPECT_EQ(sim.unit().memory().mid(mem::RelayCode, 9),
               QByteArray::fromHex("208011884286001E00"));
 
-    box(0)->clear();
-    box(1)->clear();
+    user::retype(box(0), QString());
+    user::retype(box(1), QString());
     run->find<QAction>(QStringLiteral("menuNactiVse"))->trigger();
     EXPECT_EQ(box(0)->text(), QStringLiteral("( V1 & ~V2 ) | FTON(30) "));
     EXPECT_EQ(box(1)->text(), QStringLiteral("FCNT(2,10) & E1 "));

@@ -1,19 +1,17 @@
 #include "GuiSupport.h"
 #include "TestSupport.h"
+#include "app/AppSetup.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QCheckBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
+#include <QMessageBox>
 #include <QPushButton>
-#include <QRadioButton>
+#include <QScreen>
 #include <QSpinBox>
-#include <QTest>
-#include <QTimer>
-#include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -23,14 +21,10 @@ struct Shell : ::testing::Test {
     QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
 };
 
+// Clicks into the address box, types over it and presses Enter.
 void typeAddress(ToolRun& run, const QString& text) {
-    QLineEdit* edit = run.window->addressBox()->lineEdit();
-    edit->selectAll();
-    if (text.isEmpty())
-        QTest::keyClick(edit, Qt::Key_Delete);
-    else
-        QTest::keyClicks(edit, text);
-    QTest::keyClick(edit, Qt::Key_Return);
+    user::retype(run.window->addressBox(), text);
+    user::key(Qt::Key_Return);
 }
 
 QStringList titles(ToolRun& run) {
@@ -52,7 +46,6 @@ TEST_F(Shell, AddressBoxAcceptsValidAddressesOnceAndRetitlesNineWindows) {
                                         "Změna hesla - 192.168.1.20"}));
     EXPECT_EQ(run.window->windowTitle(), QStringLiteral("Quel5.00.04"));
     EXPECT_EQ(run.window->window(QStringLiteral("TFstav"))->windowTitle(), QStringLiteral("Fstav"));
-    EXPECT_TRUE(run.dialogs.messages.isEmpty());
 }
 
 TEST_F(Shell, AddressBoxRefusesBadAddressesAndKeepsItsText) {
@@ -60,16 +53,32 @@ TEST_F(Shell, AddressBoxRefusesBadAddressesAndKeepsItsText) {
     typeAddress(run, QStringLiteral("10.0.0.1"));
     for (const char* bad : {"192.168.1.256", "abc"}) {
         typeAddress(run, QString::fromLatin1(bad));
-        EXPECT_EQ(run.dialogs.messages.takeLast(), QStringLiteral("Špatná IP adresa"));
+        EXPECT_EQ(run.dialogs.takeMessages(), QStringList{"Špatná IP adresa"});
         EXPECT_EQ(run.window->addressBox()->currentText(), QStringLiteral("10.0.0.1"));
     }
     EXPECT_EQ(run.window->addressBox()->history(), QStringList{"10.0.0.1"});
 
     // Esc throws the typing away.
-    QLineEdit* edit = run.window->addressBox()->lineEdit();
-    QTest::keyClicks(edit, QStringLiteral("99"));
-    QTest::keyClick(edit, Qt::Key_Escape);
+    user::type(QStringLiteral("99"));
+    user::key(Qt::Key_Escape);
     EXPECT_EQ(run.window->addressBox()->currentText(), QStringLiteral("10.0.0.1"));
+}
+
+TEST_F(Shell, LeavingTheAddressBoxAcceptsOrRefusesWhatWasTyped) {
+    ToolRun run(ini());
+    user::retype(run.window->addressBox(), QStringLiteral("10.1.1.1"));
+    user::key(Qt::Key_Tab);
+    EXPECT_NE(user::focus(), run.window->addressBox());
+    EXPECT_EQ(run.window->addressBox()->history(), QStringList{"10.1.1.1"});
+    EXPECT_EQ(titles(run).first(), QStringLiteral("Vstupy - 10.1.1.1"));
+
+    user::retype(run.window->addressBox(), QStringLiteral("abc"));
+    user::click(run.find<QLineEdit>(QStringLiteral("LMDIP")));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(run.dialogs.takeMessages(), QStringList{"Špatná IP adresa"});
+    EXPECT_EQ(run.dialogs.shown.size(), 0u);
+    EXPECT_EQ(run.window->addressBox()->currentText(), QStringLiteral("10.1.1.1"));
+    EXPECT_EQ(run.window->addressBox()->history(), QStringList{"10.1.1.1"});
 }
 
 TEST_F(Shell, EmptyAddressRemovesTheSelectedEntryOrIsRefused) {
@@ -81,16 +90,16 @@ TEST_F(Shell, EmptyAddressRemovesTheSelectedEntryOrIsRefused) {
     EXPECT_EQ(run.window->addressBox()->currentText(), QString());
     for (const QString& title : titles(run))
         EXPECT_TRUE(title.endsWith(QStringLiteral(" - "))) << title.toStdString();
-    EXPECT_TRUE(run.dialogs.messages.isEmpty());
 
     typeAddress(run, QString());
-    EXPECT_EQ(run.dialogs.messages, QStringList{"Špatná IP adresa"});
+    EXPECT_EQ(run.dialogs.takeMessages(), QStringList{"Špatná IP adresa"});
 
-    // Picking an entry takes it without changing the history.
-    run.window->addressBox()->setCurrentIndex(0);
-    emit run.window->addressBox()->activated(0);
+    // Picking an entry (the arrow key steps through the list) takes it without changing
+    // the history.
+    user::key(Qt::Key_Down);
     EXPECT_EQ(run.window->addressBox()->currentText(), QStringLiteral("10.0.0.1"));
     EXPECT_EQ(titles(run).first(), QStringLiteral("Vstupy - 10.0.0.1"));
+    EXPECT_EQ(run.window->addressBox()->history(), QStringList{"10.0.0.1"});
 }
 
 TEST_F(Shell, OpenWindowsHistoryAndFileComeBackAtTheNextStart) {
@@ -147,6 +156,42 @@ TEST_F(Shell, OpenWindowsHistoryAndFileComeBackAtTheNextStart) {
     EXPECT_EQ(next.window->workspace().currentFile(), file);
 }
 
+int screenDpi() {
+    return int(std::lround(QGuiApplication::primaryScreen()->logicalDotsPerInch()));
+}
+
+TEST_F(Shell, EveryWindowComesBackWhereItWasAndOnTheScreen) {
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    {
+        QSettings s(ini(), QSettings::IniFormat);
+        s.setValue("TFvstupy/NormPos", QStringLiteral("110,120,510,420"));
+        s.setValue("TFvstupy/PixelsPerInch", screenDpi());
+        s.setValue("TFvystupy/NormPos", QStringLiteral("0,0,100000,100000"));
+        s.setValue("TFvystupy/PixelsPerInch", screenDpi());
+        s.setValue("TFrezim/NormPos",
+                   QStringLiteral("-2147483647,-2147483647,2147483647,2147483647"));
+        s.setValue("TFrezim/PixelsPerInch", screenDpi());
+        s.setValue("TFquel5/NormPos", QStringLiteral("2147483647,5,2147483600,-7"));
+        s.setValue("TFquel5/PixelsPerInch", screenDpi());
+        s.setValue("TForm1/IP_ADR_count", 2147483647);
+        s.setValue("TForm1/IP_ADR_0", QStringLiteral("10.0.0.1"));
+        s.setValue("TForm1/IP_ADR_1", QStringLiteral("10.0.0.2"));
+        s.setValue("TForm1/IP_ADR_idx", 1);
+    }
+    ToolRun run(ini());
+    EXPECT_EQ(run.window->addressBox()->history(), (QStringList{"10.0.0.1", "10.0.0.2"}));
+    for (const char* form : {"Fvstupy", "Fvystupy", "Frezim", "Fquel5"})
+        run.find<QAction>(QStringLiteral("zobraz_") + QLatin1String(form))->trigger();
+    EXPECT_EQ(run.window->window(QStringLiteral("TFvstupy"))->geometry(),
+              QRect(110, 120, 400, 300));
+    for (const char* name : {"TFvystupy", "TFrezim", "TFquel5"}) {
+        const QRect r = run.window->window(QLatin1String(name))->frameGeometry();
+        EXPECT_TRUE(area.contains(r))
+            << name << " " << r.x() << "," << r.y() << " " << r.width() << "x" << r.height();
+        EXPECT_GT(r.width(), 0) << name;
+    }
+}
+
 TEST_F(Shell, MissingLastFileIsDroppedSilently) {
     {
         QSettings s(ini(), QSettings::IniFormat);
@@ -154,168 +199,17 @@ TEST_F(Shell, MissingLastFileIsDroppedSilently) {
     }
     ToolRun run(ini());
     EXPECT_TRUE(run.window->workspace().currentFile().isEmpty());
-    EXPECT_TRUE(run.dialogs.messages.isEmpty());
     EXPECT_EQ(run.window->windowTitle(), QStringLiteral("Quel5.00.04"));
-}
-
-// Logs in through the dialog as a user would: name, Enter, password, Enter.
-void loginAs(ToolRun& run, const QString& name, const QString& password) {
-    QTimer::singleShot(0, [&] {
-        LoginDialog* dialog = run.window->loginDialog();
-        auto* nameField = dialog->findChild<QLineEdit*>(QStringLiteral("Ljmeno"));
-        auto* passwordField = dialog->findChild<QLineEdit*>(QStringLiteral("Lheslo"));
-        nameField->clear();
-        passwordField->clear();
-        QTest::keyClicks(nameField, name);
-        QTest::keyClick(nameField, Qt::Key_Return);
-        QTest::keyClicks(passwordField, password);
-        QTest::keyClick(passwordField, Qt::Key_Return);
-    });
-    run.find<QAction>(QStringLiteral("TBXItem8"))->trigger();
-}
-
-struct RightsState {
-    bool wcomShown, uploadAll, uploadAllButEth, password, saveButton;
-    QString caption;
-};
-
-RightsState rightsOf(ToolRun& run) {
-    return {run.find<QLineEdit>(QStringLiteral("wcom0"))->isVisibleTo(run.window.get()),
-            run.find<QAction>(QStringLiteral("menuUlozVse"))->isEnabled(),
-            run.find<QAction>(QStringLiteral("menuUlozVseMimoEth"))->isEnabled(),
-            run.find<QAction>(QStringLiteral("menuZmenaHesla"))->isEnabled(),
-            run.find<QPushButton>(QStringLiteral("LButtU"))->isEnabled(),
-            run.find<QAction>(QStringLiteral("TBXItem8"))->text()};
-}
-
-SimOptions unitAccounts() {
-    SimOptions options;
-    options.adminPassword = QStringLiteral("s3cret");
-    return options;
-}
-
-struct WithUnit : Shell {
-    SimServer sim{unitAccounts(), SimServer::Faults{}};
-    void SetUp() override { ASSERT_TRUE(sim.listen(QHostAddress::LocalHost, 0)); }
-    void aim(ToolRun& run) {
-        typeAddress(run, QStringLiteral("127.0.0.1"));
-        run.window->portBox()->setValue(sim.port());
-    }
-};
-
-TEST_F(WithUnit, RightsFollowTheLevelTheUnitGrants) {
-    ToolRun run(ini());
-    aim(run);
-    const RightsState none = rightsOf(run);
-    EXPECT_FALSE(none.wcomShown || none.uploadAll || none.uploadAllButEth || none.password ||
-                 none.saveButton);
-    EXPECT_EQ(none.caption, QStringLiteral("Login"));
-
-    run.find<QAction>(QStringLiteral("menuNactiVse"))->trigger();
-    loginAs(run, QStringLiteral("admin"), QStringLiteral("s3cret"));
-    RightsState s = rightsOf(run);
-    EXPECT_TRUE(s.wcomShown && s.uploadAll && s.uploadAllButEth && s.password && s.saveButton);
-    EXPECT_EQ(s.caption, QStringLiteral("Logout"));
-    auto* passwordName =
-        run.window->passwordDialog()->findChild<QLineEdit*>(QStringLiteral("Ljmeno"));
-    EXPECT_EQ(passwordName->text(), QStringLiteral("admin"));
-    EXPECT_TRUE(run.window->passwordDialog()
-                    ->findChild<QRadioButton*>(QStringLiteral("RBadmin"))
-                    ->isChecked());
-    const QByteArray login = sim.requests().last().frame;
-    EXPECT_EQ(login.mid(0, 6), QByteArray("#IA\0\x12\0", 6));
-    EXPECT_EQ(login.mid(6, 6), QByteArray("admin\0", 6));
-
-    run.find<QAction>(QStringLiteral("TBXItem8"))->trigger(); // logout
-    EXPECT_EQ(sim.requests().last().frame, QByteArray("#IA\0\x12\0", 6) + QByteArray(18, '\0'));
-    s = rightsOf(run);
-    EXPECT_FALSE(s.wcomShown || s.uploadAll || s.uploadAllButEth || s.password || s.saveButton);
-    EXPECT_EQ(s.caption, QStringLiteral("Login"));
-    EXPECT_TRUE(run.dialogs.messages.isEmpty());
-
-    loginAs(run, QStringLiteral("user"), QStringLiteral("user"));
-    s = rightsOf(run);
-    EXPECT_FALSE(s.wcomShown || s.uploadAll || s.uploadAllButEth || s.saveButton);
-    EXPECT_TRUE(s.password);
-    EXPECT_EQ(s.caption, QStringLiteral("Logout"));
-    EXPECT_EQ(passwordName->text(), QStringLiteral("user"));
-    run.find<QAction>(QStringLiteral("TBXItem8"))->trigger();
-
-    loginAs(run, QStringLiteral("admin"), QStringLiteral("wrong"));
-    EXPECT_EQ(run.dialogs.messages, QStringList{"Chyba při přihlášení"});
-    EXPECT_EQ(rightsOf(run).caption, QStringLiteral("Login"));
-    EXPECT_EQ(run.window->rightsLevel(), 0);
-
-    // Neither the settings file nor the log box ever holds a password.
-    const QString log = run.find<QPlainTextEdit>(QStringLiteral("Memo1"))->toPlainText();
-    run.finish();
-    QFile stored(ini());
-    ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
-    const QByteArray content = stored.readAll();
-    EXPECT_FALSE(content.contains("s3cret"));
-    EXPECT_FALSE(content.contains("wrong"));
-    EXPECT_FALSE(log.contains(QStringLiteral("s3cret")));
-}
-
-TEST_F(Shell, ClosingWhileATransferWaitsIsRefusedUntilItEnds) {
-    SimServer silent{SimOptions{}, SimServer::Faults{-1, 2}};
-    ASSERT_TRUE(silent.listen(QHostAddress::LocalHost, 0));
-    ToolRun run(ini());
-    typeAddress(run, QStringLiteral("127.0.0.1"));
-    run.window->portBox()->setValue(silent.port());
-    run.window->link().setReadTimeoutMs(300);
-    bool closed = true;
-    QTimer::singleShot(50, [&] { closed = run.window->close(); });
-    run.find<QAction>(QStringLiteral("menuNactiVse"))->trigger();
-    EXPECT_FALSE(closed);
-    EXPECT_TRUE(run.window->isVisible());
-    ASSERT_EQ(run.dialogs.messages.size(), 1);
-    EXPECT_TRUE(run.dialogs.messages[0].contains(QStringLiteral("300 ms")));
-    EXPECT_FALSE(run.window->link().isOpen());
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-}
-
-TEST_F(WithUnit, LoginThatDoesNotReachTheUnitIsRefused) {
-    ToolRun run(ini());
-    typeAddress(run, QStringLiteral("127.0.0.1"));
-    run.window->portBox()->setValue(closedPort());
-    loginAs(run, QStringLiteral("admin"), QStringLiteral("admin"));
-    EXPECT_EQ(run.dialogs.messages.last(), QStringLiteral("Chyba při přihlášení"));
-    EXPECT_FALSE(rightsOf(run).uploadAll);
-}
-
-TEST_F(WithUnit, ReadChangeUploadAndReadAgainShowsTheNewName) {
-    ToolRun run(ini());
-    aim(run);
-    run.find<QAction>(QStringLiteral("menuNactiVse"))->trigger();
-    auto* name = run.find<QLineEdit>(QStringLiteral("LMDnbname"));
-    EXPECT_EQ(name->text(), QStringLiteral("QUEL5SIM"));
-    EXPECT_EQ(run.find<QLabel>(QStringLiteral("LMAC"))->text(),
-              QStringLiteral("00-1E-C0-12-34-56"));
-    EXPECT_EQ(run.find<QLineEdit>(QStringLiteral("LMDIP"))->text(), QStringLiteral("127.0.0.1"));
-    auto* memo = run.find<QPlainTextEdit>(QStringLiteral("Memo1"));
-    EXPECT_TRUE(memo->toPlainText().endsWith(QStringLiteral("78 - 7856")));
-
-    loginAs(run, QStringLiteral("admin"), QStringLiteral("s3cret"));
-    name->setText(QStringLiteral("NOVE"));
-    QTest::mouseClick(run.find<QPushButton>(QStringLiteral("LButtU")), Qt::LeftButton);
-    EXPECT_EQ(sim.unit().memory().mid(91, 5), QByteArray("NOVE\0", 5));
-    EXPECT_TRUE(memo->toPlainText().endsWith(QStringLiteral("Save - Eth Config")));
-
-    name->setText(QStringLiteral("JINE"));
-    run.find<QAction>(QStringLiteral("menuNactiVse"))->trigger();
-    EXPECT_EQ(name->text(), QStringLiteral("NOVE"));
-    EXPECT_TRUE(run.dialogs.messages.isEmpty());
-    QTest::mouseClick(run.find<QPushButton>(QStringLiteral("BClear")), Qt::LeftButton);
-    EXPECT_TRUE(memo->toPlainText().isEmpty());
 }
 
 TEST_F(Shell, BadAddressAbandonsTheSaveWithoutWritingAFile) {
     ToolRun run(ini());
-    run.find<QLineEdit>(QStringLiteral("LMDgw"))->setText(QStringLiteral("10.0.0"));
+    user::retype(run.find<QLineEdit>(QStringLiteral("LMDgw")), QStringLiteral("10.0.0"));
     run.dialogs.answers << path("x.ql5");
     run.find<QAction>(QStringLiteral("menuUloz"))->trigger();
-    EXPECT_EQ(run.dialogs.messages,
+    ASSERT_EQ(run.dialogs.shown.size(), 1u);
+    EXPECT_EQ(run.dialogs.shown[0].severity, Severity::Error);
+    EXPECT_EQ(run.dialogs.takeMessages(),
               QStringList{"The string 10.0.0 does not translate into a valid IP."});
     EXPECT_FALSE(QFile::exists(path("x.ql5")));
 }
@@ -327,15 +221,49 @@ TEST_F(Shell, SaveAsProposesTheNetBiosNameAndLaterSavesNeedNoDialog) {
     EXPECT_EQ(run.dialogs.proposals, QStringList{"Quel5.ql5"});
     EXPECT_EQ(run.window->windowTitle(), QStringLiteral("Quel5.00.04 - a.ql5"));
     QFile::remove(path("a.ql5"));
-    run.find<QAction>(QStringLiteral("menuUloz"))->trigger();
+    // Ctrl+S is "Ulož".
+    user::click(run.find<QLineEdit>(QStringLiteral("LMDpopis")));
+    user::key(Qt::Key_S, Qt::ControlModifier);
     EXPECT_TRUE(QFile::exists(path("a.ql5")));
     EXPECT_EQ(run.dialogs.proposals.size(), 1);
 
     // Opening a file that cannot be read reports it and keeps the image.
     run.dialogs.answers << path("none.ql5");
     run.find<QAction>(QStringLiteral("menuOtevri"))->trigger();
-    EXPECT_EQ(run.dialogs.messages.size(), 1);
+    EXPECT_EQ(run.dialogs.takeMessages().size(), 1);
     EXPECT_EQ(run.window->windowTitle(), QStringLiteral("Quel5.00.04 - a.ql5"));
+}
+
+TEST_F(Shell, PipesAreRefusedAsConfigurationAndSettingsFiles) {
+    const QString fifo = path("pipe.ql5");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    ToolRun run(ini());
+    run.dialogs.answers << fifo;
+    run.find<QAction>(QStringLiteral("menuOtevri"))->trigger(); // returns: nothing blocks
+    const QStringList messages = run.dialogs.takeMessages();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains(QStringLiteral("Není to obyčejný soubor")));
+    EXPECT_EQ(run.window->windowTitle(), QStringLiteral("Quel5.00.04"));
+
+    ScriptedDialogs dialogs;
+    EXPECT_EQ(openSettings(fifo, dialogs), nullptr);
+    EXPECT_EQ(dialogs.takeMessages().size(), 1);
+    EXPECT_NE(openSettings(ini(), dialogs), nullptr);
+}
+
+TEST_F(Shell, ShortFileOpensAndSaysHowManyBytesItHeld) {
+    QFile in(path("short.ql5"));
+    ASSERT_TRUE(in.open(QIODevice::WriteOnly));
+    in.write(QByteArray(100, '\x07'));
+    in.close();
+    ToolRun run(ini());
+    run.dialogs.answers << path("short.ql5");
+    run.find<QAction>(QStringLiteral("menuOtevri"))->trigger();
+    ASSERT_EQ(run.dialogs.shown.size(), 1u);
+    EXPECT_EQ(run.dialogs.shown[0].severity, Severity::Info);
+    EXPECT_TRUE(run.dialogs.takeMessages()[0].contains(QStringLiteral("jen 100 bajtů")));
+    EXPECT_EQ(run.window->workspace().image()[99], 7);
+    EXPECT_EQ(run.window->windowTitle(), QStringLiteral("Quel5.00.04 - short.ql5"));
 }
 
 TEST_F(Shell, LongTextsFromAFileAreShownWholeAndSavedInsideTheirFields) {
@@ -360,13 +288,49 @@ TEST_F(Shell, LongTextsFromAFileAreShownWholeAndSavedInsideTheirFields) {
     EXPECT_EQ(saved.mid(91, 16), QByteArray(15, 'n') + '\0');
 }
 
-TEST_F(Shell, MoreShowsTheAdvancedFields) {
+TEST_F(Shell, MoreShowsTheAdvancedFieldsAndTheWindowKeepsEveryFieldReadable) {
     ToolRun run(ini());
     auto* ntp = run.find<QLineEdit>(QStringLiteral("ntpser"));
     EXPECT_FALSE(ntp->isVisibleTo(run.window.get()));
+    EXPECT_FALSE(run.find<QLabel>(QStringLiteral("Lwcom"))->isVisibleTo(run.window.get()));
     run.find<QAction>(QStringLiteral("zobraz_Fvice"))->trigger();
     EXPECT_TRUE(ntp->isVisibleTo(run.window.get()));
     EXPECT_TRUE(run.find<QLabel>(QStringLiteral("LMAC"))->isVisibleTo(run.window.get()));
+
+    // At its smallest the window still shows a whole address in every address field.
+    run.window->resize(1, 1);
+    QCoreApplication::processEvents();
+    for (const char* name :
+         {"LMDIP", "LMDmaska", "LMDgw", "LMDns1", "LMDns2", "LMDsnmp1", "LMDsnmp2"}) {
+        auto* field = run.find<QLineEdit>(QLatin1String(name));
+        EXPECT_GE(field->width(), field->fontMetrics().horizontalAdvance("255.255.255.255"))
+            << name;
+    }
+}
+
+TEST_F(Shell, KeyboardMenusHelpAndIcon) {
+    ToolRun run(ini());
+    EXPECT_EQ(run.find<QAction>(QStringLiteral("menuOtevri"))->shortcut(),
+              QKeySequence(QStringLiteral("Ctrl+O")));
+    EXPECT_EQ(run.find<QAction>(QStringLiteral("menuUlozJako"))->shortcut(),
+              QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+    EXPECT_EQ(run.find<QAction>(QStringLiteral("menuTisk"))->shortcut(),
+              QKeySequence(QStringLiteral("Ctrl+P")));
+    EXPECT_EQ(run.find<QAction>(QStringLiteral("menuNactiVse"))->shortcut(),
+              QKeySequence(QStringLiteral("F5")));
+    run.find<QAction>(QStringLiteral("menuOProgramu"))->trigger();
+    ASSERT_EQ(run.dialogs.abouts.size(), 1);
+    EXPECT_TRUE(run.dialogs.abouts[0].contains(QStringLiteral("Quel5.00.04")));
+    EXPECT_TRUE(run.dialogs.abouts[0].contains(QStringLiteral("Qt ") + qVersion()));
+    EXPECT_FALSE(run.window->windowIcon().pixmap(32).isNull());
+
+    // Qt's own dialogs speak Czech.
+    QMessageBox box(QMessageBox::Warning, QString(), QString(), QMessageBox::Cancel);
+    EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), QStringLiteral("Zrušit"));
+    QFileDialog save;
+    save.setOption(QFileDialog::DontUseNativeDialog);
+    save.setAcceptMode(QFileDialog::AcceptSave);
+    EXPECT_EQ(save.windowTitle(), QStringLiteral("Uložit jako"));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "image/Workspace.h"
 #include "link/Errors.h"
 
+#include <QElapsedTimer>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -76,6 +77,22 @@ TEST(ReadAll, UnreachableUnitReportsACommunicationError) {
     EXPECT_TRUE(rig.feedback.logs.isEmpty());
 }
 
+TEST(ReadAll, ReplySentTwiceEndsTheReadInsteadOfShiftingEveryLaterBlock) {
+    Rig rig({}, {.repeatReply = 0});
+    ProbePage probe;
+    rig.workspace.setPage(PageSlot::Modes, &probe);
+    try {
+        rig.workspace.readAll();
+        FAIL() << "a reply nobody asked for must end the read";
+    } catch (const LinkBroken& e) {
+        EXPECT_TRUE(e.text().contains(QStringLiteral("106 bajtů, o které nikdo nežádal")))
+            << e.text().toStdString();
+    }
+    EXPECT_EQ(rig.feedback.logs, QStringList{});
+    EXPECT_EQ(probe.scatters, 0);
+    EXPECT_FALSE(rig.link.isOpen());
+}
+
 TEST(ReadAll, SilentUnitTimesOutInsteadOfHanging) {
     Rig rig({}, {.dropAfter = -1, .stallAfter = 5});
     rig.link.setReadTimeoutMs(200);
@@ -133,7 +150,11 @@ TEST(Upload, EverythingSendsEveryRecordAndRangeInOrder) {
     EXPECT_EQ(rig.server.connectionsAccepted(), 1);
     EXPECT_FALSE(rig.link.isOpen());
     EXPECT_EQ(rig.feedback.events.first(), QStringLiteral("cursor:on"));
-    EXPECT_EQ(rig.feedback.events.last(), QStringLiteral("cursor:off"));
+    EXPECT_FALSE(rig.feedback.waitCursor);
+    // Every upload ends with one line that sums it up.
+    EXPECT_EQ(rig.feedback.logs.last(),
+              QStringLiteral("Zapsáno záznamů: 10, bloků: 29; nic nebylo odmítnuto."));
+    EXPECT_EQ(rig.feedback.progressSeen.last(), QStringLiteral("39/39"));
 
     const QStringList expectedStart{"Save - App Config",
                                     "Save - Bios Name",
@@ -248,7 +269,8 @@ TEST(Upload, RefusedChunkShowsOnlyInItsLogLine) {
     const UploadReport report =
         rig.workspace.uploadConfig({false, Selectors::Inputs, false, false});
     EXPECT_EQ(rig.feedback.logs,
-              (QStringList{"Save - Inp Config", "Popisy ", "0 - 5000 3", "60 - 5100 3"}));
+              (QStringList{"Save - Inp Config", "Popisy ", "0 - 5000 3", "60 - 5100 3",
+                           "Zapsáno záznamů: 1, bloků: 0; odmítnuto na adresách: 5000, 5100."}));
     EXPECT_TRUE(rig.feedback.messages.isEmpty());
     EXPECT_EQ(report.refusedChunks, 2);
     EXPECT_FALSE(report.ok());
@@ -260,16 +282,60 @@ TEST(Upload, UnreachableUnitAtALinkTestedRecordEndsTheUpload) {
     const UploadReport report = rig.workspace.uploadConfig(Selectors::allButNetwork());
     EXPECT_TRUE(report.endedEarly);
     EXPECT_EQ(rig.feedback.messages, (QStringList{"Connection refused", "Chyba komunikace"}));
-    EXPECT_TRUE(rig.feedback.logs.isEmpty());
+    EXPECT_EQ(rig.feedback.logs,
+              QStringList{"Zapsáno záznamů: 0, bloků: 0; nic nebylo odmítnuto; bez spojení: 1; "
+                          "nahrávání nebylo dokončeno (jednotka odpověděla na 0 z 34 požadavků)."});
     EXPECT_FALSE(rig.feedback.waitCursor);
 }
 
-TEST(Upload, BrokenConnectionRestoresTheCursorAndClosesTheLink) {
+TEST(Upload, BrokenConnectionRestoresTheCursorClosesTheLinkAndSaysHowFarItGot) {
     Rig rig({}, {.dropAfter = 3, .stallAfter = -1});
     EXPECT_THROW(rig.workspace.uploadConfig(Selectors::all()), LinkBroken);
     EXPECT_FALSE(rig.feedback.waitCursor);
     EXPECT_FALSE(rig.link.isOpen());
     EXPECT_FALSE(rig.workspace.isBusy());
+    EXPECT_EQ(rig.feedback.logs.last(),
+              QStringLiteral("Zapsáno záznamů: 3, bloků: 0; nic nebylo odmítnuto; nahrávání "
+                             "nebylo dokončeno (jednotka odpověděla na 3 z 39 požadavků)."));
+}
+
+TEST(Cancel, ReadKeepsTheBlocksSoFarWithoutAScatterAndClosesTheConnection) {
+    Rig rig({}, {.dropAfter = -1, .stallAfter = 4});
+    rig.link.setReadTimeoutMs(5000);
+    fillPattern(rig.server.unit().memory());
+    rig.workspace.image().bytes().fill(0xAA);
+    ProbePage probe;
+    rig.workspace.setPage(PageSlot::Modes, &probe);
+    QTimer::singleShot(100, [&] { rig.link.cancel(); });
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_THROW(rig.workspace.readAll(), Cancelled);
+    EXPECT_LT(clock.elapsed(), 3000); // at once, not at the time-out
+    EXPECT_EQ(rig.feedback.progressSeen, (QStringList{"1/79", "2/79", "3/79", "4/79"}));
+    EXPECT_EQ(rig.workspace.image()[455], std::uint8_t(rig.server.unit().memory().at(455)));
+    EXPECT_EQ(rig.workspace.image()[456], 0xAA);
+    EXPECT_EQ(probe.scatters, 0);
+    EXPECT_FALSE(rig.link.isOpen());
+    EXPECT_TRUE(rig.waitForClosedConnections());
+
+    // Until cleared, a cancelled link refuses the next exchange too.
+    EXPECT_THROW(rig.workspace.readAll(), Cancelled);
+    rig.link.clearCancel();
+    Rig fresh;
+    fresh.link.cancel();
+    fresh.link.clearCancel();
+    EXPECT_TRUE(fresh.workspace.readAll());
+}
+
+TEST(Cancel, UploadReportsWhatItWrote) {
+    Rig rig({}, {.dropAfter = -1, .stallAfter = 2});
+    rig.link.setReadTimeoutMs(5000);
+    QTimer::singleShot(100, [&] { rig.link.cancel(); });
+    EXPECT_THROW(rig.workspace.uploadConfig({true, 0, false, false}), Cancelled);
+    EXPECT_EQ(rig.feedback.logs.last(),
+              QStringLiteral("Zapsáno záznamů: 2, bloků: 0; nic nebylo odmítnuto; nahrávání "
+                             "nebylo dokončeno (jednotka odpověděla na 2 z 5 požadavků)."));
+    EXPECT_FALSE(rig.feedback.waitCursor);
 }
 
 TEST(Upload, GatherThatFailsSendsNothing) {

@@ -103,7 +103,11 @@ TEST(RelayPage, AllRowsEmptyGiveA134ByteArea) {
 TEST(RelayPage, TimersAreNumberedAcrossRowsAndTheSeventeenthIsRefused) {
     RelayPage page;
     QStringList messages;
-    page.onMessage = [&](const QString& m) { messages << m; };
+    QList<int> rows;
+    page.onMessage = [&](const QString& m, int row) {
+        messages << m;
+        rows << row;
+    };
     // Rows 1-5 hold 3 timers each (15), row 6 two more: the 17th fails there; row 7's
     // timer fails too; row 8 without a timer compiles.
     for (int n = 0; n < 5; ++n)
@@ -114,6 +118,9 @@ TEST(RelayPage, TimersAreNumberedAcrossRowsAndTheSeventeenthIsRefused) {
     ConfigImage image;
     page.gather(image);
     EXPECT_EQ(messages, (QStringList{"MAX 16 timerů", "MAX 16 timerů"}));
+    EXPECT_EQ(rows, (QList<int>{5, 6}));
+    for (int n = 0; n < 8; ++n)
+        EXPECT_EQ(page.failedRows()[size_t(n)], n == 5 || n == 6) << n;
     for (int n = 0; n < 5; ++n)
         for (int t = 0; t < 3; ++t)
             EXPECT_EQ(page.program(n)[size_t(5 * t + 1)], 3 * n + t);
@@ -157,7 +164,7 @@ TEST(RelayPage, UneditedRowsKeepTheirBytesEvenWhenTheDecodedTextCompilesOtherwis
 
     // A typo in an edited row keeps the relay's program and says so.
     QStringList messages;
-    page.onMessage = [&](const QString& m) { messages << m; };
+    page.onMessage = [&](const QString& m, int) { messages << m; };
     page.scatter(out);
     page.rows[0].text = QStringLiteral("V1 && X");
     page.gather(out);

@@ -3,6 +3,7 @@
 #include "link/Errors.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace {
@@ -11,7 +12,22 @@ QString fileProblem(const QString& path, const QString& why) {
 }
 } // namespace
 
-void readImageFile(const QString& path, ConfigImage& image) {
+void requireRegularFile(const QString& path, bool mayBeMissing) {
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        if (mayBeMissing)
+            return;
+        throw FileError(fileProblem(path, QStringLiteral("Soubor neexistuje.")));
+    }
+    if (!info.isFile())
+        throw FileError(fileProblem(
+            path, info.isDir() ? QStringLiteral("Je to složka, ne soubor s konfigurací.")
+                               : QStringLiteral("Není to obyčejný soubor (roura, zařízení nebo "
+                                                "soket), nelze ho použít.")));
+}
+
+qint64 readImageFile(const QString& path, ConfigImage& image) {
+    requireRegularFile(path, false);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw FileError(fileProblem(path, file.errorString()));
@@ -20,9 +36,11 @@ void readImageFile(const QString& path, ConfigImage& image) {
         throw FileError(fileProblem(path, file.errorString()));
     image.copyIn(0, int(content.size()),
                  reinterpret_cast<const std::uint8_t*>(content.constData()));
+    return content.size();
 }
 
 void writeImageFile(const QString& path, const ConfigImage& image, bool keepTail) {
+    requireRegularFile(path, true);
     QByteArray tail;
     QFile existing(path);
     if (keepTail && existing.exists()) {

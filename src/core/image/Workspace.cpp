@@ -49,7 +49,9 @@ Workspace::Workspace(DeviceLink& link) : m_link(link) {
             m_standIns[i] = std::make_unique<RawRegionPage>(RawRegionPage::regionsOf(slot));
         m_pages[i] = defaultPage(slot);
     }
-    m_relays.onMessage = [this](const QString& text) { m_link.feedback().message(text); };
+    m_relays.onMessage = [this](const QString& text, int row) {
+        m_link.feedback().message(text, Severity::Warning, QStringLiteral("R%1").arg(row + 1));
+    };
 }
 
 Page* Workspace::defaultPage(PageSlot slot) {
@@ -97,10 +99,11 @@ void Workspace::setCaptionForFile() {
         onCaptionChanged(m_caption);
 }
 
-void Workspace::loadConfigFile() {
-    readImageFile(m_currentFile, m_image);
+qint64 Workspace::loadConfigFile() {
+    const qint64 size = readImageFile(m_currentFile, m_image);
     setCaptionForFile();
     scatterAll();
+    return size;
 }
 
 void Workspace::saveConfigFile() {
@@ -130,13 +133,22 @@ UploadReport Workspace::uploadConfig(const Selectors& selectors) {
     feedback.setWaitCursor(true);
     try {
         gatherPages(selectors);
-        uploadImage(m_link, m_image, selectors, report);
     } catch (...) {
         feedback.setWaitCursor(false);
+        throw;
+    }
+    try {
+        uploadImage(m_link, m_image, selectors, report);
+    } catch (...) {
+        // What was written stays written; the log says how far the upload got.
+        report.endedEarly = true;
+        feedback.setWaitCursor(false);
         m_link.close();
+        feedback.log(report.summary());
         throw;
     }
     feedback.setWaitCursor(false);
     m_link.close();
+    feedback.log(report.summary());
     return report;
 }

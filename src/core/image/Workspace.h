@@ -41,8 +41,9 @@ public:
 
     const QString& currentFile() const { return m_currentFile; }
     void setCurrentFile(const QString& path) { m_currentFile = path; }
-    // Reads the current file into the image and scatters it.
-    void loadConfigFile();
+    // Reads the current file into the image and scatters it. Returns how many bytes the
+    // file gave (a short file fills only its own length).
+    qint64 loadConfigFile();
     // Gathers everything and writes the image to the current file.
     void saveConfigFile();
 

@@ -11,6 +11,17 @@ struct BusyScope {
     explicit BusyScope(bool& f) : flag(f) { flag = true; }
     ~BusyScope() { flag = false; }
 };
+
+const QString CancelledText = QStringLiteral("Přenos byl přerušen.");
+
+QString commandName(char l1, char l2) {
+    auto printable = [](char c) {
+        return c >= 0x20 && c < 0x7F
+                   ? QString(QLatin1Char(c))
+                   : QStringLiteral("\\x%1").arg(std::uint8_t(c), 2, 16, QLatin1Char('0'));
+    };
+    return QStringLiteral("#") + printable(l1) + printable(l2);
+}
 } // namespace
 
 DeviceLink::DeviceLink(ConnectionTarget& target, Feedback& feedback)
@@ -31,12 +42,22 @@ void DeviceLink::close() {
         m_socket.abort();
 }
 
+void DeviceLink::cancel() {
+    m_cancelled = true;
+    if (m_waiting)
+        m_waiting->quit();
+}
+
 void DeviceLink::fail(const QString& why) {
     close();
     throw LinkBroken(why);
 }
 
 bool DeviceLink::waitUntil(const std::function<bool()>& ready, int timeoutMs) {
+    if (m_cancelled) {
+        close();
+        throw Cancelled(CancelledText);
+    }
     if (ready())
         return true;
     QEventLoop loop;
@@ -53,14 +74,21 @@ bool DeviceLink::waitUntil(const std::function<bool()>& ready, int timeoutMs) {
     QObject::connect(&m_socket, &QAbstractSocket::disconnected, &loop, &QEventLoop::quit);
     QObject::connect(&m_socket, &QAbstractSocket::errorOccurred, &loop, &QEventLoop::quit);
     timer.start(timeoutMs);
+    QEventLoop* outer = m_waiting;
+    m_waiting = &loop;
     loop.exec(m_feedback.waitFlags());
+    m_waiting = outer;
+    if (m_cancelled) {
+        close();
+        throw Cancelled(CancelledText);
+    }
     return ready();
 }
 
 bool DeviceLink::connectToTarget() {
     const QString host = m_target.host().trimmed();
     if (host.isEmpty()) {
-        m_feedback.message(QStringLiteral("Zadej IP adresu"));
+        m_feedback.message(QStringLiteral("Zadej IP adresu"), Severity::Warning);
         return false;
     }
     if (m_target.port() == 0)
@@ -74,7 +102,7 @@ bool DeviceLink::connectToTarget() {
             return m_socket.state() == QAbstractSocket::ConnectedState ||
                    m_socket.state() == QAbstractSocket::UnconnectedState;
         },
-        ConnectTimeoutMs);
+        m_connectTimeoutMs);
     if (connected && m_socket.state() == QAbstractSocket::ConnectedState) {
         // Each request is one small write; do not let it wait for an acknowledgement.
         m_socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
@@ -102,25 +130,41 @@ void DeviceLink::readExactly(std::uint8_t* into, qint64 count) {
         fail(QStringLiteral("Chyba čtení ze spojení: %1").arg(m_socket.errorString()));
 }
 
+void DeviceLink::refuseUnaskedBytes(const char* when) {
+    if (m_socket.state() == QAbstractSocket::UnconnectedState && m_socket.bytesAvailable() == 0)
+        return;
+    if (m_socket.bytesAvailable() == 0 && m_socket.state() == QAbstractSocket::ConnectedState)
+        m_socket.waitForReadyRead(0);
+    const qint64 stray = m_socket.bytesAvailable();
+    if (stray > 0)
+        fail(QStringLiteral("Jednotka poslala %1 bajtů, o které nikdo nežádal (%2). Spojení bylo "
+                            "ukončeno a operace přerušena.")
+                 .arg(stray)
+                 .arg(QString::fromUtf8(when)));
+}
+
 void DeviceLink::exchange(ExchangeMode mode) {
     if (m_busy)
         throw LinkBusy(QStringLiteral("Spojení s jednotkou je obsazeno jinou operací."));
     BusyScope busy(m_busy);
+    if (m_cancelled) {
+        close();
+        throw Cancelled(CancelledText);
+    }
 
     if (m_packet.length() > LinkPacket::PayloadCapacity)
         throw OperationError(
             QStringLiteral("Požadavek nemá místo v paketu (%1 bajtů dat).").arg(m_packet.length()));
 
-    if (isOpen()) {
-        // A unit that closed its end since the last exchange is connected again; bytes
-        // nobody asked for are no reply to this request.
-        if (m_socket.bytesAvailable() == 0)
-            m_socket.waitForReadyRead(0);
-        m_socket.readAll();
-        if (m_socket.state() != QAbstractSocket::ConnectedState)
-            m_socket.abort();
-    }
+    // A reply is never matched by luck: whatever the unit sent since the last reply
+    // belongs to no request.
+    refuseUnaskedBytes("před požadavkem");
+    // A unit that closed its end since the last exchange is connected again.
+    if (m_socket.state() != QAbstractSocket::ConnectedState &&
+        m_socket.state() != QAbstractSocket::UnconnectedState)
+        m_socket.abort();
     if (!isOpen()) {
+        m_socket.abort();
         if (!connectToTarget()) {
             // An address box left empty keeps the status byte of the request.
             if (!m_target.host().trimmed().isEmpty())
@@ -131,6 +175,8 @@ void DeviceLink::exchange(ExchangeMode mode) {
     }
     m_linkFailed = false;
 
+    const char letter1 = m_packet.letter1();
+    const char letter2 = m_packet.letter2();
     const qint64 size = qint64(LinkPacket::HeaderSize) + m_packet.length();
     if (m_socket.write(reinterpret_cast<const char*>(m_packet.bytes.data()), size) != size)
         fail(QStringLiteral("Chyba zápisu do spojení: %1").arg(m_socket.errorString()));
@@ -144,13 +190,27 @@ void DeviceLink::exchange(ExchangeMode mode) {
         // whole pause before the connection is let go.
         QEventLoop loop;
         QTimer::singleShot(m_sendOnlyWaitMs, &loop, &QEventLoop::quit);
+        QEventLoop* outer = m_waiting;
+        m_waiting = &loop;
         loop.exec(m_feedback.waitFlags());
+        m_waiting = outer;
         m_feedback.setWaitCursor(false);
         close();
+        if (m_cancelled)
+            throw Cancelled(CancelledText);
         return;
     }
 
     readExactly(m_packet.bytes.data(), LinkPacket::HeaderSize);
+    if (m_packet.bytes[0] != '#' || m_packet.letter1() != letter1 || m_packet.letter2() != letter2)
+        fail(QStringLiteral("Jednotka odpověděla na požadavek %1 hlavičkou %2%3. Spojení bylo "
+                            "ukončeno a operace přerušena.")
+                 .arg(commandName(letter1, letter2),
+                      m_packet.bytes[0] == '#'
+                          ? QString()
+                          : QStringLiteral("bez znaku # (0x%1) ")
+                                .arg(m_packet.bytes[0], 2, 16, QLatin1Char('0')),
+                      commandName(m_packet.letter1(), m_packet.letter2())));
     const std::uint16_t length = m_packet.length();
     if (length > LinkPacket::PayloadCapacity)
         fail(QStringLiteral("Odpověď jednotky má chybnou délku (%1 bajtů dat, nejvýše %2).")
@@ -158,6 +218,7 @@ void DeviceLink::exchange(ExchangeMode mode) {
                  .arg(LinkPacket::PayloadCapacity));
     if (length > 0)
         readExactly(m_packet.payload(), length);
+    refuseUnaskedBytes("za odpovědí");
 
     if (mode == ExchangeMode::CloseAfterReply)
         close();

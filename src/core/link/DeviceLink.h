@@ -27,9 +27,16 @@ public:
     // Sends the request in packet() and, unless mode is SendOnly, reads the reply into it.
     // A unit that cannot be reached sets linkFailed() (and the status byte to 1) after the
     // user has seen why. A connection that breaks, a unit that stays silent for longer than
-    // the read time-out and a reply that does not fit the packet throw LinkBroken, with the
-    // connection closed.
+    // the read time-out, a reply that does not fit the packet or answers another command,
+    // and bytes that arrive when no reply is due throw LinkBroken, with the connection
+    // closed. After cancel() it throws Cancelled.
     void exchange(ExchangeMode mode);
+
+    // Ends the running exchange at once (the connection is closed) and every later one
+    // until clearCancel(): the user's "Zrušit".
+    void cancel();
+    void clearCancel() { m_cancelled = false; }
+    bool isCancelled() const { return m_cancelled; }
 
     bool linkFailed() const { return m_linkFailed; }
     bool isOpen() const;
@@ -38,6 +45,8 @@ public:
 
     int readTimeoutMs() const { return m_readTimeoutMs; }
     void setReadTimeoutMs(int ms) { m_readTimeoutMs = ms; }
+    int connectTimeoutMs() const { return m_connectTimeoutMs; }
+    void setConnectTimeoutMs(int ms) { m_connectTimeoutMs = ms; }
     void setSendOnlyWaitMs(int ms) { m_sendOnlyWaitMs = ms; }
 
     ConnectionTarget& target() { return m_target; }
@@ -46,6 +55,8 @@ public:
 private:
     bool connectToTarget();
     void readExactly(std::uint8_t* into, qint64 count);
+    // Fails when the unit has sent bytes that no request asked for.
+    void refuseUnaskedBytes(const char* when);
     [[noreturn]] void fail(const QString& why);
     // Runs events (with the feedback's flags) until ready() holds, the socket fails or
     // timeoutMs passes; returns ready().
@@ -57,6 +68,9 @@ private:
     QTcpSocket m_socket;
     bool m_linkFailed = false;
     bool m_busy = false;
+    bool m_cancelled = false;
+    QEventLoop* m_waiting = nullptr;
+    int m_connectTimeoutMs = ConnectTimeoutMs;
     int m_readTimeoutMs = DefaultReadTimeoutMs;
     int m_sendOnlyWaitMs = SendOnlyWaitMs;
 };

@@ -39,3 +39,9 @@ class LinkBusy : public OperationError {
 public:
     using OperationError::OperationError;
 };
+
+// The user stopped the running transfer ("Zrušit"); the connection is closed.
+class Cancelled : public OperationError {
+public:
+    using OperationError::OperationError;
+};

@@ -3,23 +3,34 @@
 #include <QEventLoop>
 #include <QString>
 
-// What the core hands to whoever runs it: the GUI shows message boxes, the log box
-// and the hourglass cursor; the command-line tool writes to standard error; the tests
-// record everything.
+// How a message weighs for the user: the GUI picks the message box's icon by it.
+enum class Severity { Info, Warning, Error };
+
+// What the core hands to whoever runs it: the GUI shows message boxes, the log box, the
+// hourglass cursor and the progress of a transfer; the command-line tool writes to
+// standard error; the tests record everything.
 class Feedback {
 public:
     virtual ~Feedback() = default;
 
-    // A message the user must see (a modal box in the GUI).
-    virtual void message(const QString& text) = 0;
+    // A message the user must see (a modal box in the GUI). detail names what the message
+    // is about, where there is more than one candidate (the relay row of a compile error).
+    virtual void message(const QString& text, Severity severity = Severity::Error,
+                         const QString& detail = {}) = 0;
     // One progress line of the log box.
     virtual void log(const QString& line) = 0;
     // The hourglass cursor on or off.
     virtual void setWaitCursor(bool on) = 0;
+    // A transfer has sent done of the planned requests.
+    virtual void progress(int done, int planned) {
+        Q_UNUSED(done);
+        Q_UNUSED(planned);
+    }
 
-    // While the link waits for the unit it keeps dispatching events with these flags,
-    // so windows repaint. The default keeps user input out, so that no click can start
-    // a second operation on the same connection in the middle of one.
+    // While the link waits for the unit it keeps dispatching events with these flags, so
+    // windows repaint. The GUI lets user input through (so that "Zrušit" can be clicked)
+    // and disables whatever would start a second exchange; a front end that cannot do
+    // that keeps user input out.
     virtual QEventLoop::ProcessEventsFlags waitFlags() const {
         return QEventLoop::ExcludeUserInputEvents;
     }

@@ -56,6 +56,27 @@ const mem::Region* descriptionsAfter(int recordNumber) {
 
 } // namespace
 
+QString UploadReport::summary() const {
+    QString line =
+        QStringLiteral("Zapsáno záznamů: %1, bloků: %2").arg(recordsWritten).arg(chunksWritten);
+    if (refusedAddresses.isEmpty()) {
+        line += QStringLiteral("; nic nebylo odmítnuto");
+    } else {
+        QStringList addresses;
+        for (int a : refusedAddresses)
+            addresses << QString::number(a);
+        line += QStringLiteral("; odmítnuto na adresách: ") + addresses.join(QStringLiteral(", "));
+    }
+    if (linkFailures > 0)
+        line += QStringLiteral("; bez spojení: %1").arg(linkFailures);
+    if (endedEarly || sent() < planned)
+        line += QStringLiteral("; nahrávání nebylo dokončeno (jednotka odpověděla na %1 z %2 "
+                               "požadavků)")
+                    .arg(recordsWritten + chunksWritten + int(refusedAddresses.size()))
+                    .arg(planned);
+    return line + QLatin1Char('.');
+}
+
 bool readAllBlocks(DeviceLink& link, ConfigImage& image) {
     LinkPacket& packet = link.packet();
     for (int n = 0; n < mem::ReadBlockCount; ++n) {
@@ -83,6 +104,7 @@ bool readAllBlocks(DeviceLink& link, ConfigImage& image) {
         }
         link.feedback().log(QStringLiteral("%1 - %2").arg(n).arg(address));
         image.copyIn(address, mem::ReadBlockSize, packet.payload());
+        link.feedback().progress(n + 1, mem::ReadBlockCount);
     }
     return true;
 }
@@ -96,49 +118,86 @@ void writeRange(DeviceLink& link, const ConfigImage& image, int first, int end,
     const int full = span / 100;
     const int rest = span % 100;
     int address = first;
+    auto count = [&](int at) {
+        if (link.linkFailed()) {
+            ++report.linkFailures;
+        } else if (packet.status() != 0) {
+            ++report.refusedChunks;
+            report.refusedAddresses.append(at);
+        } else {
+            ++report.chunksWritten;
+        }
+        feedback.progress(report.sent(), report.planned);
+    };
     for (int i = 0; i < full; ++i) {
         prepareWrite(packet, 0, address, image, 100);
         link.exchange(ExchangeMode::KeepOpen);
+        count(address);
         if (link.linkFailed()) {
-            ++report.linkFailures;
             feedback.message(CommunicationError);
             feedback.setWaitCursor(false);
             return;
         }
-        if (packet.status() != 0)
-            ++report.refusedChunks;
         feedback.log(QStringLiteral("%1 - %2 %3").arg(i).arg(address).arg(packet.status()));
         address += 100;
     }
     if (rest > 0) {
         prepareWrite(packet, 0, address, image, rest);
         link.exchange(ExchangeMode::KeepOpen);
-        if (link.linkFailed())
-            ++report.linkFailures;
-        else if (packet.status() != 0)
-            ++report.refusedChunks;
+        count(address);
         feedback.log(QStringLiteral("%1 - %2 %3").arg(rest).arg(address).arg(packet.status()));
     }
+}
+
+namespace {
+int chunksOf(int first, int end) {
+    const int span = std::max(0, end - first);
+    return span / 100 + (span % 100 ? 1 : 0);
+}
+} // namespace
+
+int plannedRequests(const ConfigImage& image, const Selectors& selectors) {
+    int planned = 0;
+    for (const UploadRecord& record : UploadRecords) {
+        if (!selectors.selects(record.slot))
+            continue;
+        ++planned;
+        if (const mem::Region* descriptions = descriptionsAfter(record.number))
+            planned += chunksOf(descriptions->first, descriptions->end());
+    }
+    if (selectors.thermostats)
+        planned += chunksOf(mem::ThermostatRegion.first, mem::ThermostatRegion.end()) +
+                   chunksOf(mem::ThermostatDescriptions.first, mem::ThermostatDescriptions.end());
+    if (selectors.relays)
+        planned += chunksOf(mem::RelayArea, relayAreaEnd(image)) +
+                   chunksOf(mem::RelayDescriptions.first, mem::RelayDescriptions.end());
+    return planned;
 }
 
 void uploadImage(DeviceLink& link, const ConfigImage& image, const Selectors& selectors,
                  UploadReport& report) {
     Feedback& feedback = link.feedback();
     LinkPacket& packet = link.packet();
+    report.planned = plannedRequests(image, selectors);
     for (const UploadRecord& record : UploadRecords) {
         if (!selectors.selects(record.slot))
             continue;
         prepareWrite(packet, record.status, record.address, image, record.size);
         link.exchange(ExchangeMode::KeepOpen);
-        if (record.linkTest && link.linkFailed()) {
+        if (link.linkFailed())
             ++report.linkFailures;
+        else if (packet.status() == 0)
+            ++report.recordsWritten;
+        else
+            report.refusedAddresses.append(record.address);
+        feedback.progress(report.sent(), report.planned);
+        if (record.linkTest && link.linkFailed()) {
             report.endedEarly = true;
             feedback.message(CommunicationError);
             feedback.setWaitCursor(false);
             return;
         }
-        if (link.linkFailed())
-            ++report.linkFailures;
+        // An unreachable unit leaves status 1, which reads as a refusal of the record.
         if (packet.status() != 0) {
             report.refusedRecords.append(record.number);
             feedback.message(QStringLiteral("Chyba uložení %1").arg(record.number));

@@ -21,11 +21,22 @@ extern const std::array<UploadRecord, 10> UploadRecords;
 
 // What an upload met on its way; the upload itself goes on past refusals.
 struct UploadReport {
-    QList<int> refusedRecords;
+    int planned = 0;        // requests the selection calls for
+    int recordsWritten = 0; // acknowledged with status 0
+    int chunksWritten = 0;
+    QList<int> refusedRecords; // record numbers
     int refusedChunks = 0;
+    QList<int> refusedAddresses; // first address of every refused record or chunk
     int linkFailures = 0;
-    bool endedEarly = false;
-    bool ok() const { return refusedRecords.isEmpty() && refusedChunks == 0 && linkFailures == 0; }
+    bool endedEarly = false; // a link test, a broken connection or "Zrušit" ended it
+    int sent() const {
+        return recordsWritten + chunksWritten + int(refusedAddresses.size()) + linkFailures;
+    }
+    bool ok() const {
+        return refusedRecords.isEmpty() && refusedChunks == 0 && linkFailures == 0 && !endedEarly;
+    }
+    // The one line that ends every upload in the log.
+    QString summary() const;
 };
 
 // Reads memory 56..7955 in 79 blocks of 100 bytes into the image. Returns true when
@@ -35,6 +46,9 @@ bool readAllBlocks(DeviceLink& link, ConfigImage& image);
 // Writes image bytes [first, end) in chunks of 100 bytes and a remainder.
 void writeRange(DeviceLink& link, const ConfigImage& image, int first, int end,
                 const QString& label, UploadReport& report);
+
+// How many requests an upload of the selection sends to the image as gathered.
+int plannedRequests(const ConfigImage& image, const Selectors& selectors);
 
 // Sends the selected records and ranges from an image the pages have just gathered.
 // Leaves the connection open; the caller closes it.

@@ -12,6 +12,7 @@ void RelayPage::scatter(const ConfigImage& image) {
              (std::uint32_t(image[mem::RelayMask + 2]) << 16) |
              (std::uint32_t(image[mem::RelayMask + 3]) << 24);
     m_codeLength = image.u16(mem::RelayCodeLength);
+    m_failed.fill(false);
     image.copyOut(mem::RelayIndex, int(m_index.size()), m_index.data());
     // A damaged length never takes the code past the description area.
     const int available = std::min(int(m_codeLength), mem::RelayCodeLimit - mem::RelayCode);
@@ -36,6 +37,7 @@ void RelayPage::gather(ConfigImage& image) {
     // Decide each stored relay's bytes. The timer count runs as one gather's compilation
     // runs, so the 17th timer of the gather is refused as the unit would refuse it.
     std::array<std::vector<std::uint8_t>, StoredRows> decided;
+    std::array<bool, RowCount> failed{};
     int timerCount = 0;
     for (int n = 0; n < StoredRows; ++n) {
         const auto row = size_t(n);
@@ -45,16 +47,17 @@ void RelayPage::gather(ConfigImage& image) {
                 decided[row] = std::move(result.code);
                 continue;
             }
-            message(result.error);
+            failed[row] = true;
+            message(result.error, n);
         }
         decided[row] = m_programs[row];
         timerCount += CountRelayTimers(decided[row]);
     }
     // Number the timers afresh in row order, so that no two relays share one.
     int renumbered = 0;
-    for (auto& program : decided)
-        if (!RenumberRelayTimers(program, renumbered))
-            message(QString::fromUtf8(relay::TimerError));
+    for (int n = 0; n < StoredRows; ++n)
+        if (!RenumberRelayTimers(decided[size_t(n)], renumbered))
+            message(QString::fromUtf8(relay::TimerError), n);
 
     size_t total = 0;
     for (const auto& program : decided)
@@ -79,6 +82,7 @@ void RelayPage::gather(ConfigImage& image) {
         m_programs[size_t(n)] = program;
     }
     m_codeLength = std::uint16_t(m_code.size());
+    m_failed = failed;
 
     for (int i = 0; i < 4; ++i)
         image[mem::RelayMask + i] = std::uint8_t(m_mask >> (8 * i));

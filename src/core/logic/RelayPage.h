@@ -21,8 +21,11 @@ public:
     };
     std::array<Row, RowCount> rows;
 
-    // Compile errors, one per failing row (a message box in the GUI).
-    std::function<void(const QString&)> onMessage;
+    // Compile errors, one per failing row (0-based), shown as a message box in the GUI.
+    std::function<void(const QString& text, int row)> onMessage;
+    // The rows whose typed text the last gather could not compile; they keep their
+    // previous program.
+    const std::array<bool, RowCount>& failedRows() const { return m_failed; }
 
     // Decodes every row's program into its text and reads the descriptions.
     void scatter(const ConfigImage& image) override;
@@ -48,9 +51,9 @@ public:
     }
 
 private:
-    void message(const QString& text) {
+    void message(const QString& text, int row) {
         if (onMessage)
-            onMessage(text);
+            onMessage(text, row);
     }
 
     std::uint32_t m_mask = 0;
@@ -59,4 +62,5 @@ private:
     std::vector<std::uint8_t> m_code;
     std::array<std::vector<std::uint8_t>, RowCount> m_programs;
     std::array<QString, RowCount> m_shown;
+    std::array<bool, RowCount> m_failed{};
 };

@@ -2,18 +2,19 @@
 
 #include "editors/NetworkPage.h"
 
-#include <QEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QTimer>
 
 AddressBox::AddressBox(QWidget* parent) : QComboBox(parent) {
     setObjectName(QStringLiteral("Tip_adr"));
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
+    // Inline completion would turn a typed 192.168.1.2 into a stored 192.168.1.20.
+    setCompleter(nullptr);
     setToolTip(QStringLiteral("IP adresa Norva2"));
     setMinimumContentsLength(15);
-    lineEdit()->installEventFilter(this);
     connect(this, qOverload<int>(&QComboBox::activated), this, &AddressBox::onPicked);
 }
 
@@ -50,6 +51,16 @@ void AddressBox::onPicked(int index) {
 }
 
 void AddressBox::acceptTyped() {
+    accept(false);
+}
+
+bool AddressBox::commitTyped() {
+    if (lineEdit()->text() == m_accepted)
+        return true;
+    return accept(false);
+}
+
+bool AddressBox::accept(bool deferMessage) {
     const QString typed = lineEdit()->text();
     if (typed.isEmpty() && !m_accepted.isEmpty()) {
         const int selected = currentIndex();
@@ -60,13 +71,19 @@ void AddressBox::acceptTyped() {
         }
         m_accepted.clear();
         setBoxText(QString());
-        return;
+        return true;
     }
     if (!parseIpAddress(typed)) {
         setBoxText(m_accepted);
-        if (showMessage)
-            showMessage(QStringLiteral("Špatná IP adresa"));
-        return;
+        if (showMessage) {
+            // While the focus moves on, a modal box would fight the move: it comes after.
+            if (deferMessage)
+                QTimer::singleShot(0, this,
+                                   [this] { showMessage(QStringLiteral("Špatná IP adresa")); });
+            else
+                showMessage(QStringLiteral("Špatná IP adresa"));
+        }
+        return false;
     }
     int entry = findText(typed, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (entry < 0) {
@@ -77,27 +94,27 @@ void AddressBox::acceptTyped() {
     m_accepted = typed;
     setBoxText(typed);
     emit addressChanged(typed);
+    return true;
 }
 
-bool AddressBox::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == lineEdit()) {
-        if (event->type() == QEvent::KeyPress) {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-                acceptTyped();
-                return true;
-            }
-            if (key->key() == Qt::Key_Escape) {
-                setBoxText(m_accepted);
-                return true;
-            }
-        } else if (event->type() == QEvent::FocusOut) {
-            // Leaving the box accepts what was typed; a box left unchanged stays quiet,
-            // and opening its own list is not leaving it.
-            const auto* focus = static_cast<QFocusEvent*>(event);
-            if (focus->reason() != Qt::PopupFocusReason && lineEdit()->text() != m_accepted)
-                acceptTyped();
-        }
+void AddressBox::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        accept(false);
+        event->accept();
+        return;
     }
-    return QComboBox::eventFilter(watched, event);
+    if (event->key() == Qt::Key_Escape) {
+        setBoxText(m_accepted);
+        event->accept();
+        return;
+    }
+    QComboBox::keyPressEvent(event);
+}
+
+void AddressBox::focusOutEvent(QFocusEvent* event) {
+    QComboBox::focusOutEvent(event);
+    // Leaving the box accepts what was typed; a box left unchanged stays quiet, and
+    // opening a list or a menu is not leaving it.
+    if (event->reason() != Qt::PopupFocusReason && lineEdit()->text() != m_accepted)
+        accept(true);
 }

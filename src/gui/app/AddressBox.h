@@ -16,10 +16,13 @@ public:
 
     QStringList history() const;
     void setHistory(const QStringList& entries, int selected);
-    // The text the box holds as accepted (the host of the next connection).
+    // The text the box holds as accepted: the host of the next connection.
     QString address() const { return m_accepted; }
     // Runs the acceptance rules on the text now in the box, as Enter does.
     void acceptTyped();
+    // Accepts what was typed and not yet accepted (an operation is about to connect while
+    // the caret is still in the box). Returns false when the typing was refused.
+    bool commitTyped();
 
 signals:
     // An address was accepted or picked, or the selected entry was removed (empty text):
@@ -27,11 +30,15 @@ signals:
     void addressChanged(const QString& address);
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    // A key typed into an editable combo box reaches the box itself, which hands it to its
+    // line edit directly: the rules live here, not in a filter on the line edit.
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void onPicked(int index);
     void setBoxText(const QString& text);
+    bool accept(bool deferMessage);
 
     QString m_accepted;
 };

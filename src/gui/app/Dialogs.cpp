@@ -28,8 +28,19 @@ QString runFileDialog(QWidget* parent, QFileDialog::AcceptMode mode, const QStri
 }
 } // namespace
 
-void QtDialogs::message(QWidget* parent, const QString& text) {
-    QMessageBox::information(parent, QCoreApplication::applicationName(), text);
+void QtDialogs::message(QWidget* parent, const QString& text, Severity severity,
+                        const QString& detail) {
+    const QMessageBox::Icon icon = severity == Severity::Info      ? QMessageBox::Information
+                                   : severity == Severity::Warning ? QMessageBox::Warning
+                                                                   : QMessageBox::Critical;
+    QMessageBox box(icon, QCoreApplication::applicationName(), text, QMessageBox::Ok, parent);
+    if (!detail.isEmpty())
+        box.setInformativeText(detail);
+    box.exec();
+}
+
+void QtDialogs::about(QWidget* parent, const QString& title, const QString& text) {
+    QMessageBox::about(parent, title, text);
 }
 
 QString QtDialogs::openFile(QWidget* parent, const QString& folder) {

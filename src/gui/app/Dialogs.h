@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/Feedback.h"
+
 #include <QString>
 
 class QWidget;
@@ -8,16 +10,21 @@ class QWidget;
 class UserDialogs {
 public:
     virtual ~UserDialogs() = default;
-    virtual void message(QWidget* parent, const QString& text) = 0;
+    // A message box over parent; detail, when given, is its informative text.
+    virtual void message(QWidget* parent, const QString& text,
+                         Severity severity = Severity::Warning, const QString& detail = {}) = 0;
     // Returns the chosen path or an empty text when cancelled.
     virtual QString openFile(QWidget* parent, const QString& folder) = 0;
     virtual QString saveFile(QWidget* parent, const QString& folder, const QString& proposed) = 0;
+    virtual void about(QWidget* parent, const QString& title, const QString& text) = 0;
 };
 
 // The real dialogs: message boxes and the toolkit's file dialogs with the .ql5 filter.
 class QtDialogs : public UserDialogs {
 public:
-    void message(QWidget* parent, const QString& text) override;
+    void message(QWidget* parent, const QString& text, Severity severity = Severity::Warning,
+                 const QString& detail = {}) override;
     QString openFile(QWidget* parent, const QString& folder) override;
     QString saveFile(QWidget* parent, const QString& folder, const QString& proposed) override;
+    void about(QWidget* parent, const QString& title, const QString& text) override;
 };

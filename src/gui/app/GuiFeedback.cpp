@@ -9,12 +9,14 @@ GuiFeedback::~GuiFeedback() {
     setWaitCursor(false);
 }
 
-void GuiFeedback::message(const QString& text) {
+void GuiFeedback::message(const QString& text, Severity severity, const QString& detail) {
     // A message box needs the normal cursor, whatever the operation set.
     const bool wasWaiting = m_waitCursor;
     if (wasWaiting)
         QApplication::restoreOverrideCursor();
-    m_dialogs.message(m_parent, text);
+    // A message that comes while a modal dialog runs (a login) belongs over that dialog.
+    QWidget* parent = QApplication::activeModalWidget();
+    m_dialogs.message(parent ? parent : m_parent, text, severity, detail);
     if (wasWaiting)
         QApplication::setOverrideCursor(Qt::WaitCursor);
 }
@@ -32,4 +34,9 @@ void GuiFeedback::setWaitCursor(bool on) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
     else
         QApplication::restoreOverrideCursor();
+}
+
+void GuiFeedback::progress(int done, int planned) {
+    if (onProgress)
+        onProgress(done, planned);
 }

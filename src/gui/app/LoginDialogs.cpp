@@ -1,21 +1,48 @@
 #include "app/LoginDialogs.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 namespace {
+// Passwords show as '*', whatever mask the platform's style would use.
+class StarPasswordStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_LineEdit_PasswordCharacter)
+            return '*';
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+QStyle* starPasswordStyle() {
+    // Shared by every password field and kept until the application ends, after all
+    // windows are gone.
+    static QPointer<QStyle> style;
+    if (!style) {
+        style = new StarPasswordStyle;
+        style->setParent(QCoreApplication::instance());
+    }
+    return style;
+}
+
 QLineEdit* field(QWidget* parent, const QString& name, bool secret) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(name);
     edit->setMaxLength(8);
-    if (secret)
+    if (secret) {
+        edit->setStyle(starPasswordStyle());
         edit->setEchoMode(QLineEdit::Password);
+    }
     return edit;
 }
 
@@ -53,6 +80,8 @@ LoginDialog::LoginDialog(QSettings* settings, QWidget* parent)
     m_password = field(this, QStringLiteral("Lheslo"), true);
     auto* loginButton = plainButton(QStringLiteral("Přihlásit"), this);
     loginButton->setObjectName(QStringLiteral("BPrihlasit"));
+    // Held back while the login waits for the unit.
+    loginButton->setProperty("startsExchange", true);
     auto* cancel = plainButton(QStringLiteral("Zruš"), this);
     cancel->setObjectName(QStringLiteral("BZrus"));
 
@@ -74,6 +103,16 @@ LoginDialog::LoginDialog(QSettings* settings, QWidget* parent)
 
 LoginDialog::~LoginDialog() {
     m_placement.windowDestroying();
+}
+
+void LoginDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // The name is kept from the last login; the password is typed each time.
+    (m_name->text().isEmpty() ? m_name : m_password)->setFocus(Qt::OtherFocusReason);
+}
+
+void LoginDialog::clearPassword() {
+    m_password->clear();
 }
 
 void LoginDialog::submit() {

@@ -23,6 +23,11 @@ public:
     // The level the last "Přihlásit" produced; the caller reads it when the dialog closes.
     int grantedLevel() const { return m_level; }
     void resetLevel(int level) { m_level = level; }
+    // After a logout the next person at the workstation types the password again.
+    void clearPassword();
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     void submit();

@@ -7,6 +7,7 @@
 #include "logic/RelayWindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -15,22 +16,97 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPointer>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
+#include <QTimer>
 #include <QVBoxLayout>
 
 // The connection goes where the address and port boxes point.
 class MainWindow::Target : public ConnectionTarget {
 public:
     Target(AddressBox* address, QSpinBox* port) : m_address(address), m_port(port) {}
-    QString host() const override { return m_address->currentText(); }
+    // The accepted address, never text still being typed.
+    QString host() const override { return m_address->address(); }
     quint16 port() const override { return quint16(m_port->value()); }
     void setPort(quint16 port) override { m_port->setValue(port); }
 
 private:
     AddressBox* m_address;
     QSpinBox* m_port;
+};
+
+namespace {
+constexpr const char* ExchangeProperty = "startsExchange";
+constexpr int ProgressDelayMs = 400;
+} // namespace
+
+void MainWindow::markExchangeControl(QObject* control) {
+    control->setProperty(ExchangeProperty, true);
+}
+
+// One user operation: the controls that would start another exchange are disabled, the
+// link forgets an earlier "Zrušit", and a progress dialog with "Zrušit" shows when the
+// operation takes longer than a blink.
+class MainWindow::OperationScope {
+public:
+    explicit OperationScope(MainWindow& window) : m_window(window) {
+        window.m_operationRunning = true;
+        window.m_link->clearCancel();
+        for (QWidget* top : window.allWindows()) {
+            for (QAction* action : top->findChildren<QAction*>())
+                if (action->property(ExchangeProperty).toBool() && action->isEnabled()) {
+                    action->setEnabled(false);
+                    m_actions << action;
+                }
+            for (QWidget* control : top->findChildren<QWidget*>())
+                if (control->property(ExchangeProperty).toBool() && control->isEnabled()) {
+                    control->setEnabled(false);
+                    m_widgets << control;
+                }
+        }
+        QWidget* parent = QApplication::activeModalWidget();
+        if (!parent)
+            parent = QApplication::activeWindow();
+        if (!parent)
+            parent = &window;
+        m_progress = new QProgressDialog(QStringLiteral("Probíhá komunikace s jednotkou…"),
+                                         QStringLiteral("Zrušit"), 0, 0, parent);
+        m_progress->setObjectName(QStringLiteral("Prubeh"));
+        m_progress->setWindowTitle(QString::fromLatin1(MainWindow::Title));
+        m_progress->setWindowModality(Qt::NonModal);
+        m_progress->setAutoClose(false);
+        m_progress->setAutoReset(false);
+        m_progress->setMinimumDuration(ProgressDelayMs);
+        m_progress->reset();
+        QObject::connect(m_progress, &QProgressDialog::canceled, &window,
+                         [&window] { window.m_link->cancel(); });
+        QTimer::singleShot(ProgressDelayMs, m_progress, [p = m_progress] { p->show(); });
+        window.m_feedback->onProgress = [p = m_progress](int done, int planned) {
+            p->setMaximum(planned);
+            p->setValue(done);
+            p->setLabelText(QStringLiteral("Požadavek %1 z %2").arg(done).arg(planned));
+        };
+    }
+    ~OperationScope() {
+        m_window.m_feedback->onProgress = nullptr;
+        delete m_progress.data();
+        for (const auto& action : m_actions)
+            if (action)
+                action->setEnabled(true);
+        for (const auto& control : m_widgets)
+            if (control)
+                control->setEnabled(true);
+        m_window.m_operationRunning = false;
+    }
+
+private:
+    MainWindow& m_window;
+    QPointer<QProgressDialog> m_progress;
+    QList<QPointer<QAction>> m_actions;
+    QList<QPointer<QWidget>> m_widgets;
 };
 
 namespace {
@@ -73,7 +149,9 @@ MainWindow::MainWindow(QSettings* settings, UserDialogs& dialogs)
     setWindowTitle(QString::fromLatin1(Title));
 
     m_address = new AddressBox(this);
-    m_address->showMessage = [this](const QString& text) { m_dialogs.message(this, text); };
+    m_address->showMessage = [this](const QString& text) {
+        m_dialogs.message(this, text, Severity::Warning);
+    };
     m_port = new QSpinBox(this);
     m_port->setObjectName(QStringLiteral("Tport"));
     m_port->setRange(0, 65535);
@@ -95,8 +173,9 @@ MainWindow::MainWindow(QSettings* settings, UserDialogs& dialogs)
     auto* central = new QWidget(this);
     m_network = new NetworkFields(m_workspace->network(), central);
     m_workspace->setPage(PageSlot::Network, m_network);
+    markExchangeControl(m_network->saveButton());
     connect(m_network->saveButton(), &QPushButton::clicked, this, [this] {
-        runOperation([this] { m_workspace->uploadConfig({true, 0, false, false}); });
+        uploadPages({true, 0, false, false});
     });
     auto* clear = new QPushButton(QStringLiteral("Clear"), central);
     clear->setObjectName(QStringLiteral("BClear"));
@@ -130,8 +209,9 @@ void MainWindow::buildWindows() {
         const QLatin1String className(row.className);
         if (className == QLatin1String("TFvrele")) {
             auto relays = std::make_unique<RelayWindow>(
-                m_workspace->relays(), *m_workspace, m_settings,
-                [this](const std::function<void()>& op) { runOperation(op); });
+                m_workspace->relays(), *m_workspace, m_settings, m_dialogs,
+                [this](const std::function<void()>& op) { runOperation(op); },
+                [this](const Selectors& selectors) { uploadPages(selectors); });
             m_workspace->setPage(PageSlot::Relays, relays.get());
             entry.window = std::move(relays);
         } else {
@@ -150,15 +230,19 @@ void MainWindow::buildWindows() {
         }
     }
     m_login->login = [this](const QString& name, const QString& password) {
+        int level = 0;
+        if (m_operationRunning || !m_address->commitTyped())
+            return level;
+        OperationScope scope(*this);
         try {
             const auto status = requestLogin(*m_link, name, password);
             // An attempt that did not reach the unit is a refused login.
-            return status ? int(*status) : 0;
+            level = status ? int(*status) : 0;
         } catch (const OperationError& e) {
             m_feedback->setWaitCursor(false);
-            m_dialogs.message(this, e.text());
-            return 0;
+            m_dialogs.message(m_login.get(), e.text(), Severity::Error);
         }
+        return level;
     };
 }
 
@@ -167,32 +251,43 @@ void MainWindow::buildMenus() {
         action->setObjectName(QLatin1String(name));
         return action;
     };
-    QMenu* file = menuBar()->addMenu(QStringLiteral("Soubor"));
-    connect(named(file->addAction(QStringLiteral("Otevři")), "menuOtevri"), &QAction::triggered,
-            this, &MainWindow::openFile);
-    connect(named(file->addAction(QStringLiteral("Ulož")), "menuUloz"), &QAction::triggered, this,
-            &MainWindow::saveFile);
-    connect(named(file->addAction(QStringLiteral("Ulož jako")), "menuUlozJako"),
-            &QAction::triggered, this, &MainWindow::saveFileAs);
-    connect(named(file->addAction(QStringLiteral("Tisk")), "menuTisk"), &QAction::triggered, this,
+    auto exchange = [](QAction* action) {
+        markExchangeControl(action);
+        return action;
+    };
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&Soubor"));
+    exchange(file->menuAction());
+    QAction* open = exchange(named(file->addAction(QStringLiteral("&Otevři")), "menuOtevri"));
+    open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    connect(open, &QAction::triggered, this, &MainWindow::openFile);
+    QAction* save = exchange(named(file->addAction(QStringLiteral("&Ulož")), "menuUloz"));
+    save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    connect(save, &QAction::triggered, this, &MainWindow::saveFile);
+    QAction* saveAs =
+        exchange(named(file->addAction(QStringLiteral("Ulož &jako")), "menuUlozJako"));
+    saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    connect(saveAs, &QAction::triggered, this, &MainWindow::saveFileAs);
+    QAction* print = exchange(named(file->addAction(QStringLiteral("&Tisk")), "menuTisk"));
+    print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    connect(print, &QAction::triggered, this,
             [this] { runOperation([this] { m_workspace->gatherPages(Selectors::all()); }); });
 
-    QMenu* settings = menuBar()->addMenu(QStringLiteral("Nastavení"));
-    connect(named(settings->addAction(QStringLiteral("Načti vše")), "menuNactiVse"),
-            &QAction::triggered, this,
-            [this] { runOperation([this] { m_workspace->readAll(); }); });
-    connect(named(settings->addAction(QStringLiteral("Ulož vše")), "menuUlozVse"),
-            &QAction::triggered, this,
-            [this] { runOperation([this] { m_workspace->uploadConfig(Selectors::all()); }); });
-    connect(
-        named(settings->addAction(QStringLiteral("Ulož vše mimo Ethernet")), "menuUlozVseMimoEth"),
-        &QAction::triggered, this, [this] {
-            runOperation([this] { m_workspace->uploadConfig(Selectors::allButNetwork()); });
-        });
-    connect(named(settings->addAction(QStringLiteral("Změna hesla")), "menuZmenaHesla"),
+    QMenu* settings = menuBar()->addMenu(QStringLiteral("&Nastavení"));
+    exchange(settings->menuAction());
+    QAction* readAll =
+        exchange(named(settings->addAction(QStringLiteral("&Načti vše")), "menuNactiVse"));
+    readAll->setShortcut(QKeySequence(Qt::Key_F5));
+    connect(readAll, &QAction::triggered, this,
+            [this] { runLinkOperation([this] { m_workspace->readAll(); }); });
+    connect(exchange(named(settings->addAction(QStringLiteral("Ulož &vše")), "menuUlozVse")),
+            &QAction::triggered, this, [this] { uploadPages(Selectors::all()); });
+    connect(exchange(named(settings->addAction(QStringLiteral("Ulož vše &mimo Ethernet")),
+                           "menuUlozVseMimoEth")),
+            &QAction::triggered, this, [this] { uploadPages(Selectors::allButNetwork()); });
+    connect(exchange(named(settings->addAction(QStringLiteral("Změna &hesla")), "menuZmenaHesla")),
             &QAction::triggered, this, [this] { m_password->exec(); });
 
-    QMenu* view = menuBar()->addMenu(QStringLiteral("Zobraz"));
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&Zobraz"));
     for (const char* form : MenuOrder) {
         for (const WindowRow& row : WindowTable) {
             if (qstrcmp(row.formName, form) != 0)
@@ -205,6 +300,7 @@ void MainWindow::buildMenus() {
                 if (on) {
                     window->show();
                     window->raise();
+                    window->activateWindow();
                 } else {
                     window->hide();
                 }
@@ -223,9 +319,14 @@ void MainWindow::buildMenus() {
             &QAction::triggered, overview, [overview] {
                 overview->show();
                 overview->raise();
+                overview->activateWindow();
             });
 
-    m_loginItem = named(menuBar()->addAction(QStringLiteral("Login")), "TBXItem8");
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Nápo&věda"));
+    connect(named(help->addAction(QStringLiteral("&O programu")), "menuOProgramu"),
+            &QAction::triggered, this, &MainWindow::showAbout);
+
+    m_loginItem = exchange(named(menuBar()->addAction(QStringLiteral("Login")), "TBXItem8"));
     connect(m_loginItem, &QAction::triggered, this, &MainWindow::loginOrLogout);
 
     auto* target = new QWidget(this);
@@ -278,19 +379,65 @@ QString MainWindow::programFolder() const {
 }
 
 void MainWindow::runOperation(const std::function<void()>& operation) {
-    // While the link waits, user input is held back; a timer or a queued event that still
-    // gets here does not start a second transfer.
-    if (m_workspace->isBusy())
+    // The disabled controls keep a second operation out; a timer or a queued event that
+    // still gets here does not start one either.
+    if (m_operationRunning || m_workspace->isBusy())
         return;
+    OperationScope scope(*this);
     try {
         operation();
+    } catch (const Cancelled& e) {
+        m_feedback->setWaitCursor(false);
+        m_feedback->log(e.text());
     } catch (const OperationError& e) {
         m_feedback->setWaitCursor(false);
-        m_dialogs.message(this, e.text());
+        m_dialogs.message(this, e.text(), Severity::Error);
     } catch (const std::exception& e) {
         m_feedback->setWaitCursor(false);
-        m_dialogs.message(this, QString::fromLocal8Bit(e.what()));
+        m_dialogs.message(this, QString::fromLocal8Bit(e.what()), Severity::Error);
     }
+}
+
+void MainWindow::runLinkOperation(const std::function<void()>& operation) {
+    if (m_operationRunning || !m_address->commitTyped())
+        return;
+    runOperation(operation);
+}
+
+void MainWindow::uploadPages(const Selectors& selectors) {
+    runLinkOperation([this, selectors] {
+        const UploadReport report = m_workspace->uploadConfig(selectors);
+        if (report.refusedAddresses.isEmpty())
+            return;
+        QStringList addresses;
+        for (int a : report.refusedAddresses)
+            addresses << QString::number(a);
+        m_dialogs.message(this, QStringLiteral("Jednotka odmítla část nahrávané konfigurace."),
+                          Severity::Warning,
+                          QStringLiteral("Odmítnuté adresy: %1.").arg(addresses.join(", ")));
+    });
+}
+
+void MainWindow::loadCurrentFile() {
+    runOperation([this] {
+        const qint64 size = m_workspace->loadConfigFile();
+        if (size < mem::ImageSize)
+            m_dialogs.message(this,
+                              QStringLiteral("Soubor %1 měl jen %2 bajtů z %3. Načetla se jen "
+                                             "tato část, zbytek konfigurace zůstal, jak byl.")
+                                  .arg(QFileInfo(m_workspace->currentFile()).fileName())
+                                  .arg(size)
+                                  .arg(mem::ImageSize),
+                              Severity::Info);
+    });
+}
+
+void MainWindow::showAbout() {
+    m_dialogs.about(this, QStringLiteral("O programu"),
+                    QStringLiteral("<b>Quel5</b> – konfigurace a servis jednotek Quel5<br>"
+                                   "Verze %1 (%2)<br>Qt %3")
+                        .arg(QStringLiteral(QUEL5_VERSION), QString::fromLatin1(Title),
+                             QString::fromLatin1(qVersion())));
 }
 
 void MainWindow::openFile() {
@@ -298,7 +445,7 @@ void MainWindow::openFile() {
     if (path.isEmpty())
         return;
     m_workspace->setCurrentFile(path);
-    runOperation([this] { m_workspace->loadConfigFile(); });
+    loadCurrentFile();
 }
 
 void MainWindow::saveFile() {
@@ -326,7 +473,8 @@ void MainWindow::loginOrLogout() {
         m_login->exec();
         m_rightsLevel = m_login->grantedLevel();
     } else {
-        runOperation([this] { logoutFromUnit(*m_link); });
+        runLinkOperation([this] { logoutFromUnit(*m_link); });
+        m_login->clearPassword();
         m_rightsLevel = 3;
     }
     applyRights();
@@ -343,7 +491,7 @@ void MainWindow::applyRights() {
     } else {
         m_loginItem->setText(QStringLiteral("Login"));
         if (m_rightsLevel == 0)
-            m_dialogs.message(this, QStringLiteral("Chyba při přihlášení"));
+            m_dialogs.message(this, QStringLiteral("Chyba při přihlášení"), Severity::Warning);
         m_rightsLevel = 0;
     }
 }
@@ -362,16 +510,21 @@ void MainWindow::restoreSession() {
     if (m_settings->value(QStringLiteral("Fvice"), 0).toInt() == 1)
         m_moreItem->setChecked(true);
     const QString file = settingsText(*m_settings, QStringLiteral("SOUBOR"));
+    // The count comes from a file anyone may have edited: read the entries that exist.
     const int count = m_settings->value(QStringLiteral("IP_ADR_count"), 0).toInt();
     QStringList history;
-    for (int n = 0; n < count; ++n)
-        history << settingsText(*m_settings, QStringLiteral("IP_ADR_%1").arg(n));
+    for (int n = 0; n < count; ++n) {
+        const QString key = QStringLiteral("IP_ADR_%1").arg(n);
+        if (!m_settings->contains(key))
+            break;
+        history << settingsText(*m_settings, key);
+    }
     const int selected = m_settings->value(QStringLiteral("IP_ADR_idx"), -1).toInt();
     m_settings->endGroup();
 
     if (!file.isEmpty() && QFileInfo(file).isFile()) {
         m_workspace->setCurrentFile(file);
-        runOperation([this] { m_workspace->loadConfigFile(); });
+        loadCurrentFile();
     } else {
         m_workspace->setCurrentFile(QString());
     }
@@ -403,8 +556,9 @@ void MainWindow::saveSession() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    // A transfer that waits for the unit ends within its time-out; the tool closes after.
-    if (m_workspace->isBusy()) {
+    // A transfer that waits for the unit ends within its time-out or with "Zrušit"; the
+    // tool closes after.
+    if (m_operationRunning || m_workspace->isBusy()) {
         event->ignore();
         return;
     }

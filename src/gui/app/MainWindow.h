@@ -55,8 +55,20 @@ public:
     // Sets the controls of all windows for the rights level and normalises it.
     void applyRights();
 
-    // Runs a user operation: errors that end it are shown, the cursor is restored.
+    // Runs a user operation: errors that end it are shown, the cursor is restored. While
+    // it runs, whatever would start a second exchange is disabled and a progress dialog
+    // with "Zrušit" appears when it takes long.
     void runOperation(const std::function<void()>& operation);
+    // The same for an operation that talks to the unit: an address still being typed
+    // into the address box is accepted first, and a refused one stops the operation.
+    void runLinkOperation(const std::function<void()>& operation);
+    // "Ulož" and "Ulož vše": uploads the selection; a refusal gets one message after it.
+    void uploadPages(const Selectors& selectors);
+    bool operationRunning() const { return m_operationRunning; }
+
+    // Marks a control that starts an exchange or changes the image: it is disabled while
+    // an operation runs.
+    static void markExchangeControl(QObject* control);
 
 signals:
     void closed();
@@ -66,6 +78,7 @@ protected:
 
 private:
     class Target;
+    class OperationScope;
     struct WindowEntry {
         std::unique_ptr<ManagedWindow> window;
         QString prefix;  // title prefix when the address changes; empty: title stays
@@ -78,6 +91,8 @@ private:
     void openFile();
     void saveFile();
     void saveFileAs();
+    void loadCurrentFile();
+    void showAbout();
     QString programFolder() const;
 
     QSettings* m_settings;
@@ -97,4 +112,5 @@ private:
     std::unique_ptr<LoginDialog> m_login;
     std::unique_ptr<PasswordDialog> m_password;
     int m_rightsLevel = 0;
+    bool m_operationRunning = false;
 };

@@ -7,12 +7,23 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
+
+namespace {
+// A field never gets narrower than its widest value in its own font.
+void keepReadable(QWidget* field, const QString& widest) {
+    const int text = field->fontMetrics().horizontalAdvance(widest);
+    field->setMinimumWidth(text + 2 * field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) +
+                           16);
+}
+} // namespace
 
 QLineEdit* NetworkFields::addressField(const char* name, const QString& initial) {
     auto* edit = new QLineEdit(initial, this);
     edit->setObjectName(QLatin1String(name));
+    keepReadable(edit, QStringLiteral("255.255.255.255"));
     return edit;
 }
 
@@ -23,6 +34,7 @@ QLineEdit* NetworkFields::textField(const char* name, int maxChars) {
     // typing past it.
     edit->setProperty("typingLimit", maxChars);
     edit->setMaxLength(maxChars);
+    keepReadable(edit, QString(std::min(maxChars, 12), QLatin1Char('W')));
     return edit;
 }
 
@@ -42,6 +54,7 @@ QSpinBox* NetworkFields::portField(const char* name, int initial) {
     spin->setObjectName(QLatin1String(name));
     spin->setRange(1, 65535);
     spin->setValue(initial);
+    spin->setMinimumWidth(spin->sizeHint().width());
     return spin;
 }
 
@@ -53,6 +66,7 @@ NetworkFields::NetworkFields(NetworkPage& model, QWidget* parent)
     big.setBold(true);
     big.setPointSizeF(big.pointSizeF() * 1.5);
     m_ip->setFont(big);
+    keepReadable(m_ip, QStringLiteral("255.255.255.255"));
     m_ip->setAlignment(Qt::AlignCenter);
     m_mask = addressField("LMDmaska", initial.mask);
     m_gateway = addressField("LMDgw", initial.gateway);
@@ -111,7 +125,11 @@ NetworkFields::NetworkFields(NetworkPage& model, QWidget* parent)
 
     auto* snmp = new QGridLayout;
     snmp->addWidget(label(QStringLiteral("Read community")), 0, 0);
-    snmp->addWidget(label(QStringLiteral("Write community")), 0, 1);
+    // The heading goes with the fields it stands over: administrators only.
+    QLabel* writeHeading = label(QStringLiteral("Write community"));
+    writeHeading->setObjectName(QStringLiteral("Lwcom"));
+    writeHeading->setVisible(false);
+    snmp->addWidget(writeHeading, 0, 1);
     for (int i = 0; i < 3; ++i) {
         snmp->addWidget(m_rcom[i], i + 1, 0);
         snmp->addWidget(m_wcom[i], i + 1, 1);

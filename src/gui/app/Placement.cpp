@@ -1,10 +1,15 @@
 #include "app/Placement.h"
 
 #include <QEvent>
+#include <QGuiApplication>
+#include <QRect>
 #include <QScreen>
 #include <QSettings>
 #include <QWidget>
+#include <QWindow>
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -31,6 +36,39 @@ bool parseFour(const QString& text, int out[4]) {
 }
 
 } // namespace
+
+QRect placeOnScreen(const QWidget* window, const int stored[4], bool keepSize) {
+    // The numbers come from a file anyone may have edited: compute in 64 bits and keep
+    // the window whole on the screen it was on, never larger than that screen.
+    const qint64 left = stored[0], top = stored[1];
+    qint64 width = qint64(stored[2]) - left;
+    qint64 height = qint64(stored[3]) - top;
+    if (keepSize || width <= 0 || height <= 0) {
+        width = window->width();
+        height = window->height();
+    }
+    auto toInt = [](qint64 v) {
+        return int(std::clamp<qint64>(v, std::numeric_limits<int>::min() / 2,
+                                      std::numeric_limits<int>::max() / 2));
+    };
+    const QPoint centre(toInt(left + width / 2), toInt(top + height / 2));
+    const QScreen* screen = QGuiApplication::screenAt(centre);
+    if (!screen)
+        screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return QRect(toInt(left), toInt(top), toInt(width), toInt(height));
+    // The frame the window manager puts around the window stays on the screen too.
+    const QMargins frame =
+        window->windowHandle() ? window->windowHandle()->frameMargins() : QMargins();
+    const QRect area = screen->availableGeometry().marginsRemoved(frame);
+    const qint64 w =
+        std::clamp<qint64>(width, std::min(window->minimumWidth(), area.width()), area.width());
+    const qint64 h =
+        std::clamp<qint64>(height, std::min(window->minimumHeight(), area.height()), area.height());
+    const qint64 x = std::clamp<qint64>(left, area.left(), qint64(area.left()) + area.width() - w);
+    const qint64 y = std::clamp<qint64>(top, area.top(), qint64(area.top()) + area.height() - h);
+    return QRect(int(x), int(y), int(w), int(h));
+}
 
 QString settingsText(const QSettings& settings, const QString& key, const QString& fallback) {
     const QVariant v = settings.value(key, fallback);
@@ -100,14 +138,8 @@ void PlacementStore::restore() {
 
     m_restoring = true;
     int rect[4];
-    if (parseFour(normPos, rect) && dpi == screenDpi(m_window)) {
-        const int width = rect[2] - rect[0];
-        const int height = rect[3] - rect[1];
-        if (m_fixedSize || width <= 0 || height <= 0)
-            m_window->move(rect[0], rect[1]);
-        else
-            m_window->setGeometry(rect[0], rect[1], width, height);
-    }
+    if (parseFour(normPos, rect) && dpi == screenDpi(m_window))
+        m_window->setGeometry(placeOnScreen(m_window, rect, m_fixedSize));
     switch (showCmd) {
     case 2:
     case 6:

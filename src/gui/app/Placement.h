@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 
+class QRect;
 class QSettings;
 class QWidget;
 
@@ -32,6 +33,10 @@ private:
     bool m_shownOnce = false;
     bool m_restoring = false;
 };
+
+// The rectangle a window takes for a stored "NormPos" (left, top, right, bottom): on the
+// available area of a screen, no larger than it; with keepSize only moved.
+QRect placeOnScreen(const QWidget* window, const int stored[4], bool keepSize);
 
 // Reads a settings value that another program may have written without quotes, in which
 // case the INI reader splits it at its commas.

@@ -10,6 +10,7 @@ const QList<RightsRow>& rightsTable() {
         {"TForm1", "wcom0", R::Show, false, true},
         {"TForm1", "wcom1", R::Show, false, true},
         {"TForm1", "wcom2", R::Show, false, true},
+        {"TForm1", "Lwcom", R::Show, false, true},
         {"TForm1", "menuUlozVse", R::Enable, false, true},
         {"TForm1", "menuUlozVseMimoEth", R::Enable, false, true},
         {"TForm1", "menuZmenaHesla", R::Enable, true, true},

@@ -1,5 +1,7 @@
 #include "logic/RelayWindow.h"
 
+#include "app/Dialogs.h"
+#include "app/MainWindow.h"
 #include "image/Workspace.h"
 #include "logic/RelayPage.h"
 
@@ -94,7 +96,9 @@ void ExpressionBox::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
         text == QLatin1String("\n") || text == QLatin1String("\r"))
         return;
-    if (text.size() == 1 && text[0].isPrint()) {
+    // Shortcuts (Ctrl+A, Ctrl+V, …) are the editor's, not characters to insert.
+    const bool shortcut = event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier);
+    if (!shortcut && text.size() == 1 && text[0].isPrint()) {
         QColor colour = RelayWindow::Black;
         m_window.typed(this, text[0], &colour);
         QTextCursor cursor = textCursor();
@@ -117,10 +121,17 @@ void ExpressionBox::insertFromMimeData(const QMimeData* source) {
 }
 
 RelayWindow::RelayWindow(RelayPage& model, Workspace& workspace, QSettings* settings,
-                         std::function<void(const std::function<void()>&)> runOperation)
+                         UserDialogs& dialogs,
+                         std::function<void(const std::function<void()>&)> runOperation,
+                         std::function<void(const Selectors&)> upload)
     : ManagedWindow(QStringLiteral("TFvrele"), QStringLiteral("Fvrele"),
                     QStringLiteral("Virtuální relé"), settings),
-      m_model(model), m_workspace(workspace), m_run(std::move(runOperation)) {
+      m_model(model), m_workspace(workspace), m_dialogs(dialogs), m_run(std::move(runOperation)),
+      m_upload(std::move(upload)) {
+    // A compile error belongs to this window and names its row.
+    m_model.onMessage = [this](const QString& text, int row) {
+        m_dialogs.message(this, text, Severity::Warning, QStringLiteral("R%1").arg(row + 1));
+    };
     QPalette cyan = palette();
     cyan.setColor(QPalette::Window, QColor(0x80, 0xFF, 0xFF));
     setPalette(cyan);
@@ -166,12 +177,12 @@ RelayWindow::RelayWindow(RelayPage& model, Workspace& workspace, QSettings* sett
     });
     auto* refresh = toolButton("Button1", QStringLiteral("<>"));
     refresh->setToolTip(QStringLiteral("Refresh"));
+    MainWindow::markExchangeControl(refresh);
     connect(refresh, &QPushButton::clicked, this, &RelayWindow::refresh);
     auto* save = toolButton("LButtU", QStringLiteral("Ulož"));
     save->setEnabled(false);
-    connect(save, &QPushButton::clicked, this, [this] {
-        m_run([this] { m_workspace.uploadConfig({false, 0, false, true}); });
-    });
+    MainWindow::markExchangeControl(save);
+    connect(save, &QPushButton::clicked, this, [this] { m_upload({false, 0, false, true}); });
     toolbar->addWidget(refresh);
     toolbar->addWidget(save);
     toolbar->addStretch();
@@ -279,6 +290,7 @@ void RelayWindow::showRowText(int row, const QString& text) {
 void RelayWindow::scatter(const ConfigImage& image) {
     m_model.scatter(image);
     m_bracketMark = false;
+    markFailedRows({});
     for (int n = 0; n < Rows; ++n) {
         showRowText(n, m_model.rows[size_t(n)].text);
         m_descriptions[size_t(n)]->setText(m_model.rows[size_t(n)].description);
@@ -297,13 +309,47 @@ void RelayWindow::gather(ConfigImage& image) {
         m_model.rows[size_t(n)].description = m_descriptions[size_t(n)]->text();
     }
     m_model.gather(image);
+    markFailedRows(m_model.failedRows());
 }
 
 void RelayWindow::refresh() {
     m_run([this] {
         gather(m_workspace.image());
+        // The decoded programs replace what was typed, except in rows that did not compile:
+        // the user corrects those instead of typing them again.
+        const auto failed = m_model.failedRows();
+        std::array<QString, Rows> typed;
+        for (int n = 0; n < Rows; ++n)
+            if (failed[size_t(n)])
+                typed[size_t(n)] = m_boxes[size_t(n)]->text();
         scatter(m_workspace.image());
+        for (int n = 0; n < Rows; ++n) {
+            if (!failed[size_t(n)])
+                continue;
+            const QSignalBlocker quiet(m_boxes[size_t(n)]);
+            m_boxes[size_t(n)]->setPlainText(typed[size_t(n)]);
+            setRowVisible(n, true);
+        }
+        markFailedRows(failed);
     });
+}
+
+bool RelayWindow::rowMarkedFailed(int row) const {
+    return m_boxes[size_t(row)]->property("failed").toBool();
+}
+
+void RelayWindow::markFailedRows(const std::array<bool, Rows>& failed) {
+    const QColor failedBackground(0xFF, 0xC0, 0xC0);
+    for (int n = 0; n < Rows; ++n) {
+        ExpressionBox* box = m_boxes[size_t(n)];
+        if (box->property("failed").toBool() == failed[size_t(n)])
+            continue;
+        box->setProperty("failed", failed[size_t(n)]);
+        QPalette palette = box->palette();
+        palette.setColor(QPalette::Base, failed[size_t(n)] ? failedBackground
+                                                           : this->palette().color(QPalette::Base));
+        box->setPalette(palette);
+    }
 }
 
 void RelayWindow::typed(ExpressionBox*, QChar c, QColor* colour) {

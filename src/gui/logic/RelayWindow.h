@@ -14,7 +14,9 @@ class QListWidget;
 class QPushButton;
 class RelayPage;
 class RelayWindow;
+class UserDialogs;
 class Workspace;
+struct Selectors;
 
 // One relay's expression: a single line of text in which every character has its colour.
 class ExpressionBox : public QTextEdit {
@@ -45,8 +47,9 @@ class RelayWindow : public ManagedWindow, public Page {
 public:
     static constexpr int Rows = 32;
 
-    RelayWindow(RelayPage& model, Workspace& workspace, QSettings* settings,
-                std::function<void(const std::function<void()>&)> runOperation);
+    RelayWindow(RelayPage& model, Workspace& workspace, QSettings* settings, UserDialogs& dialogs,
+                std::function<void(const std::function<void()>&)> runOperation,
+                std::function<void(const Selectors&)> upload);
 
     void scatter(const ConfigImage& image) override;
     void gather(ConfigImage& image) override;
@@ -54,6 +57,8 @@ public:
     // The row the toolbar and the pickers insert into, as two digits.
     QString currentRow() const { return m_currentRow; }
     bool bracketMark() const { return m_bracketMark; }
+    // A row whose typed text did not compile keeps the text and this mark until it does.
+    bool rowMarkedFailed(int row) const;
     ExpressionBox* box(int row) const { return m_boxes[size_t(row)]; }
 
     static const QColor Black, Blue, Olive, Green, Fuchsia;
@@ -73,10 +78,13 @@ private:
     void fillOperandPicker();
     void unmarkBrackets(ExpressionBox* box);
     void refresh();
+    void markFailedRows(const std::array<bool, Rows>& failed);
 
     RelayPage& m_model;
     Workspace& m_workspace;
+    UserDialogs& m_dialogs;
     std::function<void(const std::function<void()>&)> m_run;
+    std::function<void(const Selectors&)> m_upload;
     std::array<QLabel*, Rows> m_names{};
     std::array<ExpressionBox*, Rows> m_boxes{};
     std::array<QLineEdit*, Rows> m_descriptions{};

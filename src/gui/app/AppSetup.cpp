@@ -1,0 +1,42 @@
+#include "app/AppSetup.h"
+
+#include "app/Dialogs.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QSettings>
+#include <QTranslator>
+
+bool setUpApplication(QApplication& app) {
+    Q_INIT_RESOURCE(quel5);
+    QApplication::setApplicationName(QStringLiteral("Quel5"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/quel5.svg")));
+    // The tool speaks Czech whatever the workstation's language: so do Qt's file dialogs
+    // and standard buttons.
+    auto* translator = new QTranslator(&app);
+    const bool loaded =
+        translator->load(QLocale(QLocale::Czech), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    if (loaded)
+        QApplication::installTranslator(translator);
+    else
+        delete translator;
+    return loaded;
+}
+
+std::unique_ptr<QSettings> openSettings(const QString& path, UserDialogs& dialogs) {
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) {
+        dialogs.message(nullptr,
+                        QStringLiteral("%1 není obyčejný soubor, nastavení z něj nelze číst. "
+                                       "Program poběží bez uložených nastavení a nic do nich "
+                                       "nezapíše.")
+                            .arg(path),
+                        Severity::Warning);
+        return nullptr;
+    }
+    return std::make_unique<QSettings>(path, QSettings::IniFormat);
+}

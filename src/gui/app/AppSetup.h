@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+class QApplication;
+class QSettings;
+class UserDialogs;
+
+// What every run of the tool sets up once before its first window: Qt's own dialogs and
+// buttons in Czech, the window icon. Returns whether Qt's Czech translation was found.
+bool setUpApplication(QApplication& app);
+
+// The settings file at path, or nothing (with a message) when path names something that
+// is not a regular file: reading a pipe or a device would wait for ever.
+std::unique_ptr<QSettings> openSettings(const QString& path, UserDialogs& dialogs);
