@@ -177,10 +177,11 @@ TEST_F(Shell, EveryWindowComesBackWhereItWasAndOnTheScreen) {
         s.setValue("TForm1/IP_ADR_0", QStringLiteral("10.0.0.1"));
         s.setValue("TForm1/IP_ADR_1", QStringLiteral("10.0.0.2"));
         s.setValue("TForm1/IP_ADR_idx", 1);
+        s.setValue("TForm1/Fvstupy", 1); // open at the start
     }
     ToolRun run(ini());
     EXPECT_EQ(run.window->addressBox()->history(), (QStringList{"10.0.0.1", "10.0.0.2"}));
-    for (const char* form : {"Fvstupy", "Fvystupy", "Frezim", "Fquel5"})
+    for (const char* form : {"Fvystupy", "Frezim", "Fquel5"})
         run.find<QAction>(QStringLiteral("zobraz_") + QLatin1String(form))->trigger();
     EXPECT_EQ(run.window->window(QStringLiteral("TFvstupy"))->geometry(),
               QRect(110, 120, 400, 300));

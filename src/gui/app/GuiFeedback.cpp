@@ -16,7 +16,11 @@ void GuiFeedback::message(const QString& text, Severity severity, const QString&
         QApplication::restoreOverrideCursor();
     // A message that comes while a modal dialog runs (a login) belongs over that dialog.
     QWidget* parent = QApplication::activeModalWidget();
+    if (onMessageBox)
+        onMessageBox(true);
     m_dialogs.message(parent ? parent : m_parent, text, severity, detail);
+    if (onMessageBox)
+        onMessageBox(false);
     if (wasWaiting)
         QApplication::setOverrideCursor(Qt::WaitCursor);
 }

@@ -27,6 +27,9 @@ public:
     QEventLoop::ProcessEventsFlags waitFlags() const override { return QEventLoop::AllEvents; }
 
     std::function<void(int done, int planned)> onProgress;
+    // Called with true before a message box opens and false after it closes, so that a
+    // progress dialog steps aside.
+    std::function<void(bool open)> onMessageBox;
 
 private:
     UserDialogs& m_dialogs;

@@ -52,7 +52,7 @@ void MainWindow::markExchangeControl(QObject* control) {
 // operation takes longer than a blink.
 class MainWindow::OperationScope {
 public:
-    explicit OperationScope(MainWindow& window) : m_window(window) {
+    OperationScope(MainWindow& window, bool talksToUnit) : m_window(window) {
         window.m_operationRunning = true;
         window.m_link->clearCancel();
         for (QWidget* top : window.allWindows()) {
@@ -67,6 +67,8 @@ public:
                     m_widgets << control;
                 }
         }
+        if (!talksToUnit)
+            return;
         QWidget* parent = QApplication::activeModalWidget();
         if (!parent)
             parent = QApplication::activeWindow();
@@ -83,7 +85,19 @@ public:
         m_progress->reset();
         QObject::connect(m_progress, &QProgressDialog::canceled, &window,
                          [&window] { window.m_link->cancel(); });
-        QTimer::singleShot(ProgressDelayMs, m_progress, [p = m_progress] { p->show(); });
+        QTimer::singleShot(ProgressDelayMs, m_progress, [this] {
+            if (!m_messageOpen)
+                m_progress->show();
+        });
+        window.m_feedback->onMessageBox = [this](bool open) {
+            m_messageOpen = open;
+            if (open) {
+                m_wasShown = m_progress->isVisible();
+                m_progress->hide();
+            } else if (m_wasShown) {
+                m_progress->show();
+            }
+        };
         window.m_feedback->onProgress = [p = m_progress](int done, int planned) {
             p->setMaximum(planned);
             p->setValue(done);
@@ -92,7 +106,8 @@ public:
     }
     ~OperationScope() {
         m_window.m_feedback->onProgress = nullptr;
-        delete m_progress.data();
+        m_window.m_feedback->onMessageBox = nullptr;
+        delete m_progress.data(); // null when the operation did not talk to the unit
         for (const auto& action : m_actions)
             if (action)
                 action->setEnabled(true);
@@ -105,6 +120,8 @@ public:
 private:
     MainWindow& m_window;
     QPointer<QProgressDialog> m_progress;
+    bool m_messageOpen = false;
+    bool m_wasShown = false;
     QList<QPointer<QAction>> m_actions;
     QList<QPointer<QWidget>> m_widgets;
 };
@@ -115,22 +132,22 @@ struct WindowRow {
     const char* className;
     const char* formName;
     const char* title;
-    const char* menuItem; // tick item of "Zobraz"
+    const char* menuItem; // tick item of "Zobraz", with its mnemonic
     const char* prefix;   // title prefix that follows the address
 };
 
 // In creation order. The report form has no window and the dialogs are built apart.
 const WindowRow WindowTable[] = {
     {"TFprehled", "Fprehled", "Přehled", nullptr, nullptr},
-    {"TFvstupy", "Fvstupy", "Vstupy", "Vstupy", "Vstupy - "},
-    {"TFvystupy", "Fvystupy", "Výstupy", "Výstupy", "Výstupy - "},
-    {"TFavystup", "Favystup", "Výstup 0-10V", "Výstup 0-10V", "Výstup 0-10V - "},
-    {"TFrezim", "Frezim", "Režim", "Režim", "Rezim - "},
-    {"TFquel5", "Fquel5", "Quel5", "Quel5", "Quel5.00.04 - "},
-    {"TFtermostaty", "Ftermostaty", "Termostaty", "Termostaty", "Termostaty - "},
-    {"TFvrele", "Fvrele", "Virtuální relé", "Virtuální relé", "Viruální relé - "},
-    {"TFstav", "Fstav", "Fstav", "Stav", nullptr},
-    {"TFdiscoverer", "Fdisc", "Discoverer", "Discoverer", nullptr},
+    {"TFvstupy", "Fvstupy", "Vstupy", "&Vstupy", "Vstupy - "},
+    {"TFvystupy", "Fvystupy", "Výstupy", "Vý&stupy", "Výstupy - "},
+    {"TFavystup", "Favystup", "Výstup 0-10V", "Výstup &0-10V", "Výstup 0-10V - "},
+    {"TFrezim", "Frezim", "Režim", "&Režim", "Rezim - "},
+    {"TFquel5", "Fquel5", "Quel5", "&Quel5", "Quel5.00.04 - "},
+    {"TFtermostaty", "Ftermostaty", "Termostaty", "&Termostaty", "Termostaty - "},
+    {"TFvrele", "Fvrele", "Virtuální relé", "Virtuální r&elé", "Viruální relé - "},
+    {"TFstav", "Fstav", "Fstav", "St&av", nullptr},
+    {"TFdiscoverer", "Fdisc", "Discoverer", "&Discoverer", nullptr},
 };
 
 // The order of the window keys in the settings file.
@@ -233,7 +250,7 @@ void MainWindow::buildWindows() {
         int level = 0;
         if (m_operationRunning || !m_address->commitTyped())
             return level;
-        OperationScope scope(*this);
+        OperationScope scope(*this, true);
         try {
             const auto status = requestLogin(*m_link, name, password);
             // An attempt that did not reach the unit is a refused login.
@@ -311,11 +328,11 @@ void MainWindow::buildMenus() {
                     entry.toggle = toggle;
         }
     }
-    m_moreItem = named(view->addAction(QStringLiteral("Více")), "zobraz_Fvice");
+    m_moreItem = named(view->addAction(QStringLiteral("V&íce")), "zobraz_Fvice");
     m_moreItem->setCheckable(true);
     connect(m_moreItem, &QAction::toggled, m_network, &NetworkFields::setAdvancedVisible);
     ManagedWindow* overview = window(QStringLiteral("TFprehled"));
-    connect(named(view->addAction(QStringLiteral("Přehled stanic")), "zobraz_Fprehled"),
+    connect(named(view->addAction(QStringLiteral("&Přehled stanic")), "zobraz_Fprehled"),
             &QAction::triggered, overview, [overview] {
                 overview->show();
                 overview->raise();
@@ -379,11 +396,15 @@ QString MainWindow::programFolder() const {
 }
 
 void MainWindow::runOperation(const std::function<void()>& operation) {
+    runOperation(operation, false);
+}
+
+void MainWindow::runOperation(const std::function<void()>& operation, bool talksToUnit) {
     // The disabled controls keep a second operation out; a timer or a queued event that
     // still gets here does not start one either.
     if (m_operationRunning || m_workspace->isBusy())
         return;
-    OperationScope scope(*this);
+    OperationScope scope(*this, talksToUnit);
     try {
         operation();
     } catch (const Cancelled& e) {
@@ -401,7 +422,7 @@ void MainWindow::runOperation(const std::function<void()>& operation) {
 void MainWindow::runLinkOperation(const std::function<void()>& operation) {
     if (m_operationRunning || !m_address->commitTyped())
         return;
-    runOperation(operation);
+    runOperation(operation, true);
 }
 
 void MainWindow::uploadPages(const Selectors& selectors) {
@@ -412,9 +433,9 @@ void MainWindow::uploadPages(const Selectors& selectors) {
         QStringList addresses;
         for (int a : report.refusedAddresses)
             addresses << QString::number(a);
-        m_dialogs.message(this, QStringLiteral("Jednotka odmítla část nahrávané konfigurace."),
-                          Severity::Warning,
-                          QStringLiteral("Odmítnuté adresy: %1.").arg(addresses.join(", ")));
+        m_feedback->message(QStringLiteral("Jednotka odmítla část nahrávané konfigurace."),
+                            Severity::Warning,
+                            QStringLiteral("Odmítnuté adresy: %1.").arg(addresses.join(", ")));
     });
 }
 
@@ -500,15 +521,17 @@ void MainWindow::restoreSession() {
     if (!m_settings)
         return;
     m_settings->beginGroup(QStringLiteral("TForm1"));
+    // The windows are shown once the main window's section is closed again: each reads
+    // its own placement from its own section as it shows.
+    QList<ManagedWindow*> reopen;
     for (const char* key : SessionWindowKeys) {
         if (m_settings->value(QLatin1String(key), 0).toInt() != 1)
             continue;
         for (auto& entry : m_windows)
             if (entry.window->formName() == QLatin1String(key))
-                entry.window->show();
+                reopen << entry.window.get();
     }
-    if (m_settings->value(QStringLiteral("Fvice"), 0).toInt() == 1)
-        m_moreItem->setChecked(true);
+    const bool more = m_settings->value(QStringLiteral("Fvice"), 0).toInt() == 1;
     const QString file = settingsText(*m_settings, QStringLiteral("SOUBOR"));
     // The count comes from a file anyone may have edited: read the entries that exist.
     const int count = m_settings->value(QStringLiteral("IP_ADR_count"), 0).toInt();
@@ -521,6 +544,11 @@ void MainWindow::restoreSession() {
     }
     const int selected = m_settings->value(QStringLiteral("IP_ADR_idx"), -1).toInt();
     m_settings->endGroup();
+
+    for (ManagedWindow* window : reopen)
+        window->show();
+    if (more)
+        m_moreItem->setChecked(true);
 
     if (!file.isEmpty() && QFileInfo(file).isFile()) {
         m_workspace->setCurrentFile(file);

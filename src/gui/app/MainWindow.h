@@ -92,6 +92,7 @@ private:
     void saveFile();
     void saveFileAs();
     void loadCurrentFile();
+    void runOperation(const std::function<void()>& operation, bool talksToUnit);
     void showAbout();
     QString programFolder() const;
 
