@@ -1,6 +1,6 @@
 // Times a full configuration read against quel5-sim next to 79 bare request/reply round
 // trips over one connection to the same simulator, in the same run.
-#include "image/Workspace.h"
+#include "workspace/Workspace.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
 #include "TestSupport.h"
 
-#include "link/Errors.h"
+#include "base/Errors.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -41,7 +41,7 @@ QStringList writesSeen(const SimServer& server) {
     return out;
 }
 
-void ProbePage::gather(ConfigImage&) {
+void ProbePage::gatherImage(ConfigImage&) {
     ++gathers;
     if (refuse)
         throw GatherError(QStringLiteral("The string 10.0.0 does not translate into a valid IP."));

@@ -3,6 +3,7 @@
 #include "SimServer.h"
 #include "image/Page.h"
 #include "link/DeviceLink.h"
+#include "workspace/PageRegistry.h"
 
 #include <QStringList>
 #include <functional>
@@ -75,11 +76,13 @@ QStringList writesSeen(const SimServer& server);
 // A page that counts its scatters and gathers, and can refuse to gather.
 class ProbePage : public Page {
 public:
-    void scatter(const ConfigImage&) override { ++scatters; }
-    void gather(ConfigImage& image) override;
     int scatters = 0;
     int gathers = 0;
     bool refuse = false;
+
+protected:
+    void scatterImage(const ConfigImage&) override { ++scatters; }
+    void gatherImage(ConfigImage& image) override;
 };
 
 // Runs events until done() or the time runs out; returns done().

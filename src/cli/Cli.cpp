@@ -1,11 +1,11 @@
 #include "Cli.h"
 
+#include "base/Errors.h"
 #include "image/ConfigFile.h"
 #include "image/MemoryMap.h"
-#include "image/Workspace.h"
-#include "link/Errors.h"
 #include "link/Login.h"
 #include "logic/RelayCompiler.h"
+#include "workspace/Workspace.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -70,26 +70,11 @@ Selectors parsePages(const QString& list) {
     const QStringList names = list.split(QLatin1Char(','), Qt::SkipEmptyParts);
     if (names.isEmpty())
         throw Usage(QStringLiteral("--pages needs a list"));
-    for (const QString& raw : names) {
-        const QString name = raw.trimmed();
-        if (name == QLatin1String("network"))
-            s.network = true;
-        else if (name == QLatin1String("inputs"))
-            s.pages |= Selectors::Inputs;
-        else if (name == QLatin1String("outputs"))
-            s.pages |= Selectors::Outputs;
-        else if (name == QLatin1String("analog"))
-            s.pages |= Selectors::Analog;
-        else if (name == QLatin1String("modes"))
-            s.pages |= Selectors::Modes;
-        else if (name == QLatin1String("thermometers"))
-            s.pages |= Selectors::Thermometers;
-        else if (name == QLatin1String("thermostats"))
-            s.thermostats = true;
-        else if (name == QLatin1String("relays"))
-            s.relays = true;
-        else
-            throw Usage(QStringLiteral("unknown page %1").arg(name));
+    for (const QString& name : names) {
+        const PageInfo* page = pageByCliName(name.trimmed());
+        if (!page)
+            throw Usage(QStringLiteral("unknown page %1").arg(name.trimmed()));
+        s = s.with(page->slot);
     }
     return s;
 }

@@ -1,7 +1,8 @@
 #include "editors/NetworkPage.h"
 #include "TestSupport.h"
-#include "image/Workspace.h"
-#include "link/Errors.h"
+#include "base/Errors.h"
+#include "base/Text.h"
+#include "workspace/Workspace.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -53,7 +54,7 @@ TEST(NetworkGather, InitialFieldsGiveTheKnownEthConfigAndChecksum) {
 TEST(NetworkGather, TextsStayInsideTheirFieldsWithTheirZeroByte) {
     NetworkPage page;
     ConfigImage image;
-    page.fields.nbName = QStringLiteral("ABCDEFGHIJKLMNO"); // 15
+    page.setValue(QStringLiteral("LMDnbname"), QStringLiteral("ABCDEFGHIJKLMNO")); // 15
     page.gather(image);
     EXPECT_EQ(bytesAt(image, 91, 16), QByteArray("ABCDEFGHIJKLMNO\0", 16));
     EXPECT_EQ(image[216], 0); // empty trap community: length 0
@@ -63,13 +64,13 @@ TEST(NetworkGather, TextsStayInsideTheirFieldsWithTheirZeroByte) {
     ConfigImage source;
     source.bytes().fill('x');
     page.scatter(source);
-    EXPECT_EQ(page.fields.nbName.size(), 16);
-    EXPECT_EQ(page.fields.popis.size(), 50);
-    EXPECT_EQ(page.fields.ntpServer.size(), 30);
+    EXPECT_EQ(page.text(QStringLiteral("LMDnbname")).size(), 16);
+    EXPECT_EQ(page.text(QStringLiteral("LMDpopis")).size(), 50);
+    EXPECT_EQ(page.text(QStringLiteral("ntpser")).size(), 30);
     ConfigImage out;
-    page.fields.ip = page.fields.mask = page.fields.gateway = QStringLiteral("1.2.3.4");
-    page.fields.dns1 = page.fields.dns2 = page.fields.trap1 = page.fields.trap2 =
-        QStringLiteral("1.2.3.4");
+    for (const char* name :
+         {"LMDIP", "LMDmaska", "LMDgw", "LMDns1", "LMDns2", "LMDsnmp1", "LMDsnmp2"})
+        page.setValue(QLatin1String(name), QStringLiteral("1.2.3.4"));
     page.gather(out);
     EXPECT_EQ(bytesAt(out, 91, 16), QByteArray(15, 'x') + '\0');
     EXPECT_EQ(bytesAt(out, 107, 50), QByteArray(49, 'x') + '\0');
@@ -95,17 +96,17 @@ TEST(NetworkScatter, ShowsTheRecordsAndCarriesUneditedBytes) {
 
     NetworkPage page;
     page.scatter(image);
-    EXPECT_EQ(page.fields.ip, QStringLiteral("10.1.2.3"));
-    EXPECT_EQ(page.fields.gateway, QStringLiteral("10.1.2.254"));
-    EXPECT_EQ(page.fields.dns2, QStringLiteral("8.8.4.4"));
-    EXPECT_EQ(page.fields.nbName, QStringLiteral("Name"));
-    EXPECT_EQ(page.fields.userName, QStringLiteral("jana"));
-    EXPECT_EQ(page.fields.tcpPort1, 9760);
-    EXPECT_TRUE(page.fields.trapFull1);
-    EXPECT_FALSE(page.fields.trapFull2);
+    EXPECT_EQ(page.text(QStringLiteral("LMDIP")), QStringLiteral("10.1.2.3"));
+    EXPECT_EQ(page.text(QStringLiteral("LMDgw")), QStringLiteral("10.1.2.254"));
+    EXPECT_EQ(page.text(QStringLiteral("LMDns2")), QStringLiteral("8.8.4.4"));
+    EXPECT_EQ(page.text(QStringLiteral("LMDnbname")), QStringLiteral("Name"));
+    EXPECT_EQ(page.text(QStringLiteral("LMDuziv")), QStringLiteral("jana"));
+    EXPECT_EQ(page.value(QStringLiteral("tcpport1")).toInt(), 9760);
+    EXPECT_TRUE(page.value(QStringLiteral("trt1")).toBool());
+    EXPECT_FALSE(page.value(QStringLiteral("trt2")).toBool());
     EXPECT_EQ(page.macText(), QStringLiteral("00-1E-C0-12-34-56"));
 
-    page.fields.ip = QStringLiteral("10.1.2.4");
+    page.setValue(QStringLiteral("LMDIP"), QStringLiteral("10.1.2.4"));
     ConfigImage out;
     page.gather(out);
     EXPECT_EQ(out[56 + 28], 0x5A); // carried
@@ -119,7 +120,7 @@ TEST(NetworkScatter, ShowsTheRecordsAndCarriesUneditedBytes) {
 
 TEST(NetworkGather, BadAddressStopsTheGatherAndTheSave) {
     NetworkPage page;
-    page.fields.gateway = QStringLiteral("10.0.0");
+    page.setValue(QStringLiteral("LMDgw"), QStringLiteral("10.0.0"));
     ConfigImage image;
     image.bytes().fill(0x42);
     try {
@@ -137,7 +138,8 @@ TEST(NetworkGather, BadAddressStopsTheGatherAndTheSave) {
     RecordingFeedback feedback;
     DeviceLink link(target, feedback);
     Workspace workspace(link);
-    workspace.network().fields.gateway = QStringLiteral("10.0.0");
+    workspace.pageAs<NetworkPage>(PageSlot::Network)
+        .setValue(QStringLiteral("LMDgw"), QStringLiteral("10.0.0"));
     workspace.setCurrentFile(dir.filePath(QStringLiteral("x.ql5")));
     EXPECT_THROW(workspace.saveConfigFile(), GatherError);
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("x.ql5"))));
@@ -146,8 +148,9 @@ TEST(NetworkGather, BadAddressStopsTheGatherAndTheSave) {
 TEST(NetworkUpload, RecordsReachTheUnit) {
     SimRig rig;
     Workspace workspace(rig.link);
-    workspace.network().fields.nbName = QStringLiteral("NOVY");
-    workspace.uploadConfig({true, 0, false, false});
+    workspace.pageAs<NetworkPage>(PageSlot::Network)
+        .setValue(QStringLiteral("LMDnbname"), QStringLiteral("NOVY"));
+    workspace.uploadConfig(Selectors::only(PageSlot::Network));
     EXPECT_EQ(rig.server.unit().memory().mid(91, 5), QByteArray("NOVY\0", 5));
     EXPECT_EQ(writesSeen(rig.server),
               (QStringList{"56 28 1", "91 16 0", "107 50 0", "157 58 0", "215 97 5"}));

@@ -93,7 +93,7 @@ TEST_F(WithUnit, RightsFollowTheLevelTheUnitGrants) {
     EXPECT_EQ(run.dialogs.shown[0].severity, Severity::Warning);
     EXPECT_EQ(run.dialogs.takeMessages(), QStringList{"Chyba při přihlášení"});
     EXPECT_EQ(rightsOf(run).caption, QStringLiteral("Login"));
-    EXPECT_EQ(run.window->rightsLevel(), 0);
+    EXPECT_EQ(run.window->rights(), Rights::Nobody);
 
     // Neither the settings file nor the log box ever holds a password.
     const QString log = run.find<QPlainTextEdit>(QStringLiteral("Memo1"))->toPlainText();

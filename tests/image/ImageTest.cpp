@@ -1,8 +1,8 @@
 #include "TestSupport.h"
+#include "base/Errors.h"
 #include "image/ConfigFile.h"
 #include "image/RawRegionPage.h"
-#include "image/Workspace.h"
-#include "link/Errors.h"
+#include "workspace/Workspace.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -40,7 +40,7 @@ struct Files : ::testing::Test {
 
 TEST_F(Files, SaveThenOpenRoundTripsTheGatheredRegions) {
     // Raw bytes throughout, so that every region must come back as it was.
-    RawRegionPage rawNetwork(RawRegionPage::regionsOf(PageSlot::Network));
+    RawRegionPage rawNetwork(pageInfo(PageSlot::Network).regions);
     workspace.setPage(PageSlot::Network, &rawNetwork);
     RawRegionPage rawRelays(
         {{mem::RelayArea, mem::RelayCodeLimit - mem::RelayArea}, mem::RelayDescriptions});

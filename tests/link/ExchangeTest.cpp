@@ -1,5 +1,5 @@
 #include "TestSupport.h"
-#include "link/Errors.h"
+#include "base/Errors.h"
 #include "link/Login.h"
 
 #include <QTcpServer>
@@ -245,7 +245,7 @@ TEST(Login, FramesTheNameAndPasswordAndMapsTheGrantedRights) {
     EXPECT_FALSE(rig.link.isOpen());
 
     EXPECT_EQ(loginToUnit(rig.link, QStringLiteral("user"), QStringLiteral("user")), Rights::User);
-    EXPECT_EQ(loginToUnit(rig.link, QStringLiteral("admin"), QStringLiteral("x")), Rights::None);
+    EXPECT_EQ(loginToUnit(rig.link, QStringLiteral("admin"), QStringLiteral("x")), Rights::Nobody);
 
     // Eight characters fill bytes 0..7 and the zero goes to byte 8.
     loginToUnit(rig.link, QStringLiteral("abcdefghij"), QString());
@@ -262,7 +262,7 @@ TEST(Login, UnreachableUnitIsARefusedLoginNotAUser) {
     SimRig rig;
     rig.target.setPort(closedPort());
     EXPECT_EQ(loginToUnit(rig.link, QStringLiteral("admin"), QStringLiteral("admin")),
-              Rights::None);
+              Rights::Nobody);
     EXPECT_EQ(rig.link.packet().status(), 1);
 }
 

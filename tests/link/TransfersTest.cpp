@@ -1,6 +1,6 @@
 #include "TestSupport.h"
-#include "image/Workspace.h"
-#include "link/Errors.h"
+#include "base/Errors.h"
+#include "workspace/Workspace.h"
 
 #include <QElapsedTimer>
 #include <QTimer>
@@ -211,11 +211,12 @@ TEST(Upload, SingleSelectorsSendOnlyTheirOwnRecordAndRanges) {
         QStringList writes;
     };
     const QList<Case> cases{
-        {{true, 0, false, false}, {"56 28 1", "91 16 0", "107 50 0", "157 58 0", "215 97 5"}},
-        {{false, Selectors::Analog, false, false}, {"394 31 8", "5580 80 0"}},
-        {{false, Selectors::Modes, false, false}, {"425 12 9"}},
-        {{false, Selectors::Thermometers, false, false}, {"437 20 10", "5480 100 0"}},
-        {{false, 0, true, false},
+        {Selectors::fromArguments(true, 0, false, false),
+         {"56 28 1", "91 16 0", "107 50 0", "157 58 0", "215 97 5"}},
+        {Selectors::fromArguments(false, 4, false, false), {"394 31 8", "5580 80 0"}},
+        {Selectors::fromArguments(false, 8, false, false), {"425 12 9"}},
+        {Selectors::fromArguments(false, 16, false, false), {"437 20 10", "5480 100 0"}},
+        {Selectors::fromArguments(false, 0, true, false),
          {"1000 100 0", "1100 100 0", "1200 100 0", "1300 100 0", "1400 68 0", "5660 100 0",
           "5760 100 0", "5860 100 0", "5960 100 0", "6060 100 0", "6160 100 0", "6260 40 0"}},
     };
@@ -232,7 +233,7 @@ TEST(Upload, RelayRangeFollowsTheStoredCodeLength) {
     rig.workspace.image().setU16(mem::RelayCodeLength, 70);
     rig.workspace.image()[mem::RelayIndex + 1] = 70;
     rig.workspace.scatterAll();
-    rig.workspace.uploadConfig({false, 0, false, true});
+    rig.workspace.uploadConfig(Selectors::only(PageSlot::Relays));
     EXPECT_EQ(writesSeen(rig.server).mid(0, 3),
               (QStringList{"1468 100 0", "1568 100 0", "1668 4 0"}));
 
@@ -242,7 +243,7 @@ TEST(Upload, RelayRangeFollowsTheStoredCodeLength) {
     for (int n = 0; n < 16; ++n)
         damaged.workspace.image()[mem::RelayIndex + 4 * n + 1] = 255;
     damaged.workspace.scatterAll();
-    damaged.workspace.uploadConfig({false, 0, false, true});
+    damaged.workspace.uploadConfig(Selectors::only(PageSlot::Relays));
     const QStringList writes = writesSeen(damaged.server);
     EXPECT_TRUE(writes.contains(QStringLiteral("4968 32 0")));
     EXPECT_EQ(writes.at(writes.indexOf(QStringLiteral("4968 32 0")) + 1),
@@ -254,7 +255,7 @@ TEST(Upload, RefusedRecordShowsItsNumberThenLogsAndGoesOn) {
     options.refuseRecord = 6;
     Rig rig(options);
     const UploadReport report =
-        rig.workspace.uploadConfig({false, Selectors::Inputs | Selectors::Outputs, false, false});
+        rig.workspace.uploadConfig(Selectors::fromArguments(false, 1 | 2, false, false));
     EXPECT_EQ(report.refusedRecords, QList<int>{6});
     const int message = int(rig.feedback.events.indexOf(QStringLiteral("msg:Chyba uložení 6")));
     ASSERT_GE(message, 0);
@@ -266,8 +267,7 @@ TEST(Upload, RefusedChunkShowsOnlyInItsLogLine) {
     SimOptions options;
     options.refuseChunks = true;
     Rig rig(options);
-    const UploadReport report =
-        rig.workspace.uploadConfig({false, Selectors::Inputs, false, false});
+    const UploadReport report = rig.workspace.uploadConfig(Selectors::only(PageSlot::Inputs));
     EXPECT_EQ(rig.feedback.logs,
               (QStringList{"Save - Inp Config", "Popisy ", "0 - 5000 3", "60 - 5100 3",
                            "Zapsáno záznamů: 1, bloků: 0; odmítnuto na adresách: 5000, 5100."}));
@@ -331,7 +331,7 @@ TEST(Cancel, UploadReportsWhatItWrote) {
     Rig rig({}, {.dropAfter = -1, .stallAfter = 2});
     rig.link.setReadTimeoutMs(5000);
     QTimer::singleShot(100, [&] { rig.link.cancel(); });
-    EXPECT_THROW(rig.workspace.uploadConfig({true, 0, false, false}), Cancelled);
+    EXPECT_THROW(rig.workspace.uploadConfig(Selectors::only(PageSlot::Network)), Cancelled);
     EXPECT_EQ(rig.feedback.logs.last(),
               QStringLiteral("Zapsáno záznamů: 2, bloků: 0; nic nebylo odmítnuto; nahrávání "
                              "nebylo dokončeno (jednotka odpověděla na 2 z 5 požadavků)."));
@@ -343,7 +343,7 @@ TEST(Upload, GatherThatFailsSendsNothing) {
     ProbePage page;
     page.refuse = true;
     rig.workspace.setPage(PageSlot::Network, &page);
-    EXPECT_THROW(rig.workspace.uploadConfig({true, 0, false, false}), GatherError);
+    EXPECT_THROW(rig.workspace.uploadConfig(Selectors::only(PageSlot::Network)), GatherError);
     EXPECT_TRUE(rig.server.requests().isEmpty());
     EXPECT_FALSE(rig.feedback.waitCursor);
 }

@@ -1,9 +1,9 @@
 #include "logic/RelayPage.h"
 #include "TestSupport.h"
+#include "base/Errors.h"
 #include "image/RawRegionPage.h"
-#include "image/Workspace.h"
-#include "link/Errors.h"
 #include "logic/RelayCompiler.h"
+#include "workspace/Workspace.h"
 
 #include <QRandomGenerator>
 #include <gtest/gtest.h>
@@ -103,8 +103,8 @@ TEST(RelayPage, AllRowsEmptyGiveA134ByteArea) {
 TEST(RelayPage, TimersAreNumberedAcrossRowsAndTheSeventeenthIsRefused) {
     RelayPage page;
     QStringList messages;
-    QList<int> rows;
-    page.onMessage = [&](const QString& m, int row) {
+    QStringList rows;
+    page.onMessage = [&](const QString& m, const QString& row) {
         messages << m;
         rows << row;
     };
@@ -118,7 +118,7 @@ TEST(RelayPage, TimersAreNumberedAcrossRowsAndTheSeventeenthIsRefused) {
     ConfigImage image;
     page.gather(image);
     EXPECT_EQ(messages, (QStringList{"MAX 16 timerů", "MAX 16 timerů"}));
-    EXPECT_EQ(rows, (QList<int>{5, 6}));
+    EXPECT_EQ(rows, (QStringList{"R6", "R7"}));
     for (int n = 0; n < 8; ++n)
         EXPECT_EQ(page.failedRows()[size_t(n)], n == 5 || n == 6) << n;
     for (int n = 0; n < 5; ++n)
@@ -164,7 +164,7 @@ TEST(RelayPage, UneditedRowsKeepTheirBytesEvenWhenTheDecodedTextCompilesOtherwis
 
     // A typo in an edited row keeps the relay's program and says so.
     QStringList messages;
-    page.onMessage = [&](const QString& m, int) { messages << m; };
+    page.onMessage = [&](const QString& m, const QString&) { messages << m; };
     page.scatter(out);
     page.rows[0].text = QStringLiteral("V1 && X");
     page.gather(out);
@@ -258,13 +258,16 @@ TEST(RelayPage, OpenThenSaveKeepsEveryRelaysBytesOverAGeneratedCorpus) {
 TEST(RelayWorkspace, RelaysSurviveSaveOpenUploadAndReadBack) {
     SimRig rig;
     Workspace workspace(rig.link);
-    workspace.relays().rows[0].text = QStringLiteral("(V1&~V2)|FTON(30)");
-    workspace.relays().rows[1].text = QStringLiteral("FCNT(2,10)&E1");
-    workspace.uploadConfig({false, 0, false, true});
+    workspace.pageAs<RelayPage>(PageSlot::Relays).rows[0].text =
+        QStringLiteral("(V1&~V2)|FTON(30)");
+    workspace.pageAs<RelayPage>(PageSlot::Relays).rows[1].text = QStringLiteral("FCNT(2,10)&E1");
+    workspace.uploadConfig(Selectors::only(PageSlot::Relays));
     Workspace reader(rig.link);
     ASSERT_TRUE(reader.readAll());
-    EXPECT_EQ(reader.relays().rows[0].text, QStringLiteral("( V1 & ~V2 ) | FTON(30) "));
-    EXPECT_EQ(reader.relays().rows[1].text, QStringLiteral("FCNT(2,10) & E1 "));
+    EXPECT_EQ(reader.pageAs<RelayPage>(PageSlot::Relays).rows[0].text,
+              QStringLiteral("( V1 & ~V2 ) | FTON(30) "));
+    EXPECT_EQ(reader.pageAs<RelayPage>(PageSlot::Relays).rows[1].text,
+              QStringLiteral("FCNT(2,10) & E1 "));
     EXPECT_EQ(rig.server.unit().memory().mid(mem::RelayCode, 9),
               QByteArray::fromHex("20801188428600 1E00"));
 }

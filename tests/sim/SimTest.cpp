@@ -1,5 +1,5 @@
 #include "TestSupport.h"
-#include "link/Transfers.h"
+#include "link/I2c.h"
 
 #include <QDateTime>
 #include <QUdpSocket>

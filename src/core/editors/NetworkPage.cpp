@@ -1,199 +1,99 @@
 #include "editors/NetworkPage.h"
 
-#include "link/Errors.h"
-
 #include <QStringList>
-
-#include <algorithm>
-#include <cstring>
-
-std::optional<std::array<std::uint8_t, 4>> parseIpAddress(const QString& text) {
-    std::array<std::uint8_t, 4> out{};
-    int start = 0;
-    for (int part = 0; part < 4; ++part) {
-        int end = part < 3 ? int(text.indexOf(QLatin1Char('.'), start)) : int(text.size());
-        if (end < 0)
-            return std::nullopt;
-        const QStringView digits = QStringView(text).mid(start, end - start);
-        if (digits.isEmpty() || digits.size() > 3 ||
-            !std::all_of(digits.begin(), digits.end(),
-                         [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }))
-            return std::nullopt;
-        const int value = digits.toInt();
-        if (value > 255)
-            return std::nullopt;
-        out[size_t(part)] = std::uint8_t(value);
-        start = end + 1;
-    }
-    return out;
-}
-
-QString formatIpAddress(const std::uint8_t* b) {
-    return QStringLiteral("%1.%2.%3.%4").arg(b[0]).arg(b[1]).arg(b[2]).arg(b[3]);
-}
 
 namespace {
 
-// Stores an address field or stops the gather with the unit's own wording.
-void putAddress(std::uint8_t* to, const QString& text) {
-    const auto parsed = parseIpAddress(text);
-    if (!parsed)
-        throw GatherError(
-            QStringLiteral("The string %1 does not translate into a valid IP.").arg(text));
-    std::memcpy(to, parsed->data(), 4);
+using K = FieldKind;
+constexpr int App = 56;  // AppConfig
+constexpr int Eth = 215; // EthConfig
+
+FieldSpec address(const char* name, int at, const char* initial, int mirror = -1) {
+    return {.name = name, .kind = K::Address, .at = at, .initialText = initial, .mirror = mirror};
+}
+FieldSpec text(const char* name, int at, int width, int typing, K kind = K::Text) {
+    return {.name = name, .kind = kind, .at = at, .size = width, .typing = typing};
+}
+FieldSpec port(const char* name, int at, int initial) {
+    return {.name = name,
+            .kind = K::Number,
+            .at = at,
+            .size = 2,
+            .min = 1,
+            .max = 65535,
+            .initial = double(initial)};
 }
 
-// Writes the text and its zero byte from the field's first byte; the bytes after the zero
-// keep what they held. A text longer than the field (as a unit or a file may bring) is cut
-// so that it and its zero byte stay inside the field. Returns the bytes written.
-int putText(std::uint8_t* field, int width, const QString& text) {
-    const QByteArray encoded = cp1250::encode(text).left(width - 1);
-    std::memcpy(field, encoded.constData(), size_t(encoded.size()));
-    field[encoded.size()] = 0;
-    return int(encoded.size());
+// In the order of the gather: an address that does not parse stops it at that field.
+std::vector<FieldSpec> networkFields() {
+    std::vector<FieldSpec> f = {
+        address("LMDIP", App + 0, "193.168.1.103", App + 20),
+        address("LMDmaska", App + 4, "255.255.255.0", App + 24),
+        address("LMDns1", App + 12, "0.0.0.0"),
+        address("LMDns2", App + 16, "0.0.0.0"),
+        address("LMDgw", App + 8, "192.168.1.1"),
+        text("LMDnbname", mem::BiosName.first, mem::BiosName.size, 15),
+        text("LMDpopis", mem::Popis.first, mem::Popis.size, 15),
+    };
+    f[5].initialText = "Quel5";
+    // The six communities are cleared before they are written.
+    for (int i = 0; i < 3; ++i)
+        f.push_back(text(i == 0   ? "rcom0"
+                         : i == 1 ? "rcom1"
+                                  : "rcom2",
+                         mem::SnmpComm.first + 9 * i, 9, 8, K::ClearedText));
+    for (int i = 0; i < 3; ++i)
+        f.push_back(text(i == 0   ? "wcom0"
+                         : i == 1 ? "wcom1"
+                                  : "wcom2",
+                         mem::SnmpComm.first + 27 + 9 * i, 9, 8, K::ClearedText));
+    f.push_back(address("LMDsnmp1", Eth + 11, "0.0.0.0"));
+    f.push_back(address("LMDsnmp2", Eth + 25, "0.0.0.0"));
+    FieldSpec com1 = text("LMDcom1", Eth + 2, 9, 8);
+    com1.mirror = Eth + 1; // its length
+    FieldSpec com2 = text("LMDcom2", Eth + 16, 9, 8);
+    com2.mirror = Eth + 15;
+    f.push_back(com1);
+    f.push_back(com2);
+    f.push_back(text("LMDuziv", Eth + 29, 9, 8));
+    f.push_back(text("LMDAdmin", Eth + 38, 9, 8));
+    f.push_back(port("udpport", Eth + 47, 30305));
+    f.push_back(port("tcpport1", Eth + 49, 9760));
+    f.push_back(port("tcpport2", Eth + 51, 9761));
+    f.push_back(port("udppt1", Eth + 91, 162));
+    f.push_back(port("udppt2", Eth + 93, 162));
+    f.push_back(text("ntpser", Eth + 53, 30, 17));
+    f.push_back({.name = "trt1", .kind = K::Flag, .at = Eth + 89});
+    f.push_back({.name = "trt2", .kind = K::Flag, .at = Eth + 90});
+    f.push_back(port("tmreload", Eth + 87, 1000));
+    f.push_back({.name = "LMAC", .kind = K::Label});
+    return f;
 }
-
-QString getText(const std::uint8_t* field, int width) {
-    return cp1250::decode(reinterpret_cast<const char*>(field), width);
-}
-
-void putU16(std::uint8_t* at, int value) {
-    const auto v = std::uint16_t(std::clamp(value, 1, 65535));
-    at[0] = std::uint8_t(v & 0xFF);
-    at[1] = std::uint8_t(v >> 8);
-}
-
-int getU16(const std::uint8_t* at) {
-    return at[0] | (at[1] << 8);
-}
-
-// Offsets inside EthConfig.
-enum Eth {
-    Fixed2 = 0,
-    Com1Length = 1,
-    Com1 = 2,
-    Trap1 = 11,
-    Com2Length = 15,
-    Com2 = 16,
-    Trap2 = 25,
-    User = 29,
-    Admin = 38,
-    UdpPort = 47,
-    TcpPort1 = 49,
-    TcpPort2 = 51,
-    Ntp = 53,
-    Fixed44 = 83,
-    Reload = 87,
-    Full1 = 89,
-    Full2 = 90,
-    TrapPort1 = 91,
-    TrapPort2 = 93,
-    Checksum = 95,
-};
 
 } // namespace
 
+NetworkPage::NetworkPage()
+    : FieldPage({mem::AppConfig, mem::BiosName, mem::Popis, mem::SnmpComm, mem::EthConfig},
+                networkFields()) {}
+
 std::uint16_t NetworkPage::ethChecksum(const std::uint8_t* record) {
     std::uint16_t sum = 0;
-    for (int i = 0; i < Checksum; ++i)
+    for (int i = 0; i < 95; ++i)
         sum = std::uint16_t(sum + record[i]);
     return sum;
 }
 
-QString NetworkPage::macText() const {
+void NetworkPage::afterScatter() {
     QStringList parts;
-    for (int i = 29; i < 35; ++i)
-        parts
-            << QStringLiteral("%1").arg(m_appConfig[size_t(i)], 2, 16, QLatin1Char('0')).toUpper();
-    return parts.join(QLatin1Char('-'));
+    for (int i = 0; i < 6; ++i)
+        parts << QStringLiteral("%1").arg(m_copy[App + 29 + i], 2, 16, QLatin1Char('0')).toUpper();
+    setValue(QStringLiteral("LMAC"), parts.join(QLatin1Char('-')));
 }
 
-void NetworkPage::scatter(const ConfigImage& image) {
-    image.copyOut(mem::AppConfig.first, mem::AppConfig.size, m_appConfig.data());
-    image.copyOut(mem::BiosName.first, mem::BiosName.size, m_biosName.data());
-    image.copyOut(mem::Popis.first, mem::Popis.size, m_popis.data());
-    image.copyOut(mem::SnmpComm.first, mem::SnmpComm.size, m_snmpComm.data());
-    image.copyOut(mem::EthConfig.first, mem::EthConfig.size, m_ethConfig.data());
-
-    Fields& f = fields;
-    f.ip = formatIpAddress(&m_appConfig[0]);
-    f.mask = formatIpAddress(&m_appConfig[4]);
-    f.dns1 = formatIpAddress(&m_appConfig[12]);
-    f.dns2 = formatIpAddress(&m_appConfig[16]);
-    f.gateway = formatIpAddress(&m_appConfig[8]);
-    f.trap1 = formatIpAddress(&m_ethConfig[Trap1]);
-    f.trap2 = formatIpAddress(&m_ethConfig[Trap2]);
-
-    f.nbName = getText(m_biosName.data(), 16);
-    f.popis = getText(m_popis.data(), 50);
-    for (int i = 0; i < 3; ++i) {
-        f.readCommunity[size_t(i)] = getText(&m_snmpComm[size_t(9 * i)], 9);
-        f.writeCommunity[size_t(i)] = getText(&m_snmpComm[size_t(27 + 9 * i)], 9);
-    }
-    f.trapCommunity1 = getText(&m_ethConfig[Com1], 9);
-    f.trapCommunity2 = getText(&m_ethConfig[Com2], 9);
-    f.userName = getText(&m_ethConfig[User], 9);
-    f.adminName = getText(&m_ethConfig[Admin], 9);
-    f.ntpServer = getText(&m_ethConfig[Ntp], 30);
-
-    f.udpPort = getU16(&m_ethConfig[UdpPort]);
-    f.tcpPort1 = getU16(&m_ethConfig[TcpPort1]);
-    f.tcpPort2 = getU16(&m_ethConfig[TcpPort2]);
-    f.trapPort1 = getU16(&m_ethConfig[TrapPort1]);
-    f.trapPort2 = getU16(&m_ethConfig[TrapPort2]);
-    f.timeReload = getU16(&m_ethConfig[Reload]);
-    f.trapFull1 = m_ethConfig[Full1] == 1;
-    f.trapFull2 = m_ethConfig[Full2] == 1;
-}
-
-void NetworkPage::gather(ConfigImage& image) {
-    const Fields& f = fields;
-    putAddress(&m_appConfig[0], f.ip);
-    putAddress(&m_appConfig[20], f.ip);
-    putAddress(&m_appConfig[4], f.mask);
-    putAddress(&m_appConfig[24], f.mask);
-    putAddress(&m_appConfig[12], f.dns1);
-    putAddress(&m_appConfig[16], f.dns2);
-    putAddress(&m_appConfig[8], f.gateway);
-
-    putText(m_biosName.data(), 16, f.nbName);
-    putText(m_popis.data(), 50, f.popis);
-
-    std::fill_n(m_snmpComm.begin(), 54, std::uint8_t(0));
-    for (int i = 0; i < 3; ++i) {
-        putText(&m_snmpComm[size_t(9 * i)], 9, f.readCommunity[size_t(i)]);
-        putText(&m_snmpComm[size_t(27 + 9 * i)], 9, f.writeCommunity[size_t(i)]);
-    }
-
-    putAddress(&m_ethConfig[Trap1], f.trap1);
-    putAddress(&m_ethConfig[Trap2], f.trap2);
-
-    m_ethConfig[Fixed2] = 2;
-    m_ethConfig[Com1Length] = std::uint8_t(putText(&m_ethConfig[Com1], 9, f.trapCommunity1));
-    m_ethConfig[Com2Length] = std::uint8_t(putText(&m_ethConfig[Com2], 9, f.trapCommunity2));
-    putText(&m_ethConfig[User], 9, f.userName);
-    putText(&m_ethConfig[Admin], 9, f.adminName);
-
-    putU16(&m_ethConfig[UdpPort], f.udpPort);
-    putU16(&m_ethConfig[TcpPort1], f.tcpPort1);
-    putU16(&m_ethConfig[TcpPort2], f.tcpPort2);
-    putU16(&m_ethConfig[TrapPort1], f.trapPort1);
-    putU16(&m_ethConfig[TrapPort2], f.trapPort2);
-
-    putText(&m_ethConfig[Ntp], 30, f.ntpServer);
-    m_ethConfig[Full1] = f.trapFull1 ? 1 : 0;
-    m_ethConfig[Full2] = f.trapFull2 ? 1 : 0;
-    putU16(&m_ethConfig[Reload], f.timeReload);
+void NetworkPage::beforeStore(ConfigImage& copy) {
+    // Fixed bytes whose meaning lies inside the unit, then the checksum over the rest.
+    copy[Eth + 0] = 2;
     const std::uint8_t fixed[] = {0, 0, 0, 44};
-    std::memcpy(&m_ethConfig[Fixed44], fixed, 4);
-
-    image.copyIn(mem::AppConfig.first, mem::AppConfig.size, m_appConfig.data());
-    image.copyIn(mem::BiosName.first, mem::BiosName.size, m_biosName.data());
-    image.copyIn(mem::Popis.first, mem::Popis.size, m_popis.data());
-    image.copyIn(mem::SnmpComm.first, mem::SnmpComm.size, m_snmpComm.data());
-
-    const std::uint16_t sum = ethChecksum(m_ethConfig.data());
-    m_ethConfig[Checksum] = std::uint8_t(sum & 0xFF);
-    m_ethConfig[Checksum + 1] = std::uint8_t(sum >> 8);
-    image.copyIn(mem::EthConfig.first, mem::EthConfig.size, m_ethConfig.data());
+    copy.copyIn(Eth + 83, 4, fixed);
+    copy.setU16(Eth + 95, ethChecksum(copy.data() + Eth));
 }

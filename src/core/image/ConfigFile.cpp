@@ -1,6 +1,6 @@
 #include "image/ConfigFile.h"
 
-#include "link/Errors.h"
+#include "base/Errors.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #include "image/ConfigImage.h"
 
-#include <QStringDecoder>
-#include <QStringEncoder>
+#include "base/Text.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -32,33 +32,15 @@ QString ConfigImage::description(int slotAddress) const {
     const int room = std::min(mem::DescriptionSlotSize, mem::ImageSize - slotAddress);
     if (slotAddress < 0 || room <= 0)
         return {};
-    return cp1250::decode(reinterpret_cast<const char*>(m_bytes.data() + slotAddress), room);
+    return getZeroTerminated(m_bytes.data() + slotAddress, room);
 }
 
 void ConfigImage::setDescription(int slotAddress, const QString& text) {
-    QByteArray encoded = cp1250::encode(text).left(mem::DescriptionMaxChars);
-    encoded.append('\0');
-    copyIn(slotAddress, int(encoded.size()), reinterpret_cast<const std::uint8_t*>(encoded.data()));
+    if (slotAddress < 0 || slotAddress + mem::DescriptionSlotSize > mem::ImageSize)
+        return;
+    putZeroTerminated(m_bytes.data() + slotAddress, mem::DescriptionSlotSize, text);
 }
 
-namespace cp1250 {
-
-QByteArray encode(const QString& text) {
-    QStringEncoder encoder("windows-1250");
-    if (!encoder.isValid())
-        return text.toLatin1();
-    QByteArray out = encoder.encode(text);
-    // A character the code page lacks must not end the text early on the unit.
-    out.replace('\0', '?');
-    return out;
+int relayAreaEnd(const ConfigImage& image) {
+    return std::min(mem::RelayCode + int(image.u16(mem::RelayCodeLength)), mem::RelayCodeLimit);
 }
-
-QString decode(const char* bytes, int maxLength) {
-    const int length = int(qstrnlen(bytes, uint(maxLength)));
-    QStringDecoder decoder("windows-1250");
-    if (!decoder.isValid())
-        return QString::fromLatin1(bytes, length);
-    return decoder.decode(QByteArrayView(bytes, length));
-}
-
-} // namespace cp1250

@@ -36,8 +36,6 @@ private:
     Bytes m_bytes{};
 };
 
-// Texts of the unit are one byte per character in the Windows-1250 code page.
-namespace cp1250 {
-QByteArray encode(const QString& text);
-QString decode(const char* bytes, int maxLength);
-} // namespace cp1250
+// The end (one past the last byte) of the relay area of the image, kept below the
+// description area whatever length a damaged image claims.
+int relayAreaEnd(const ConfigImage& image);

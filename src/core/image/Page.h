@@ -2,41 +2,60 @@
 
 #include "image/ConfigImage.h"
 
-// The configuration pages, each with its selector of the upload.
-enum class PageSlot { Network, Inputs, Outputs, Analog, Modes, Thermometers, Thermostats, Relays };
-constexpr int PageSlotCount = 8;
+#include <QString>
 
-// The four arguments shared by UploadConfig and GatherPages.
-struct Selectors {
-    enum PageFlag {
-        Inputs = 1,
-        Outputs = 2,
-        Analog = 4,
-        Modes = 8,
-        Thermometers = 16,
-        AllPages = 31
-    };
+#include <functional>
+#include <map>
 
-    bool network = false;
-    int pages = 0;
-    bool thermostats = false;
-    bool relays = false;
-
-    static Selectors all() { return {true, AllPages, true, true}; }
-    static Selectors allButNetwork() { return {false, AllPages, true, true}; }
-
-    bool isEverything() const { return network && pages == AllPages && thermostats && relays; }
-    bool selects(PageSlot slot) const;
-    bool operator==(const Selectors&) const = default;
-};
-
-// One page of the configuration: its record copy and the values its controls show.
+// One page of the configuration: the record copy of its regions and the values its
+// controls show. The workspace owns the pages; a window that shows a page subscribes to
+// it: its values are shown after every scatter and collected before every gather.
 class Page {
 public:
     virtual ~Page() = default;
-    // Image to record copy and controls.
-    virtual void scatter(const ConfigImage& image) = 0;
-    // Controls to record copy and image. Throws GatherError when a control's content
-    // cannot be stored; the image is then left without this page's record.
-    virtual void gather(ConfigImage& image) = 0;
+
+    // Image to record copy and values, then the subscribers show them.
+    void scatter(const ConfigImage& image) {
+        scatterImage(image);
+        for (const auto& [id, s] : m_subscribers)
+            if (s.shown)
+                s.shown();
+    }
+    // The subscribers store their controls into the values, then values to record copy and
+    // image. Throws GatherError when a value cannot be stored; the image is then left
+    // without this page's record.
+    void gather(ConfigImage& image) {
+        for (const auto& [id, s] : m_subscribers)
+            if (s.collect)
+                s.collect();
+        gatherImage(image);
+        for (const auto& [id, s] : m_subscribers)
+            if (s.gathered)
+                s.gathered();
+    }
+
+    // Returns a key for unsubscribe(). gathered runs after a gather that stored the page.
+    int subscribe(std::function<void()> shown, std::function<void()> collect,
+                  std::function<void()> gathered = {}) {
+        m_subscribers[++m_lastId] = {std::move(shown), std::move(collect), std::move(gathered)};
+        return m_lastId;
+    }
+    void unsubscribe(int id) { m_subscribers.erase(id); }
+
+    // A problem that does not end the gather (a relay that does not compile): the text and
+    // what it is about ("R3"). The workspace sends it to the user; a window may take it.
+    std::function<void(const QString& text, const QString& detail)> onMessage;
+
+protected:
+    virtual void scatterImage(const ConfigImage& image) = 0;
+    virtual void gatherImage(ConfigImage& image) = 0;
+
+private:
+    struct Subscriber {
+        std::function<void()> shown;
+        std::function<void()> collect;
+        std::function<void()> gathered;
+    };
+    std::map<int, Subscriber> m_subscribers;
+    int m_lastId = 0;
 };

@@ -1,6 +1,6 @@
 #include "link/DeviceLink.h"
 
-#include "link/Errors.h"
+#include "base/Errors.h"
 
 #include <QTimer>
 
@@ -185,16 +185,17 @@ void DeviceLink::exchange(ExchangeMode mode) {
         fail(QStringLiteral("Chyba zápisu do spojení: %1").arg(m_socket.errorString()));
 
     if (mode == ExchangeMode::SendOnly) {
-        m_feedback.setWaitCursor(true);
-        // The unit is restarting; whether it closes its end early or not, give it the
-        // whole pause before the connection is let go.
-        QEventLoop loop;
-        QTimer::singleShot(m_sendOnlyWaitMs, &loop, &QEventLoop::quit);
-        QEventLoop* outer = m_waiting;
-        m_waiting = &loop;
-        loop.exec(m_feedback.waitFlags());
-        m_waiting = outer;
-        m_feedback.setWaitCursor(false);
+        {
+            const WaitCursor hourglass(m_feedback);
+            // The unit is restarting; whether it closes its end early or not, give it the
+            // whole pause before the connection is let go.
+            QEventLoop loop;
+            QTimer::singleShot(m_sendOnlyWaitMs, &loop, &QEventLoop::quit);
+            QEventLoop* outer = m_waiting;
+            m_waiting = &loop;
+            loop.exec(m_feedback.waitFlags());
+            m_waiting = outer;
+        }
         close();
         if (m_cancelled)
             throw Cancelled(CancelledText);

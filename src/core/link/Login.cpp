@@ -1,6 +1,6 @@
 #include "link/Login.h"
 
-#include "image/ConfigImage.h"
+#include "base/Text.h"
 
 #include <algorithm>
 #include <cstring>
@@ -40,7 +40,7 @@ Rights loginToUnit(DeviceLink& link, const QString& name, const QString& passwor
     case 2:
         return Rights::Admin;
     default:
-        return Rights::None;
+        return Rights::Nobody;
     }
 }
 

@@ -2,10 +2,11 @@
 
 #include "link/DeviceLink.h"
 
-// Rights the unit grants to a login.
-enum class Rights { None = 0, User = 1, Admin = 2 };
-
 #include <optional>
+
+// The rights a login holds: what the unit granted, or nobody. LoggedOut is the passing
+// state a logout leaves until the rights are applied (no "Chyba při přihlášení" then).
+enum class Rights : std::uint8_t { Nobody = 0, User = 1, Admin = 2, LoggedOut = 3 };
 
 // Sends the #IA login and returns the reply's status byte (the granted rights level),
 // or nothing when the exchange did not reach the unit.

@@ -22,12 +22,15 @@ int operandSize(std::uint8_t b) {
     return 2;
 }
 
+const std::array<const char*, 8> FunctionNames{"TON",  "TOFF", "PULS", "PSET",
+                                               "PRES", "PTOG", "CNT",  "CNR"};
+const char* const OperandLetters = "VTERP";
+
 } // namespace relay
 
 namespace {
 
-const std::array<const char*, 8> FunctionNames{"TON",  "TOFF", "PULS", "PSET",
-                                               "PRES", "PTOG", "CNT",  "CNR"};
+using relay::FunctionNames;
 
 struct Token {
     bool operand;
@@ -228,9 +231,7 @@ RelayCompileResult CompileRelayExpression(const QString& rawText, int& timerCoun
 }
 
 QString DecodeRelayProgram(const std::uint8_t* code, int length, int available) {
-    static const char* const Letters = "VTERP";
-    static const char* const Calls[] = {"FTON(",  "FTOFF(", "FPULS(", "FPSET(",
-                                        "FPRES(", "FPTOG(", "FCNT(",  "FCNR("};
+    const char* const Letters = relay::OperandLetters;
     auto byteAt = [&](int i) -> int { return i < available ? code[i] : 0; };
     QString text;
     int i = 0;
@@ -244,7 +245,8 @@ QString DecodeRelayProgram(const std::uint8_t* code, int length, int available) 
                 i += 1;
             } else if (type == 6) {
                 if (k < 8)
-                    text += QLatin1String(Calls[k]);
+                    text += QLatin1Char('F') + QLatin1String(FunctionNames[size_t(k)]) +
+                            QLatin1Char('(');
                 if (relay::isTimerFunction(k)) {
                     text += QString::number(byteAt(i + 2) | (byteAt(i + 3) << 8)) +
                             QStringLiteral(") ");

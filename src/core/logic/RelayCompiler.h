@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -19,6 +20,12 @@ constexpr int MaxProgramLength = 255;
 
 extern const char* const InputError; // "Chyba v zadání"
 extern const char* const TimerError; // "MAX 16 timerů"
+
+// The functions by code: FTON(…) is code 0 and so on. Written with an F before them.
+extern const std::array<const char*, 8> FunctionNames;
+// The operand letters by type byte 0..4: V input, T thermostat, E error, R relay, P
+// auxiliary variable.
+extern const char* const OperandLetters;
 
 // Function codes in the order of their names: TON, TOFF, PULS, PSET, PRES, PTOG, CNT, CNR.
 bool isTimerFunction(int code);

@@ -1,12 +1,12 @@
 #include "logic/RelayPage.h"
 
+#include "base/Errors.h"
 #include "image/MemoryMap.h"
-#include "link/Errors.h"
 #include "logic/RelayCompiler.h"
 
 #include <algorithm>
 
-void RelayPage::scatter(const ConfigImage& image) {
+void RelayPage::scatterImage(const ConfigImage& image) {
     m_mask = std::uint32_t(image[mem::RelayMask]) |
              (std::uint32_t(image[mem::RelayMask + 1]) << 8) |
              (std::uint32_t(image[mem::RelayMask + 2]) << 16) |
@@ -33,7 +33,7 @@ void RelayPage::scatter(const ConfigImage& image) {
     }
 }
 
-void RelayPage::gather(ConfigImage& image) {
+void RelayPage::gatherImage(ConfigImage& image) {
     // Decide each stored relay's bytes. The timer count runs as one gather's compilation
     // runs, so the 17th timer of the gather is refused as the unit would refuse it.
     std::array<std::vector<std::uint8_t>, StoredRows> decided;

@@ -21,22 +21,16 @@ public:
     };
     std::array<Row, RowCount> rows;
 
-    // Compile errors, one per failing row (0-based), shown as a message box in the GUI.
-    std::function<void(const QString& text, int row)> onMessage;
     // The rows whose typed text the last gather could not compile; they keep their
     // previous program.
     const std::array<bool, RowCount>& failedRows() const { return m_failed; }
 
-    // Decodes every row's program into its text and reads the descriptions.
-    void scatter(const ConfigImage& image) override;
-
-    // Rebuilds the relay area from rows 1-16. A row whose text is what the last scatter
+    // The gather rebuilds the relay area from rows 1-16. A row whose text is what the last scatter
     // showed keeps its stored bytes, so that opening and saving never changes what a unit
     // runs; an edited row is compiled, and when it fails to compile it keeps its previous
     // program. Timer indexes are numbered afresh over rows 1-16 in order. Throws
     // GatherError, leaving the image alone, when the programs do not fit before the
-    // description area.
-    void gather(ConfigImage& image) override;
+    // description area. Compile errors go to onMessage, naming the row ("R3").
 
     // The text the last scatter showed in a row.
     const QString& shownText(int row) const { return m_shown.at(size_t(row)); }
@@ -50,10 +44,15 @@ public:
         return m_index[size_t(4 * row + 2)] | (m_index[size_t(4 * row + 3)] << 8);
     }
 
+protected:
+    // Decodes every row's program into its text and reads the descriptions.
+    void scatterImage(const ConfigImage& image) override;
+    void gatherImage(ConfigImage& image) override;
+
 private:
     void message(const QString& text, int row) {
         if (onMessage)
-            onMessage(text, row);
+            onMessage(text, QStringLiteral("R%1").arg(row + 1));
     }
 
     std::uint32_t m_mask = 0;

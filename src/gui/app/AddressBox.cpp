@@ -1,6 +1,6 @@
 #include "app/AddressBox.h"
 
-#include "editors/NetworkPage.h"
+#include "base/Text.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>

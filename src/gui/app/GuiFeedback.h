@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/Feedback.h"
+#include "base/Feedback.h"
 
 #include <functional>
 

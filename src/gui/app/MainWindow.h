@@ -6,13 +6,15 @@
 #include "app/ManagedWindow.h"
 #include "app/NetworkFields.h"
 #include "app/Placement.h"
-#include "image/Workspace.h"
+#include "link/Login.h"
+#include "workspace/Workspace.h"
 
 #include <QMainWindow>
 #include <functional>
 #include <memory>
 #include <vector>
 
+class FieldBinder;
 class QAction;
 class QPlainTextEdit;
 class QSettings;
@@ -45,22 +47,22 @@ public:
     ManagedWindow* window(const QString& className) const;
     QList<QWidget*> allWindows() const;
     QAction* action(const QString& objectName) const;
-    int rightsLevel() const { return m_rightsLevel; }
+    Rights rights() const { return m_rights; }
 
     // The windows that follow the unit address in their titles, with their prefixes.
     QList<std::pair<QWidget*, QString>> addressTitledWindows() const;
 
     // "Login"/"Logout" of the menu bar.
     void loginOrLogout();
-    // Sets the controls of all windows for the rights level and normalises it.
+    // Sets the controls of all windows for the rights and normalises them.
     void applyRights();
 
     // Runs a user operation: errors that end it are shown, the cursor is restored. While
-    // it runs, whatever would start a second exchange is disabled and a progress dialog
-    // with "Zrušit" appears when it takes long.
+    // it runs, whatever would start a second exchange is disabled.
     void runOperation(const std::function<void()>& operation);
     // The same for an operation that talks to the unit: an address still being typed
-    // into the address box is accepted first, and a refused one stops the operation.
+    // into the address box is accepted first (a refused one stops the operation), and a
+    // progress dialog with "Zrušit" appears when it takes long.
     void runLinkOperation(const std::function<void()>& operation);
     // "Ulož" and "Ulož vše": uploads the selection; a refusal gets one message after it.
     void uploadPages(const Selectors& selectors);
@@ -85,15 +87,19 @@ private:
         QAction* toggle; // tick item of "Zobraz", or nullptr
     };
 
-    void buildMenus();
     void buildWindows();
+    void buildMenus();
+    void buildFileMenu();
+    void buildSettingsMenu();
+    void buildViewMenu();
     void retitle(const QString& address);
     void openFile();
     void saveFile();
     void saveFileAs();
     void loadCurrentFile();
-    void runOperation(const std::function<void()>& operation, bool talksToUnit);
     void showAbout();
+    int login(const QString& name, const QString& password);
+    void runOperation(const std::function<void()>& operation, bool talksToUnit);
     QString programFolder() const;
 
     QSettings* m_settings;
@@ -103,15 +109,16 @@ private:
     QSpinBox* m_port;
     QPlainTextEdit* m_log;
     NetworkFields* m_network;
-    QAction* m_loginItem;
-    QAction* m_moreItem;
+    QAction* m_loginItem = nullptr;
+    QAction* m_moreItem = nullptr;
     std::unique_ptr<Target> m_target;
     std::unique_ptr<GuiFeedback> m_feedback;
     std::unique_ptr<DeviceLink> m_link;
     std::unique_ptr<Workspace> m_workspace;
+    FieldBinder* m_networkBinder = nullptr;
     std::vector<WindowEntry> m_windows;
     std::unique_ptr<LoginDialog> m_login;
     std::unique_ptr<PasswordDialog> m_password;
-    int m_rightsLevel = 0;
+    Rights m_rights = Rights::Nobody;
     bool m_operationRunning = false;
 };

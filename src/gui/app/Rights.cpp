@@ -36,9 +36,10 @@ const QList<RightsRow>& rightsTable() {
     return table;
 }
 
-void applyRightsTable(const QList<QWidget*>& windows, int level) {
+void applyRightsTable(const QList<QWidget*>& windows, Rights rights) {
     for (const RightsRow& row : rightsTable()) {
-        const bool on = (level == 1 && row.forUser) || (level == 2 && row.forAdmin);
+        const bool on =
+            (rights == Rights::User && row.forUser) || (rights == Rights::Admin && row.forAdmin);
         for (QWidget* window : windows) {
             if (window->objectName() != QLatin1String(row.window))
                 continue;

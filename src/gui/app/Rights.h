@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/Login.h"
+
 #include <QList>
 #include <QString>
 
@@ -13,12 +15,12 @@ struct RightsRow {
     const char* window;
     const char* control;
     Effect effect;
-    bool forUser;  // enabled or shown at level 1
-    bool forAdmin; // enabled or shown at level 2
+    bool forUser;  // enabled or shown for a user
+    bool forAdmin; // enabled or shown for an administrator
 };
 
 const QList<RightsRow>& rightsTable();
 
-// Sets every control of the table for the level (1 user, 2 administrator, anything
-// else nobody) in the given windows.
-void applyRightsTable(const QList<QWidget*>& windows, int level);
+// Sets every control of the table in the given windows for the rights (anything but a
+// user or an administrator counts as nobody).
+void applyRightsTable(const QList<QWidget*>& windows, Rights rights);

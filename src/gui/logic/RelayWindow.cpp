@@ -2,7 +2,6 @@
 
 #include "app/Dialogs.h"
 #include "app/MainWindow.h"
-#include "image/Workspace.h"
 #include "logic/RelayPage.h"
 
 #include <QComboBox>
@@ -16,7 +15,6 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSignalBlocker>
-#include <QTextBlock>
 #include <QVBoxLayout>
 
 const QColor RelayWindow::Black(0x00, 0x00, 0x00);
@@ -24,6 +22,22 @@ const QColor RelayWindow::Blue(0x00, 0x00, 0xFF);
 const QColor RelayWindow::Olive(0x80, 0x80, 0x00);
 const QColor RelayWindow::Green(0x00, 0x80, 0x00);
 const QColor RelayWindow::Fuchsia(0xFF, 0x00, 0xFF);
+
+QColor RelayWindow::colour(relay::Colour c) {
+    switch (c) {
+    case relay::Colour::Blue:
+        return Blue;
+    case relay::Colour::Olive:
+        return Olive;
+    case relay::Colour::Green:
+        return Green;
+    case relay::Colour::Fuchsia:
+        return Fuchsia;
+    case relay::Colour::Black:
+        break;
+    }
+    return Black;
+}
 
 namespace {
 
@@ -50,17 +64,6 @@ QColor colourAt(const QTextEdit* box, int position) {
     cursor.setPosition(position + 1);
     return cursor.charFormat().foreground().color();
 }
-
-struct PickerKind {
-    const char* caption;
-    char letter;
-    int count;
-};
-const PickerKind PickerKinds[] = {
-    {"Input", 'V', 3},           {"Termostat", 'T', 16},        {"Error", 'E', 5},
-    {"Virtuální relé", 'R', 16}, {"Pomocná proměnná", 'P', 16}, {"Funkce", 'F', 0}};
-const char* const FunctionItems[] = {"FTON()",  "FTOFF()", "FPULS()", "FPSET()",
-                                     "FPRES()", "FPTOG()", "FCNT()",  "FCNR()"};
 
 } // namespace
 
@@ -99,10 +102,8 @@ void ExpressionBox::keyPressEvent(QKeyEvent* event) {
     // Shortcuts (Ctrl+A, Ctrl+V, …) are the editor's, not characters to insert.
     const bool shortcut = event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier);
     if (!shortcut && text.size() == 1 && text[0].isPrint()) {
-        QColor colour = RelayWindow::Black;
-        m_window.typed(this, text[0], &colour);
         QTextCursor cursor = textCursor();
-        cursor.insertText(text, coloured(colour));
+        cursor.insertText(text, coloured(m_window.typed(text[0])));
         setTextCursor(cursor);
         return;
     }
@@ -120,72 +121,21 @@ void ExpressionBox::insertFromMimeData(const QMimeData* source) {
     insertAtCaret(text, RelayWindow::Black);
 }
 
-RelayWindow::RelayWindow(RelayPage& model, Workspace& workspace, QSettings* settings,
+RelayWindow::RelayWindow(RelayPage& model, ConfigImage& image, QSettings* settings,
                          UserDialogs& dialogs,
                          std::function<void(const std::function<void()>&)> runOperation,
                          std::function<void(const Selectors&)> upload)
     : ManagedWindow(QStringLiteral("TFvrele"), QStringLiteral("Fvrele"),
                     QStringLiteral("Virtuální relé"), settings),
-      m_model(model), m_workspace(workspace), m_dialogs(dialogs), m_run(std::move(runOperation)),
+      m_model(model), m_image(image), m_dialogs(dialogs), m_run(std::move(runOperation)),
       m_upload(std::move(upload)) {
-    // A compile error belongs to this window and names its row.
-    m_model.onMessage = [this](const QString& text, int row) {
-        m_dialogs.message(this, text, Severity::Warning, QStringLiteral("R%1").arg(row + 1));
-    };
     QPalette cyan = palette();
     cyan.setColor(QPalette::Window, QColor(0x80, 0xFF, 0xFF));
     setPalette(cyan);
     setAutoFillBackground(true);
 
-    auto toolButton = [this](const char* name, const QString& caption) {
-        auto* button = new QPushButton(caption, this);
-        button->setObjectName(QLatin1String(name));
-        // The caret stays in the expression box the button inserts into.
-        button->setFocusPolicy(Qt::NoFocus);
-        return button;
-    };
-    const std::pair<const char*, QString> operators[] = {{"LMDButton3", QStringLiteral("AND (&&)")},
-                                                         {"LMDButton4", QStringLiteral("OR (|)")},
-                                                         {"LMDButton5", QStringLiteral("NEG (~)")},
-                                                         {"LMDButton6", QStringLiteral("(")},
-                                                         {"LMDButton7", QStringLiteral(")")}};
-    const QString inserted[] = {QStringLiteral("&"), QStringLiteral("|"), QStringLiteral("~"),
-                                QStringLiteral("("), QStringLiteral(")")};
     auto* toolbar = new QHBoxLayout;
-    for (int i = 0; i < 5; ++i) {
-        QPushButton* button = toolButton(operators[i].first, operators[i].second);
-        const QString text = inserted[i];
-        const QColor colour = i < 3 ? Blue : Olive;
-        connect(button, &QPushButton::clicked, this,
-                [this, text, colour] { insertIntoCurrentRow(text, colour); });
-        toolbar->addWidget(button);
-    }
-    m_kind = new QComboBox(this);
-    m_kind->setObjectName(QStringLiteral("Crel"));
-    m_kind->setFocusPolicy(Qt::NoFocus);
-    for (const PickerKind& kind : PickerKinds)
-        m_kind->addItem(QString::fromUtf8(kind.caption));
-    toolbar->addWidget(m_kind);
-    m_operands = new QListWidget(this);
-    m_operands->setObjectName(QStringLiteral("Ccis"));
-    m_operands->setFocusPolicy(Qt::NoFocus);
-    m_operands->setFixedHeight(m_operands->fontMetrics().height() * 16 + 8);
-    m_operands->setFixedWidth(90);
-    connect(m_kind, &QComboBox::currentIndexChanged, this, &RelayWindow::fillOperandPicker);
-    connect(m_operands, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        insertIntoCurrentRow(item->text(), m_kind->currentIndex() == 5 ? Green : Black);
-    });
-    auto* refresh = toolButton("Button1", QStringLiteral("<>"));
-    refresh->setToolTip(QStringLiteral("Refresh"));
-    MainWindow::markExchangeControl(refresh);
-    connect(refresh, &QPushButton::clicked, this, &RelayWindow::refresh);
-    auto* save = toolButton("LButtU", QStringLiteral("Ulož"));
-    save->setEnabled(false);
-    MainWindow::markExchangeControl(save);
-    connect(save, &QPushButton::clicked, this, [this] { m_upload({false, 0, false, true}); });
-    toolbar->addWidget(refresh);
-    toolbar->addWidget(save);
-    toolbar->addStretch();
+    buildToolbar(toolbar);
 
     auto* rows = new QWidget(this);
     auto* grid = new QGridLayout(rows);
@@ -201,7 +151,7 @@ RelayWindow::RelayWindow(RelayPage& model, Workspace& workspace, QSettings* sett
         box->setReadOnly(n >= RelayPage::StoredRows);
         auto* description = new QLineEdit(rows);
         description->setObjectName(QStringLiteral("cp") + twoDigits(n));
-        description->setMaxLength(19);
+        description->setMaxLength(mem::DescriptionMaxChars);
         description->setFixedWidth(160);
         description->setReadOnly(n >= RelayPage::StoredRows);
         grid->addWidget(name, n + 1, 0);
@@ -228,18 +178,80 @@ RelayWindow::RelayWindow(RelayPage& model, Workspace& workspace, QSettings* sett
     layout->addLayout(body, 1);
     resize(760, 420);
     fillOperandPicker();
+
+    // A compile error belongs to this window and names its row.
+    m_model.onMessage = [this](const QString& text, const QString& row) {
+        m_dialogs.message(this, text, Severity::Warning, row);
+    };
+    m_subscription = m_model.subscribe([this] { showModel(); }, [this] { collectModel(); },
+                                       [this] { markFailedRows(m_model.failedRows()); });
+}
+
+RelayWindow::~RelayWindow() {
+    m_model.unsubscribe(m_subscription);
+    m_model.onMessage = nullptr;
+}
+
+void RelayWindow::buildToolbar(QHBoxLayout* toolbar) {
+    auto toolButton = [this](const char* name, const QString& caption) {
+        auto* button = new QPushButton(caption, this);
+        button->setObjectName(QLatin1String(name));
+        // The caret stays in the expression box the button inserts into.
+        button->setFocusPolicy(Qt::NoFocus);
+        return button;
+    };
+    struct Operator {
+        const char* name;
+        const char* caption;
+        const char* inserted;
+        QColor colour;
+    };
+    const Operator operators[] = {{"LMDButton3", "AND (&&)", "&", Blue},
+                                  {"LMDButton4", "OR (|)", "|", Blue},
+                                  {"LMDButton5", "NEG (~)", "~", Blue},
+                                  {"LMDButton6", "(", "(", Olive},
+                                  {"LMDButton7", ")", ")", Olive}};
+    for (const Operator& op : operators) {
+        QPushButton* button = toolButton(op.name, QString::fromLatin1(op.caption));
+        const QString text = QString::fromLatin1(op.inserted);
+        const QColor colour = op.colour;
+        connect(button, &QPushButton::clicked, this,
+                [this, text, colour] { insertIntoCurrentRow(text, colour); });
+        toolbar->addWidget(button);
+    }
+    m_kind = new QComboBox(this);
+    m_kind->setObjectName(QStringLiteral("Crel"));
+    m_kind->setFocusPolicy(Qt::NoFocus);
+    for (const relay::OperandKind& kind : relay::operandKinds())
+        m_kind->addItem(QString::fromUtf8(kind.caption));
+    toolbar->addWidget(m_kind);
+    m_operands = new QListWidget(this);
+    m_operands->setObjectName(QStringLiteral("Ccis"));
+    m_operands->setFocusPolicy(Qt::NoFocus);
+    m_operands->setFixedHeight(m_operands->fontMetrics().height() * 16 + 8);
+    m_operands->setFixedWidth(90);
+    connect(m_kind, &QComboBox::currentIndexChanged, this, &RelayWindow::fillOperandPicker);
+    connect(m_operands, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        insertIntoCurrentRow(item->text(),
+                             m_kind->currentIndex() == relay::FunctionKind ? Green : Black);
+    });
+    auto* refresh = toolButton("Button1", QStringLiteral("<>"));
+    refresh->setToolTip(QStringLiteral("Refresh"));
+    MainWindow::markExchangeControl(refresh);
+    connect(refresh, &QPushButton::clicked, this, &RelayWindow::refresh);
+    auto* save = toolButton("LButtU", QStringLiteral("Ulož"));
+    save->setEnabled(false);
+    MainWindow::markExchangeControl(save);
+    connect(save, &QPushButton::clicked, this,
+            [this] { m_upload(Selectors::only(PageSlot::Relays)); });
+    toolbar->addWidget(refresh);
+    toolbar->addWidget(save);
+    toolbar->addStretch();
 }
 
 void RelayWindow::fillOperandPicker() {
     m_operands->clear();
-    const PickerKind& kind = PickerKinds[std::max(0, m_kind->currentIndex())];
-    if (kind.letter == 'F') {
-        for (const char* item : FunctionItems)
-            m_operands->addItem(QLatin1String(item));
-    } else {
-        for (int i = 1; i <= kind.count; ++i)
-            m_operands->addItem(QLatin1Char(kind.letter) + QString::number(i));
-    }
+    m_operands->addItems(relay::operandItems(std::max(0, m_kind->currentIndex())));
     m_operands->setCurrentRow(0);
 }
 
@@ -265,30 +277,13 @@ void RelayWindow::showRowText(int row, const QString& text) {
     box->clear();
     setRowVisible(row, !text.isEmpty());
     QTextCursor cursor(box->document());
-    bool inFunction = false;
-    for (QChar c : text) {
-        QColor colour = Black;
-        if (c == QLatin1Char('&') || c == QLatin1Char('|') || c == QLatin1Char('^') ||
-            c == QLatin1Char('~')) {
-            colour = Blue;
-        } else if (c == QLatin1Char('(')) {
-            colour = Olive;
-            inFunction = false;
-        } else if (c == QLatin1Char(')')) {
-            colour = Olive;
-        } else {
-            if (c == QLatin1Char('F'))
-                inFunction = true;
-            if (inFunction)
-                colour = Green;
-        }
-        cursor.insertText(QString(c), coloured(colour));
-    }
+    const std::vector<relay::Colour> colours = relay::decodedColours(text);
+    for (int i = 0; i < text.size(); ++i)
+        cursor.insertText(QString(text[i]), coloured(colour(colours[size_t(i)])));
     m_redrawGuard = guard;
 }
 
-void RelayWindow::scatter(const ConfigImage& image) {
-    m_model.scatter(image);
+void RelayWindow::showModel() {
     m_bracketMark = false;
     markFailedRows({});
     for (int n = 0; n < Rows; ++n) {
@@ -303,18 +298,16 @@ void RelayWindow::scatter(const ConfigImage& image) {
     }
 }
 
-void RelayWindow::gather(ConfigImage& image) {
+void RelayWindow::collectModel() {
     for (int n = 0; n < Rows; ++n) {
         m_model.rows[size_t(n)].text = m_boxes[size_t(n)]->text();
         m_model.rows[size_t(n)].description = m_descriptions[size_t(n)]->text();
     }
-    m_model.gather(image);
-    markFailedRows(m_model.failedRows());
 }
 
 void RelayWindow::refresh() {
     m_run([this] {
-        gather(m_workspace.image());
+        m_model.gather(m_image);
         // The decoded programs replace what was typed, except in rows that did not compile:
         // the user corrects those instead of typing them again.
         const auto failed = m_model.failedRows();
@@ -322,7 +315,7 @@ void RelayWindow::refresh() {
         for (int n = 0; n < Rows; ++n)
             if (failed[size_t(n)])
                 typed[size_t(n)] = m_boxes[size_t(n)]->text();
-        scatter(m_workspace.image());
+        m_model.scatter(m_image);
         for (int n = 0; n < Rows; ++n) {
             if (!failed[size_t(n)])
                 continue;
@@ -352,47 +345,15 @@ void RelayWindow::markFailedRows(const std::array<bool, Rows>& failed) {
     }
 }
 
-void RelayWindow::typed(ExpressionBox*, QChar c, QColor* colour) {
-    if (c == QLatin1Char('(') || c == QLatin1Char(')')) {
-        *colour = Olive;
-        m_functionColouring = false;
-    } else if (c == QLatin1Char('&') || c == QLatin1Char('|') || c == QLatin1Char('~')) {
-        *colour = Blue;
-    } else if (c == QLatin1Char('F') || c == QLatin1Char('f')) {
-        *colour = Green;
-        m_functionColouring = true;
-    } else {
-        *colour = m_functionColouring ? Green : Black;
-    }
-}
-
-// Rows appear one at a time: one empty row, the first empty one, stands ready among the
-// relays the unit stores.
 void RelayWindow::keepOneEmptyRow() {
-    int firstVisibleEmpty = -1;
-    int visibleEmpty = 0;
+    std::vector<bool> empty, visible;
     for (int n = 0; n < RelayPage::StoredRows; ++n) {
-        if (m_boxes[size_t(n)]->text().isEmpty() && m_boxes[size_t(n)]->isVisibleTo(this)) {
-            if (firstVisibleEmpty < 0)
-                firstVisibleEmpty = n;
-            ++visibleEmpty;
-        }
+        empty.push_back(m_boxes[size_t(n)]->text().isEmpty());
+        visible.push_back(m_boxes[size_t(n)]->isVisibleTo(this));
     }
-    if (visibleEmpty == 0) {
-        for (int n = 0; n < RelayPage::StoredRows; ++n) {
-            if (m_boxes[size_t(n)]->text().isEmpty()) {
-                setRowVisible(n, true);
-                return;
-            }
-        }
-    } else if (visibleEmpty > 1) {
-        for (int n = firstVisibleEmpty + 1; n < RelayPage::StoredRows; ++n) {
-            if (m_boxes[size_t(n)]->text().isEmpty() && m_boxes[size_t(n)]->isVisibleTo(this)) {
-                setRowVisible(n, false);
-                return;
-            }
-        }
-    }
+    const relay::RowChange change = relay::keepOneEmptyRow(empty, visible);
+    if (change.row >= 0)
+        setRowVisible(change.row, change.show);
 }
 
 void RelayWindow::unmarkBrackets(ExpressionBox* box) {
@@ -415,31 +376,11 @@ void RelayWindow::selectionChanged(ExpressionBox* box) {
     const int caret = box->textCursor().position();
     if (m_bracketMark)
         unmarkBrackets(box);
-    if (caret < text.size()) {
-        const QChar c = text[caret];
-        int partner = -1;
-        if (c == QLatin1Char('(')) {
-            int depth = 0;
-            for (int i = caret + 1; i < text.size() && partner < 0; ++i) {
-                if (text[i] == QLatin1Char('('))
-                    ++depth;
-                else if (text[i] == QLatin1Char(')') && depth-- == 0)
-                    partner = i;
-            }
-        } else if (c == QLatin1Char(')')) {
-            int depth = 0;
-            for (int i = caret - 1; i >= 0 && partner < 0; --i) {
-                if (text[i] == QLatin1Char(')'))
-                    ++depth;
-                else if (text[i] == QLatin1Char('(') && depth-- == 0)
-                    partner = i;
-            }
-        }
-        if (partner >= 0) {
-            colourAt(box, partner, Fuchsia);
-            colourAt(box, caret, Fuchsia);
-            m_bracketMark = true;
-        }
+    const int partner = relay::matchingBracket(text, caret);
+    if (partner >= 0) {
+        colourAt(box, partner, Fuchsia);
+        colourAt(box, caret, Fuchsia);
+        m_bracketMark = true;
     }
     QTextCursor cursor = box->textCursor();
     cursor.setPosition(caret);

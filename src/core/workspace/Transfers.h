@@ -1,23 +1,10 @@
 #pragma once
 
 #include "image/ConfigImage.h"
-#include "image/Page.h"
 #include "link/DeviceLink.h"
+#include "workspace/PageRegistry.h"
 
 #include <QList>
-#include <array>
-
-// A fixed record of the upload, in the order the upload sends them.
-struct UploadRecord {
-    int number;
-    PageSlot slot;
-    int address;
-    int size;
-    std::uint8_t status; // the status byte sent with the record
-    const char* logLine;
-    bool linkTest; // an unreachable unit at this record ends the upload
-};
-extern const std::array<UploadRecord, 10> UploadRecords;
 
 // What an upload met on its way; the upload itself goes on past refusals.
 struct UploadReport {
@@ -50,13 +37,8 @@ void writeRange(DeviceLink& link, const ConfigImage& image, int first, int end,
 // How many requests an upload of the selection sends to the image as gathered.
 int plannedRequests(const ConfigImage& image, const Selectors& selectors);
 
-// Sends the selected records and ranges from an image the pages have just gathered.
-// Leaves the connection open; the caller closes it.
+// Sends the selected pages' records and ranges, page by page in the registry's order,
+// from an image the pages have just gathered. Leaves the connection open; the caller
+// closes it.
 void uploadImage(DeviceLink& link, const ConfigImage& image, const Selectors& selectors,
                  UploadReport& report);
-
-// Fills the packet with an I2C read of count bytes (at most 122) from a device register.
-void prepareI2cRead(LinkPacket& packet, std::uint8_t device, std::uint8_t reg, std::uint8_t count);
-// Fills the packet with an I2C write of up to 119 bytes.
-void prepareI2cWrite(LinkPacket& packet, std::uint8_t device, std::uint8_t reg,
-                     const std::uint8_t* data, int count);

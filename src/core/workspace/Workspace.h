@@ -1,11 +1,9 @@
 #pragma once
 
-#include "editors/NetworkPage.h"
 #include "image/ConfigImage.h"
-#include "image/Page.h"
 #include "link/DeviceLink.h"
-#include "link/Transfers.h"
-#include "logic/RelayPage.h"
+#include "workspace/PageRegistry.h"
+#include "workspace/Transfers.h"
 
 #include <QString>
 #include <array>
@@ -13,8 +11,8 @@
 #include <memory>
 
 // One unit's configuration as the tool holds it: the image, the current file and the
-// pages, with the operations that move the configuration between them, files and the unit.
-// The main window owns one; quel5ctl makes one per run.
+// pages of the registry, with the operations that move the configuration between them,
+// files and the unit. The main window owns one; quel5ctl makes one per run.
 class Workspace {
 public:
     static constexpr const char* BaseCaption = "Quel5.00.04";
@@ -26,13 +24,12 @@ public:
     const ConfigImage& image() const { return m_image; }
     DeviceLink& link() { return m_link; }
 
-    // Plugs a page in (the workspace does not own it); nullptr puts back the default: the
-    // page model for the network records and the relays, and for pages without a model
-    // of their own a stand-in that carries their regions unchanged.
+    Page& page(PageSlot slot) { return *m_pages[size_t(slot)]; }
+    // The page's own model; throws std::bad_cast when a test put another page there.
+    template <typename T> T& pageAs(PageSlot slot) { return dynamic_cast<T&>(page(slot)); }
+    // Puts another page in a slot (the workspace does not own it); nullptr puts back the
+    // workspace's own.
     void setPage(PageSlot slot, Page* page);
-    Page& page(PageSlot slot);
-    NetworkPage& network() { return m_network; }
-    RelayPage& relays() { return m_relays; }
 
     // Runs the gathers of the selected pages; with everything selected the image is
     // cleared first, so it holds exactly what the pages hold.
@@ -61,16 +58,13 @@ public:
 
 private:
     void setCaptionForFile();
-    Page* defaultPage(PageSlot slot);
     class OperationScope;
 
     DeviceLink& m_link;
     ConfigImage m_image;
     QString m_currentFile;
     QString m_caption = QString::fromLatin1(BaseCaption);
-    NetworkPage m_network;
-    RelayPage m_relays;
-    std::array<std::unique_ptr<Page>, PageSlotCount> m_standIns;
+    std::array<std::unique_ptr<Page>, PageSlotCount> m_own;
     std::array<Page*, PageSlotCount> m_pages{};
     bool m_busy = false;
 };

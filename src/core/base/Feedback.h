@@ -36,6 +36,20 @@ public:
     }
 };
 
+// The hourglass for the span of a scope, also when an error ends it early.
+class WaitCursor {
+public:
+    explicit WaitCursor(Feedback& feedback) : m_feedback(feedback) {
+        m_feedback.setWaitCursor(true);
+    }
+    ~WaitCursor() { m_feedback.setWaitCursor(false); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+    Feedback& m_feedback;
+};
+
 // Where the connection goes: the GUI reads its address and port boxes, the command-line
 // tool its options.
 class ConnectionTarget {

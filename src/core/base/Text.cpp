@@ -1,0 +1,80 @@
+#include "base/Text.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <algorithm>
+#include <cstring>
+
+namespace cp1250 {
+
+QByteArray encode(const QString& text) {
+    QStringEncoder encoder("windows-1250");
+    if (!encoder.isValid())
+        return text.toLatin1();
+    QByteArray out;
+    out.reserve(text.size());
+    // Character by character (a surrogate pair is one character), so that every character
+    // the code page lacks is exactly one '?'.
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype length =
+            text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()
+                ? 2
+                : 1;
+        const QStringView character = QStringView(text).mid(i, length);
+        i += length;
+        // The code page's converter writes SUB (0x1A) for what it cannot map.
+        const QByteArray one = encoder.encode(character);
+        const bool mapped = one.size() == 1 && one.at(0) != '\0' &&
+                            (one.at(0) != '\x1A' || character == QStringView(u"\x1A"));
+        out.append(mapped ? one.at(0) : '?');
+    }
+    return out;
+}
+
+QString decode(const char* bytes, int maxLength) {
+    const int length = int(qstrnlen(bytes, uint(maxLength)));
+    QStringDecoder decoder("windows-1250");
+    if (!decoder.isValid())
+        return QString::fromLatin1(bytes, length);
+    return decoder.decode(QByteArrayView(bytes, length));
+}
+
+} // namespace cp1250
+
+int putZeroTerminated(std::uint8_t* field, int width, const QString& text) {
+    if (width <= 0)
+        return 0;
+    const QByteArray encoded = cp1250::encode(text).left(width - 1);
+    std::memcpy(field, encoded.constData(), size_t(encoded.size()));
+    field[encoded.size()] = 0;
+    return int(encoded.size());
+}
+
+QString getZeroTerminated(const std::uint8_t* field, int width) {
+    return cp1250::decode(reinterpret_cast<const char*>(field), width);
+}
+
+std::optional<std::array<std::uint8_t, 4>> parseIpAddress(const QString& text) {
+    std::array<std::uint8_t, 4> out{};
+    int start = 0;
+    for (int part = 0; part < 4; ++part) {
+        const int end = part < 3 ? int(text.indexOf(QLatin1Char('.'), start)) : int(text.size());
+        if (end < 0)
+            return std::nullopt;
+        const QStringView digits = QStringView(text).mid(start, end - start);
+        if (digits.isEmpty() || digits.size() > 3 ||
+            !std::all_of(digits.begin(), digits.end(),
+                         [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }))
+            return std::nullopt;
+        const int value = digits.toInt();
+        if (value > 255)
+            return std::nullopt;
+        out[size_t(part)] = std::uint8_t(value);
+        start = end + 1;
+    }
+    return out;
+}
+
+QString formatIpAddress(const std::uint8_t* b) {
+    return QStringLiteral("%1.%2.%3.%4").arg(b[0]).arg(b[1]).arg(b[2]).arg(b[3]);
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+
+// Texts of the unit are one byte per character in the Windows-1250 code page.
+namespace cp1250 {
+// One byte per character; a character the code page lacks (and a zero, which would end
+// the text early on the unit) becomes one '?'.
+QByteArray encode(const QString& text);
+// The bytes up to the first zero, at most maxLength.
+QString decode(const char* bytes, int maxLength);
+} // namespace cp1250
+
+// A text field of width bytes: the text and its zero byte from the first byte. A text that
+// does not fit is cut so that it and its zero stay inside the field; the bytes after the
+// zero keep what they held. Returns the number of text bytes written.
+int putZeroTerminated(std::uint8_t* field, int width, const QString& text);
+// The text of such a field: up to its first zero byte, never more than width bytes.
+QString getZeroTerminated(const std::uint8_t* field, int width);
+
+#include <array>
+#include <optional>
+
+// A dotted address: the text split at its first three dots, each part a decimal integer
+// 0..255, the four values in written order. Nothing else is accepted.
+std::optional<std::array<std::uint8_t, 4>> parseIpAddress(const QString& text);
+QString formatIpAddress(const std::uint8_t* bytes);

@@ -1,0 +1,179 @@
+#include "image/FieldPage.h"
+
+#include "base/Errors.h"
+#include "base/Text.h"
+
+#include <QSet>
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+int readUnsigned(const ConfigImage& image, int at, int size) {
+    return size >= 2 ? image.u16(at) : image[at];
+}
+
+void writeUnsigned(ConfigImage& image, int at, int size, int value) {
+    if (size >= 2)
+        image.setU16(at, std::uint16_t(std::clamp(value, 0, 0xFFFF)));
+    else
+        image[at] = std::uint8_t(std::clamp(value, 0, 0xFF));
+}
+
+bool hasRange(const FieldSpec& f) {
+    return f.max > f.min;
+}
+
+QVariant initialValue(const FieldSpec& f) {
+    switch (f.kind) {
+    case FieldKind::Address:
+    case FieldKind::Text:
+    case FieldKind::ClearedText:
+    case FieldKind::Label:
+        return QString::fromUtf8(f.initialText);
+    case FieldKind::Number:
+    case FieldKind::List:
+        return int(f.initial);
+    case FieldKind::Flag:
+    case FieldKind::Bit:
+        return f.initial != 0;
+    case FieldKind::Tenths:
+        return f.initial;
+    }
+    return {};
+}
+
+} // namespace
+
+FieldPage::FieldPage(std::vector<mem::Region> regions, std::vector<FieldSpec> fields)
+    : m_regions(std::move(regions)), m_fields(std::move(fields)) {
+    for (size_t i = 0; i < m_fields.size(); ++i) {
+        m_index.insert(QString::fromLatin1(m_fields[i].name), int(i));
+        m_values.push_back(initialValue(m_fields[i]));
+    }
+}
+
+const FieldSpec* FieldPage::field(const QString& name) const {
+    const auto it = m_index.constFind(name);
+    return it == m_index.constEnd() ? nullptr : &m_fields[size_t(*it)];
+}
+
+QVariant FieldPage::value(const QString& name) const {
+    const auto it = m_index.constFind(name);
+    return it == m_index.constEnd() ? QVariant() : m_values[size_t(*it)];
+}
+
+void FieldPage::setValue(const QString& name, const QVariant& value) {
+    const auto it = m_index.constFind(name);
+    if (it != m_index.constEnd())
+        m_values[size_t(*it)] = value;
+}
+
+QVariant FieldPage::read(const FieldSpec& f) const {
+    const std::uint8_t* at = m_copy.data() + f.at;
+    switch (f.kind) {
+    case FieldKind::Address:
+        return formatIpAddress(at);
+    case FieldKind::Text:
+    case FieldKind::ClearedText:
+        return getZeroTerminated(at, f.size);
+    case FieldKind::Number: {
+        const int raw = readUnsigned(m_copy, f.at, f.size);
+        return hasRange(f) ? std::clamp(raw, f.min, f.max) : raw;
+    }
+    case FieldKind::Flag:
+        return *at == 1;
+    case FieldKind::Bit:
+        return ((readUnsigned(m_copy, f.at, f.size) >> f.bit) & 1) != 0;
+    case FieldKind::List: {
+        const int index = *at;
+        return index < f.items.size() ? index : -1;
+    }
+    case FieldKind::Tenths: {
+        int raw = readUnsigned(m_copy, f.at, f.size);
+        if (hasRange(f))
+            raw = std::clamp(raw, f.min, f.max);
+        return raw / 10.0;
+    }
+    case FieldKind::Label:
+        return {};
+    }
+    return {};
+}
+
+void FieldPage::write(const FieldSpec& f, const QVariant& value) {
+    std::uint8_t* at = m_copy.data() + f.at;
+    switch (f.kind) {
+    case FieldKind::Address: {
+        const auto parsed = parseIpAddress(value.toString());
+        if (!parsed)
+            throw GatherError(QStringLiteral("The string %1 does not translate into a valid IP.")
+                                  .arg(value.toString()));
+        std::memcpy(at, parsed->data(), 4);
+        if (f.mirror >= 0)
+            std::memcpy(m_copy.data() + f.mirror, parsed->data(), 4);
+        break;
+    }
+    case FieldKind::ClearedText:
+        std::fill_n(at, f.size, std::uint8_t(0));
+        [[fallthrough]];
+    case FieldKind::Text: {
+        const int length = putZeroTerminated(at, f.size, value.toString());
+        if (f.mirror >= 0)
+            m_copy[f.mirror] = std::uint8_t(length);
+        break;
+    }
+    case FieldKind::Number: {
+        const int v = value.toInt();
+        writeUnsigned(m_copy, f.at, f.size, hasRange(f) ? std::clamp(v, f.min, f.max) : v);
+        break;
+    }
+    case FieldKind::Flag:
+        *at = value.toBool() ? 1 : 0;
+        break;
+    case FieldKind::Bit:
+        if (value.toBool())
+            writeUnsigned(m_copy, f.at, f.size, readUnsigned(m_copy, f.at, f.size) | (1 << f.bit));
+        break;
+    case FieldKind::List: {
+        const int index = value.toInt();
+        *at = index < 0 || index >= f.items.size() ? 255 : std::uint8_t(index);
+        break;
+    }
+    case FieldKind::Tenths: {
+        int v = int(std::lround(value.toDouble() * 10.0));
+        if (hasRange(f))
+            v = std::clamp(v, f.min, f.max);
+        writeUnsigned(m_copy, f.at, f.size, v);
+        break;
+    }
+    case FieldKind::Label:
+        break;
+    }
+}
+
+void FieldPage::scatterImage(const ConfigImage& image) {
+    for (const mem::Region& r : m_regions)
+        std::memcpy(m_copy.data() + r.first, image.data() + r.first, size_t(r.size));
+    for (size_t i = 0; i < m_fields.size(); ++i)
+        if (m_fields[i].kind != FieldKind::Label)
+            m_values[i] = read(m_fields[i]);
+    afterScatter();
+}
+
+void FieldPage::gatherImage(ConfigImage& image) {
+    // A bit set holds exactly what its controls say: its bytes start from zero.
+    QSet<int> cleared;
+    for (const FieldSpec& f : m_fields)
+        if (f.kind == FieldKind::Bit && !cleared.contains(f.at)) {
+            cleared.insert(f.at);
+            writeUnsigned(m_copy, f.at, f.size, 0);
+        }
+    // A value that cannot be stored stops here: the copy is partly updated, the image not.
+    for (size_t i = 0; i < m_fields.size(); ++i)
+        write(m_fields[i], m_values[i]);
+    beforeStore(m_copy);
+    for (const mem::Region& r : m_regions)
+        std::memcpy(image.data() + r.first, m_copy.data() + r.first, size_t(r.size));
+}

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "image/MemoryMap.h"
+#include "image/Page.h"
+
+#include <QHash>
+#include <QStringList>
+#include <QVariant>
+#include <vector>
+
+// How a control's value sits in the image.
+enum class FieldKind {
+    Address,     // 4 bytes in written order, shown dotted; a text that does not parse stops
+                 // the gather with the unit's own wording
+    Text,        // text and zero byte in `size` bytes; the bytes after the zero are kept
+    ClearedText, // the same, with the whole field set to zeros first
+    Number,      // unsigned, `size` 1 or 2 bytes little-endian, kept within min..max
+    Flag,        // one byte: ticked when it holds 1, stored as 1 or 0
+    Bit,         // bit `bit` of a `size`-byte bit set, rebuilt from its controls at a gather
+    List,        // a byte holding the index into `items`; an index outside the list shows no
+                 // selection (-1) and no selection is stored as 255
+    Tenths,      // `size`-byte value in tenths, shown with one decimal, stored rounded
+    Label,       // shown only; the page's own rule gives its text
+};
+
+// One control of a page, declared once: its object name, where its value lies and how
+// it is kept.
+struct FieldSpec {
+    const char* name;
+    FieldKind kind;
+    int at = -1;  // image address of the value's first byte
+    int size = 1; // bytes of a Number, Tenths, Bit set or text field
+    int bit = 0;
+    int min = 0; // range of a Number (of a Tenths: in tenths); min == max: no range
+    int max = 0;
+    double initial = 0;           // value before the first scatter
+    const char* initialText = ""; // text before the first scatter
+    int typing = 0;               // characters a text control lets the user type
+    int mirror = -1;              // Address: a second copy; Text: where its length goes
+    QStringList items = {};       // List items
+};
+
+// A page whose record is a table of fields: it owns the record copy of its regions and
+// the values of its controls, and does scatter and gather by the table. A page's own
+// rules (checksums, fixed bytes, values that depend on each other) are the two hooks.
+class FieldPage : public Page {
+public:
+    FieldPage(std::vector<mem::Region> regions, std::vector<FieldSpec> fields);
+
+    const std::vector<FieldSpec>& fields() const { return m_fields; }
+    const std::vector<mem::Region>& regions() const { return m_regions; }
+    const FieldSpec* field(const QString& name) const;
+
+    // Values by control name: QString for addresses, texts and labels, int for numbers
+    // and lists (-1 no selection), bool for flags and bits, double for tenths.
+    QVariant value(const QString& name) const;
+    void setValue(const QString& name, const QVariant& value);
+    QString text(const QString& name) const { return value(name).toString(); }
+
+    // The record copy: the page's regions as the last scatter brought them and the last
+    // gather left them; zeros before either.
+    const ConfigImage& recordCopy() const { return m_copy; }
+
+protected:
+    void scatterImage(const ConfigImage& image) override;
+    void gatherImage(ConfigImage& image) override;
+
+    // After the values were read from the record copy.
+    virtual void afterScatter() {}
+    // After the values were stored into the record copy, before it goes to the image.
+    virtual void beforeStore(ConfigImage& copy) { Q_UNUSED(copy); }
+
+    ConfigImage m_copy;
+
+private:
+    QVariant read(const FieldSpec& f) const;
+    void write(const FieldSpec& f, const QVariant& value);
+
+    std::vector<mem::Region> m_regions;
+    std::vector<FieldSpec> m_fields;
+    std::vector<QVariant> m_values;
+    QHash<QString, int> m_index;
+};

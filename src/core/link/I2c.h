@@ -1,0 +1,11 @@
+#pragma once
+
+#include "link/LinkPacket.h"
+
+#include <cstdint>
+
+// Fills the packet with an I2C read of count bytes (at most 122) from a device register.
+void prepareI2cRead(LinkPacket& packet, std::uint8_t device, std::uint8_t reg, std::uint8_t count);
+// Fills the packet with an I2C write of up to 119 bytes.
+void prepareI2cWrite(LinkPacket& packet, std::uint8_t device, std::uint8_t reg,
+                     const std::uint8_t* data, int count);

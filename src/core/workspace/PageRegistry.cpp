@@ -1,0 +1,155 @@
+#include "workspace/PageRegistry.h"
+
+#include "editors/NetworkPage.h"
+#include "logic/RelayPage.h"
+
+namespace {
+
+template <typename T> std::unique_ptr<Page> make() {
+    return std::make_unique<T>();
+}
+
+const UploadRange Descriptions(const mem::Region& r) {
+    return {r.first, r.end(), "Popisy "};
+}
+
+} // namespace
+
+const std::vector<PageInfo>& pageRegistry() {
+    using S = PageSlot;
+    static const std::vector<PageInfo> pages = {
+        {S::Network,
+         "network",
+         0,
+         {mem::AppConfig, mem::BiosName, mem::Popis, mem::SnmpComm, mem::EthConfig},
+         {{1, mem::AppConfig.first, mem::AppConfigUploadSize, 1, "Save - App Config", true},
+          {2, mem::BiosName.first, mem::BiosName.size, 0, "Save - Bios Name", false},
+          {3, mem::Popis.first, mem::Popis.size, 0, "Save - Popis", false},
+          {4, mem::SnmpComm.first, mem::SnmpComm.size, 0, "Save - SNMP COMM", false},
+          {5, mem::EthConfig.first, mem::EthConfig.size, 5, "Save - Eth Config", false}},
+         {},
+         "TForm1",
+         "Form1",
+         make<NetworkPage>},
+        {S::Inputs,
+         "inputs",
+         1,
+         {mem::InpConfig, mem::InputDescriptions},
+         {{6, mem::InpConfig.first, mem::InpConfig.size, 6, "Save - Inp Config", true}},
+         {Descriptions(mem::InputDescriptions)},
+         "TFvstupy",
+         "Fvstupy",
+         nullptr},
+        {S::Outputs,
+         "outputs",
+         2,
+         {mem::OutConfig, mem::OutputDescriptions},
+         {{7, mem::OutConfig.first, mem::OutConfig.size, 7, "Save - Out Config", true}},
+         {Descriptions(mem::OutputDescriptions)},
+         "TFvystupy",
+         "Fvystupy",
+         nullptr},
+        {S::Analog,
+         "analog",
+         4,
+         {mem::Out10Config, mem::Out10Descriptions},
+         {{8, mem::Out10Config.first, mem::Out10Config.size, 8, "Save - Out10 Config", true}},
+         {Descriptions(mem::Out10Descriptions)},
+         "TFavystup",
+         "Favystup",
+         nullptr},
+        {S::Modes,
+         "modes",
+         8,
+         {mem::RezimConfig},
+         {{9, mem::RezimConfig.first, mem::RezimConfig.size, 9, "Save - Rezim Config", true}},
+         {},
+         "TFrezim",
+         "Frezim",
+         nullptr},
+        {S::Thermometers,
+         "thermometers",
+         16,
+         {mem::Quel5Config, mem::ThermometerDescriptions},
+         {{10, mem::Quel5Config.first, mem::Quel5Config.size, 10, "Save - Quel5 Config", true}},
+         {Descriptions(mem::ThermometerDescriptions)},
+         "TFquel5",
+         "Fquel5",
+         nullptr},
+        {S::Thermostats,
+         "thermostats",
+         0,
+         {mem::ThermostatRegion, mem::ThermostatDescriptions},
+         {},
+         {{mem::ThermostatRegion.first, mem::ThermostatRegion.end(), "Term "},
+          Descriptions(mem::ThermostatDescriptions)},
+         "TFtermostaty",
+         "Ftermostaty",
+         nullptr},
+        {S::Relays,
+         "relays",
+         0,
+         {{mem::RelayArea, mem::RelayCodeLimit - mem::RelayArea}, mem::RelayDescriptions},
+         {},
+         {{mem::RelayArea, mem::RelayCode, "Rele ", true}, Descriptions(mem::RelayDescriptions)},
+         "TFvrele",
+         "Fvrele",
+         make<RelayPage>},
+    };
+    return pages;
+}
+
+const PageInfo& pageInfo(PageSlot slot) {
+    return pageRegistry().at(size_t(slot));
+}
+
+const PageInfo* pageByCliName(const QString& name) {
+    for (const PageInfo& page : pageRegistry())
+        if (name == QLatin1String(page.cliName))
+            return &page;
+    return nullptr;
+}
+
+const std::array<PageSlot, PageSlotCount> ScatterOrder = {
+    PageSlot::Network, PageSlot::Analog,      PageSlot::Thermometers, PageSlot::Inputs,
+    PageSlot::Outputs, PageSlot::Thermostats, PageSlot::Relays,       PageSlot::Modes};
+
+Selectors Selectors::all() {
+    Selectors s;
+    s.m_bits = std::uint8_t((1u << PageSlotCount) - 1);
+    return s;
+}
+
+Selectors Selectors::with(PageSlot slot) const {
+    Selectors s = *this;
+    s.m_bits |= bit(slot);
+    return s;
+}
+
+Selectors Selectors::without(PageSlot slot) const {
+    Selectors s = *this;
+    s.m_bits &= std::uint8_t(~bit(slot));
+    return s;
+}
+
+Selectors Selectors::fromArguments(bool network, int pageFlags, bool thermostats, bool relays) {
+    Selectors s;
+    for (const PageInfo& page : pageRegistry())
+        if (page.pageFlag & pageFlags)
+            s = s.with(page.slot);
+    if (network)
+        s = s.with(PageSlot::Network);
+    if (thermostats)
+        s = s.with(PageSlot::Thermostats);
+    if (relays)
+        s = s.with(PageSlot::Relays);
+    return s;
+}
+
+int Selectors::pageFlags() const {
+    int flags = 0;
+    for (const PageInfo& page : pageRegistry())
+        if (selects(page.slot))
+            flags |= page.pageFlag;
+    return flags;
+}

@@ -1,0 +1,106 @@
+#include "workspace/Workspace.h"
+
+#include "base/Errors.h"
+#include "image/ConfigFile.h"
+#include "image/RawRegionPage.h"
+
+#include <QFileInfo>
+
+// Refuses a second transfer while one runs.
+class Workspace::OperationScope {
+public:
+    explicit OperationScope(Workspace& ws) : m_ws(ws) {
+        if (ws.isBusy())
+            throw LinkBusy(QStringLiteral("Probíhá jiný přenos, počkej na jeho konec."));
+        ws.m_busy = true;
+    }
+    ~OperationScope() { m_ws.m_busy = false; }
+
+private:
+    Workspace& m_ws;
+};
+
+Workspace::Workspace(DeviceLink& link) : m_link(link) {
+    for (const PageInfo& info : pageRegistry()) {
+        auto& own = m_own[size_t(info.slot)];
+        own = info.createModel ? info.createModel() : std::make_unique<RawRegionPage>(info.regions);
+        // What a page reports without ending the gather reaches the user.
+        own->onMessage = [this](const QString& text, const QString& detail) {
+            m_link.feedback().message(text, Severity::Warning, detail);
+        };
+        m_pages[size_t(info.slot)] = own.get();
+    }
+}
+
+Workspace::~Workspace() = default;
+
+void Workspace::setPage(PageSlot slot, Page* page) {
+    m_pages[size_t(slot)] = page ? page : m_own[size_t(slot)].get();
+}
+
+void Workspace::gatherPages(const Selectors& selectors) {
+    if (selectors.isEverything())
+        m_image.clear();
+    for (const PageInfo& info : pageRegistry())
+        if (selectors.selects(info.slot))
+            page(info.slot).gather(m_image);
+}
+
+void Workspace::scatterAll() {
+    for (PageSlot slot : ScatterOrder)
+        page(slot).scatter(m_image);
+}
+
+void Workspace::setCaptionForFile() {
+    m_caption = QString::fromLatin1(BaseCaption) + QStringLiteral(" - ") +
+                QFileInfo(m_currentFile).fileName();
+    if (onCaptionChanged)
+        onCaptionChanged(m_caption);
+}
+
+qint64 Workspace::loadConfigFile() {
+    const qint64 size = readImageFile(m_currentFile, m_image);
+    setCaptionForFile();
+    scatterAll();
+    return size;
+}
+
+void Workspace::saveConfigFile() {
+    setCaptionForFile();
+    gatherPages(Selectors::all());
+    writeImageFile(m_currentFile, m_image);
+}
+
+bool Workspace::readAll() {
+    OperationScope scope(*this);
+    bool complete = false;
+    try {
+        complete = readAllBlocks(m_link, m_image);
+    } catch (...) {
+        m_link.close();
+        throw;
+    }
+    if (complete)
+        scatterAll();
+    return complete;
+}
+
+UploadReport Workspace::uploadConfig(const Selectors& selectors) {
+    OperationScope scope(*this);
+    Feedback& feedback = m_link.feedback();
+    UploadReport report;
+    const WaitCursor hourglass(feedback);
+    gatherPages(selectors);
+    try {
+        uploadImage(m_link, m_image, selectors, report);
+    } catch (...) {
+        // What was written stays written; the log says how far the upload got.
+        report.endedEarly = true;
+        m_link.close();
+        feedback.log(report.summary());
+        throw;
+    }
+    m_link.close();
+    feedback.log(report.summary());
+    return report;
+}

@@ -1,0 +1,210 @@
+// The main window's operations: how a user operation runs (controls held back, progress,
+// errors shown), the uploads, the file commands and the login exchange.
+#include "app/MainWindow.h"
+
+#include "app/Dialogs.h"
+#include "base/Errors.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileInfo>
+#include <QPointer>
+#include <QProgressDialog>
+#include <QTimer>
+
+namespace {
+constexpr const char* ExchangeProperty = "startsExchange";
+constexpr int ProgressDelayMs = 400;
+} // namespace
+
+void MainWindow::markExchangeControl(QObject* control) {
+    control->setProperty(ExchangeProperty, true);
+}
+
+// One user operation: the controls that would start another exchange are disabled, the
+// link forgets an earlier "Zrušit", and for an exchange a progress dialog with "Zrušit"
+// shows when it takes longer than a blink.
+class MainWindow::OperationScope {
+public:
+    OperationScope(MainWindow& window, bool talksToUnit) : m_window(window) {
+        window.m_operationRunning = true;
+        window.m_link->clearCancel();
+        for (QWidget* top : window.allWindows()) {
+            for (QAction* action : top->findChildren<QAction*>())
+                if (action->property(ExchangeProperty).toBool() && action->isEnabled()) {
+                    action->setEnabled(false);
+                    m_actions << action;
+                }
+            for (QWidget* control : top->findChildren<QWidget*>())
+                if (control->property(ExchangeProperty).toBool() && control->isEnabled()) {
+                    control->setEnabled(false);
+                    m_widgets << control;
+                }
+        }
+        if (talksToUnit)
+            showProgress();
+    }
+    ~OperationScope() {
+        m_window.m_feedback->onProgress = nullptr;
+        m_window.m_feedback->onMessageBox = nullptr;
+        delete m_progress.data();
+        for (const auto& action : m_actions)
+            if (action)
+                action->setEnabled(true);
+        for (const auto& control : m_widgets)
+            if (control)
+                control->setEnabled(true);
+        m_window.m_operationRunning = false;
+    }
+
+private:
+    void showProgress() {
+        QWidget* parent = QApplication::activeModalWidget();
+        if (!parent)
+            parent = QApplication::activeWindow();
+        if (!parent)
+            parent = &m_window;
+        m_progress = new QProgressDialog(QStringLiteral("Probíhá komunikace s jednotkou…"),
+                                         QStringLiteral("Zrušit"), 0, 0, parent);
+        m_progress->setObjectName(QStringLiteral("Prubeh"));
+        m_progress->setWindowTitle(QString::fromLatin1(MainWindow::Title));
+        m_progress->setWindowModality(Qt::NonModal);
+        m_progress->setAutoClose(false);
+        m_progress->setAutoReset(false);
+        m_progress->setMinimumDuration(ProgressDelayMs);
+        m_progress->reset();
+        QObject::connect(m_progress, &QProgressDialog::canceled, &m_window,
+                         [w = &m_window] { w->m_link->cancel(); });
+        QTimer::singleShot(ProgressDelayMs, m_progress, [this] {
+            if (!m_messageOpen)
+                m_progress->show();
+        });
+        // A message box in the middle of the operation pushes the progress aside.
+        m_window.m_feedback->onMessageBox = [this](bool open) {
+            m_messageOpen = open;
+            if (open) {
+                m_wasShown = m_progress->isVisible();
+                m_progress->hide();
+            } else if (m_wasShown) {
+                m_progress->show();
+            }
+        };
+        m_window.m_feedback->onProgress = [p = m_progress](int done, int planned) {
+            p->setMaximum(planned);
+            p->setValue(done);
+            p->setLabelText(QStringLiteral("Požadavek %1 z %2").arg(done).arg(planned));
+        };
+    }
+
+    MainWindow& m_window;
+    QPointer<QProgressDialog> m_progress;
+    bool m_messageOpen = false;
+    bool m_wasShown = false;
+    QList<QPointer<QAction>> m_actions;
+    QList<QPointer<QWidget>> m_widgets;
+};
+
+void MainWindow::runOperation(const std::function<void()>& operation) {
+    runOperation(operation, false);
+}
+
+void MainWindow::runOperation(const std::function<void()>& operation, bool talksToUnit) {
+    // The disabled controls keep a second operation out; a timer or a queued event that
+    // still gets here does not start one either.
+    if (m_operationRunning || m_workspace->isBusy())
+        return;
+    OperationScope scope(*this, talksToUnit);
+    try {
+        operation();
+    } catch (const Cancelled& e) {
+        m_feedback->log(e.text());
+    } catch (const OperationError& e) {
+        m_dialogs.message(this, e.text(), Severity::Error);
+    } catch (const std::exception& e) {
+        m_dialogs.message(this, QString::fromLocal8Bit(e.what()), Severity::Error);
+    }
+}
+
+void MainWindow::runLinkOperation(const std::function<void()>& operation) {
+    if (m_operationRunning || !m_address->commitTyped())
+        return;
+    runOperation(operation, true);
+}
+
+void MainWindow::uploadPages(const Selectors& selectors) {
+    runLinkOperation([this, selectors] {
+        const UploadReport report = m_workspace->uploadConfig(selectors);
+        if (report.refusedAddresses.isEmpty())
+            return;
+        QStringList addresses;
+        for (int a : report.refusedAddresses)
+            addresses << QString::number(a);
+        m_feedback->message(QStringLiteral("Jednotka odmítla část nahrávané konfigurace."),
+                            Severity::Warning,
+                            QStringLiteral("Odmítnuté adresy: %1.").arg(addresses.join(", ")));
+    });
+}
+
+int MainWindow::login(const QString& name, const QString& password) {
+    int level = 0;
+    if (m_operationRunning || !m_address->commitTyped())
+        return level;
+    OperationScope scope(*this, true);
+    try {
+        const auto status = requestLogin(*m_link, name, password);
+        // An attempt that did not reach the unit is a refused login.
+        level = status ? int(*status) : 0;
+    } catch (const OperationError& e) {
+        m_dialogs.message(m_login.get(), e.text(), Severity::Error);
+    }
+    return level;
+}
+
+void MainWindow::loadCurrentFile() {
+    runOperation([this] {
+        const qint64 size = m_workspace->loadConfigFile();
+        if (size < mem::ImageSize)
+            m_dialogs.message(this,
+                              QStringLiteral("Soubor %1 měl jen %2 bajtů z %3. Načetla se jen "
+                                             "tato část, zbytek konfigurace zůstal, jak byl.")
+                                  .arg(QFileInfo(m_workspace->currentFile()).fileName())
+                                  .arg(size)
+                                  .arg(mem::ImageSize),
+                              Severity::Info);
+    });
+}
+
+void MainWindow::showAbout() {
+    m_dialogs.about(this, QStringLiteral("O programu"),
+                    QStringLiteral("<b>Quel5</b> – konfigurace a servis jednotek Quel5<br>"
+                                   "Verze %1 (%2)<br>Qt %3")
+                        .arg(QStringLiteral(QUEL5_VERSION), QString::fromLatin1(Title),
+                             QString::fromLatin1(qVersion())));
+}
+
+void MainWindow::openFile() {
+    const QString path = m_dialogs.openFile(this, programFolder());
+    if (path.isEmpty())
+        return;
+    m_workspace->setCurrentFile(path);
+    loadCurrentFile();
+}
+
+void MainWindow::saveFile() {
+    if (m_workspace->currentFile().isEmpty()) {
+        const QString path = m_dialogs.saveFile(this, programFolder(), QString());
+        if (path.isEmpty())
+            return;
+        m_workspace->setCurrentFile(path);
+    }
+    runOperation([this] { m_workspace->saveConfigFile(); });
+}
+
+void MainWindow::saveFileAs() {
+    const QString path =
+        m_dialogs.saveFile(this, programFolder(), m_network->nbName() + QStringLiteral(".ql5"));
+    if (path.isEmpty())
+        return;
+    m_workspace->setCurrentFile(path);
+    runOperation([this] { m_workspace->saveConfigFile(); });
+}

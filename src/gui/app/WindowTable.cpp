@@ -1,0 +1,58 @@
+#include "app/WindowTable.h"
+
+#include "app/ManagedWindow.h"
+#include "logic/RelayPage.h"
+#include "logic/RelayWindow.h"
+#include "workspace/Workspace.h"
+
+namespace {
+
+using Made = std::unique_ptr<ManagedWindow>;
+
+// A window whose page has no editor yet: an empty frame that keeps its place.
+Made frame(const WindowRow& row, WindowContext& context) {
+    auto window = std::make_unique<ManagedWindow>(row.windowClass(), row.form(),
+                                                  QString::fromUtf8(row.title), context.settings);
+    window->resize(420, 300);
+    return window;
+}
+
+Made relays(const WindowRow&, WindowContext& context) {
+    return std::make_unique<RelayWindow>(context.workspace.pageAs<RelayPage>(PageSlot::Relays),
+                                         context.workspace.image(), context.settings,
+                                         context.dialogs, context.run, context.upload);
+}
+
+constexpr int page(PageSlot slot) {
+    return int(slot);
+}
+
+} // namespace
+
+QString WindowRow::windowClass() const {
+    return QString::fromLatin1(page >= 0 ? pageInfo(PageSlot(page)).windowClass : className);
+}
+
+QString WindowRow::form() const {
+    return QString::fromLatin1(page >= 0 ? pageInfo(PageSlot(page)).formName : formName);
+}
+
+const std::vector<WindowRow>& windowTable() {
+    using S = PageSlot;
+    static const std::vector<WindowRow> table = {
+        {-1, "TFprehled", "Fprehled", "Přehled", nullptr, nullptr, frame},
+        {page(S::Inputs), nullptr, nullptr, "Vstupy", "&Vstupy", "Vstupy - ", frame},
+        {page(S::Outputs), nullptr, nullptr, "Výstupy", "Vý&stupy", "Výstupy - ", frame},
+        {page(S::Analog), nullptr, nullptr, "Výstup 0-10V", "Výstup &0-10V", "Výstup 0-10V - ",
+         frame},
+        {page(S::Modes), nullptr, nullptr, "Režim", "&Režim", "Rezim - ", frame},
+        {page(S::Thermometers), nullptr, nullptr, "Quel5", "&Quel5", "Quel5.00.04 - ", frame},
+        {page(S::Thermostats), nullptr, nullptr, "Termostaty", "&Termostaty", "Termostaty - ",
+         frame},
+        {page(S::Relays), nullptr, nullptr, "Virtuální relé", "Virtuální r&elé", "Viruální relé - ",
+         relays},
+        {-1, "TFstav", "Fstav", "Fstav", "St&av", nullptr, frame},
+        {-1, "TFdiscoverer", "Fdisc", "Discoverer", "&Discoverer", nullptr, frame},
+    };
+    return table;
+}
