@@ -124,9 +124,11 @@ TYPED_TEST(PageSuite, GatherWritesOnlyInsideThePagesRegions) {
     ConfigImage image;
     image.bytes().fill(0xA5);
     page->gather(image);
-    for (int a = 0; a < mem::ImageSize; ++a)
-        if (!inRegions(TypeParam::slot, a))
+    for (int a = 0; a < mem::ImageSize; ++a) {
+        if (!inRegions(TypeParam::slot, a)) {
             ASSERT_EQ(image[a], 0xA5) << "address " << a;
+        }
+    }
 }
 
 TYPED_TEST(PageSuite, RefusedGatherLeavesTheImageUntouched) {

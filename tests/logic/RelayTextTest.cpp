@@ -80,8 +80,9 @@ TEST(RelayText, OneEmptyRowStandsReady) {
     for (const Case& c : cases) {
         const relay::RowChange change = relay::keepOneEmptyRow(c.empty, c.visible);
         EXPECT_EQ(change.row, c.row);
-        if (c.row >= 0)
+        if (c.row >= 0) {
             EXPECT_EQ(change.show, c.show);
+        }
     }
 }
 
