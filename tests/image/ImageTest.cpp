@@ -38,13 +38,21 @@ struct Files : ::testing::Test {
     QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
 };
 
+// Stand-ins that carry every page's regions as raw bytes.
+struct RawPages {
+    std::vector<std::unique_ptr<RawRegionPage>> pages;
+    RawPages(Workspace& workspace, std::initializer_list<PageSlot> replaced) {
+        for (PageSlot slot : replaced) {
+            pages.push_back(std::make_unique<RawRegionPage>(pageInfo(slot).regions));
+            workspace.setPage(slot, pages.back().get());
+        }
+    }
+};
+
 TEST_F(Files, SaveThenOpenRoundTripsTheGatheredRegions) {
     // Raw bytes throughout, so that every region must come back as it was.
-    RawRegionPage rawNetwork(pageInfo(PageSlot::Network).regions);
-    workspace.setPage(PageSlot::Network, &rawNetwork);
-    RawRegionPage rawRelays(
-        {{mem::RelayArea, mem::RelayCodeLimit - mem::RelayArea}, mem::RelayDescriptions});
-    workspace.setPage(PageSlot::Relays, &rawRelays);
+    RawPages raw(workspace, {PageSlot::Network, PageSlot::Inputs, PageSlot::Outputs,
+                             PageSlot::Analog, PageSlot::Relays});
     ProbePage probe;
     workspace.setPage(PageSlot::Thermometers, &probe);
     const QByteArray content = pattern(8000);
@@ -54,7 +62,7 @@ TEST_F(Files, SaveThenOpenRoundTripsTheGatheredRegions) {
     EXPECT_EQ(probe.scatters, 1);
     EXPECT_EQ(workspace.caption(), QStringLiteral("Quel5.00.04 - in.ql5"));
 
-    workspace.setPage(PageSlot::Thermometers, nullptr);
+    RawPages rawThermometers(workspace, {PageSlot::Thermometers});
     workspace.scatterAll();
     workspace.setCurrentFile(path("out.ql5"));
     workspace.saveConfigFile();
@@ -137,6 +145,9 @@ TEST_F(Files, FailedSaveLeavesNoFile) {
 }
 
 TEST_F(Files, DamagedRelayAreaSavesInsideTheRelayArea) {
+    // The other pages carry the description area as it was.
+    RawPages raw(workspace,
+                 {PageSlot::Inputs, PageSlot::Outputs, PageSlot::Analog, PageSlot::Thermometers});
     QByteArray content = pattern(8000);
     content[1472] = char(0xFF);
     content[1473] = char(0xFF);
@@ -159,6 +170,9 @@ TEST(Gather, EverythingClearsTheImageAPartialSelectionDoesNot) {
     Workspace workspace(link);
     ProbePage network;
     workspace.setPage(PageSlot::Network, &network);
+    // Pages whose copies are zero before any scatter.
+    RawPages raw(workspace,
+                 {PageSlot::Inputs, PageSlot::Outputs, PageSlot::Analog, PageSlot::Thermometers});
     workspace.image().bytes().fill(0x44);
     workspace.gatherPages(Selectors::allButNetwork());
     EXPECT_EQ(workspace.image()[0], 0x44);

@@ -67,6 +67,45 @@ std::vector<FieldSpec> networkFields() {
     f.push_back({.name = "trt2", .kind = K::Flag, .at = Eth + 90});
     f.push_back(port("tmreload", Eth + 87, 1000));
     f.push_back({.name = "LMAC", .kind = K::Label});
+
+    // The captions the main window shows beside or above each field.
+    const std::pair<const char*, std::pair<const char*, const char*>> captions[] = {
+        {"LMDIP", {"", "IP adresa"}},
+        {"LMDmaska", {"", "Maska"}},
+        {"LMDgw", {"", "Gateway"}},
+        {"LMDns1", {"", "Primary DNS"}},
+        {"LMDns2", {"", "Secondary DNS"}},
+        {"LMDnbname", {"", "NB name"}},
+        {"LMDpopis", {"", "Popis"}},
+        {"LMDuziv", {"", "Uživatel"}},
+        {"LMDAdmin", {"", "Admin"}},
+        {"rcom0", {"Read community", "1"}},
+        {"rcom1", {"Read community", "2"}},
+        {"rcom2", {"Read community", "3"}},
+        {"wcom0", {"Write community", "1"}},
+        {"wcom1", {"Write community", "2"}},
+        {"wcom2", {"Write community", "3"}},
+        {"LMDsnmp1", {"SNMP trap  IP1", "IP"}},
+        {"LMDcom1", {"SNMP trap  IP1", "Community"}},
+        {"trt1", {"SNMP trap  IP1", "Full"}},
+        {"udppt1", {"SNMP trap  IP1", "Port"}},
+        {"LMDsnmp2", {"SNMP trap  IP2", "IP"}},
+        {"LMDcom2", {"SNMP trap  IP2", "Community"}},
+        {"trt2", {"SNMP trap  IP2", "Full"}},
+        {"udppt2", {"SNMP trap  IP2", "Port"}},
+        {"udpport", {"", "UDP port"}},
+        {"tcpport1", {"", "TCP port1"}},
+        {"tcpport2", {"", "TCP port2"}},
+        {"ntpser", {"", "NTP server"}},
+        {"tmreload", {"", "Time reload [ms]"}},
+        {"LMAC", {"", "MAC"}},
+    };
+    for (FieldSpec& spec : f)
+        for (const auto& [name, where] : captions)
+            if (qstrcmp(spec.name, name) == 0) {
+                spec.row = where.first;
+                spec.caption = where.second;
+            }
     return f;
 }
 

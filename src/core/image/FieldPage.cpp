@@ -30,6 +30,7 @@ QVariant initialValue(const FieldSpec& f) {
     case FieldKind::Address:
     case FieldKind::Text:
     case FieldKind::ClearedText:
+    case FieldKind::Description:
     case FieldKind::Label:
         return QString::fromUtf8(f.initialText);
     case FieldKind::Number:
@@ -90,12 +91,9 @@ QVariant FieldPage::read(const FieldSpec& f) const {
         const int index = *at;
         return index < f.items.size() ? index : -1;
     }
-    case FieldKind::Tenths: {
-        int raw = readUnsigned(m_copy, f.at, f.size);
-        if (hasRange(f))
-            raw = std::clamp(raw, f.min, f.max);
-        return raw / 10.0;
-    }
+    case FieldKind::Tenths:
+        return readUnsigned(m_copy, f.at, f.size) / 10.0;
+    case FieldKind::Description:
     case FieldKind::Label:
         return {};
     }
@@ -141,13 +139,12 @@ void FieldPage::write(const FieldSpec& f, const QVariant& value) {
         *at = index < 0 || index >= f.items.size() ? 255 : std::uint8_t(index);
         break;
     }
-    case FieldKind::Tenths: {
-        int v = int(std::lround(value.toDouble() * 10.0));
-        if (hasRange(f))
-            v = std::clamp(v, f.min, f.max);
-        writeUnsigned(m_copy, f.at, f.size, v);
+    case FieldKind::Tenths:
+        // Rounded to the nearest tenth; a value the control left as scattered goes back
+        // as it came.
+        writeUnsigned(m_copy, f.at, f.size, int(std::lround(value.toDouble() * 10.0)));
         break;
-    }
+    case FieldKind::Description:
     case FieldKind::Label:
         break;
     }
@@ -156,9 +153,12 @@ void FieldPage::write(const FieldSpec& f, const QVariant& value) {
 void FieldPage::scatterImage(const ConfigImage& image) {
     for (const mem::Region& r : m_regions)
         std::memcpy(m_copy.data() + r.first, image.data() + r.first, size_t(r.size));
-    for (size_t i = 0; i < m_fields.size(); ++i)
-        if (m_fields[i].kind != FieldKind::Label)
+    for (size_t i = 0; i < m_fields.size(); ++i) {
+        if (m_fields[i].kind == FieldKind::Description)
+            m_values[i] = image.description(m_fields[i].at);
+        else if (m_fields[i].kind != FieldKind::Label)
             m_values[i] = read(m_fields[i]);
+    }
     afterScatter();
 }
 
@@ -176,4 +176,37 @@ void FieldPage::gatherImage(ConfigImage& image) {
     beforeStore(m_copy);
     for (const mem::Region& r : m_regions)
         std::memcpy(image.data() + r.first, m_copy.data() + r.first, size_t(r.size));
+    // The descriptions go to their slots after the record.
+    for (size_t i = 0; i < m_fields.size(); ++i)
+        if (m_fields[i].kind == FieldKind::Description)
+            image.setDescription(m_fields[i].at, m_values[i].toString());
+}
+
+QVariant FieldPage::shownValue(const FieldSpec& f, const QVariant& value) {
+    switch (f.kind) {
+    case FieldKind::List: {
+        const int index = value.toInt();
+        return index >= 0 && index < f.items.size() ? f.items.at(index) : QString();
+    }
+    case FieldKind::Flag:
+    case FieldKind::Bit:
+        return value.toBool();
+    case FieldKind::Number:
+        return value.toInt();
+    case FieldKind::Tenths:
+        return std::round(value.toDouble() * 10.0) / 10.0;
+    default:
+        return value.toString();
+    }
+}
+
+std::vector<ShownField> FieldPage::shownFields() const {
+    std::vector<ShownField> shown;
+    for (size_t i = 0; i < m_fields.size(); ++i) {
+        const FieldSpec& f = m_fields[i];
+        if (*f.caption)
+            shown.push_back({QString::fromUtf8(f.row), QString::fromUtf8(f.caption),
+                             shownValue(f, m_values[i])});
+    }
+    return shown;
 }

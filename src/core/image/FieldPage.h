@@ -19,7 +19,10 @@ enum class FieldKind {
     Bit,         // bit `bit` of a `size`-byte bit set, rebuilt from its controls at a gather
     List,        // a byte holding the index into `items`; an index outside the list shows no
                  // selection (-1) and no selection is stored as 255
-    Tenths,      // `size`-byte value in tenths, shown with one decimal, stored rounded
+    Tenths,      // `size`-byte value in tenths, shown with one decimal, stored rounded; the
+                 // range is the control's, a stored value outside it shows as it is
+    Description, // a 20-byte description slot of the image at `at`, written into the image
+                 // itself (not into the record copy): 19 characters and a zero at most
     Label,       // shown only; the page's own rule gives its text
 };
 
@@ -28,8 +31,10 @@ enum class FieldKind {
 struct FieldSpec {
     const char* name;
     FieldKind kind;
-    int at = -1;  // image address of the value's first byte
-    int size = 1; // bytes of a Number, Tenths, Bit set or text field
+    const char* row = "";     // the caption of the control's row ("X8"), if it has one
+    const char* caption = ""; // its caption or column heading ("Použit")
+    int at = -1;              // image address of the value's first byte
+    int size = 1;             // bytes of a Number, Tenths, Bit set or text field
     int bit = 0;
     int min = 0; // range of a Number (of a Tenths: in tenths); min == max: no range
     int max = 0;
@@ -45,6 +50,8 @@ struct FieldSpec {
 // rules (checksums, fixed bytes, values that depend on each other) are the two hooks.
 class FieldPage : public Page {
 public:
+    // regions: the fixed records the page keeps a copy of; its description slots are
+    // fields of their own.
     FieldPage(std::vector<mem::Region> regions, std::vector<FieldSpec> fields);
 
     const std::vector<FieldSpec>& fields() const { return m_fields; }
@@ -60,6 +67,10 @@ public:
     // The record copy: the page's regions as the last scatter brought them and the last
     // gather left them; zeros before either.
     const ConfigImage& recordCopy() const { return m_copy; }
+
+    // Every captioned value in table order, as the window shows it.
+    std::vector<ShownField> shownFields() const override;
+    static QVariant shownValue(const FieldSpec& f, const QVariant& value);
 
 protected:
     void scatterImage(const ConfigImage& image) override;

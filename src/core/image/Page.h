@@ -3,9 +3,19 @@
 #include "image/ConfigImage.h"
 
 #include <QString>
+#include <QVariant>
+#include <vector>
 
 #include <functional>
 #include <map>
+
+// A value as the page's window shows it, under its row and caption: a list by its item's
+// text, a tenths value with its decimal, a box as true or false.
+struct ShownField {
+    QString row;
+    QString caption;
+    QVariant value; // QString, int, double or bool
+};
 
 // One page of the configuration: the record copy of its regions and the values its
 // controls show. The workspace owns the pages; a window that shows a page subscribes to
@@ -45,6 +55,10 @@ public:
     // A problem that does not end the gather (a relay that does not compile): the text and
     // what it is about ("R3"). The workspace sends it to the user; a window may take it.
     std::function<void(const QString& text, const QString& detail)> onMessage;
+
+    // What the page's window shows, for a reader without the window; empty for a page
+    // that has no editor yet.
+    virtual std::vector<ShownField> shownFields() const { return {}; }
 
 protected:
     virtual void scatterImage(const ConfigImage& image) = 0;

@@ -93,3 +93,13 @@ void RelayPage::gatherImage(ConfigImage& image) {
         image.setDescription(mem::RelayDescriptions.first + mem::DescriptionSlotSize * n,
                              rows[size_t(n)].description);
 }
+
+std::vector<ShownField> RelayPage::shownFields() const {
+    std::vector<ShownField> shown;
+    for (int n = 0; n < StoredRows; ++n) {
+        const QString row = QStringLiteral("R%1").arg(n + 1);
+        shown.push_back({row, QStringLiteral("Výraz"), rows[size_t(n)].text.trimmed()});
+        shown.push_back({row, QStringLiteral("Popis"), rows[size_t(n)].description});
+    }
+    return shown;
+}

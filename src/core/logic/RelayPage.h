@@ -32,6 +32,9 @@ public:
     // GatherError, leaving the image alone, when the programs do not fit before the
     // description area. Compile errors go to onMessage, naming the row ("R3").
 
+    // Rows R1..R16: the expression and the description.
+    std::vector<ShownField> shownFields() const override;
+
     // The text the last scatter showed in a row.
     const QString& shownText(int row) const { return m_shown.at(size_t(row)); }
     // The bytes a row's relay holds now: as last scattered or stored by a gather.

@@ -1,6 +1,10 @@
 #include "workspace/PageRegistry.h"
 
+#include "editors/AnalogPage.h"
+#include "editors/InputsPage.h"
 #include "editors/NetworkPage.h"
+#include "editors/OutputsPage.h"
+#include "editors/ThermometersPage.h"
 #include "logic/RelayPage.h"
 
 namespace {
@@ -30,6 +34,7 @@ const std::vector<PageInfo>& pageRegistry() {
          {},
          "TForm1",
          "Form1",
+         "Ethernet",
          make<NetworkPage>},
         {S::Inputs,
          "inputs",
@@ -39,7 +44,8 @@ const std::vector<PageInfo>& pageRegistry() {
          {Descriptions(mem::InputDescriptions)},
          "TFvstupy",
          "Fvstupy",
-         nullptr},
+         "Vstupy",
+         make<InputsPage>},
         {S::Outputs,
          "outputs",
          2,
@@ -48,7 +54,8 @@ const std::vector<PageInfo>& pageRegistry() {
          {Descriptions(mem::OutputDescriptions)},
          "TFvystupy",
          "Fvystupy",
-         nullptr},
+         "Výstupy",
+         make<OutputsPage>},
         {S::Analog,
          "analog",
          4,
@@ -57,7 +64,8 @@ const std::vector<PageInfo>& pageRegistry() {
          {Descriptions(mem::Out10Descriptions)},
          "TFavystup",
          "Favystup",
-         nullptr},
+         "Výstup 0-10V",
+         make<AnalogPage>},
         {S::Modes,
          "modes",
          8,
@@ -66,6 +74,7 @@ const std::vector<PageInfo>& pageRegistry() {
          {},
          "TFrezim",
          "Frezim",
+         "Režim",
          nullptr},
         {S::Thermometers,
          "thermometers",
@@ -75,7 +84,8 @@ const std::vector<PageInfo>& pageRegistry() {
          {Descriptions(mem::ThermometerDescriptions)},
          "TFquel5",
          "Fquel5",
-         nullptr},
+         "Quel5",
+         make<ThermometersPage>},
         {S::Thermostats,
          "thermostats",
          0,
@@ -85,6 +95,7 @@ const std::vector<PageInfo>& pageRegistry() {
           Descriptions(mem::ThermostatDescriptions)},
          "TFtermostaty",
          "Ftermostaty",
+         "Termostaty",
          nullptr},
         {S::Relays,
          "relays",
@@ -94,6 +105,7 @@ const std::vector<PageInfo>& pageRegistry() {
          {{mem::RelayArea, mem::RelayCode, "Rele ", true}, Descriptions(mem::RelayDescriptions)},
          "TFvrele",
          "Fvrele",
+         "Virtuální relé",
          make<RelayPage>},
     };
     return pages;

@@ -82,6 +82,7 @@ struct PageInfo {
     std::vector<UploadRange> ranges;   // … then these
     const char* windowClass;
     const char* formName;
+    const char* title; // the window's title, the page's heading in quel5ctl show
     // Its model; null for a page without one yet, which a stand-in carrying its regions
     // unchanged replaces.
     std::unique_ptr<Page> (*createModel)();

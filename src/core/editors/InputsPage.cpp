@@ -1,0 +1,70 @@
+#include "editors/InputsPage.h"
+
+#include "image/FieldTable.h"
+#include "link/DeviceLink.h"
+
+const char* const InputsPage::RowCaptions[Rows] = {"X8", "X9", "X10", "X6/SO1", "X7/SO2"};
+
+namespace {
+
+std::vector<FieldSpec> inputFields() {
+    using namespace fields;
+    constexpr int At = 360; // InpConfig
+    std::vector<FieldSpec> f;
+    // Row k is bit k of every bit set and slot k of the descriptions.
+    const std::pair<const char*, const char*> sets[] = {
+        {"inp", "Použit"}, {"inn", "Negace"}, {"int1", "Trap1"}, {"int2", "Trap2"}};
+    for (int k = 0; k < InputsPage::Rows; ++k) {
+        const char* row = InputsPage::RowCaptions[k];
+        for (int set = 0; set < 4; ++set)
+            f.push_back(bit(name(sets[set].first, k), row, sets[set].second, At + set, k));
+        if (k >= 3) {
+            const int s0 = k - 3;
+            f.push_back(
+                number(name("sodp", s0), row, "Délka pulzu SO [ms]", At + 4 + s0, 1, 0, 255, 0));
+            f.push_back(number(name("sopp", s0), row, "Pulzů na kWh  (0 -neměřit)", At + 6 + 2 * s0,
+                               2, 0, 65535, 0));
+        }
+        f.push_back(description(name("inpop", k), row, mem::InputDescriptions.first + 20 * k));
+    }
+    return f;
+}
+
+} // namespace
+
+InputsPage::InputsPage() : FieldPage({mem::InpConfig}, inputFields()) {}
+
+namespace energy {
+
+std::optional<bool> KeySequence::feed(int character, bool administrator) {
+    if (!administrator)
+        return std::nullopt;
+    std::optional<bool> change;
+    if (m_afterFirst)
+        change = character == SecondKey;
+    m_afterFirst = character == FirstKey;
+    return change;
+}
+
+std::optional<quint32> pulseCount(qint64 tenthsOfKwh, qint64 pulsesPerKwh) {
+    if (tenthsOfKwh < 0 || pulsesPerKwh < 0)
+        return std::nullopt;
+    const qint64 limit = qint64(0xFFFFFFFFu);
+    // tenths × pulses ÷ 10 stays within 64 bits for any count that fits 32.
+    if (pulsesPerKwh != 0 && tenthsOfKwh > (limit * 10 + 9) / pulsesPerKwh)
+        return std::nullopt;
+    return quint32(tenthsOfKwh * pulsesPerKwh / 10);
+}
+
+void sendPreset(DeviceLink& link, quint32 count) {
+    LinkPacket& packet = link.packet();
+    packet.setCommand('X', 'e');
+    packet.setStatus(1);
+    packet.setLength(5);
+    packet.payload()[0] = 0;
+    for (int i = 0; i < 4; ++i)
+        packet.payload()[1 + i] = std::uint8_t(count >> (8 * i));
+    link.exchange(ExchangeMode::CloseAfterReply);
+}
+
+} // namespace energy

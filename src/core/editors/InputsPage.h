@@ -1,0 +1,47 @@
+#pragma once
+
+#include "image/FieldPage.h"
+
+#include <QString>
+#include <optional>
+
+class DeviceLink;
+
+// The five digital inputs: used, negated, trap 1 and 2 (InpConfig 360..369), the S0 pulse
+// length and pulses per kWh of X6/SO1 and X7/SO2, and the descriptions in slots 0..4 of
+// 5000..5159 (slots 5..7 belong to no page).
+class InputsPage : public FieldPage {
+public:
+    static constexpr int Rows = 5;
+    static const char* const RowCaptions[Rows]; // "X8" … "X7/SO2"
+
+    InputsPage();
+};
+
+// The hidden energy preset of input X6/SO1: the unit's pulse counter is set to the energy
+// (kWh with one decimal) times the pulses per kWh, truncated toward zero.
+namespace energy {
+
+// The key sequence typed into X6/SO1's pulses-per-kWh entry that shows the preset: Ctrl+E,
+// then Ctrl+P. Only an administrator gets it.
+constexpr int FirstKey = 0x05;  // Ctrl+E
+constexpr int SecondKey = 0x10; // Ctrl+P
+
+class KeySequence {
+public:
+    // Feeds one keystroke (its character code). Returns whether the preset is to be shown
+    // (true) or hidden (false) after it, or nothing when it does not change.
+    std::optional<bool> feed(int character, bool administrator);
+
+private:
+    bool m_afterFirst = false;
+};
+
+// The pulse count for tenths of a kWh and pulses per kWh, in whole numbers so that 0.3 kWh
+// at 10 pulses is 3, not 2.999…; nothing when it does not fit 32 bits.
+std::optional<quint32> pulseCount(qint64 tenthsOfKwh, qint64 pulsesPerKwh);
+
+// Sends #Xe (status 1, payload 0 and the count as u32) and closes the connection.
+void sendPreset(DeviceLink& link, quint32 pulseCount);
+
+} // namespace energy
