@@ -41,6 +41,16 @@ void showText(QLineEdit* edit, const FieldSpec& f, const QString& text) {
     edit->setText(text);
 }
 
+// A stored value outside the entry's range is shown as it is (0.0, 25.5), the range
+// widened to it until the next scatter, so that it goes back unchanged unless edited.
+void showTenths(QDoubleSpinBox* spin, const FieldSpec& f, double value) {
+    const int capacity = f.size >= 2 ? 0xFFFF : 0xFF;
+    const double low = (f.max > f.min ? f.min : 0) / 10.0;
+    const double high = (f.max > f.min ? f.max : capacity) / 10.0;
+    spin->setRange(std::min(low, value), std::max(high, value));
+    spin->setValue(value);
+}
+
 } // namespace
 
 FieldBinder::FieldBinder(QWidget* window, FieldPage& page) : QObject(window), m_page(page) {
@@ -73,7 +83,7 @@ void FieldBinder::show() {
         else if (auto* spin = qobject_cast<QSpinBox*>(c))
             spin->setValue(v.toInt());
         else if (auto* spin = qobject_cast<QDoubleSpinBox*>(c))
-            spin->setValue(v.toDouble());
+            showTenths(spin, *b.spec, v.toDouble());
         else if (auto* combo = qobject_cast<QComboBox*>(c))
             combo->setCurrentIndex(v.toInt());
         else if (auto* group = qobject_cast<QButtonGroup*>(c)) {

@@ -118,6 +118,7 @@ MainWindow::~MainWindow() {
 void MainWindow::buildWindows() {
     WindowContext context{*m_workspace, m_settings, m_dialogs,
                           [this](const std::function<void()>& op) { runOperation(op); },
+                          [this](const std::function<void()>& op) { runLinkOperation(op); },
                           [this](const Selectors& selectors) { uploadPages(selectors); }};
     for (const WindowRow& row : windowTable()) {
         WindowEntry entry{row.create(row, context),

@@ -1,6 +1,7 @@
 #include "app/WindowTable.h"
 
 #include "app/ManagedWindow.h"
+#include "editors/PageWindow.h"
 #include "logic/RelayPage.h"
 #include "logic/RelayWindow.h"
 #include "workspace/Workspace.h"
@@ -41,12 +42,14 @@ const std::vector<WindowRow>& windowTable() {
     using S = PageSlot;
     static const std::vector<WindowRow> table = {
         {-1, "TFprehled", "Fprehled", "Přehled", nullptr, nullptr, frame},
-        {page(S::Inputs), nullptr, nullptr, "Vstupy", "&Vstupy", "Vstupy - ", frame},
-        {page(S::Outputs), nullptr, nullptr, "Výstupy", "Vý&stupy", "Výstupy - ", frame},
+        {page(S::Inputs), nullptr, nullptr, "Vstupy", "&Vstupy", "Vstupy - ", makeInputsWindow},
+        {page(S::Outputs), nullptr, nullptr, "Výstupy", "Vý&stupy", "Výstupy - ",
+         makeOutputsWindow},
         {page(S::Analog), nullptr, nullptr, "Výstup 0-10V", "Výstup &0-10V", "Výstup 0-10V - ",
-         frame},
+         makeAnalogWindow},
         {page(S::Modes), nullptr, nullptr, "Režim", "&Režim", "Rezim - ", frame},
-        {page(S::Thermometers), nullptr, nullptr, "Quel5", "&Quel5", "Quel5.00.04 - ", frame},
+        {page(S::Thermometers), nullptr, nullptr, "Quel5", "&Quel5", "Quel5.00.04 - ",
+         makeThermometersWindow},
         {page(S::Thermostats), nullptr, nullptr, "Termostaty", "&Termostaty", "Termostaty - ",
          frame},
         {page(S::Relays), nullptr, nullptr, "Virtuální relé", "Virtuální r&elé", "Viruální relé - ",

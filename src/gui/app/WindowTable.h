@@ -18,6 +18,8 @@ struct WindowContext {
     UserDialogs& dialogs;
     // Runs an operation of the window (errors shown, controls held back meanwhile).
     std::function<void(const std::function<void()>&)> run;
+    // The same for one that talks to the unit.
+    std::function<void(const std::function<void()>&)> runLink;
     // The window's "Ulož": uploads the selection.
     std::function<void(const Selectors&)> upload;
 };

@@ -1,0 +1,123 @@
+// The inputs window "Vstupy": five rows of check boxes, the S0 entries of X6/SO1 and
+// X7/SO2, descriptions, and the hidden energy preset.
+#include "editors/InputsPage.h"
+#include "editors/PageWindow.h"
+
+#include "app/MainWindow.h"
+#include "base/Errors.h"
+#include "workspace/Workspace.h"
+
+#include <QDoubleSpinBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace {
+
+class InputsWindow : public PageWindow {
+public:
+    InputsWindow(const WindowRow& row, WindowContext& context)
+        : PageWindow(PageSlot::Inputs, row, context) {
+        auto* grid = new QGridLayout;
+        headings(grid, {QStringLiteral("Použit"), QStringLiteral("Negace"), QStringLiteral("Trap1"),
+                        QStringLiteral("Trap2"), QStringLiteral("Délka pulzu SO [ms]"),
+                        QStringLiteral("Pulzů na kWh  (0 -neměřit)"), QStringLiteral("Popis")});
+        for (int k = 0; k < InputsPage::Rows; ++k) {
+            grid->addWidget(rowLabel(k, InputsPage::RowCaptions[k]), k + 1, 0);
+            const char* stems[] = {"inp", "inn", "int1", "int2"};
+            for (int c = 0; c < 4; ++c)
+                grid->addWidget(control(qPrintable(QStringLiteral("%1%2").arg(stems[c]).arg(k))),
+                                k + 1, c + 1, Qt::AlignCenter);
+            if (k >= 3) {
+                grid->addWidget(control(qPrintable(QStringLiteral("sodp%1").arg(k - 3))), k + 1, 5);
+                grid->addWidget(control(qPrintable(QStringLiteral("sopp%1").arg(k - 3))), k + 1, 6);
+            }
+            grid->addWidget(control(qPrintable(QStringLiteral("inpop%1").arg(k))), k + 1, 7);
+        }
+        grid->setColumnStretch(7, 1);
+
+        // The energy preset of X6/SO1, shown by the key sequence.
+        m_presetLabel = label(QStringLiteral("Energie ( musí sedět počet pulzů) [kWh]"));
+        m_presetLabel->setObjectName(QStringLiteral("Label7"));
+        m_energy = new QDoubleSpinBox(this);
+        m_energy->setObjectName(QStringLiteral("PBNumEdit2"));
+        m_energy->setDecimals(1);
+        m_energy->setRange(0, 65535);
+        m_energy->setAlignment(Qt::AlignRight);
+        m_set = new QPushButton(QStringLiteral("Nastav"), this);
+        m_set->setObjectName(QStringLiteral("LMDButton1"));
+        MainWindow::markExchangeControl(m_set);
+        connect(m_set, &QPushButton::clicked, this, [this] { sendPreset(); });
+        showPreset(false);
+
+        auto* bottom = new QHBoxLayout;
+        bottom->addWidget(saveButton());
+        bottom->addStretch();
+        bottom->addWidget(m_presetLabel);
+        bottom->addWidget(m_energy);
+        bottom->addWidget(m_set);
+        auto* layout = new QVBoxLayout(this);
+        layout->addLayout(grid);
+        layout->addLayout(bottom);
+        layout->addStretch();
+
+        m_pulses = static_cast<QSpinBox*>(control("sopp0"));
+        m_pulses->installEventFilter(this);
+        bind();
+    }
+
+protected:
+    void showEvent(QShowEvent* event) override {
+        PageWindow::showEvent(event);
+        m_pulses->setFocus(Qt::OtherFocusReason);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == m_pulses && event->type() == QEvent::KeyPress) {
+            const QString text = static_cast<QKeyEvent*>(event)->text();
+            // Only an administrator's keys count; they still reach the entry.
+            const int character = text.size() == 1 ? text.at(0).unicode() : 0;
+            if (const auto show = m_keys.feed(character, saveButton()->isEnabled()))
+                showPreset(*show);
+        }
+        return PageWindow::eventFilter(watched, event);
+    }
+
+private:
+    void showPreset(bool visible) {
+        m_presetLabel->setVisible(visible);
+        m_energy->setVisible(visible);
+        m_set->setVisible(visible);
+    }
+
+    void sendPreset() {
+        const qint64 tenths = qRound64(m_energy->value() * 10.0);
+        const qint64 pulses = m_pulses->value();
+        m_context.runLink([this, tenths, pulses] {
+            const auto count = energy::pulseCount(tenths, pulses);
+            if (!count)
+                throw OperationError(QStringLiteral("Počet pulzů %1 kWh × %2 se nevejde do 32 "
+                                                    "bitů jednotky; nic nebylo odesláno.")
+                                         .arg(tenths / 10.0, 0, 'f', 1)
+                                         .arg(pulses));
+            energy::sendPreset(m_context.workspace.link(), *count);
+        });
+    }
+
+    QLabel* m_presetLabel;
+    QDoubleSpinBox* m_energy;
+    QPushButton* m_set;
+    QSpinBox* m_pulses;
+    energy::KeySequence m_keys;
+};
+
+} // namespace
+
+std::unique_ptr<ManagedWindow> makeInputsWindow(const WindowRow& row, WindowContext& context) {
+    return std::make_unique<InputsWindow>(row, context);
+}
