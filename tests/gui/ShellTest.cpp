@@ -164,7 +164,7 @@ TEST_F(Shell, EveryWindowComesBackWhereItWasAndOnTheScreen) {
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     {
         QSettings s(ini(), QSettings::IniFormat);
-        s.setValue("TFvstupy/NormPos", QStringLiteral("110,120,1010,620"));
+        s.setValue("TFvstupy/NormPos", QStringLiteral("110,120,790,620"));
         s.setValue("TFvstupy/PixelsPerInch", screenDpi());
         s.setValue("TFvystupy/NormPos", QStringLiteral("0,0,100000,100000"));
         s.setValue("TFvystupy/PixelsPerInch", screenDpi());
@@ -184,7 +184,7 @@ TEST_F(Shell, EveryWindowComesBackWhereItWasAndOnTheScreen) {
     for (const char* form : {"Fvystupy", "Frezim", "Fquel5"})
         run.find<QAction>(QStringLiteral("zobraz_") + QLatin1String(form))->trigger();
     EXPECT_EQ(run.window->window(QStringLiteral("TFvstupy"))->geometry(),
-              QRect(110, 120, 900, 500));
+              QRect(110, 120, 680, 500));
     for (const char* name : {"TFvystupy", "TFrezim", "TFquel5"}) {
         const QRect r = run.window->window(QLatin1String(name))->frameGeometry();
         EXPECT_TRUE(area.contains(r))
