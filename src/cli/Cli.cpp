@@ -42,17 +42,26 @@ bool takeFlag(QStringList& args, const QString& name) {
     return args.removeAll(name) > 0;
 }
 
-namespace {
-
-constexpr int ShortLogoutMs = 1000;
-
 void expectPositionals(const QStringList& args, int count) {
     for (const QString& a : args)
         if (a.startsWith(QLatin1String("--")))
             throw Usage(QStringLiteral("unknown option %1").arg(a));
     if (args.size() != count)
-        throw Usage(QStringLiteral("expected %1 file name(s)").arg(count));
+        throw Usage(QStringLiteral("expected %1 argument(s)").arg(count));
 }
+
+int parseNumber(const QString& text, const QString& option, int min, int max) {
+    bool ok = false;
+    const int v = text.toInt(&ok);
+    if (!ok || v < min || v > max)
+        throw Usage(
+            QStringLiteral("%1 takes a number from %2 to %3").arg(option).arg(min).arg(max));
+    return v;
+}
+
+namespace {
+
+constexpr int ShortLogoutMs = 1000;
 
 int readCommand(Context& ctx, QStringList args) {
     expectPositionals(args, 1);
@@ -208,15 +217,6 @@ void printUsage() {
     std::fprintf(stderr, "%s", qUtf8Printable(text));
 }
 
-int parseNumber(const QString& text, const QString& option, int min, int max) {
-    bool ok = false;
-    const int v = text.toInt(&ok);
-    if (!ok || v < min || v > max)
-        throw Usage(
-            QStringLiteral("%1 takes a number from %2 to %3").arg(option).arg(min).arg(max));
-    return v;
-}
-
 } // namespace
 
 const QList<Command>& commands() {
@@ -229,6 +229,10 @@ const QList<Command>& commands() {
         {QStringLiteral("normalize"), QStringLiteral("IN.ql5 OUT.ql5"), false, normalizeCommand},
         {QStringLiteral("relay"), QStringLiteral("compile EXPR [EXPR ...] | decode HEX"), false,
          relayCommand},
+        {QStringLiteral("show"), QStringLiteral("IN.ql5 [--json]"), false, showCommand},
+        {QStringLiteral("energy-preset"),
+         QStringLiteral("KWH --pulses-per-kwh N --user NAME --password PW"), true,
+         energyPresetCommand},
     };
     return list;
 }

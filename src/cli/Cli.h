@@ -47,6 +47,16 @@ const QList<Command>& commands();
 // Parses global options and runs a command; returns the exit status.
 int run(QStringList args);
 
+// The commands that live beside the core commands.
+int showCommand(Context& ctx, QStringList args);
+int energyPresetCommand(Context& ctx, QStringList args);
+
+// Refuses anything left in args that looks like an option, and a count of positionals
+// other than count.
+void expectPositionals(const QStringList& args, int count);
+// A whole number from min to max, or a usage error naming the option.
+int parseNumber(const QString& text, const QString& option, int min, int max);
+
 // Removes "--name VALUE" from args and returns VALUE (or fallback when absent).
 QString takeOption(QStringList& args, const QString& name, const QString& fallback = {});
 bool takeFlag(QStringList& args, const QString& name);

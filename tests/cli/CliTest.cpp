@@ -1,6 +1,10 @@
+#include "SimServer.h"
 #include "SimUnit.h"
+#include "TestSupport.h"
 
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -280,6 +284,103 @@ TEST_F(Cli, RelayCompileAndDecodeReproduceTheWorkedExamples) {
     EXPECT_EQ(ctl({"relay", "decode", "8"}).exit, 2);
     EXPECT_EQ(ctl({"relay", "decode", "zz"}).exit, 2);
     EXPECT_EQ(ctl({"relay"}).exit, 2);
+}
+
+// quel5ctl run against a simulator in this process: events are served while it runs.
+CtlRun ctlServed(const QStringList& args) {
+    QProcess p;
+    p.start(QStringLiteral(QUEL5CTL_PATH), args);
+    spinUntil([&] { return p.state() == QProcess::NotRunning; }, 30000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+            QString::fromUtf8(p.readAllStandardError()),
+            QString::fromUtf8(p.readAllStandardOutput())};
+}
+
+QByteArray pagesImage() {
+    QByteArray image = SimUnit::defaultImage();
+    image[360] = 0x11;                                          // X8 and X7/SO2 used
+    image[361] = char(0xFF);                                    // all negated, kept as 1F
+    image[382] = 15;                                            // X12, the fifth row: relay 16
+    image.replace(388, 6, QByteArray::fromHex("010203040506")); // carried
+    image[394] = 2;                                             // X20/PWM
+    image[395] = 25;                                            // 2.5
+    image[448] = 4;                                             // thermometer 1 at X4
+    image.replace(5500, 8, QByteArray("Chodba\0\0", 8));
+    image[1474 + 1] = 3; // relay 1: V1 & T2
+    image[1472] = 3;
+    image.replace(1602, 3, QByteArray::fromHex("800189"));
+    return image;
+}
+
+TEST_F(Cli, ShowPrintsEveryPageAsTheWindowsShowIt) {
+    {
+        QFile f(path("pages.ql5"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(pagesImage());
+    }
+    CtlRun r = ctl({"show", path("pages.ql5")});
+    EXPECT_EQ(r.exit, 0) << qPrintable(r.err);
+    for (const char* line :
+         {"[Ethernet]\nIP adresa: 127.0.0.1\n", "\n[Vstupy]\nX8 / Použit: ano\nX8 / Negace: ano\n",
+          "X9 / Použit: ne\n", "X7/SO2 / Použit: ano\n", "[Výstupy]\n", "X12 / Virt. relé: 16\n",
+          "X13 / Virt. relé: 1\n", "[Výstup 0-10V]\nVýstup: X20/PWM\nHystereze setpointu: 2.5\n",
+          "A1 / Omezení [ vstup ]: \n", "[Quel5]\n", "Teploměr1 / Port: X4\n",
+          "Teploměr2 / Popis: Chodba\n", "Teploměr3 / Port: X2/1\n", "[Virtuální relé]\n",
+          "R1 / Výraz: V1 & T2\n"})
+        EXPECT_TRUE(r.out.contains(QString::fromUtf8(line))) << line;
+    EXPECT_FALSE(r.out.contains(QStringLiteral("[Režim]"))); // no editor yet
+
+    r = ctl({"show", path("pages.ql5"), "--json"});
+    EXPECT_EQ(r.exit, 0);
+    const QJsonObject doc = QJsonDocument::fromJson(r.out.toUtf8()).object();
+    EXPECT_TRUE(
+        doc[QStringLiteral("Vstupy")][QStringLiteral("X8")][QStringLiteral("Použit")].toBool());
+    EXPECT_EQ(doc[QStringLiteral("Výstup 0-10V")][QStringLiteral("Hystereze setpointu")].toDouble(),
+              2.5);
+    EXPECT_EQ(doc[QStringLiteral("Quel5")][QStringLiteral("Teploměr2")][QStringLiteral("Popis")]
+                  .toString(),
+              QStringLiteral("Chodba"));
+    EXPECT_EQ(
+        doc[QStringLiteral("Ethernet")][QStringLiteral("SNMP trap  IP1")][QStringLiteral("Port")]
+            .toInt(),
+        162);
+
+    // normalize carries the pages through their models.
+    ASSERT_EQ(ctl({"normalize", path("pages.ql5"), path("norm.ql5")}).exit, 0);
+    const QByteArray norm = readFile(path("norm.ql5"));
+    EXPECT_EQ(norm.mid(360, 2), QByteArray::fromHex("111F"));
+    EXPECT_EQ(norm.mid(388, 6), QByteArray::fromHex("010203040506"));
+    EXPECT_EQ(norm.mid(5500, 7), QByteArray("Chodba\0", 7));
+}
+
+TEST_F(Cli, EnergyPresetSendsTheCountOfEnergyTimesPulses) {
+    SimServer sim({}, {});
+    ASSERT_TRUE(sim.listen(QHostAddress::LocalHost, 0));
+    const QString port = QString::number(sim.port());
+    CtlRun r = ctlServed({"--host", "127.0.0.1", "--port", port, "energy-preset", "12.5",
+                          "--pulses-per-kwh", "1000", "--user", "admin", "--password", "admin"});
+    EXPECT_EQ(r.exit, 0) << qPrintable(r.err);
+    QStringList commands;
+    QByteArray preset;
+    for (const auto& request : sim.requests()) {
+        commands << QString::fromLatin1(request.frame.mid(1, 2));
+        if (request.frame.mid(1, 2) == "Xe")
+            preset = request.frame;
+    }
+    EXPECT_EQ(commands, (QStringList{"IA", "Xe", "IA"})); // login, preset, logout
+    EXPECT_EQ(preset, QByteArray::fromHex("23586501050000D4300000"));
+
+    // A count that does not fit 32 bits is refused before anything is sent.
+    sim.clearRequests();
+    r = ctlServed({"--host", "127.0.0.1", "--port", port, "energy-preset", "70000",
+                   "--pulses-per-kwh", "65535", "--user", "admin", "--password", "admin"});
+    EXPECT_EQ(r.exit, 1);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("nevejde do 32 bitů"))) << qPrintable(r.err);
+    EXPECT_TRUE(sim.requests().isEmpty());
+    EXPECT_EQ(ctl({"--host", "127.0.0.1", "energy-preset", "1.25", "--pulses-per-kwh", "5",
+                   "--user", "a", "--password", "b"})
+                  .exit,
+              2);
 }
 
 TEST_F(Cli, UsageErrorsExitWithTwo) {

@@ -185,8 +185,9 @@ void FieldPage::gatherImage(ConfigImage& image) {
 QVariant FieldPage::shownValue(const FieldSpec& f, const QVariant& value) {
     switch (f.kind) {
     case FieldKind::List: {
+        // No selection is no value at all.
         const int index = value.toInt();
-        return index >= 0 && index < f.items.size() ? f.items.at(index) : QString();
+        return index >= 0 && index < f.items.size() ? QVariant(f.items.at(index)) : QVariant();
     }
     case FieldKind::Flag:
     case FieldKind::Bit:
