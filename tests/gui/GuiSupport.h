@@ -85,12 +85,15 @@ struct ToolRun {
         top->activateWindow();
         QElapsedTimer clock;
         clock.start();
-        auto ready = [top] {
+        while (QApplication::activeWindow() != top && clock.elapsed() < 2000)
+            QTest::qWait(5);
+        // The focus follows the activation a moment later.
+        auto focusInside = [top] {
             QWidget* focus = QApplication::focusWidget();
-            return QApplication::activeWindow() == top && focus &&
-                   (focus == top || top->isAncestorOf(focus));
+            return focus && (focus == top || top->isAncestorOf(focus));
         };
-        while (!ready() && clock.elapsed() < 2000)
+        clock.restart();
+        while (!focusInside() && clock.elapsed() < 200)
             QTest::qWait(5);
     }
 

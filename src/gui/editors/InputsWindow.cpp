@@ -78,10 +78,16 @@ protected:
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == m_pulses && event->type() == QEvent::KeyPress) {
-            const QString text = static_cast<QKeyEvent*>(event)->text();
-            // Only an administrator's keys count; they still reach the entry.
-            const int character = text.size() == 1 ? text.at(0).unicode() : 0;
+        if (watched == m_pulses && event->type() == QEvent::KeyPress &&
+            !isModifierKey(static_cast<QKeyEvent*>(event)->key())) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            // Ctrl and a letter is that letter's control character, whatever text the
+            // platform gives with it. Only an administrator's keys count; they still reach
+            // the entry.
+            int character = key->text().size() == 1 ? key->text().at(0).unicode() : 0;
+            if ((key->modifiers() & Qt::ControlModifier) && key->key() >= Qt::Key_A &&
+                key->key() <= Qt::Key_Z)
+                character = key->key() - Qt::Key_A + 1;
             if (const auto show = m_keys.feed(character, saveButton()->isEnabled()))
                 showPreset(*show);
         }
@@ -89,6 +95,12 @@ protected:
     }
 
 private:
+    // Pressing Ctrl (again) between the two keys is no keystroke of the sequence.
+    static bool isModifierKey(int key) {
+        return key == Qt::Key_Control || key == Qt::Key_Shift || key == Qt::Key_Alt ||
+               key == Qt::Key_Meta || key == Qt::Key_AltGr;
+    }
+
     void showPreset(bool visible) {
         m_presetLabel->setVisible(visible);
         m_energy->setVisible(visible);

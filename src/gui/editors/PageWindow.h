@@ -38,7 +38,7 @@ protected:
     // Connects the controls made so far; the end of a window's constructor.
     void bind();
 
-    WindowContext& m_context;
+    WindowContext m_context;
 
 private:
     PageSlot m_slot;
