@@ -220,4 +220,44 @@ TEST_F(PageWindows, EachUlozSendsItsRecordAndRangeAndFollowsTheRights) {
     }
 }
 
+TEST_F(PageWindows, EditedPagesSurviveSaveOpenUploadAndReadBack) {
+    QWidget* inputs = open("Fvstupy");
+    user::click(in<QCheckBox>(inputs, "inp2"));
+    user::retype(in<QLineEdit>(inputs, "inpop2"), QStringLiteral("Okno"));
+    QWidget* outputs = open("Fvystupy");
+    user::pick(in<QComboBox>(outputs, "outvr05"), 7);
+    QWidget* analog = open("Favystup");
+    user::retype(in<QSpinBox>(analog, "pr2"), QStringLiteral("99"));
+    QWidget* thermometers = open("Fquel5");
+    user::retype(in<QSpinBox>(thermometers, "LMDsavetm"), QStringLiteral("600"));
+    auto check = [&] {
+        EXPECT_TRUE(in<QCheckBox>(inputs, "inp2")->isChecked());
+        EXPECT_EQ(in<QLineEdit>(inputs, "inpop2")->text(), QStringLiteral("Okno"));
+        EXPECT_EQ(in<QComboBox>(outputs, "outvr05")->currentText(), QStringLiteral("8"));
+        EXPECT_EQ(in<QSpinBox>(analog, "pr2")->value(), 99);
+        EXPECT_EQ(in<QSpinBox>(thermometers, "LMDsavetm")->value(), 600);
+    };
+    auto spoil = [&] {
+        user::click(in<QCheckBox>(inputs, "inp2"));
+        user::retype(in<QLineEdit>(inputs, "inpop2"), QStringLiteral("x"));
+        user::pick(in<QComboBox>(outputs, "outvr05"), 0);
+        user::retype(in<QSpinBox>(analog, "pr2"), QStringLiteral("1"));
+        user::retype(in<QSpinBox>(thermometers, "LMDsavetm"), QStringLiteral("1"));
+    };
+    const QByteArray file = saved();
+    spoil();
+    run->dialogs.answers << path("out.ql5");
+    run->find<QAction>(QStringLiteral("menuOtevri"))->trigger();
+    check();
+
+    user::aimAt(*run, sim.port());
+    user::loginAs(*run, QStringLiteral("admin"), QStringLiteral("pw"));
+    run->find<QAction>(QStringLiteral("menuUlozVseMimoEth"))->trigger();
+    spoil();
+    run->find<QAction>(QStringLiteral("menuNactiVse"))->trigger();
+    check();
+    EXPECT_EQ(sim.unit().memory().mid(437 + 9, 2), QByteArray::fromHex("5802"));
+    EXPECT_EQ(file.mid(437 + 9, 2), QByteArray::fromHex("5802"));
+}
+
 } // namespace
