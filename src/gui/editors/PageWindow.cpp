@@ -54,10 +54,16 @@ QWidget* PageWindow::control(const char* name) {
     case FieldKind::List:
         w = new QComboBox(this);
         break;
+    case FieldKind::Description: {
+        // Room for the 19 characters a description holds.
+        auto* edit = new QLineEdit(this);
+        edit->setMinimumWidth(edit->fontMetrics().averageCharWidth() * 22);
+        w = edit;
+        break;
+    }
     case FieldKind::Address:
     case FieldKind::Text:
     case FieldKind::ClearedText:
-    case FieldKind::Description:
         w = new QLineEdit(this);
         break;
     case FieldKind::Label:
