@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QSaveFile>
 #include <QTcpSocket>
+#include <QTimer>
 
 const QByteArray SimServer::DiscoveryRequest("Discovery: Who is out there?");
 
@@ -100,13 +101,16 @@ void SimServer::onData(QTcpSocket* socket) {
         if (m_unit.takeMemoryChanged())
             persist();
         if (response.action == SimUnit::Action::Close) {
-            socket->disconnectFromHost();
+            later(socket, [socket] { socket->disconnectFromHost(); });
             return;
         }
         // One reply, one write; a faulty unit may send it again unasked.
-        socket->write(seen == m_faults.repeatReply ? response.bytes + response.bytes
-                                                   : response.bytes);
-        socket->flush();
+        const QByteArray bytes =
+            seen == m_faults.repeatReply ? response.bytes + response.bytes : response.bytes;
+        later(socket, [socket, bytes] {
+            socket->write(bytes);
+            socket->flush();
+        });
     }
 }
 
@@ -117,8 +121,18 @@ void SimServer::onDatagrams() {
         quint16 senderPort = 0;
         m_udp.readDatagram(datagram.data(), datagram.size(), &sender, &senderPort);
         if (datagram == DiscoveryRequest)
-            m_udp.writeDatagram(discoveryReply(), sender, senderPort);
+            later(&m_udp, [this, sender, senderPort] {
+                m_udp.writeDatagram(discoveryReply(), sender, senderPort);
+            });
     }
+}
+
+void SimServer::later(QObject* context, const std::function<void()>& action) {
+    // A unit behind a slow network: the same delay for every reply keeps their order.
+    if (m_faults.latencyMs > 0)
+        QTimer::singleShot(m_faults.latencyMs, context, action);
+    else
+        action();
 }
 
 void SimServer::persist() {

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QTcpServer>
 #include <QUdpSocket>
+#include <functional>
 
 // Puts a SimUnit on the network: TCP for the unit protocol, UDP for discovery.
 class SimServer : public QObject {
@@ -17,6 +18,7 @@ public:
         int dropAfter = -1;   // after this many requests, close each connection that sends one
         int stallAfter = -1;  // after this many requests, read and never answer
         int repeatReply = -1; // answer the request with this 0-based number twice
+        int latencyMs = 0;    // every reply (and the discovery answer) this much later
     };
 
     struct Request {
@@ -49,6 +51,7 @@ private:
     void onData(QTcpSocket* socket);
     void onDatagrams();
     void persist();
+    void later(QObject* context, const std::function<void()>& action);
 
     SimUnit m_unit;
     Faults m_faults;

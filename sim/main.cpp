@@ -52,10 +52,14 @@ int main(int argc, char** argv) {
     const QCommandLineOption repeatReply(
         QStringLiteral("repeat-reply"),
         QStringLiteral("Send the reply to request K (counted from 0) twice."), QStringLiteral("K"));
+    const QCommandLineOption latency(QStringLiteral("latency-ms"),
+                                     QStringLiteral("Answer every request N ms late."),
+                                     QStringLiteral("N"));
     const QCommandLineOption oversize(QStringLiteral("oversize-reply"),
                                       QStringLiteral("Answer with 200 payload bytes."));
     parser.addOptions({bind, port, discoveryPort, image, persist, userPassword, adminPassword,
-                       refuseRecord, refuseChunks, dropAfter, stallAfter, repeatReply, oversize});
+                       refuseRecord, refuseChunks, dropAfter, stallAfter, repeatReply, latency,
+                       oversize});
     parser.process(app);
 
     auto number = [&](const QCommandLineOption& option, int fallback, int max, bool* ok) {
@@ -90,6 +94,9 @@ int main(int argc, char** argv) {
     faults.repeatReply = number(repeatReply, -1, 1 << 30, &ok);
     if (!ok)
         return usage(QStringLiteral("--repeat-reply takes a count"));
+    faults.latencyMs = number(latency, 0, 60000, &ok);
+    if (!ok)
+        return usage(QStringLiteral("--latency-ms takes 0..60000"));
     const int tcpPort = number(port, 9760, 65535, &ok);
     if (!ok)
         return usage(QStringLiteral("--port takes 0..65535"));

@@ -38,6 +38,17 @@ QString takeOption(QStringList& args, const QString& name, const QString& fallba
     return value;
 }
 
+QStringList takeOptions(QStringList& args, const QString& name) {
+    QStringList values;
+    for (int at = int(args.indexOf(name)); at >= 0; at = int(args.indexOf(name))) {
+        if (at + 1 >= args.size())
+            throw Usage(QStringLiteral("%1 needs a value").arg(name));
+        values << args.at(at + 1);
+        args.remove(at, 2);
+    }
+    return values;
+}
+
 bool takeFlag(QStringList& args, const QString& name) {
     return args.removeAll(name) > 0;
 }
@@ -233,6 +244,14 @@ const QList<Command>& commands() {
         {QStringLiteral("energy-preset"),
          QStringLiteral("KWH --pulses-per-kwh N --user NAME --password PW"), true,
          energyPresetCommand},
+        {QStringLiteral("discover"),
+         QStringLiteral("[--target ADDR] [--discovery-port N] [--wait-ms N]"), false,
+         discoverCommand},
+        {QStringLiteral("stations"),
+         QStringLiteral("FILE [--notes DIR] [--sort COLUMN[:desc]] [--filter COLUMN=CONDITION]..."),
+         false, stationsCommand},
+        {QStringLiteral("backup-stations"), QStringLiteral("FILE DIR [--jobs N]"), false,
+         backupStationsCommand},
     };
     return list;
 }

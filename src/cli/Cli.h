@@ -50,6 +50,11 @@ int run(QStringList args);
 // The commands that live beside the core commands.
 int showCommand(Context& ctx, QStringList args);
 int energyPresetCommand(Context& ctx, QStringList args);
+int discoverCommand(Context& ctx, QStringList args);
+int stationsCommand(Context& ctx, QStringList args);
+int backupStationsCommand(Context& ctx, QStringList args);
+// A station name as a file name of the backup folder.
+QString safeFileName(const QString& name);
 
 // Refuses anything left in args that looks like an option, and a count of positionals
 // other than count.
@@ -60,5 +65,7 @@ int parseNumber(const QString& text, const QString& option, int min, int max);
 // Removes "--name VALUE" from args and returns VALUE (or fallback when absent).
 QString takeOption(QStringList& args, const QString& name, const QString& fallback = {});
 bool takeFlag(QStringList& args, const QString& name);
+// Removes every "--name VALUE" and returns the values in order.
+QStringList takeOptions(QStringList& args, const QString& name);
 
 } // namespace cli

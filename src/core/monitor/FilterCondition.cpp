@@ -1,0 +1,114 @@
+#include "monitor/FilterCondition.h"
+
+FilterCondition::FilterCondition(const QString& text, const QLocale& locale)
+    : m_locale(locale), m_dateFormat(locale.dateFormat(QLocale::ShortFormat)) {
+    // Split at the joining characters; the spaces next to them go.
+    QString current;
+    bool orNext = false;
+    auto finish = [&](bool orWithPrevious) {
+        Part part;
+        part.orWithPrevious = orWithPrevious;
+        QString s = current;
+        const struct {
+            const char* mark;
+            Op op;
+        } comparisons[] = {{"<=", Op::LessOrEqual},
+                           {">=", Op::GreaterOrEqual},
+                           {"<", Op::Less},
+                           {">", Op::Greater}};
+        for (const auto& c : comparisons)
+            if (s.startsWith(QLatin1String(c.mark))) {
+                part.op = c.op;
+                s = s.mid(qsizetype(qstrlen(c.mark))).trimmed();
+                break;
+            }
+        if (part.op == Op::Pattern && s.startsWith(QLatin1Char('!'))) {
+            part.negated = true;
+            s = s.mid(1);
+        }
+        part.value = s;
+        if (part.op == Op::Pattern) {
+            part.wildcards = s.contains(QLatin1Char('*')) || s.contains(QLatin1Char('?'));
+            if (part.wildcards) {
+                // Only * and ? are wildcards; everything else stands for itself.
+                QString regex = QStringLiteral("\\A");
+                for (QChar c : s)
+                    regex += c == QLatin1Char('*')   ? QStringLiteral(".*")
+                             : c == QLatin1Char('?') ? QStringLiteral(".")
+                                                     : QRegularExpression::escape(QString(c));
+                part.pattern = QRegularExpression(regex + QStringLiteral("\\z"),
+                                                  QRegularExpression::DotMatchesEverythingOption);
+            }
+        } else {
+            part.valueIsNumber = toNumber(s, &part.number);
+            part.date = m_locale.toDate(s, m_dateFormat);
+        }
+        m_parts.push_back(std::move(part));
+        current.clear();
+    };
+    for (QChar c : text) {
+        if (c == QLatin1Char('&') || c == QLatin1Char('|') || c == QLatin1Char(';') ||
+            c == QLatin1Char('^')) {
+            while (current.endsWith(QLatin1Char(' ')))
+                current.chop(1);
+            finish(orNext);
+            orNext = c != QLatin1Char('&');
+            continue;
+        }
+        if (c == QLatin1Char(' ') && current.isEmpty() && !m_parts.empty())
+            continue; // a space right after a joining character
+        current.append(c);
+    }
+    finish(orNext);
+}
+
+bool FilterCondition::toNumber(const QString& text, double* out) const {
+    bool ok = false;
+    *out = QLocale::c().toDouble(text, &ok);
+    if (!ok)
+        *out = m_locale.toDouble(text, &ok);
+    return ok;
+}
+
+int FilterCondition::compare(const Part& part, const QString& cell) const {
+    double number = 0;
+    if (part.valueIsNumber && toNumber(cell, &number))
+        return number < part.number ? -1 : number > part.number ? 1 : 0;
+    if (part.date.isValid()) {
+        const QDate date = m_locale.toDate(cell, m_dateFormat);
+        if (date.isValid())
+            return date < part.date ? -1 : date > part.date ? 1 : 0;
+    }
+    return QString::compare(cell, part.value, Qt::CaseSensitive);
+}
+
+bool FilterCondition::matchesPart(const Part& part, const QString& cell) const {
+    switch (part.op) {
+    case Op::Less:
+        return compare(part, cell) < 0;
+    case Op::LessOrEqual:
+        return compare(part, cell) <= 0;
+    case Op::Greater:
+        return compare(part, cell) > 0;
+    case Op::GreaterOrEqual:
+        return compare(part, cell) >= 0;
+    case Op::Pattern:
+        break;
+    }
+    const bool hit = part.wildcards ? part.pattern.match(cell).hasMatch() : cell == part.value;
+    return hit != part.negated;
+}
+
+bool FilterCondition::matches(const QString& cell) const {
+    bool result = false;
+    for (size_t i = 0; i < m_parts.size(); ++i) {
+        const bool hit = matchesPart(m_parts[i], cell);
+        if (i == 0)
+            result = hit;
+        else if (m_parts[i].orWithPrevious)
+            result = result || hit;
+        else
+            result = result && hit;
+    }
+    return result;
+}
