@@ -2,6 +2,7 @@
 #include "SimUnit.h"
 #include "TestSupport.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -381,6 +382,80 @@ TEST_F(Cli, EnergyPresetSendsTheCountOfEnergyTimesPulses) {
                    "--user", "a", "--password", "b"})
                   .exit,
               2);
+}
+
+QByteArray stationRecord(const QByteArray& name, const QByteArray& ip, quint16 port, quint8 type) {
+    QByteArray r(91, '\0');
+    r[0] = char(name.size());
+    r.replace(1, int(name.size()), name);
+    r[68] = char(ip.size());
+    r.replace(69, int(ip.size()), ip);
+    r[85] = char(port & 0xFF);
+    r[86] = char(port >> 8);
+    r[87] = char(type);
+    return r;
+}
+
+void writeStations(const QString& path, const QList<QByteArray>& records) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray(3, '\0'));
+    for (const QByteArray& r : records)
+        f.write(r);
+}
+
+TEST_F(Cli, DiscoverListsTheUnitsThatAnswer) {
+    SimServer sim({}, {});
+    ASSERT_TRUE(sim.listenDiscovery(QHostAddress::LocalHost, 0));
+    const CtlRun r = ctlServed({"discover", "--target", "127.0.0.1", "--discovery-port",
+                                QString::number(sim.discoveryPort()), "--wait-ms", "300"});
+    EXPECT_EQ(r.exit, 0) << qPrintable(r.err);
+    EXPECT_EQ(r.out, QStringLiteral("127.0.0.1   QUEL5SIM  Quel5 simulator  127.0.0.1  "
+                                    "00-1E-C0-12-34-56  \n"));
+}
+
+TEST_F(Cli, StationsPrintsTheVisibleRowsSortedAndFiltered) {
+    writeStations(path("st.dat"), {stationRecord("Alpha", "10.0.0.1", 9760, 5),
+                                   stationRecord("Beta", "10.0.0.2", 80, 3),
+                                   stationRecord("Gama", "10.0.0.3", 100, 5)});
+    QDir().mkpath(path("notes"));
+    QFile(path("notes/Gama.pzn")).open(QIODevice::WriteOnly);
+    CtlRun r = ctl({"stations", path("st.dat"), "--notes", path("notes"), "--sort", "Port:desc",
+                    "--filter", "Typ=5", "--filter", "Jméno=!B*"});
+    EXPECT_EQ(r.exit, 0) << qPrintable(r.err);
+    EXPECT_EQ(r.out, QStringLiteral("1\tAlpha\t\t10.0.0.1\t9760\t5\t0\t0\n"
+                                    "3\tGama\t\t10.0.0.3\t100\t5\t0\t1\n"));
+    EXPECT_EQ(ctl({"stations", path("st.dat"), "--sort", "Pozn."}).exit, 2);
+    EXPECT_EQ(ctl({"stations", path("none.dat")}).exit, 1);
+}
+
+TEST_F(Cli, BackupStationsReadsEveryStationSideBySide) {
+    SimProcess first({"--latency-ms", "20"});
+    SimProcess second({"--latency-ms", "20"});
+    writeStations(path("st.dat"), {stationRecord("Alpha", "127.0.0.1", first.port.toUShort(), 0),
+                                   stationRecord("Alpha", "127.0.0.1", second.port.toUShort(), 0),
+                                   stationRecord("a/b:c", "127.0.0.1", first.port.toUShort(), 0),
+                                   stationRecord("Dead", "127.0.0.1", closedPort(), 0),
+                                   stationRecord("Named", "localhost", first.port.toUShort(), 0)});
+    const CtlRun r = ctl({"backup-stations", path("st.dat"), path("backup"), "--jobs", "4"});
+    EXPECT_EQ(r.exit, 1) << qPrintable(r.err);
+    const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    EXPECT_EQ(lines.size(), 5);
+    QStringList ok, failed;
+    for (const QString& line : lines)
+        (line.startsWith(QLatin1String("OK\t")) ? ok : failed) << line.section('\t', 1, 1);
+    ok.sort();
+    failed.sort();
+    EXPECT_EQ(ok, (QStringList{"Alpha", "Alpha", "a/b:c"}));
+    EXPECT_EQ(failed, (QStringList{"Dead", "Named"}));
+    QDir backup(path("backup"));
+    QStringList files = backup.entryList(QDir::Files);
+    files.sort();
+    EXPECT_EQ(files, (QStringList{"Alpha (2).ql5", "Alpha.ql5", "a_b_c.ql5"}));
+    QByteArray expected = SimUnit::defaultImage();
+    expected.replace(0, 56, QByteArray(56, '\0'));
+    expected.replace(7956, 44, QByteArray(44, '\0'));
+    EXPECT_EQ(readFile(backup.filePath(QStringLiteral("Alpha.ql5"))), expected);
 }
 
 TEST_F(Cli, UsageErrorsExitWithTwo) {

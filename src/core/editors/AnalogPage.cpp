@@ -9,7 +9,7 @@ namespace {
 
 constexpr int At = 394; // Out10Config
 
-std::vector<FieldSpec> analogFields() {
+std::vector<FieldSpec> buildAnalogFields() {
     using namespace fields;
     std::vector<FieldSpec> f = {
         list("lrvp", "", "Výstup", At + 0, AnalogPage::Modes, 0),
@@ -39,6 +39,12 @@ std::vector<FieldSpec> analogFields() {
         f.push_back(description(name("avpop", n), caption, mem::Out10Descriptions.first + 20 * n));
     }
     return f;
+}
+
+// The table is the same for every instance of the page: built once.
+const std::vector<FieldSpec>& analogFields() {
+    static const std::vector<FieldSpec> table = buildAnalogFields();
+    return table;
 }
 
 } // namespace

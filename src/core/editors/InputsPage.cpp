@@ -7,7 +7,7 @@ const char* const InputsPage::RowCaptions[Rows] = {"X8", "X9", "X10", "X6/SO1", 
 
 namespace {
 
-std::vector<FieldSpec> inputFields() {
+std::vector<FieldSpec> buildInputFields() {
     using namespace fields;
     constexpr int At = 360; // InpConfig
     std::vector<FieldSpec> f;
@@ -28,6 +28,12 @@ std::vector<FieldSpec> inputFields() {
         f.push_back(description(name("inpop", k), row, mem::InputDescriptions.first + 20 * k));
     }
     return f;
+}
+
+// The table is the same for every instance of the page: built once.
+const std::vector<FieldSpec>& inputFields() {
+    static const std::vector<FieldSpec> table = buildInputFields();
+    return table;
 }
 
 } // namespace

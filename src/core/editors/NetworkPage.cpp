@@ -25,7 +25,7 @@ FieldSpec port(const char* name, int at, int initial) {
 }
 
 // In the order of the gather: an address that does not parse stops it at that field.
-std::vector<FieldSpec> networkFields() {
+std::vector<FieldSpec> buildNetworkFields() {
     std::vector<FieldSpec> f = {
         address("LMDIP", App + 0, "193.168.1.103", App + 20),
         address("LMDmaska", App + 4, "255.255.255.0", App + 24),
@@ -107,6 +107,12 @@ std::vector<FieldSpec> networkFields() {
                 spec.caption = where.second;
             }
     return f;
+}
+
+// The table is the same for every instance of the page: built once.
+const std::vector<FieldSpec>& networkFields() {
+    static const std::vector<FieldSpec> table = buildNetworkFields();
+    return table;
 }
 
 } // namespace

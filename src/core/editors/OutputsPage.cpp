@@ -7,7 +7,7 @@ const char* const OutputsPage::RowCaptions[Rows] = {"X13",   "X14",   "X15",   "
 
 namespace {
 
-std::vector<FieldSpec> outputFields() {
+std::vector<FieldSpec> buildOutputFields() {
     using namespace fields;
     constexpr int At = 370; // OutConfig
     // Index 0..15 is virtual relay 1..16; 16 is "OFF".
@@ -24,6 +24,12 @@ std::vector<FieldSpec> outputFields() {
         f.push_back(description(name("outpop", k, 2), row, mem::OutputDescriptions.first + 20 * k));
     }
     return f;
+}
+
+// The table is the same for every instance of the page: built once.
+const std::vector<FieldSpec>& outputFields() {
+    static const std::vector<FieldSpec> table = buildOutputFields();
+    return table;
 }
 
 } // namespace

@@ -8,7 +8,7 @@ const QStringList ThermometersPage::Ports = {QStringLiteral("X2/1"), QStringLite
 
 namespace {
 
-std::vector<FieldSpec> thermometerFields() {
+std::vector<FieldSpec> buildThermometerFields() {
     using namespace fields;
     constexpr int At = 437; // Quel5Config
     std::vector<FieldSpec> f = {
@@ -40,6 +40,12 @@ std::vector<FieldSpec> thermometerFields() {
     };
     f.insert(f.end(), std::begin(entries), std::end(entries));
     return f;
+}
+
+// The table is the same for every instance of the page: built once.
+const std::vector<FieldSpec>& thermometerFields() {
+    static const std::vector<FieldSpec> table = buildThermometerFields();
+    return table;
 }
 
 } // namespace

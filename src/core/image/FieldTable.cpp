@@ -1,11 +1,15 @@
 #include "image/FieldTable.h"
 
+#include <QMutex>
 #include <deque>
 
 namespace fields {
 
 const char* name(const char* stem, int row, int digits) {
+    // Several workspaces may build their pages at once (one per station of a backup).
+    static QMutex guard;
     static std::deque<QByteArray> names;
+    const QMutexLocker lock(&guard);
     names.push_back(QByteArray(stem) + QByteArray::number(row).rightJustified(digits, '0'));
     return names.back().constData();
 }

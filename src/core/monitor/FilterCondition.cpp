@@ -1,7 +1,17 @@
 #include "monitor/FilterCondition.h"
 
-FilterCondition::FilterCondition(const QString& text, const QLocale& locale)
-    : m_locale(locale), m_dateFormat(locale.dateFormat(QLocale::ShortFormat)) {
+FilterCondition::FilterCondition(const QString& text, const QLocale& locale) : m_locale(locale) {
+    // The user's short date format, also with a four-digit year and days and months
+    // written without their leading zero (1.1.2020 as well as 01.01.20).
+    const QString shortFormat = locale.dateFormat(QLocale::ShortFormat);
+    QString loose = shortFormat;
+    loose.replace(QStringLiteral("dd"), QStringLiteral("d"))
+        .replace(QStringLiteral("MM"), QStringLiteral("M"));
+    for (const QString& f : {shortFormat, loose}) {
+        m_dateFormats << f;
+        if (f.contains(QStringLiteral("yy")) && !f.contains(QStringLiteral("yyyy")))
+            m_dateFormats << QString(f).replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+    }
     // Split at the joining characters; the spaces next to them go.
     QString current;
     bool orNext = false;
@@ -41,7 +51,7 @@ FilterCondition::FilterCondition(const QString& text, const QLocale& locale)
             }
         } else {
             part.valueIsNumber = toNumber(s, &part.number);
-            part.date = m_locale.toDate(s, m_dateFormat);
+            part.date = toDate(s);
         }
         m_parts.push_back(std::move(part));
         current.clear();
@@ -70,12 +80,25 @@ bool FilterCondition::toNumber(const QString& text, double* out) const {
     return ok;
 }
 
+QDate FilterCondition::toDate(const QString& text) const {
+    for (const QString& format : m_dateFormats) {
+        QDate date = m_locale.toDate(text, format);
+        if (date.isValid()) {
+            // A two-digit year is of this century.
+            if (!format.contains(QStringLiteral("yyyy")) && date.year() < 2000)
+                date = date.addYears(100);
+            return date;
+        }
+    }
+    return {};
+}
+
 int FilterCondition::compare(const Part& part, const QString& cell) const {
     double number = 0;
     if (part.valueIsNumber && toNumber(cell, &number))
         return number < part.number ? -1 : number > part.number ? 1 : 0;
     if (part.date.isValid()) {
-        const QDate date = m_locale.toDate(cell, m_dateFormat);
+        const QDate date = toDate(cell);
         if (date.isValid())
             return date < part.date ? -1 : date > part.date ? 1 : 0;
     }

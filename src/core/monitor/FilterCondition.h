@@ -35,8 +35,9 @@ private:
     bool matchesPart(const Part& part, const QString& cell) const;
     int compare(const Part& part, const QString& cell) const;
     bool toNumber(const QString& text, double* out) const;
+    QDate toDate(const QString& text) const;
 
     std::vector<Part> m_parts;
     QLocale m_locale;
-    QString m_dateFormat;
+    QStringList m_dateFormats;
 };

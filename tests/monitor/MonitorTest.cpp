@@ -1,0 +1,252 @@
+#include "TestSupport.h"
+#include "monitor/Discovery.h"
+#include "monitor/StationModel.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QNetworkDatagram>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QUdpSocket>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(Discovery, AnswersRenderAsOneLine) {
+    const std::pair<QByteArray, QString> cases[] = {
+        {QByteArray("ABC\r\nDEF\r\n"), QStringLiteral("ABC  DEF  ")},
+        {QByteArray("AB\0CD\nEF", 8), QStringLiteral("ABEF")},
+        {QByteArray("AB\0\rD\nEF", 8), QStringLiteral("AB  EF")}, // CR adds its spaces while off
+        {QByteArray("\xC8"
+                    "erpadlo"),
+         QStringLiteral("Čerpadlo")},
+    };
+    for (const auto& [reply, shown] : cases)
+        EXPECT_EQ(discovery::render(reply), shown) << reply.toHex().toStdString();
+    EXPECT_EQ(discovery::logLine(QHostAddress(QStringLiteral("10.0.0.5")), "ABC\r\n"),
+              QStringLiteral("10.0.0.5   ABC  "));
+    EXPECT_EQ(discovery::request(), QByteArray("Discovery: Who is out there?"));
+    EXPECT_EQ(discovery::request().size(), 28);
+}
+
+// A responder on loopback that answers a search with datagrams at given times (ms after
+// the request).
+struct Responder {
+    QUdpSocket socket;
+    QByteArray seen;
+    Responder(const QList<std::pair<int, QByteArray>>& answers) {
+        socket.bind(QHostAddress::LocalHost, 0);
+        QObject::connect(&socket, &QUdpSocket::readyRead, [this, answers] {
+            const QNetworkDatagram request = socket.receiveDatagram();
+            seen = request.data();
+            for (const auto& [at, bytes] : answers)
+                QTimer::singleShot(at, &socket, [this, request, bytes = bytes] {
+                    socket.writeDatagram(bytes, request.senderAddress(), request.senderPort());
+                });
+        });
+    }
+};
+
+QStringList searchAt(Responder& responder) {
+    RecordingFeedback feedback;
+    QUdpSocket socket;
+    QStringList lines;
+    discovery::search(socket, QHostAddress::LocalHost, responder.socket.localPort(), feedback,
+                      [&](const QString& line) { lines << line; });
+    return lines;
+}
+
+TEST(Discovery, ListsAnswersThatFollowWithinASecond) {
+    Responder responder({{50, "first"}, {400, "second"}, {1900, "late"}});
+    QElapsedTimer clock;
+    clock.start();
+    const QStringList lines = searchAt(responder);
+    EXPECT_EQ(responder.seen, discovery::request());
+    EXPECT_EQ(lines, (QStringList{"127.0.0.1   first", "127.0.0.1   second"}));
+    EXPECT_GE(clock.elapsed(), 1300); // a second after the last answer
+}
+
+TEST(Discovery, AnEmptyDatagramEndsTheSearchAndALongOneIsCut) {
+    Responder ends({{20, "A"}, {60, ""}, {100, "B"}});
+    EXPECT_EQ(searchAt(ends), QStringList{"127.0.0.1   A"});
+    Responder large({{20, QByteArray(9000, 'x')}, {60, "after"}});
+    const QStringList lines = searchAt(large);
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_EQ(lines[0], QStringLiteral("127.0.0.1   ") + QString(8192, QLatin1Char('x')));
+    EXPECT_EQ(lines[1], QStringLiteral("127.0.0.1   after"));
+}
+
+QByteArray record(const QByteArray& name, const QByteArray& description, const QByteArray& ip,
+                  quint16 port, quint8 type, quint8 kind) {
+    QByteArray r(91, '\0');
+    auto counted = [&](int at, const QByteArray& text, int capacity) {
+        r[at] = char(text.size());
+        r.replace(at + 1, std::min<int>(int(text.size()), capacity), text.left(capacity));
+    };
+    counted(0, name, 16);
+    counted(17, description, 50);
+    counted(68, ip, 16);
+    r[85] = char(port & 0xFF);
+    r[86] = char(port >> 8);
+    r[87] = char(type);
+    r[88] = char(kind);
+    return r;
+}
+
+TEST(StationList, RecordsCountedStringsAndTheTrailingPart) {
+    const QByteArray header("\x07\x00\x09", 3);
+    QByteArray alpha = record("Alpha", "Kotelna", "192.168.1.20", 9760, 5, 2);
+    alpha.replace(6, 4, "XYZW"); // bytes behind the name's five characters
+    const QByteArray content =
+        header + alpha + record("B", "", "10.0.0.1", 80, 0, 255) + QByteArray(40, 'z');
+    const std::vector<Station> list = stations::decode(content);
+    ASSERT_EQ(list.size(), 2u);
+    EXPECT_EQ(list[0].name, QStringLiteral("Alpha"));
+    EXPECT_EQ(list[0].description, QStringLiteral("Kotelna"));
+    EXPECT_EQ(list[0].ip, QStringLiteral("192.168.1.20"));
+    EXPECT_EQ(list[0].port, 9760);
+    EXPECT_EQ(list[0].type, 5);
+    EXPECT_EQ(list[1].kind, 255);
+    EXPECT_TRUE(stations::decode(header).empty());
+    EXPECT_TRUE(stations::decode(header + QByteArray(90, 'x')).empty());
+
+    // A length byte beyond the capacity stops at the capacity.
+    QByteArray wide = record("", "", "", 0, 0, 0);
+    wide[0] = char(200);
+    wide.replace(1, 16, QByteArray(16, 'n'));
+    EXPECT_EQ(stations::decode(header + wide)[0].name, QString(16, QLatin1Char('n')));
+}
+
+TEST(StationList, NotesFilesAreLookedForOnlyInsideTheFolder) {
+    QTemporaryDir dir;
+    QDir().mkpath(dir.filePath(QStringLiteral("notes")));
+    for (const char* name : {"notes/Pump1.pzn", "evil.pzn"}) {
+        QFile f(dir.filePath(QLatin1String(name)));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    QFile list(dir.filePath(QStringLiteral("st.dat")));
+    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+    list.write(QByteArray(3, '\0') + record("Pump1", "", "", 0, 0, 0) +
+               record("Pump2", "", "", 0, 0, 0) + record("../evil", "", "", 0, 0, 0));
+    list.close();
+    const auto read = stations::read(list.fileName(), dir.filePath(QStringLiteral("notes")));
+    ASSERT_TRUE(read);
+    ASSERT_EQ(read->size(), 3u);
+    EXPECT_TRUE((*read)[0].notes);
+    EXPECT_FALSE((*read)[1].notes);
+    EXPECT_FALSE((*read)[2].notes); // ../evil.pzn exists, but outside the folder
+    EXPECT_FALSE(stations::read(dir.filePath(QStringLiteral("missing.dat")), QString()));
+    EXPECT_FALSE(stations::read(QString(), QString()));
+}
+
+TEST(FilterCondition, OperatorsComparisonsAndPatterns) {
+    const QLocale czech(QLocale::Czech, QLocale::CzechRepublic);
+    const struct {
+        const char* condition;
+        const char* cell;
+        bool matches;
+    } cases[] = {
+        {"Alpha", "Alpha", true},
+        {"Alpha", "alpha", false}, // letter case counts
+        {"Alp", "Alpha", false},
+        {"A*", "Alpha", true},
+        {"*ha", "Alpha", true},
+        {"A?pha", "Alpha", true},
+        {"A?ha", "Alpha", false},
+        {"!A*", "Beta", true},
+        {"!A*", "Alpha", false},
+        {"a.b", "axb", false},
+        {"[A]*", "[A]x", true},
+        {">10", "9", false},
+        {">10", "11", true},
+        {">=10", "10", true},
+        {"<10", "9", true},
+        {"<=9", "10", false},
+        {"> 10", "100", true},
+        {"<b", "a", true},
+        {"<b", "c", false},
+        {">B", "a", true}, // text
+        {">1.1.2020", "2.1.2020", true},
+        {">1.1.2020", "31.12.2019", false},
+        {"Alpha | Beta", "Beta", true},
+        {"A* & *a", "Alpha", true},
+        {"A* & *x", "Alpha", false},
+        {"A*;B*", "Beta", true},
+        {"A*^B*", "Beta", true},
+        // Strictly left to right: (A* | B*) & *a, not A* | (B* & *a).
+        {"A* | B* & *a", "Alpha", true},
+        {"A* | B* & *x", "Alpha", false},
+        {"B* & *x | A*", "Alpha", true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FilterCondition(QString::fromUtf8(c.condition), czech)
+                      .matches(QString::fromUtf8(c.cell)),
+                  c.matches)
+            << c.condition << " on " << c.cell;
+}
+
+std::vector<Station> sample() {
+    std::vector<Station> list(4);
+    const char* names[] = {"delta", "Alpha", "", "beta"};
+    const char* ips[] = {"10.0.0.4", "10.0.0.1", "10.0.0.3", "10.0.0.2"};
+    const quint16 ports[] = {100, 9, 9760, 80};
+    const quint8 types[] = {5, 3, 5, 5};
+    for (int i = 0; i < 4; ++i) {
+        list[size_t(i)].name = QString::fromLatin1(names[i]);
+        list[size_t(i)].ip = QString::fromLatin1(ips[i]);
+        list[size_t(i)].port = ports[i];
+        list[size_t(i)].type = types[i];
+    }
+    return list;
+}
+
+QStringList column(const StationFilterModel& view, int c) {
+    QStringList cells;
+    for (int row = 0; row < view.rowCount(); ++row)
+        cells << view.index(row, c).data().toString();
+    return cells;
+}
+
+TEST(StationModel, SortsNumbersAsNumbersWithEmptyCellsFirst) {
+    StationTableModel model;
+    StationFilterModel view;
+    view.setStations(&model);
+    EXPECT_EQ(view.rowCount(), 4); // four empty rows before a list
+    model.setStations(sample());
+    view.sort(4, Qt::AscendingOrder);
+    EXPECT_EQ(column(view, 4), (QStringList{"9", "80", "100", "9760"}));
+    EXPECT_EQ(column(view, 0), (QStringList{"2", "4", "1", "3"})); // running numbers move along
+    view.sort(1, Qt::AscendingOrder);
+    EXPECT_EQ(column(view, 1), (QStringList{"", "Alpha", "beta", "delta"}));
+    view.sort(1, Qt::DescendingOrder);
+    EXPECT_EQ(column(view, 1).last(), QString());
+}
+
+TEST(StationModel, FiltersByColumnAndSurviveANewList) {
+    StationTableModel model;
+    StationFilterModel view;
+    view.setStations(&model);
+    model.setStations(sample());
+    view.setFilter(3, QStringLiteral("10.0.0.1|10.0.0.4"));
+    view.setFilter(5, QStringLiteral("5"));
+    EXPECT_EQ(column(view, 1), QStringList{"delta"});
+    view.clearFilter(3); // only "Typ" stays in force
+    EXPECT_FALSE(view.isFilterActive(3));
+    EXPECT_TRUE(view.isFilterActive(5));
+    EXPECT_EQ(column(view, 1), (QStringList{"delta", "", "beta"}));
+    view.clearAllFilters();
+    EXPECT_EQ(view.rowCount(), 4);
+    EXPECT_EQ(view.filterText(3), QStringLiteral("10.0.0.1|10.0.0.4")); // texts stay
+    view.activateFilter(3);
+    EXPECT_EQ(view.rowCount(), 2);
+    // A new list is filtered by the active slots.
+    std::vector<Station> next = sample();
+    next[3].ip = QStringLiteral("10.0.0.1");
+    model.setStations(next);
+    EXPECT_EQ(column(view, 1), (QStringList{"delta", "Alpha", "beta"}));
+    EXPECT_FALSE(StationFilterModel::hasFilterSlot(0));
+    EXPECT_FALSE(StationFilterModel::hasFilterSlot(7));
+}
+
+} // namespace
