@@ -41,7 +41,14 @@ int main(int argc, char** argv) {
                                            QStringLiteral("IP"));
     const QCommandLineOption portOption(
         QStringLiteral("port"), QStringLiteral("Unit port to start with."), QStringLiteral("PORT"));
-    parser.addOptions({settingsOption, addressOption, portOption});
+    const QCommandLineOption searchOption(
+        QStringLiteral("discovery-target"),
+        QStringLiteral("Where \"Hledej\" sends its search (255.255.255.255 by default)."),
+        QStringLiteral("IP"));
+    const QCommandLineOption searchPortOption(QStringLiteral("discovery-port"),
+                                              QStringLiteral("The port of the search (30303)."),
+                                              QStringLiteral("PORT"));
+    parser.addOptions({settingsOption, addressOption, portOption, searchOption, searchPortOption});
     parser.process(app);
 
     const QString settingsPath =
@@ -60,6 +67,14 @@ int main(int argc, char** argv) {
     }
     if (parser.isSet(portOption))
         window->portBox()->setValue(parser.value(portOption).toInt());
+    if (parser.isSet(searchOption) || parser.isSet(searchPortOption)) {
+        auto [address, port] = window->searchTarget();
+        if (parser.isSet(searchOption))
+            address = QHostAddress(parser.value(searchOption));
+        if (parser.isSet(searchPortOption))
+            port = quint16(parser.value(searchPortOption).toUInt());
+        window->setSearchTarget(address, port);
+    }
 
     const int result = app.exec();
     delete window;

@@ -7,8 +7,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QMenu>
 #include <QSettings>
 #include <QSpinBox>
 #include <QStringList>
@@ -41,6 +43,8 @@ public:
     void about(QWidget*, const QString& title, const QString& text) override {
         abouts << title + QLatin1Char('\n') + text;
     }
+    QString openAnyFile(QWidget*, const QString&) override { return take(); }
+    QString chooseFolder(QWidget*, const QString&) override { return take(); }
 
     QStringList takeMessages() {
         shown.clear();
@@ -60,7 +64,7 @@ private:
 // One run of the tool: a main window over a settings file, started as the program starts it.
 struct ToolRun {
     explicit ToolRun(const QString& settingsPath)
-        : settings(std::make_unique<QSettings>(settingsPath, QSettings::IniFormat)),
+        : settings(loopbackOnly(settingsPath)),
           window(std::make_unique<MainWindow>(settings.get(), dialogs)) {
         window->show();
         window->restoreSession();
@@ -80,6 +84,17 @@ struct ToolRun {
             finish();
     }
     template <typename T> T* find(const QString& name) const { return window->findChild<T*>(name); }
+    // A search of the discovery window goes to this machine only, whatever a test does.
+    static std::unique_ptr<QSettings> loopbackOnly(const QString& path) {
+        auto settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
+        if (!settings->contains(QStringLiteral("TFdiscoverer/SearchAddress")))
+            settings->setValue(QStringLiteral("TFdiscoverer/SearchAddress"),
+                               QStringLiteral("127.0.0.1"));
+        if (!settings->contains(QStringLiteral("TFdiscoverer/SearchPort")))
+            settings->setValue(QStringLiteral("TFdiscoverer/SearchPort"), 9);
+        return settings;
+    }
+
     // Brings a window to the front as a click on it would, and waits until it is active.
     static void activate(QWidget* top) {
         top->activateWindow();
@@ -109,7 +124,9 @@ inline QWidget* focus() {
     return QApplication::focusWidget();
 }
 inline void click(QWidget* control) {
-    ToolRun::activate(control->window());
+    // A menu or a list that drops down takes input without becoming the active window.
+    if (!(control->window()->windowType() == Qt::Popup))
+        ToolRun::activate(control->window());
     QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
 }
 inline void type(const QString& text) {
@@ -153,6 +170,25 @@ inline void loginAs(ToolRun& run, const QString& name, const QString& password) 
     });
     run.window->findChild<QAction*>(QStringLiteral("TBXItem8"))->trigger();
 }
+// A right click as the platform delivers it: the mouse buttons, then the request for a
+// context menu.
+inline void rightClick(QWidget* widget, const QPoint& at) {
+    QTest::mouseClick(widget, Qt::RightButton, {}, at);
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, at, widget->mapToGlobal(at));
+    QApplication::sendEvent(widget, &menu);
+}
+// Clicks an item of the menu that is open.
+inline void clickMenuItem(const QString& text) {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    for (QAction* action : menu->actions())
+        if (action->text() == text) {
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+            return;
+        }
+    FAIL() << "no menu item " << text.toStdString();
+}
+
 // Opens a drop-down list with a click and walks to one of its items with the arrow keys.
 inline void pick(QComboBox* combo, int index) {
     click(combo);

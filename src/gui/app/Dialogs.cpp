@@ -50,3 +50,11 @@ QString QtDialogs::openFile(QWidget* parent, const QString& folder) {
 QString QtDialogs::saveFile(QWidget* parent, const QString& folder, const QString& proposed) {
     return runFileDialog(parent, QFileDialog::AcceptSave, folder, proposed);
 }
+
+QString QtDialogs::openAnyFile(QWidget* parent, const QString& start) {
+    return QFileDialog::getOpenFileName(parent, QString(), start);
+}
+
+QString QtDialogs::chooseFolder(QWidget* parent, const QString& start) {
+    return QFileDialog::getExistingDirectory(parent, QString(), start);
+}

@@ -17,6 +17,10 @@ public:
     virtual QString openFile(QWidget* parent, const QString& folder) = 0;
     virtual QString saveFile(QWidget* parent, const QString& folder, const QString& proposed) = 0;
     virtual void about(QWidget* parent, const QString& title, const QString& text) = 0;
+    // An open dialog with no file type filter; empty when cancelled.
+    virtual QString openAnyFile(QWidget* parent, const QString& start) = 0;
+    // A folder; empty when cancelled.
+    virtual QString chooseFolder(QWidget* parent, const QString& start) = 0;
 };
 
 // The real dialogs: message boxes and the toolkit's file dialogs with the .ql5 filter.
@@ -27,4 +31,6 @@ public:
     QString openFile(QWidget* parent, const QString& folder) override;
     QString saveFile(QWidget* parent, const QString& folder, const QString& proposed) override;
     void about(QWidget* parent, const QString& title, const QString& text) override;
+    QString openAnyFile(QWidget* parent, const QString& start) override;
+    QString chooseFolder(QWidget* parent, const QString& start) override;
 };

@@ -5,6 +5,7 @@
 #include "app/Rights.h"
 #include "app/WindowTable.h"
 #include "editors/NetworkPage.h"
+#include "monitor/Discovery.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -116,10 +117,17 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::buildWindows() {
-    WindowContext context{*m_workspace, m_settings, m_dialogs,
-                          [this](const std::function<void()>& op) { runOperation(op); },
-                          [this](const std::function<void()>& op) { runLinkOperation(op); },
-                          [this](const Selectors& selectors) { uploadPages(selectors); }};
+    WindowContext context{
+        *m_workspace,
+        m_settings,
+        m_dialogs,
+        [this](const std::function<void()>& op) { runOperation(op); },
+        [this](const std::function<void()>& op) { runLinkOperation(op); },
+        [this](const Selectors& selectors) { uploadPages(selectors); },
+        m_udp,
+        [this] { return searchTarget(); },
+        [this](const QString& address, quint16 port) { setTarget(address, port); },
+        [this] { return m_address->currentText(); }};
     for (const WindowRow& row : windowTable()) {
         WindowEntry entry{row.create(row, context),
                           row.prefix ? QString::fromUtf8(row.prefix) : QString(), nullptr};
@@ -364,6 +372,35 @@ void MainWindow::saveSession() {
         m_settings->setValue(session::historyEntry(n), history[n]);
     m_settings->endGroup();
     m_settings->sync();
+}
+
+std::pair<QHostAddress, quint16> MainWindow::searchTarget() const {
+    if (m_searchTarget)
+        return *m_searchTarget;
+    QHostAddress address(discovery::DefaultTarget);
+    quint16 port = discovery::DefaultPort;
+    if (m_settings) {
+        const QHostAddress stored(
+            m_settings->value(QStringLiteral("TFdiscoverer/SearchAddress")).toString());
+        if (!stored.isNull())
+            address = stored;
+        bool ok = false;
+        const int storedPort =
+            m_settings->value(QStringLiteral("TFdiscoverer/SearchPort")).toInt(&ok);
+        if (ok && storedPort > 0 && storedPort <= 65535)
+            port = quint16(storedPort);
+    }
+    return {address, port};
+}
+
+void MainWindow::setSearchTarget(const QHostAddress& address, quint16 port) {
+    m_searchTarget = std::make_pair(address, port);
+}
+
+void MainWindow::setTarget(const QString& address, quint16 port) {
+    m_address->setEditText(address);
+    if (m_address->commitTyped())
+        m_port->setValue(port);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -9,9 +9,12 @@
 #include "link/Login.h"
 #include "workspace/Workspace.h"
 
+#include <QHostAddress>
 #include <QMainWindow>
+#include <QUdpSocket>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class FieldBinder;
@@ -72,6 +75,13 @@ public:
     // an operation runs.
     static void markExchangeControl(QObject* control);
 
+    // Where a discovery search goes: the settings' "TFdiscoverer" keys "SearchAddress"
+    // and "SearchPort" (255.255.255.255 and 30303 when absent), unless set for the run.
+    std::pair<QHostAddress, quint16> searchTarget() const;
+    void setSearchTarget(const QHostAddress& address, quint16 port);
+    // A station chosen in the overview: its address is accepted as if typed, its port set.
+    void setTarget(const QString& address, quint16 port);
+
 signals:
     void closed();
 
@@ -121,4 +131,7 @@ private:
     std::unique_ptr<PasswordDialog> m_password;
     Rights m_rights = Rights::Nobody;
     bool m_operationRunning = false;
+    // The one UDP socket, used by discovery.
+    QUdpSocket m_udp;
+    std::optional<std::pair<QHostAddress, quint16>> m_searchTarget;
 };

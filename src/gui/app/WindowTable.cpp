@@ -4,6 +4,7 @@
 #include "editors/PageWindow.h"
 #include "logic/RelayPage.h"
 #include "logic/RelayWindow.h"
+#include "monitor/MonitorWindows.h"
 #include "workspace/Workspace.h"
 
 namespace {
@@ -41,7 +42,7 @@ QString WindowRow::form() const {
 const std::vector<WindowRow>& windowTable() {
     using S = PageSlot;
     static const std::vector<WindowRow> table = {
-        {-1, "TFprehled", "Fprehled", "Přehled", nullptr, nullptr, frame},
+        {-1, "TFprehled", "Fprehled", "Přehled", nullptr, nullptr, makeOverviewWindow},
         {page(S::Inputs), nullptr, nullptr, "Vstupy", "&Vstupy", "Vstupy - ", makeInputsWindow},
         {page(S::Outputs), nullptr, nullptr, "Výstupy", "Vý&stupy", "Výstupy - ",
          makeOutputsWindow},
@@ -55,7 +56,7 @@ const std::vector<WindowRow>& windowTable() {
         {page(S::Relays), nullptr, nullptr, "Virtuální relé", "Virtuální r&elé", "Viruální relé - ",
          relays},
         {-1, "TFstav", "Fstav", "Fstav", "St&av", nullptr, frame},
-        {-1, "TFdiscoverer", "Fdisc", "Discoverer", "&Discoverer", nullptr, frame},
+        {-1, "TFdiscoverer", "Fdisc", "Discoverer", "&Discoverer", nullptr, makeDiscoveryWindow},
     };
     return table;
 }

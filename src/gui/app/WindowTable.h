@@ -7,7 +7,9 @@
 #include <vector>
 
 class ManagedWindow;
+class QHostAddress;
 class QSettings;
+class QUdpSocket;
 class UserDialogs;
 class Workspace;
 
@@ -22,6 +24,13 @@ struct WindowContext {
     std::function<void(const std::function<void()>&)> runLink;
     // The window's "Ulož": uploads the selection.
     std::function<void(const Selectors&)> upload;
+    // The main window's UDP socket (discovery) and where a search goes.
+    QUdpSocket& udp;
+    std::function<std::pair<QHostAddress, quint16>()> searchTarget;
+    // Makes a station the connection target: the address box and the port box.
+    std::function<void(const QString& address, quint16 port)> setTarget;
+    // The text of the address box.
+    std::function<QString()> address;
 };
 
 // One window of the tool other than the main window and the two dialogs, in creation order.

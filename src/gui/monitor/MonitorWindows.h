@@ -1,0 +1,10 @@
+#pragma once
+
+#include "app/WindowTable.h"
+
+#include <memory>
+
+class ManagedWindow;
+
+std::unique_ptr<ManagedWindow> makeDiscoveryWindow(const WindowRow& row, WindowContext& context);
+std::unique_ptr<ManagedWindow> makeOverviewWindow(const WindowRow& row, WindowContext& context);

@@ -1,0 +1,184 @@
+#include "GuiSupport.h"
+#include "TestSupport.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableView>
+#include <QTimer>
+
+namespace {
+
+struct Monitor : ::testing::Test {
+    QTemporaryDir dir;
+    QString ini() const { return dir.filePath(QStringLiteral("Quel5_cf.ini")); }
+    QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+};
+
+TEST_F(Monitor, HledejListsTheSimulatorAndClearEmptiesTheList) {
+    SimServer sim({}, {});
+    ASSERT_TRUE(sim.listenDiscovery(QHostAddress::LocalHost, 0));
+    {
+        QSettings s(ini(), QSettings::IniFormat);
+        s.setValue("TFdiscoverer/SearchAddress", QStringLiteral("127.0.0.1"));
+        s.setValue("TFdiscoverer/SearchPort", sim.discoveryPort());
+    }
+    ToolRun run(ini());
+    run.find<QAction>(QStringLiteral("zobraz_Fdisc"))->trigger();
+    QWidget* w = run.window->window(QStringLiteral("TFdiscoverer"));
+    ToolRun::activate(w);
+    auto* log = w->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
+    EXPECT_FALSE(w->findChild<QPushButton*>(QStringLiteral("BMacUdp"))->isVisibleTo(w));
+    EXPECT_FALSE(w->findChild<QSpinBox*>(QStringLiteral("udpport"))->isVisibleTo(w));
+    user::click(w->findChild<QPushButton*>(QStringLiteral("BHledej")));
+    EXPECT_EQ(log->toPlainText(), QStringLiteral("127.0.0.1   QUEL5SIM  Quel5 simulator  "
+                                                 "127.0.0.1  00-1E-C0-12-34-56  "));
+    user::click(w->findChild<QPushButton*>(QStringLiteral("BClear")));
+    EXPECT_TRUE(log->toPlainText().isEmpty());
+}
+
+QByteArray record(const QByteArray& name, const QByteArray& ip, quint16 port, quint8 type) {
+    QByteArray r(91, '\0');
+    r[0] = char(name.size());
+    r.replace(1, int(name.size()), name);
+    r[68] = char(ip.size());
+    r.replace(69, int(ip.size()), ip);
+    r[85] = char(port & 0xFF);
+    r[86] = char(port >> 8);
+    r[87] = char(type);
+    return r;
+}
+
+struct Overview : Monitor {
+    std::unique_ptr<ToolRun> run;
+    QWidget* window = nullptr;
+    QTableView* grid = nullptr;
+    void SetUp() override {
+        QFile list(path("st.dat"));
+        ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+        list.write(QByteArray(3, '\0') + record("Pump1", "192.168.1.20", 9760, 5) +
+                   record("Kotel", "192.168.1.21", 9761, 3) +
+                   record("Pump2", "192.168.1.22", 80, 5) + QByteArray(40, 'z'));
+        list.close();
+        QDir().mkpath(path("notes"));
+        QFile(path("notes/Pump2.pzn")).open(QIODevice::WriteOnly);
+        {
+            QSettings s(ini(), QSettings::IniFormat);
+            s.setValue("TFprehled/ST_file", path("st.dat"));
+            s.setValue("TFprehled/ST_pozn", path("notes"));
+            s.setValue("TFprehled/ST_pozn_vis", 1);
+        }
+        run = std::make_unique<ToolRun>(ini());
+        run->find<QAction>(QStringLiteral("zobraz_Fprehled"))->trigger();
+        window = run->window->window(QStringLiteral("TFprehled"));
+        ToolRun::activate(window);
+        grid = window->findChild<QTableView*>(QStringLiteral("st_gr"));
+    }
+    QStringList columnText(int c) const {
+        QStringList cells;
+        for (int row = 0; row < grid->model()->rowCount(); ++row)
+            if (!grid->isRowHidden(row))
+                cells << grid->model()->index(row, c).data().toString();
+        return cells;
+    }
+    QPoint headerAt(int column) const {
+        QHeaderView* header = grid->horizontalHeader();
+        return {header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                header->height() / 2};
+    }
+    bool yellow(int column) const {
+        return grid->model()->headerData(column, Qt::Horizontal, Qt::BackgroundRole) ==
+               QVariant(QColor(Qt::yellow));
+    }
+    // Right-clicks a header and, with its menu open, does what a user does there.
+    void withColumnMenu(int column, const std::function<void()>& inMenu) {
+        QTimer::singleShot(0, inMenu);
+        user::rightClick(grid->horizontalHeader()->viewport(), headerAt(column));
+    }
+};
+
+TEST_F(Overview, ShowsTheListWithNumbersNotesAndItsTitle) {
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Přehled - ") + path("st.dat"));
+    EXPECT_EQ(grid->model()->rowCount(), 3);
+    EXPECT_EQ(columnText(0), (QStringList{"1", "2", "3"}));
+    EXPECT_EQ(columnText(1), (QStringList{"Pump1", "Kotel", "Pump2"}));
+    EXPECT_EQ(columnText(7), (QStringList{"0", "0", "1"}));
+    EXPECT_TRUE(window->findChild<QWidget*>(QStringLiteral("Ppozn"))->isVisibleTo(window));
+    const int widths[] = {30, 91, 105, 87, 35, 34, 30, 28};
+    for (int c = 0; c < 8; ++c)
+        EXPECT_EQ(grid->columnWidth(c), widths[c]) << c;
+    EXPECT_EQ(grid->model()->headerData(7, Qt::Horizontal).toString(), QStringLiteral("Pozn."));
+}
+
+TEST_F(Overview, ColumnMenuSortsAndFiltersAndOpensOnlyOnHeadersOneToSix) {
+    bool opened = false;
+    for (int column : {0, 7}) {
+        withColumnMenu(column, [&] { opened = QApplication::activePopupWidget() != nullptr; });
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(opened) << column;
+    }
+    // A right click on a station cell opens nothing either.
+    const QRect cell = grid->visualRect(grid->model()->index(0, 1));
+    user::rightClick(grid->viewport(), cell.center());
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+
+    withColumnMenu(4, [] { user::clickMenuItem(QStringLiteral("Třídit sestupně")); });
+    EXPECT_EQ(columnText(4), (QStringList{"9761", "9760", "80"}));
+
+    // "Filtr" on "Typ", then on "IP"; "Zruš filtr" on "IP" leaves "Typ" yellow and in force.
+    withColumnMenu(5, [] {
+        auto* field = QApplication::activePopupWidget()->findChild<QLineEdit*>("Filtr");
+        user::click(field);
+        user::type(QStringLiteral("5"));
+        user::key(Qt::Key_Return);
+    });
+    EXPECT_EQ(columnText(1), (QStringList{"Pump1", "Pump2"}));
+    withColumnMenu(3, [] {
+        user::click(QApplication::activePopupWidget()->findChild<QLineEdit*>("Filtr"));
+        user::type(QStringLiteral("*.22"));
+        user::key(Qt::Key_Return);
+    });
+    EXPECT_EQ(columnText(1), QStringList{"Pump2"});
+    EXPECT_TRUE(yellow(3) && yellow(5));
+    withColumnMenu(3, [] { user::clickMenuItem(QStringLiteral("Zruš filtr")); });
+    EXPECT_EQ(columnText(1), (QStringList{"Pump1", "Pump2"}));
+    EXPECT_FALSE(yellow(3));
+    EXPECT_TRUE(yellow(5));
+    withColumnMenu(5, [] { user::clickMenuItem(QStringLiteral("Zruš všechny filtry")); });
+    EXPECT_EQ(columnText(1).size(), 3);
+    // The texts stay: "Filtruj" on "IP" brings its filter back.
+    withColumnMenu(3, [] {
+        EXPECT_EQ(QApplication::activePopupWidget()->findChild<QLineEdit*>("Filtr")->text(),
+                  QStringLiteral("*.22"));
+        user::clickMenuItem(QStringLiteral("Filtruj"));
+    });
+    EXPECT_EQ(columnText(1), QStringList{"Pump2"});
+}
+
+TEST_F(Overview, DoubleClickMakesTheStationTheTargetAndSettingsAreKept) {
+    const QRect cell = grid->visualRect(grid->model()->index(1, 2));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+    EXPECT_EQ(run->window->addressBox()->currentText(), QStringLiteral("192.168.1.21"));
+    EXPECT_EQ(run->window->portBox()->value(), 9761);
+    EXPECT_EQ(run->window->addressBox()->history(), QStringList{"192.168.1.21"});
+    // The header row is no station.
+    QTest::mouseDClick(grid->horizontalHeader()->viewport(), Qt::LeftButton, {}, headerAt(3));
+    EXPECT_EQ(run->window->addressBox()->currentText(), QStringLiteral("192.168.1.21"));
+
+    run->find<QAction>(QStringLiteral("zobraz_Fprehled"))->trigger();
+    window->findChild<QAction*>(QStringLiteral("actPoznamky"))->trigger(); // panel off
+    window->close();
+    run->finish();
+    QSettings stored(ini(), QSettings::IniFormat);
+    EXPECT_EQ(stored.value("TFprehled/ST_file").toString(), path("st.dat"));
+    EXPECT_EQ(stored.value("TFprehled/ST_pozn").toString(), path("notes"));
+    EXPECT_EQ(stored.value("TFprehled/ST_pozn_vis").toInt(), 0);
+}
+
+} // namespace
