@@ -19,6 +19,7 @@ sim=$!
 trap 'kill $sim 2>/dev/null || true; rm -f "$log"' EXIT
 for _ in $(seq 50); do grep -q "administrator" "$log" && break; sleep 0.1; done
 port=$(sed -n 's/.*listening on 127\.0\.0\.1:\([0-9]*\).*/\1/p' "$log")
+discovery=$(sed -n 's/.*discovery on UDP port \([0-9]*\).*/\1/p' "$log")
 if [[ -z "$port" ]]; then
     cat "$log"
     echo "The simulator did not start." >&2
@@ -30,11 +31,14 @@ cat "$log"
 echo "The tool is aimed at 127.0.0.1 port $port."
 echo "Log in with the administrator name and password above (menu bar: Login),"
 echo "then Nastavení > Načti vše reads the simulated unit."
+echo "Zobraz > Discoverer > Hledej finds the simulator (the search goes to 127.0.0.1 only)."
 echo "============================================================"
 
 if [[ ${#extra[@]} -gt 0 ]]; then
     echo "No display found: running under a virtual X server (xvfb-run)."
-    xvfb-run -a build/src/gui/quel5 --address 127.0.0.1 --port "$port"
+    xvfb-run -a build/src/gui/quel5 --address 127.0.0.1 --port "$port" \
+        --discovery-target 127.0.0.1 --discovery-port "$discovery"
 else
-    build/src/gui/quel5 --address 127.0.0.1 --port "$port"
+    build/src/gui/quel5 --address 127.0.0.1 --port "$port" \
+        --discovery-target 127.0.0.1 --discovery-port "$discovery"
 fi

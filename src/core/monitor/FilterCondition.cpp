@@ -1,5 +1,34 @@
 #include "monitor/FilterCondition.h"
 
+namespace {
+
+// "*" any run of characters, "?" any one, everything else itself; the whole text. Walks
+// back to the last star on a mismatch: linear for the usual patterns, no regular
+// expression per cell.
+bool globMatch(QStringView pattern, QStringView text) {
+    qsizetype p = 0, t = 0, star = -1, resume = 0;
+    while (t < text.size()) {
+        if (p < pattern.size() && pattern[p] == QLatin1Char('*')) {
+            star = p++;
+            resume = t;
+        } else if (p < pattern.size() &&
+                   (pattern[p] == QLatin1Char('?') || pattern[p] == text[t])) {
+            ++p;
+            ++t;
+        } else if (star >= 0) {
+            p = star + 1;
+            t = ++resume;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == QLatin1Char('*'))
+        ++p;
+    return p == pattern.size();
+}
+
+} // namespace
+
 FilterCondition::FilterCondition(const QString& text, const QLocale& locale) : m_locale(locale) {
     // The user's short date format, also with a four-digit year and days and months
     // written without their leading zero (1.1.2020 as well as 01.01.20).
@@ -39,16 +68,6 @@ FilterCondition::FilterCondition(const QString& text, const QLocale& locale) : m
         part.value = s;
         if (part.op == Op::Pattern) {
             part.wildcards = s.contains(QLatin1Char('*')) || s.contains(QLatin1Char('?'));
-            if (part.wildcards) {
-                // Only * and ? are wildcards; everything else stands for itself.
-                QString regex = QStringLiteral("\\A");
-                for (QChar c : s)
-                    regex += c == QLatin1Char('*')   ? QStringLiteral(".*")
-                             : c == QLatin1Char('?') ? QStringLiteral(".")
-                                                     : QRegularExpression::escape(QString(c));
-                part.pattern = QRegularExpression(regex + QStringLiteral("\\z"),
-                                                  QRegularExpression::DotMatchesEverythingOption);
-            }
         } else {
             part.valueIsNumber = toNumber(s, &part.number);
             part.date = toDate(s);
@@ -118,7 +137,7 @@ bool FilterCondition::matchesPart(const Part& part, const QString& cell) const {
     case Op::Pattern:
         break;
     }
-    const bool hit = part.wildcards ? part.pattern.match(cell).hasMatch() : cell == part.value;
+    const bool hit = part.wildcards ? globMatch(part.value, cell) : cell == part.value;
     return hit != part.negated;
 }
 

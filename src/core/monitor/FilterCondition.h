@@ -2,7 +2,6 @@
 
 #include <QDate>
 #include <QLocale>
-#include <QRegularExpression>
 #include <QString>
 #include <vector>
 
@@ -26,7 +25,6 @@ private:
         QString value;
         bool negated = false;
         bool wildcards = false;
-        QRegularExpression pattern;
         bool valueIsNumber = false;
         double number = 0;
         QDate date;

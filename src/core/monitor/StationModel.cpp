@@ -1,5 +1,7 @@
 #include "monitor/StationModel.h"
 
+#include <algorithm>
+
 const QStringList StationTableModel::Headers = {QString(),
                                                 QStringLiteral("Jméno"),
                                                 QStringLiteral("Popis"),
@@ -11,22 +13,54 @@ const QStringList StationTableModel::Headers = {QString(),
 
 StationTableModel::StationTableModel(QObject* parent) : QAbstractTableModel(parent) {}
 
+namespace {
+// Cheaper than a failed conversion: only digits, a sign and one point can be a number.
+bool looksLikeNumber(const QString& text) {
+    bool point = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isDigit())
+            continue;
+        if (c == QLatin1Char('.') && !point) {
+            point = true;
+            continue;
+        }
+        if (i == 0 && (c == QLatin1Char('-') || c == QLatin1Char('+')))
+            continue;
+        return false;
+    }
+    return !text.isEmpty();
+}
+} // namespace
+
 void StationTableModel::setStations(std::vector<Station> stations) {
     beginResetModel();
     m_stations = std::move(stations);
     m_loaded = true;
     m_keys.assign(m_stations.size(), {});
     for (size_t row = 0; row < m_stations.size(); ++row) {
-        for (int column = 1; column < Columns; ++column) {
-            Key& key = m_keys[row][size_t(column)];
-            const QString cell = text(int(row), column);
+        const Station& s = m_stations[row];
+        auto& keys = m_keys[row];
+        const QString* texts[] = {&s.name, &s.description, &s.ip};
+        for (int column = 1; column <= 3; ++column) {
+            Key& key = keys[size_t(column)];
+            const QString& cell = *texts[column - 1];
             key.empty = cell.isEmpty();
-            bool ok = false;
-            key.number = cell.toDouble(&ok);
-            key.isNumber = ok;
+            key.isNumber = looksLikeNumber(cell);
+            if (key.isNumber)
+                key.number = cell.toDouble(&key.isNumber);
         }
+        const double numbers[] = {double(s.port), double(s.type), double(s.kind),
+                                  s.notes ? 1.0 : 0.0};
+        for (int column = 4; column < Columns; ++column)
+            keys[size_t(column)] = {false, true, numbers[column - 4]};
     }
     endResetModel();
+}
+
+const QString* StationTableModel::textOf(int row, int column) const {
+    const Station& s = m_stations[size_t(row)];
+    return column == 1 ? &s.name : column == 2 ? &s.description : column == 3 ? &s.ip : nullptr;
 }
 
 int StationTableModel::rowCount(const QModelIndex& parent) const {
@@ -85,14 +119,30 @@ bool StationTableModel::lessThan(int leftRow, int rightRow, int column) const {
         return a.empty && !b.empty;
     if (a.isNumber && b.isNumber)
         return a.number < b.number;
+    const QString* left = textOf(leftRow, column);
+    const QString* right = textOf(rightRow, column);
+    if (left && right)
+        return QString::compare(*left, *right, Qt::CaseSensitive) < 0;
     return QString::compare(text(leftRow, column), text(rightRow, column), Qt::CaseSensitive) < 0;
 }
 
-StationFilterModel::StationFilterModel(QObject* parent) : QSortFilterProxyModel(parent) {}
+StationFilterModel::StationFilterModel(QObject* parent) : QAbstractProxyModel(parent) {}
 
 void StationFilterModel::setStations(StationTableModel* stations) {
+    beginResetModel();
+    if (m_stations)
+        disconnect(m_stations, nullptr, this, nullptr);
     m_stations = stations;
-    setSourceModel(stations);
+    QAbstractProxyModel::setSourceModel(stations);
+    // A new list: the same filters and sort apply to it.
+    connect(stations, &QAbstractItemModel::modelAboutToBeReset, this,
+            [this] { beginResetModel(); });
+    connect(stations, &QAbstractItemModel::modelReset, this, [this] {
+        rebuild();
+        endResetModel();
+    });
+    rebuild();
+    endResetModel();
 }
 
 QString StationFilterModel::filterText(int column) const {
@@ -136,21 +186,101 @@ void StationFilterModel::applyFilters() {
         if (m_active[size_t(column)])
             m_conditions.emplace_back(column,
                                       std::make_unique<FilterCondition>(m_texts[size_t(column)]));
-    invalidateFilter();
+    beginResetModel();
+    rebuild();
+    endResetModel();
     emit headerDataChanged(Qt::Horizontal, FirstFilterColumn, LastFilterColumn);
 }
 
-bool StationFilterModel::filterAcceptsRow(int sourceRow, const QModelIndex&) const {
-    if (!m_stations || !m_stations->isLoaded())
-        return true;
-    for (const auto& [column, condition] : m_conditions)
-        if (!condition->matches(m_stations->text(sourceRow, column)))
+void StationFilterModel::sort(int column, Qt::SortOrder order) {
+    if (!hasFilterSlot(column) && column != 0 && column != StationTableModel::Columns - 1)
+        return;
+    m_sortColumn = column;
+    m_sortOrder = order;
+    beginResetModel();
+    rebuild();
+    endResetModel();
+}
+
+bool StationFilterModel::accepted(int sourceRow) const {
+    for (const auto& [column, condition] : m_conditions) {
+        const QString* cell = m_stations->textOf(sourceRow, column);
+        if (!(cell ? condition->matches(*cell)
+                   : condition->matches(m_stations->text(sourceRow, column))))
             return false;
+    }
     return true;
 }
 
-bool StationFilterModel::lessThan(const QModelIndex& left, const QModelIndex& right) const {
-    if (!m_stations || !m_stations->isLoaded())
-        return false;
-    return m_stations->lessThan(left.row(), right.row(), left.column());
+void StationFilterModel::rebuild() {
+    m_rows.clear();
+    m_visible.clear();
+    if (!m_stations)
+        return;
+    const int total = m_stations->isLoaded() ? int(m_stations->stations().size()) : 0;
+    m_rows.reserve(size_t(total));
+    for (int row = 0; row < total; ++row)
+        if (accepted(row))
+            m_rows.push_back(row);
+    if (m_sortColumn >= 0 && total > 0) {
+        const int column = m_sortColumn;
+        const StationTableModel& model = *m_stations;
+        // Stable: rows that compare equal keep the order they had in the file.
+        if (m_sortOrder == Qt::AscendingOrder)
+            std::stable_sort(m_rows.begin(), m_rows.end(),
+                             [&](int a, int b) { return model.lessThan(a, b, column); });
+        else
+            std::stable_sort(m_rows.begin(), m_rows.end(),
+                             [&](int a, int b) { return model.lessThan(b, a, column); });
+    }
+    m_visible.assign(size_t(total), -1);
+    for (size_t i = 0; i < m_rows.size(); ++i)
+        m_visible[size_t(m_rows[i])] = int(i);
+}
+
+QModelIndex StationFilterModel::index(int row, int column, const QModelIndex& parent) const {
+    if (parent.isValid() || row < 0 || row >= rowCount() || column < 0 ||
+        column >= StationTableModel::Columns)
+        return {};
+    return createIndex(row, column);
+}
+
+QModelIndex StationFilterModel::parent(const QModelIndex&) const {
+    return {};
+}
+
+int StationFilterModel::rowCount(const QModelIndex& parent) const {
+    if (parent.isValid() || !m_stations)
+        return 0;
+    // Before any list the grid shows the table model's empty rows.
+    return m_stations->isLoaded() ? int(m_rows.size()) : m_stations->rowCount();
+}
+
+int StationFilterModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : StationTableModel::Columns;
+}
+
+QModelIndex StationFilterModel::mapToSource(const QModelIndex& proxyIndex) const {
+    if (!proxyIndex.isValid() || !m_stations)
+        return {};
+    if (!m_stations->isLoaded())
+        return m_stations->index(proxyIndex.row(), proxyIndex.column());
+    return m_stations->index(m_rows[size_t(proxyIndex.row())], proxyIndex.column());
+}
+
+QModelIndex StationFilterModel::mapFromSource(const QModelIndex& sourceIndex) const {
+    if (!sourceIndex.isValid() || !m_stations)
+        return {};
+    if (!m_stations->isLoaded())
+        return index(sourceIndex.row(), sourceIndex.column());
+    const size_t row = size_t(sourceIndex.row());
+    if (row >= m_visible.size() || m_visible[row] < 0)
+        return {};
+    return index(m_visible[row], sourceIndex.column());
+}
+
+QVariant StationFilterModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (!m_stations)
+        return {};
+    return m_stations->headerData(section, orientation, role);
 }

@@ -3,8 +3,8 @@
 #include "monitor/FilterCondition.h"
 #include "monitor/StationList.h"
 
+#include <QAbstractProxyModel>
 #include <QAbstractTableModel>
-#include <QSortFilterProxyModel>
 #include <array>
 #include <memory>
 #include <optional>
@@ -32,6 +32,8 @@ public:
                         int role = Qt::DisplayRole) const override;
 
     QString text(int row, int column) const;
+    // The texts of columns 1-3 without a copy; null for the others.
+    const QString* textOf(int row, int column) const;
     // How a cell sorts: numbers as numbers, other values as text, empty cells first.
     bool lessThan(int leftRow, int rightRow, int column) const;
 
@@ -46,10 +48,12 @@ private:
     bool m_loaded = false;
 };
 
-// Sorting and filtering of the grid. Each of the columns 1-6 has a filter slot: a text
-// and an active flag; a row is shown when it satisfies the conditions of every active
-// slot. The slots survive a new list, which is filtered by them.
-class StationFilterModel : public QSortFilterProxyModel {
+// Sorting and filtering of the grid, as a proxy over the table model that keeps the
+// visible rows as one list of source rows: a sort or a filter over tens of thousands of
+// stations is one pass over precomputed keys. Each of the columns 1-6 has a filter slot:
+// a text and an active flag; a row is shown when it satisfies the conditions of every
+// active slot. The slots survive a new list, which is filtered (and sorted) by them.
+class StationFilterModel : public QAbstractProxyModel {
     Q_OBJECT
 public:
     static constexpr int FirstFilterColumn = 1;
@@ -70,15 +74,29 @@ public:
     void clearFilter(int column);
     void clearAllFilters();
 
-protected:
-    bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
-    bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
+    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+
+    QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
+    QModelIndex parent(const QModelIndex& child) const override;
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QModelIndex mapToSource(const QModelIndex& proxyIndex) const override;
+    QModelIndex mapFromSource(const QModelIndex& sourceIndex) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
 
 private:
     void applyFilters();
+    // The visible rows anew: filtered, then sorted by the last sort.
+    void rebuild();
+    bool accepted(int sourceRow) const;
 
     StationTableModel* m_stations = nullptr;
     std::array<QString, 7> m_texts;
     std::array<bool, 7> m_active{};
     std::vector<std::pair<int, std::unique_ptr<FilterCondition>>> m_conditions;
+    std::vector<int> m_rows;    // source row of each visible row
+    std::vector<int> m_visible; // visible row of each source row, or -1
+    int m_sortColumn = -1;
+    Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
 };
