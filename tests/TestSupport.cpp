@@ -56,3 +56,20 @@ bool spinUntil(const std::function<bool()>& done, int timeoutMs) {
     }
     return done();
 }
+
+QByteArray stationRecord(const QByteArray& name, const QByteArray& ip, quint16 port, quint8 type,
+                         const QByteArray& description, quint8 kind) {
+    QByteArray r(91, '\0');
+    auto counted = [&](int at, const QByteArray& text, int capacity) {
+        r[at] = char(text.size());
+        r.replace(at + 1, std::min<int>(int(text.size()), capacity), text.left(capacity));
+    };
+    counted(0, name, 16);
+    counted(17, description, 50);
+    counted(68, ip, 16);
+    r[85] = char(port & 0xFF);
+    r[86] = char(port >> 8);
+    r[87] = char(type);
+    r[88] = char(kind);
+    return r;
+}

@@ -85,5 +85,16 @@ protected:
     void gatherImage(ConfigImage& image) override;
 };
 
+// A simulated unit whose administrator ("admin") has this password.
+inline SimOptions adminPassword(const QString& password) {
+    SimOptions options;
+    options.adminPassword = password;
+    return options;
+}
+
+// One 91-byte record of a station list file.
+QByteArray stationRecord(const QByteArray& name, const QByteArray& ip, quint16 port,
+                         quint8 type = 0, const QByteArray& description = {}, quint8 kind = 0);
+
 // Runs events until done() or the time runs out; returns done().
 bool spinUntil(const std::function<bool()>& done, int timeoutMs = 2000);

@@ -384,18 +384,6 @@ TEST_F(Cli, EnergyPresetSendsTheCountOfEnergyTimesPulses) {
               2);
 }
 
-QByteArray stationRecord(const QByteArray& name, const QByteArray& ip, quint16 port, quint8 type) {
-    QByteArray r(91, '\0');
-    r[0] = char(name.size());
-    r.replace(1, int(name.size()), name);
-    r[68] = char(ip.size());
-    r.replace(69, int(ip.size()), ip);
-    r[85] = char(port & 0xFF);
-    r[86] = char(port >> 8);
-    r[87] = char(type);
-    return r;
-}
-
 void writeStations(const QString& path, const QList<QByteArray>& records) {
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));

@@ -42,18 +42,6 @@ TEST_F(Monitor, HledejListsTheSimulatorAndClearEmptiesTheList) {
     EXPECT_TRUE(log->toPlainText().isEmpty());
 }
 
-QByteArray record(const QByteArray& name, const QByteArray& ip, quint16 port, quint8 type) {
-    QByteArray r(91, '\0');
-    r[0] = char(name.size());
-    r.replace(1, int(name.size()), name);
-    r[68] = char(ip.size());
-    r.replace(69, int(ip.size()), ip);
-    r[85] = char(port & 0xFF);
-    r[86] = char(port >> 8);
-    r[87] = char(type);
-    return r;
-}
-
 struct Overview : Monitor {
     std::unique_ptr<ToolRun> run;
     QWidget* window = nullptr;
@@ -61,9 +49,9 @@ struct Overview : Monitor {
     void SetUp() override {
         QFile list(path("st.dat"));
         ASSERT_TRUE(list.open(QIODevice::WriteOnly));
-        list.write(QByteArray(3, '\0') + record("Pump1", "192.168.1.20", 9760, 5) +
-                   record("Kotel", "192.168.1.21", 9761, 3) +
-                   record("Pump2", "192.168.1.22", 80, 5) + QByteArray(40, 'z'));
+        list.write(QByteArray(3, '\0') + stationRecord("Pump1", "192.168.1.20", 9760, 5) +
+                   stationRecord("Kotel", "192.168.1.21", 9761, 3) +
+                   stationRecord("Pump2", "192.168.1.22", 80, 5) + QByteArray(40, 'z'));
         list.close();
         QDir().mkpath(path("notes"));
         QFile(path("notes/Pump2.pzn")).open(QIODevice::WriteOnly);

@@ -82,15 +82,9 @@ QString shownBy(ToolRun& run, const NetworkField& f) {
     return QStringLiteral("<no control>");
 }
 
-SimOptions admin() {
-    SimOptions options;
-    options.adminPassword = QStringLiteral("pw");
-    return options;
-}
-
 struct NetworkFieldsTest : ::testing::Test {
     QTemporaryDir dir;
-    SimServer sim{admin(), SimServer::Faults{}};
+    SimServer sim{adminPassword(QStringLiteral("pw")), SimServer::Faults{}};
     void SetUp() override { ASSERT_TRUE(sim.listen(QHostAddress::LocalHost, 0)); }
     QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
     QByteArray read(const char* name) const {
@@ -210,7 +204,7 @@ QList<int> addressesWritten(const SimServer& sim) {
 
 TEST(UploadControls, EachUlozAndEachMenuItemSendsExactlyItsSelection) {
     QTemporaryDir dir;
-    SimServer sim{admin(), SimServer::Faults{}};
+    SimServer sim{adminPassword(QStringLiteral("pw")), SimServer::Faults{}};
     ASSERT_TRUE(sim.listen(QHostAddress::LocalHost, 0));
     ToolRun run(dir.filePath(QStringLiteral("Quel5_cf.ini")));
     user::aimAt(run, sim.port());

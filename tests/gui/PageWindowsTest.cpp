@@ -14,15 +14,9 @@
 
 namespace {
 
-SimOptions admin() {
-    SimOptions options;
-    options.adminPassword = QStringLiteral("pw");
-    return options;
-}
-
 struct PageWindows : ::testing::Test {
     QTemporaryDir dir;
-    SimServer sim{admin(), SimServer::Faults{}};
+    SimServer sim{adminPassword(QStringLiteral("pw")), SimServer::Faults{}};
     std::unique_ptr<ToolRun> run;
     void SetUp() override {
         ASSERT_TRUE(sim.listen(QHostAddress::LocalHost, 0));

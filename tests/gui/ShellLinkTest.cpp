@@ -14,15 +14,9 @@
 
 namespace {
 
-SimOptions unitAccounts() {
-    SimOptions options;
-    options.adminPassword = QStringLiteral("s3cret");
-    return options;
-}
-
 struct WithUnit : ::testing::Test {
     QTemporaryDir dir;
-    SimServer sim{unitAccounts(), SimServer::Faults{}};
+    SimServer sim{adminPassword(QStringLiteral("s3cret")), SimServer::Faults{}};
     void SetUp() override { ASSERT_TRUE(sim.listen(QHostAddress::LocalHost, 0)); }
     QString ini() const { return dir.filePath(QStringLiteral("Quel5_cf.ini")); }
     void aim(ToolRun& run) { user::aimAt(run, sim.port()); }
@@ -200,7 +194,7 @@ TEST_F(WithUnit, StalledUnitShowsProgressAndZrusitEndsTheReadAtOnce) {
 }
 
 TEST_F(WithUnit, RefusedChunksGiveOneMessageAfterTheUpload) {
-    SimOptions options = unitAccounts();
+    SimOptions options = adminPassword(QStringLiteral("s3cret"));
     options.refuseChunks = true;
     SimServer refusing{options, SimServer::Faults{}};
     ASSERT_TRUE(refusing.listen(QHostAddress::LocalHost, 0));

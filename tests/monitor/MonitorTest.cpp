@@ -77,29 +77,12 @@ TEST(Discovery, AnEmptyDatagramEndsTheSearchAndALongOneIsCut) {
     EXPECT_EQ(lines[1], QStringLiteral("127.0.0.1   after"));
 }
 
-QByteArray record(const QByteArray& name, const QByteArray& description, const QByteArray& ip,
-                  quint16 port, quint8 type, quint8 kind) {
-    QByteArray r(91, '\0');
-    auto counted = [&](int at, const QByteArray& text, int capacity) {
-        r[at] = char(text.size());
-        r.replace(at + 1, std::min<int>(int(text.size()), capacity), text.left(capacity));
-    };
-    counted(0, name, 16);
-    counted(17, description, 50);
-    counted(68, ip, 16);
-    r[85] = char(port & 0xFF);
-    r[86] = char(port >> 8);
-    r[87] = char(type);
-    r[88] = char(kind);
-    return r;
-}
-
 TEST(StationList, RecordsCountedStringsAndTheTrailingPart) {
     const QByteArray header("\x07\x00\x09", 3);
-    QByteArray alpha = record("Alpha", "Kotelna", "192.168.1.20", 9760, 5, 2);
+    QByteArray alpha = stationRecord("Alpha", "192.168.1.20", 9760, 5, "Kotelna", 2);
     alpha.replace(6, 4, "XYZW"); // bytes behind the name's five characters
     const QByteArray content =
-        header + alpha + record("B", "", "10.0.0.1", 80, 0, 255) + QByteArray(40, 'z');
+        header + alpha + stationRecord("B", "10.0.0.1", 80, 0, "", 255) + QByteArray(40, 'z');
     const std::vector<Station> list = stations::decode(content);
     ASSERT_EQ(list.size(), 2u);
     EXPECT_EQ(list[0].name, QStringLiteral("Alpha"));
@@ -112,7 +95,7 @@ TEST(StationList, RecordsCountedStringsAndTheTrailingPart) {
     EXPECT_TRUE(stations::decode(header + QByteArray(90, 'x')).empty());
 
     // A length byte beyond the capacity stops at the capacity.
-    QByteArray wide = record("", "", "", 0, 0, 0);
+    QByteArray wide = stationRecord("", "", 0, 0, "", 0);
     wide[0] = char(200);
     wide.replace(1, 16, QByteArray(16, 'n'));
     EXPECT_EQ(stations::decode(header + wide)[0].name, QString(16, QLatin1Char('n')));
@@ -127,8 +110,8 @@ TEST(StationList, NotesFilesAreLookedForOnlyInsideTheFolder) {
     }
     QFile list(dir.filePath(QStringLiteral("st.dat")));
     ASSERT_TRUE(list.open(QIODevice::WriteOnly));
-    list.write(QByteArray(3, '\0') + record("Pump1", "", "", 0, 0, 0) +
-               record("Pump2", "", "", 0, 0, 0) + record("../evil", "", "", 0, 0, 0));
+    list.write(QByteArray(3, '\0') + stationRecord("Pump1", "", 0, 0, "", 0) +
+               stationRecord("Pump2", "", 0, 0, "", 0) + stationRecord("../evil", "", 0, 0, "", 0));
     list.close();
     const auto read = stations::read(list.fileName(), dir.filePath(QStringLiteral("notes")));
     ASSERT_TRUE(read);

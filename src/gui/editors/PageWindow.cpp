@@ -26,6 +26,7 @@ PageWindow::PageWindow(PageSlot slot, const WindowRow& row, WindowContext& conte
 }
 
 PageWindow::~PageWindow() {
+    hide();          // focus moves while the window is whole
     delete m_binder; // before the page's subscribers go
 }
 

@@ -188,6 +188,11 @@ RelayWindow::RelayWindow(RelayPage& model, ConfigImage& image, QSettings* settin
 }
 
 RelayWindow::~RelayWindow() {
+    // Hidden while still whole: the focus leaves its box now, not from ~QWidget, when the
+    // box would call back into a window that is already gone.
+    hide();
+    if (QWidget* focus = focusWidget())
+        focus->clearFocus();
     m_model.unsubscribe(m_subscription);
     m_model.onMessage = nullptr;
 }
