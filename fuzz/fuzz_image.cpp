@@ -1,16 +1,28 @@
-// Any file content opened and saved again: every page scatters it and gathers it back.
-#include "editors/NetworkPage.h"
-#include "image/ConfigImage.h"
-#include "logic/RelayPage.h"
+// Any file content opened and saved again: every page of the registry scatters it and
+// gathers it back, and quel5ctl show reads every page's values.
+#include "workspace/Workspace.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 
+namespace {
+class Silent : public Feedback {
+public:
+    void message(const QString&, Severity, const QString&) override {}
+    void log(const QString&) override {}
+    void setWaitCursor(bool) override {}
+};
+} // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    ConfigImage image;
-    // Short inputs are spread over the relay area and the network records, where the
-    // pages read lengths and texts.
+    static FixedTarget target;
+    static Silent feedback;
+    static DeviceLink link(target, feedback);
+    Workspace workspace(link);
+    ConfigImage& image = workspace.image();
+    // Short inputs are spread over the relay area and the fixed records, where the pages
+    // read lengths, indexes and texts.
     if (size < 2000) {
         image.copyIn(mem::RelayArea, int(std::min<std::size_t>(size, 600)), data);
         if (size > 600)
@@ -18,20 +30,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } else {
         image.copyIn(0, int(std::min<std::size_t>(size, mem::ImageSize)), data);
     }
-    NetworkPage network;
-    RelayPage relays;
-    network.scatter(image);
-    relays.scatter(image);
-    ConfigImage out;
+    workspace.scatterAll();
+    for (const PageInfo& page : pageRegistry())
+        (void)workspace.page(page.slot).shownFields();
     try {
-        network.gather(out);
+        workspace.gatherPages(Selectors::all());
     } catch (...) {
     }
-    try {
-        relays.gather(out);
-    } catch (...) {
-    }
-    if (out.u16(mem::RelayCodeLength) + mem::RelayCode > mem::RelayCodeLimit)
+    if (relayAreaEnd(workspace.image()) > mem::RelayCodeLimit)
         __builtin_trap();
     return 0;
 }
