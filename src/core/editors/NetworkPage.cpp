@@ -100,11 +100,11 @@ std::vector<FieldSpec> buildNetworkFields() {
         {"tmreload", {"", "Time reload [ms]"}},
         {"LMAC", {"", "MAC"}},
     };
-    for (FieldSpec& spec : f)
+    for (FieldSpec& field : f)
         for (const auto& [name, where] : captions)
-            if (qstrcmp(spec.name, name) == 0) {
-                spec.row = where.first;
-                spec.caption = where.second;
+            if (qstrcmp(field.name, name) == 0) {
+                field.row = where.first;
+                field.caption = where.second;
             }
     return f;
 }

@@ -73,17 +73,17 @@ void FieldBinder::show() {
     for (const Bound& b : m_bound) {
         if (!b.control)
             continue;
-        const QString name = QLatin1String(b.spec->name);
+        const QString name = QLatin1String(b.field->name);
         const QVariant v = m_page.value(name);
         QObject* c = b.control;
         if (auto* edit = qobject_cast<QLineEdit*>(c))
-            showText(edit, *b.spec, v.toString());
+            showText(edit, *b.field, v.toString());
         else if (auto* label = qobject_cast<QLabel*>(c))
             label->setText(v.toString());
         else if (auto* spin = qobject_cast<QSpinBox*>(c))
             spin->setValue(v.toInt());
         else if (auto* spin = qobject_cast<QDoubleSpinBox*>(c))
-            showTenths(spin, *b.spec, v.toDouble());
+            showTenths(spin, *b.field, v.toDouble());
         else if (auto* combo = qobject_cast<QComboBox*>(c))
             combo->setCurrentIndex(v.toInt());
         else if (auto* group = qobject_cast<QButtonGroup*>(c)) {
@@ -105,7 +105,7 @@ void FieldBinder::collect() {
     for (const Bound& b : m_bound) {
         if (!b.control)
             continue;
-        const QString name = QLatin1String(b.spec->name);
+        const QString name = QLatin1String(b.field->name);
         QObject* c = b.control;
         if (auto* edit = qobject_cast<QLineEdit*>(c))
             m_page.setValue(name, edit->text());

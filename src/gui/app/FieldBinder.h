@@ -24,7 +24,7 @@ public:
 
 private:
     struct Bound {
-        const FieldSpec* spec;
+        const FieldSpec* field;
         QPointer<QObject> control;
     };
     FieldPage& m_page;
