@@ -9,7 +9,7 @@ namespace {
 
 constexpr int At = 394; // Out10Config
 
-std::vector<FieldSpec> buildAnalogFields() {
+std::vector<FieldSpec> analogFields() {
     using namespace fields;
     std::vector<FieldSpec> f = {
         list("lrvp", "", "Výstup", At + 0, AnalogPage::Modes, 0),
@@ -41,15 +41,9 @@ std::vector<FieldSpec> buildAnalogFields() {
     return f;
 }
 
-// The table is the same for every instance of the page: built once.
-const std::vector<FieldSpec>& analogFields() {
-    static const std::vector<FieldSpec> table = buildAnalogFields();
-    return table;
-}
-
 } // namespace
 
-AnalogPage::AnalogPage() : FieldPage({mem::Out10Config}, analogFields()) {}
+AnalogPage::AnalogPage() : FieldPage({mem::Out10Config}, fields::builtOnce<analogFields>()) {}
 
 void AnalogPage::afterScatter() {
     if (m_copy[At] >= Modes.size())

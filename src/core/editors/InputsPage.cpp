@@ -7,7 +7,7 @@ const char* const InputsPage::RowCaptions[Rows] = {"X8", "X9", "X10", "X6/SO1", 
 
 namespace {
 
-std::vector<FieldSpec> buildInputFields() {
+std::vector<FieldSpec> inputFields() {
     using namespace fields;
     constexpr int At = 360; // InpConfig
     std::vector<FieldSpec> f;
@@ -30,15 +30,9 @@ std::vector<FieldSpec> buildInputFields() {
     return f;
 }
 
-// The table is the same for every instance of the page: built once.
-const std::vector<FieldSpec>& inputFields() {
-    static const std::vector<FieldSpec> table = buildInputFields();
-    return table;
-}
-
 } // namespace
 
-InputsPage::InputsPage() : FieldPage({mem::InpConfig}, inputFields()) {}
+InputsPage::InputsPage() : FieldPage({mem::InpConfig}, fields::builtOnce<inputFields>()) {}
 
 namespace energy {
 

@@ -1,5 +1,7 @@
 #include "editors/NetworkPage.h"
 
+#include "image/FieldTable.h"
+
 #include <QStringList>
 
 namespace {
@@ -25,7 +27,7 @@ FieldSpec port(const char* name, int at, int initial) {
 }
 
 // In the order of the gather: an address that does not parse stops it at that field.
-std::vector<FieldSpec> buildNetworkFields() {
+std::vector<FieldSpec> networkFields() {
     std::vector<FieldSpec> f = {
         address("LMDIP", App + 0, "193.168.1.103", App + 20),
         address("LMDmaska", App + 4, "255.255.255.0", App + 24),
@@ -109,17 +111,11 @@ std::vector<FieldSpec> buildNetworkFields() {
     return f;
 }
 
-// The table is the same for every instance of the page: built once.
-const std::vector<FieldSpec>& networkFields() {
-    static const std::vector<FieldSpec> table = buildNetworkFields();
-    return table;
-}
-
 } // namespace
 
 NetworkPage::NetworkPage()
     : FieldPage({mem::AppConfig, mem::BiosName, mem::Popis, mem::SnmpComm, mem::EthConfig},
-                networkFields()) {}
+                fields::builtOnce<networkFields>()) {}
 
 std::uint16_t NetworkPage::ethChecksum(const std::uint8_t* record) {
     std::uint16_t sum = 0;

@@ -7,7 +7,7 @@ const char* const OutputsPage::RowCaptions[Rows] = {"X13",   "X14",   "X15",   "
 
 namespace {
 
-std::vector<FieldSpec> buildOutputFields() {
+std::vector<FieldSpec> outputFields() {
     using namespace fields;
     constexpr int At = 370; // OutConfig
     // Index 0..15 is virtual relay 1..16; 16 is "OFF".
@@ -26,12 +26,6 @@ std::vector<FieldSpec> buildOutputFields() {
     return f;
 }
 
-// The table is the same for every instance of the page: built once.
-const std::vector<FieldSpec>& outputFields() {
-    static const std::vector<FieldSpec> table = buildOutputFields();
-    return table;
-}
-
 } // namespace
 
-OutputsPage::OutputsPage() : FieldPage({mem::OutConfig}, outputFields()) {}
+OutputsPage::OutputsPage() : FieldPage({mem::OutConfig}, fields::builtOnce<outputFields>()) {}

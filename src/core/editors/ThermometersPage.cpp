@@ -8,7 +8,7 @@ const QStringList ThermometersPage::Ports = {QStringLiteral("X2/1"), QStringLite
 
 namespace {
 
-std::vector<FieldSpec> buildThermometerFields() {
+std::vector<FieldSpec> thermometerFields() {
     using namespace fields;
     constexpr int At = 437; // Quel5Config
     std::vector<FieldSpec> f = {
@@ -42,12 +42,7 @@ std::vector<FieldSpec> buildThermometerFields() {
     return f;
 }
 
-// The table is the same for every instance of the page: built once.
-const std::vector<FieldSpec>& thermometerFields() {
-    static const std::vector<FieldSpec> table = buildThermometerFields();
-    return table;
-}
-
 } // namespace
 
-ThermometersPage::ThermometersPage() : FieldPage({mem::Quel5Config}, thermometerFields()) {}
+ThermometersPage::ThermometersPage()
+    : FieldPage({mem::Quel5Config}, fields::builtOnce<thermometerFields>()) {}

@@ -19,6 +19,13 @@ FieldSpec tenths(const char* name, const char* row, const char* caption, int at,
 // A description slot: caption "Popis", at most 19 characters.
 FieldSpec description(const char* name, const char* row, int slotAddress);
 
+// A page's table, the same for every instance of the page: built on first use, once,
+// also when several workspaces are made side by side.
+template <std::vector<FieldSpec> (*Build)()> const std::vector<FieldSpec>& builtOnce() {
+    static const std::vector<FieldSpec> table = Build();
+    return table;
+}
+
 // "1".."n" with a prefix: numbered("T", 16) is T1..T16.
 QStringList numbered(const QString& prefix, int count);
 
