@@ -107,9 +107,18 @@ void SimServer::onData(QTcpSocket* socket) {
         // One reply, one write; a faulty unit may send it again unasked.
         const QByteArray bytes =
             seen == m_faults.repeatReply ? response.bytes + response.bytes : response.bytes;
-        later(socket, [socket, bytes] {
+        const bool repeatLate = seen == m_faults.lateRepeat;
+        const int repeatMs = m_faults.lateRepeatMs;
+        later(socket, [socket, bytes, repeatLate, repeatMs] {
             socket->write(bytes);
             socket->flush();
+            // The copy comes on its own, while the client may already wait for the next
+            // reply: it cannot be told from that reply by its bytes.
+            if (repeatLate)
+                QTimer::singleShot(repeatMs, socket, [socket, bytes] {
+                    socket->write(bytes);
+                    socket->flush();
+                });
         });
     }
 }

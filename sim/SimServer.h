@@ -19,6 +19,8 @@ public:
         int stallAfter = -1;  // after this many requests, read and never answer
         int repeatReply = -1; // answer the request with this 0-based number twice
         int latencyMs = 0;    // every reply (and the discovery answer) this much later
+        int lateRepeat = -1;  // send the reply to this request again, lateRepeatMs after it
+        int lateRepeatMs = 12;
     };
 
     struct Request {

@@ -148,6 +148,8 @@ SimUnit::Response SimUnit::handle(const QByteArray& frame) {
     };
     auto u16 = [&](int i) { return std::uint16_t(u8(i) | (u8(i + 1) << 8)); };
     const QByteArray cmd = QByteArray() + l1 + l2;
+    if (!m_options.refuseCommand.isEmpty() && cmd == m_options.refuseCommand)
+        return {Action::Reply, reply(l1, l2, 3, {})};
 
     if (cmd == "XR") {
         const int address = u16(0);

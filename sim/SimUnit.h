@@ -13,6 +13,7 @@ struct SimOptions {
     int refuseRecord = 0;      // refuse the #XW of this fixed record (1..10)
     bool refuseChunks = false; // refuse every #XW that is not a fixed record
     bool oversizeReply = false;
+    QByteArray refuseCommand; // two letters: answer that command with status 3, doing nothing
 };
 
 // The simulated unit: its configuration memory, clock, I2C devices and live state, and

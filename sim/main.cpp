@@ -43,6 +43,10 @@ int main(int argc, char** argv) {
                                           QStringLiteral("N"));
     const QCommandLineOption refuseChunks(QStringLiteral("refuse-chunks"),
                                           QStringLiteral("Refuse writes of range chunks."));
+    const QCommandLineOption refuseCommand(
+        QStringLiteral("refuse-command"),
+        QStringLiteral("Answer every request of command XY (two letters) with status 3."),
+        QStringLiteral("XY"));
     const QCommandLineOption dropAfter(QStringLiteral("drop-after"),
                                        QStringLiteral("Close the connection after K requests."),
                                        QStringLiteral("K"));
@@ -52,14 +56,21 @@ int main(int argc, char** argv) {
     const QCommandLineOption repeatReply(
         QStringLiteral("repeat-reply"),
         QStringLiteral("Send the reply to request K (counted from 0) twice."), QStringLiteral("K"));
+    const QCommandLineOption lateRepeat(
+        QStringLiteral("late-repeat"),
+        QStringLiteral("Send the reply to request K again, --late-repeat-ms after it."),
+        QStringLiteral("K"));
+    const QCommandLineOption lateRepeatMs(QStringLiteral("late-repeat-ms"),
+                                          QStringLiteral("Delay of the late copy (12 ms)."),
+                                          QStringLiteral("N"));
     const QCommandLineOption latency(QStringLiteral("latency-ms"),
                                      QStringLiteral("Answer every request N ms late."),
                                      QStringLiteral("N"));
     const QCommandLineOption oversize(QStringLiteral("oversize-reply"),
                                       QStringLiteral("Answer with 200 payload bytes."));
     parser.addOptions({bind, port, discoveryPort, image, persist, userPassword, adminPassword,
-                       refuseRecord, refuseChunks, dropAfter, stallAfter, repeatReply, latency,
-                       oversize});
+                       refuseRecord, refuseChunks, refuseCommand, dropAfter, stallAfter, repeatReply, lateRepeat,
+                       lateRepeatMs, latency, oversize});
     parser.process(app);
 
     auto number = [&](const QCommandLineOption& option, int fallback, int max, bool* ok) {
@@ -78,6 +89,9 @@ int main(int argc, char** argv) {
     if (!ok)
         return usage(QStringLiteral("--refuse-record takes 1..10"));
     options.refuseChunks = parser.isSet(refuseChunks);
+    options.refuseCommand = parser.value(refuseCommand).toLatin1();
+    if (parser.isSet(refuseCommand) && options.refuseCommand.size() != 2)
+        return usage(QStringLiteral("--refuse-command takes two letters, as Xe"));
     options.oversizeReply = parser.isSet(oversize);
     options.persist = parser.isSet(persist);
     options.imagePath = parser.value(image);
@@ -94,6 +108,12 @@ int main(int argc, char** argv) {
     faults.repeatReply = number(repeatReply, -1, 1 << 30, &ok);
     if (!ok)
         return usage(QStringLiteral("--repeat-reply takes a count"));
+    faults.lateRepeat = number(lateRepeat, -1, 1 << 30, &ok);
+    if (!ok)
+        return usage(QStringLiteral("--late-repeat takes a count"));
+    faults.lateRepeatMs = number(lateRepeatMs, 12, 60000, &ok);
+    if (!ok)
+        return usage(QStringLiteral("--late-repeat-ms takes 0..60000"));
     faults.latencyMs = number(latency, 0, 60000, &ok);
     if (!ok)
         return usage(QStringLiteral("--latency-ms takes 0..60000"));

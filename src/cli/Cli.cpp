@@ -245,7 +245,8 @@ const QList<Command>& commands() {
          QStringLiteral("KWH --pulses-per-kwh N --user NAME --password PW"), true,
          energyPresetCommand},
         {QStringLiteral("discover"),
-         QStringLiteral("[--target ADDR] [--discovery-port N] [--wait-ms N]"), false,
+         QStringLiteral("[--target ADDR] [--discovery-port N] [--wait-ms N] [--total-ms N] "
+                        "[--max-answers N]"), false,
          discoverCommand},
         {QStringLiteral("stations"),
          QStringLiteral("FILE [--notes DIR] [--sort COLUMN[:desc]] [--filter COLUMN=CONDITION]..."),

@@ -53,8 +53,6 @@ int energyPresetCommand(Context& ctx, QStringList args);
 int discoverCommand(Context& ctx, QStringList args);
 int stationsCommand(Context& ctx, QStringList args);
 int backupStationsCommand(Context& ctx, QStringList args);
-// A station name as a file name of the backup folder.
-QString safeFileName(const QString& name);
 
 // Refuses anything left in args that looks like an option, and a count of positionals
 // other than count.

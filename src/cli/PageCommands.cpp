@@ -2,6 +2,8 @@
 // hidden energy preset of input X6/SO1.
 #include "Cli.h"
 
+#include "base/Text.h"
+
 #include "base/Errors.h"
 #include "editors/InputsPage.h"
 #include "link/Login.h"
@@ -83,7 +85,8 @@ int showCommand(Context& ctx, QStringList args) {
         for (const ShownField& f : fields) {
             const QString where =
                 f.row.isEmpty() ? f.caption : f.row + QStringLiteral(" / ") + f.caption;
-            text += QStringLiteral("%1: %2\n").arg(where, asText(f.value));
+            // A description may hold any byte; one field stays one line.
+            text += QStringLiteral("%1: %2\n").arg(visibleText(where), visibleText(asText(f.value)));
             if (f.row.isEmpty()) {
                 page[f.caption] = asJson(f.value);
             } else {
@@ -135,10 +138,16 @@ int energyPresetCommand(Context& ctx, QStringList args) {
     int status = Success;
     try {
         energy::sendPreset(link, *count);
-        if (link.linkFailed())
+        if (link.linkFailed()) {
             status = Failed;
-        else
+        } else if (link.packet().status() != 0) {
+            ctx.feedback.message(QStringLiteral("Jednotka nastavení čítače X6/SO1 odmítla "
+                                                "(stav %1).")
+                                     .arg(link.packet().status()));
+            status = Failed;
+        } else {
             ctx.feedback.log(QStringLiteral("Čítač X6/SO1 nastaven na %1 pulzů.").arg(*count));
+        }
     } catch (const OperationError& e) {
         ctx.feedback.message(e.text());
         status = Failed;

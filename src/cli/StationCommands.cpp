@@ -4,10 +4,10 @@
 
 #include "base/Errors.h"
 #include "base/Text.h"
-#include "image/ConfigFile.h"
 #include "monitor/Discovery.h"
+#include "monitor/StationFiles.h"
 #include "monitor/StationModel.h"
-#include "workspace/Workspace.h"
+#include "workspace/StationBackup.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -42,26 +42,43 @@ int discoverCommand(Context& ctx, QStringList args) {
     const int port = parseNumber(takeOption(args, QStringLiteral("--discovery-port"),
                                             QString::number(discovery::DefaultPort)),
                                  QStringLiteral("--discovery-port"), 1, 65535);
-    const int waitMs = parseNumber(
+    discovery::Limits limits;
+    limits.waitMs = parseNumber(
         takeOption(args, QStringLiteral("--wait-ms"), QString::number(discovery::WaitMs)),
         QStringLiteral("--wait-ms"), 1, 60000);
+    limits.totalMs = parseNumber(
+        takeOption(args, QStringLiteral("--total-ms"), QString::number(discovery::TotalMs)),
+        QStringLiteral("--total-ms"), 1, 3600000);
+    limits.maxAnswers = parseNumber(takeOption(args, QStringLiteral("--max-answers"),
+                                               QString::number(discovery::MaxAnswers)),
+                                    QStringLiteral("--max-answers"), 1, 1000000);
     expectPositionals(args, 0);
     const QHostAddress address(target);
     if (address.isNull())
         throw Usage(QStringLiteral("--target takes an IP address"));
     QUdpSocket socket;
-    discovery::search(socket, address, quint16(port), ctx.feedback, printLine, waitMs);
+    discovery::search(
+        socket, address, quint16(port), ctx.feedback,
+        [](const QString& line) { printLine(visibleText(line)); }, limits);
     return Success;
 }
 
-int stationsCommand(Context&, QStringList args) {
+int stationsCommand(Context& ctx, QStringList args) {
     const QString notes = takeOption(args, QStringLiteral("--notes"));
     const QString sort = takeOption(args, QStringLiteral("--sort"));
     const QStringList filters = takeOptions(args, QStringLiteral("--filter"));
     expectPositionals(args, 1);
-    auto list = stations::read(args.at(0), notes);
+    qint64 unread = 0;
+    auto list = stations::read(args.at(0), notes, &unread);
     if (!list)
         throw FileError(QStringLiteral("%1: Soubor neexistuje.").arg(args.at(0)));
+    if (unread > 0)
+        ctx.feedback.message(QStringLiteral("Seznam má %1 stanic, přečteno jen prvních %2; "
+                                            "zbylých %3 nebylo načteno.")
+                                 .arg(unread + stations::MaxRecords)
+                                 .arg(stations::MaxRecords)
+                                 .arg(unread),
+                             Severity::Warning);
 
     StationTableModel model;
     model.setStations(std::move(*list));
@@ -81,75 +98,17 @@ int stationsCommand(Context&, QStringList args) {
     for (int row = 0; row < view.rowCount(); ++row) {
         QStringList cells;
         for (int column = 0; column < StationTableModel::Columns; ++column)
-            cells << view.index(row, column).data().toString();
+            cells << visibleText(view.index(row, column).data().toString());
         printLine(cells.join(QLatin1Char('\t')));
     }
     return Success;
 }
 
-// A station name as a file name: no folder separators or characters a file system
-// refuses, no name of a device, never empty.
-QString safeFileName(const QString& name) {
-    QString safe;
-    for (QChar c : name)
-        safe += c.unicode() < 0x20 || QStringLiteral("\\/:*?\"<>|").contains(c) ? QChar('_') : c;
-    while (safe.endsWith(QLatin1Char('.')) || safe.endsWith(QLatin1Char(' ')))
-        safe.chop(1);
-    while (safe.startsWith(QLatin1Char(' ')))
-        safe.remove(0, 1);
-    if (safe.isEmpty() || safe == QLatin1String(".") || safe == QLatin1String(".."))
-        safe = QStringLiteral("stanice");
-    static const QStringList devices = {"CON", "PRN", "AUX", "NUL"};
-    const QString upper = safe.section(QLatin1Char('.'), 0, 0).toUpper();
-    if (devices.contains(upper) ||
-        (upper.size() == 4 && (upper.startsWith("COM") || upper.startsWith("LPT")) &&
-         upper.at(3).isDigit()))
-        safe.prepend(QLatin1Char('_'));
-    return safe;
-}
-
 namespace {
-
-// Collects what one station's read shows, for its result line.
-class QuietFeedback : public Feedback {
-public:
-    void message(const QString& text, Severity, const QString&) override { messages << text; }
-    void log(const QString&) override {}
-    void setWaitCursor(bool) override {}
-    QEventLoop::ProcessEventsFlags waitFlags() const override { return QEventLoop::AllEvents; }
-    QStringList messages;
-};
-
 struct Backup {
     Station station;
     QString file;
 };
-
-// Reads one station into its file; returns the result line and whether it succeeded.
-std::pair<bool, QString> backUp(const Backup& job, int readTimeoutMs) {
-    const QString where = QStringLiteral("%1:%2").arg(job.station.ip).arg(job.station.port);
-    const auto failed = [&](const QString& why) {
-        return std::make_pair(
-            false, QStringLiteral("CHYBA\t%1\t%2\t%3").arg(job.station.name, where, why));
-    };
-    // A station's address is a dotted address or nothing: no name is looked up.
-    if (!parseIpAddress(job.station.ip))
-        return failed(QStringLiteral("Špatná IP adresa"));
-    FixedTarget target(job.station.ip, job.station.port);
-    QuietFeedback feedback;
-    DeviceLink link(target, feedback);
-    link.setReadTimeoutMs(readTimeoutMs);
-    Workspace workspace(link);
-    try {
-        if (!workspace.readAll())
-            return failed(feedback.messages.join(QStringLiteral("; ")));
-        writeImageFile(job.file, workspace.image(), false);
-    } catch (const OperationError& e) {
-        return failed(e.text());
-    }
-    return {true, QStringLiteral("OK\t%1\t%2\t%3").arg(job.station.name, where, job.file)};
-}
-
 } // namespace
 
 int backupStationsCommand(Context& ctx, QStringList args) {
@@ -165,15 +124,9 @@ int backupStationsCommand(Context& ctx, QStringList args) {
 
     // Every station its own file, even when two share a name.
     std::vector<Backup> backups;
-    QSet<QString> taken;
-    for (const Station& s : *list) {
-        const QString base = safeFileName(s.name);
-        QString name = base;
-        for (int n = 2; taken.contains(name.toLower()); ++n)
-            name = QStringLiteral("%1 (%2)").arg(base).arg(n);
-        taken.insert(name.toLower());
-        backups.push_back({s, folder.filePath(name + QStringLiteral(".ql5"))});
-    }
+    const QStringList names = stations::uniqueFileNames(*list);
+    for (size_t i = 0; i < list->size(); ++i)
+        backups.push_back({(*list)[i], folder.filePath(names[qsizetype(i)] + QStringLiteral(".ql5"))});
 
     // Each station on its own connection in its own thread; the lines come back here in
     // the order the stations finish.
@@ -185,7 +138,7 @@ int backupStationsCommand(Context& ctx, QStringList args) {
     const int timeout = ctx.readTimeoutMs;
     for (const Backup& job : backups) {
         pool.start([job, timeout, &finished, &failures, &done, total = int(backups.size())] {
-            const auto [ok, line] = backUp(job, timeout);
+            const auto [ok, line] = stations::backUp(job.station, job.file, timeout);
             QMetaObject::invokeMethod(
                 &done,
                 [ok, line, &finished, &failures, &done, total] {

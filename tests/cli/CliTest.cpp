@@ -176,11 +176,18 @@ TEST_F(Cli, ShortFileIsRefusedBeforeAnyConnection) {
 }
 
 TEST_F(Cli, UnaskedReplyFailsTheReadAndWritesNoFile) {
-    SimProcess sim({"--repeat-reply", "0"});
-    const CtlRun r = ctl({"--host", "127.0.0.1", "--port", sim.port, "read", path("x.ql5")});
-    EXPECT_EQ(r.exit, 1);
-    EXPECT_TRUE(r.err.contains(QStringLiteral("nikdo nežádal"))) << qPrintable(r.err);
-    EXPECT_FALSE(QFile::exists(path("x.ql5")));
+    // At once behind the reply, and alone a little later (then it is taken for the next
+    // reply and only the silence after the last one shows it).
+    const QList<QStringList> faults{{"--repeat-reply", "0"},
+                                    {"--latency-ms", "10", "--late-repeat", "5"},
+                                    {"--latency-ms", "10", "--late-repeat", "78"}};
+    for (const QStringList& fault : faults) {
+        SimProcess sim(fault);
+        const CtlRun r = ctl({"--host", "127.0.0.1", "--port", sim.port, "read", path("x.ql5")});
+        EXPECT_EQ(r.exit, 1) << qPrintable(fault.join(' '));
+        EXPECT_TRUE(r.err.contains(QStringLiteral("nikdo nežádal"))) << qPrintable(r.err);
+        EXPECT_FALSE(QFile::exists(path("x.ql5")));
+    }
 }
 
 TEST_F(Cli, TheUploadDecidesTheExitStatusAndTheLogoutOnlyWarns) {

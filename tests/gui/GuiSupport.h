@@ -35,6 +35,15 @@ public:
         messages << text;
         shown.push_back({parent, text, severity, detail});
     }
+    // Answers from replies in order; a question nobody scripted fails the test.
+    bool ask(QWidget*, const QString& question) override {
+        questions << question;
+        if (replies.isEmpty()) {
+            ADD_FAILURE() << "question nobody expected: " << question.toStdString();
+            return false;
+        }
+        return replies.takeFirst();
+    }
     QString openFile(QWidget*, const QString&) override { return take(); }
     QString saveFile(QWidget*, const QString&, const QString& proposed) override {
         proposals << proposed;
@@ -56,6 +65,8 @@ public:
     QStringList answers; // paths for the next file dialogs; empty text cancels
     QStringList proposals;
     QStringList abouts;
+    QStringList questions;
+    QList<bool> replies; // answers to the next questions
 
 private:
     QString take() { return answers.isEmpty() ? QString() : answers.takeFirst(); }

@@ -10,7 +10,9 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableView>
+#include <QNetworkDatagram>
 #include <QTimer>
+#include <QUdpSocket>
 
 namespace {
 
@@ -35,11 +37,57 @@ TEST_F(Monitor, HledejListsTheSimulatorAndClearEmptiesTheList) {
     auto* log = w->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
     EXPECT_FALSE(w->findChild<QPushButton*>(QStringLiteral("BMacUdp"))->isVisibleTo(w));
     EXPECT_FALSE(w->findChild<QSpinBox*>(QStringLiteral("udpport"))->isVisibleTo(w));
-    user::click(w->findChild<QPushButton*>(QStringLiteral("BHledej")));
+    auto* search = w->findChild<QPushButton*>(QStringLiteral("BHledej"));
+    auto* stop = w->findChild<QPushButton*>(QStringLiteral("BZrusit"));
+    EXPECT_FALSE(stop->isEnabled());
+    user::click(search);
+    // A search only listens: the transfers stay at hand meanwhile.
+    EXPECT_FALSE(search->isEnabled());
+    EXPECT_TRUE(stop->isEnabled());
+    EXPECT_TRUE(run.find<QAction>(QStringLiteral("menuNactiVse"))->isEnabled());
+    ASSERT_TRUE(spinUntil([&] { return search->isEnabled(); }, 3000));
     EXPECT_EQ(log->toPlainText(), QStringLiteral("127.0.0.1   QUEL5SIM  Quel5 simulator  "
                                                  "127.0.0.1  00-1E-C0-12-34-56  "));
     user::click(w->findChild<QPushButton*>(QStringLiteral("BClear")));
     EXPECT_TRUE(log->toPlainText().isEmpty());
+}
+
+// Something that answers every 100 ms without end: "Zrušit" ends the search at once.
+TEST_F(Monitor, ZrusitEndsASearchThatWouldNotEnd) {
+    QUdpSocket chatter;
+    ASSERT_TRUE(chatter.bind(QHostAddress::LocalHost, 0));
+    QHostAddress asker;
+    quint16 askerPort = 0;
+    QObject::connect(&chatter, &QUdpSocket::readyRead, [&] {
+        const QNetworkDatagram d = chatter.receiveDatagram();
+        asker = d.senderAddress();
+        askerPort = d.senderPort();
+    });
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        if (askerPort)
+            chatter.writeDatagram("again", asker, askerPort);
+    });
+    ticker.start(100);
+    {
+        QSettings s(ini(), QSettings::IniFormat);
+        s.setValue("TFdiscoverer/SearchAddress", QStringLiteral("127.0.0.1"));
+        s.setValue("TFdiscoverer/SearchPort", chatter.localPort());
+    }
+    ToolRun run(ini());
+    run.find<QAction>(QStringLiteral("zobraz_Fdisc"))->trigger();
+    QWidget* w = run.window->window(QStringLiteral("TFdiscoverer"));
+    ToolRun::activate(w);
+    auto* search = w->findChild<QPushButton*>(QStringLiteral("BHledej"));
+    auto* log = w->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
+    user::click(search);
+    ASSERT_TRUE(spinUntil([&] { return log->blockCount() >= 3; }, 3000));
+    user::click(w->findChild<QPushButton*>(QStringLiteral("BZrusit")));
+    EXPECT_TRUE(search->isEnabled());
+    EXPECT_TRUE(log->toPlainText().endsWith(QStringLiteral("Hledání bylo zrušeno.")));
+    const int lines = log->blockCount();
+    spinUntil([] { return false; }, 300);
+    EXPECT_EQ(log->blockCount(), lines);
 }
 
 struct Overview : Monitor {

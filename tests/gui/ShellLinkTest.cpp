@@ -210,23 +210,37 @@ TEST_F(WithUnit, RefusedChunksGiveOneMessageAfterTheUpload) {
               QStringList{"Jednotka odmítla část nahrávané konfigurace."});
 }
 
-TEST(ShellClose, ClosingWhileATransferWaitsIsRefusedUntilItEnds) {
-    QTemporaryDir dir;
-    SimServer silent{SimOptions{}, SimServer::Faults{-1, 2}};
-    ASSERT_TRUE(silent.listen(QHostAddress::LocalHost, 0));
-    ToolRun run(dir.filePath(QStringLiteral("Quel5_cf.ini")));
-    user::aimAt(run, silent.port());
-    run.window->link().setReadTimeoutMs(300);
-    bool closed = true;
-    QTimer::singleShot(50, [&] { closed = run.window->close(); });
-    run.find<QAction>(QStringLiteral("menuNactiVse"))->trigger();
-    EXPECT_FALSE(closed);
-    EXPECT_TRUE(run.window->isVisible());
-    const QStringList messages = run.dialogs.takeMessages();
-    ASSERT_EQ(messages.size(), 1);
-    EXPECT_TRUE(messages[0].contains(QStringLiteral("300 ms")));
-    EXPECT_FALSE(run.window->link().isOpen());
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+// Closing the main window while a transfer waits asks first: "Ne" lets the transfer run
+// to its end, "Ano" stops it and the tool closes when it has ended.
+TEST(ShellClose, ClosingDuringATransferAsksWhetherToStopItAndQuit) {
+    for (const bool stop : {false, true}) {
+        QTemporaryDir dir;
+        SimServer silent{SimOptions{}, SimServer::Faults{-1, 2}};
+        ASSERT_TRUE(silent.listen(QHostAddress::LocalHost, 0));
+        ToolRun run(dir.filePath(QStringLiteral("Quel5_cf.ini")));
+        user::aimAt(run, silent.port());
+        run.window->link().setReadTimeoutMs(stop ? 5000 : 300);
+        run.dialogs.replies << stop;
+        bool closed = true;
+        QTimer::singleShot(50, [&] { closed = run.window->close(); });
+        QElapsedTimer clock;
+        clock.start();
+        run.find<QAction>(QStringLiteral("menuNactiVse"))->trigger();
+        EXPECT_FALSE(closed);
+        EXPECT_EQ(run.dialogs.questions.size(), 1);
+        if (stop) {
+            EXPECT_LT(clock.elapsed(), 4000); // not the whole time-out
+            EXPECT_TRUE(run.dialogs.takeMessages().isEmpty());
+            EXPECT_TRUE(spinUntil([&] { return !run.window->isVisible(); }));
+        } else {
+            EXPECT_TRUE(run.window->isVisible());
+            const QStringList messages = run.dialogs.takeMessages();
+            ASSERT_EQ(messages.size(), 1);
+            EXPECT_TRUE(messages[0].contains(QStringLiteral("300 ms")));
+        }
+        EXPECT_FALSE(run.window->link().isOpen());
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    }
 }
 
 } // namespace

@@ -93,6 +93,44 @@ TEST(ReadAll, ReplySentTwiceEndsTheReadInsteadOfShiftingEveryLaterBlock) {
     EXPECT_FALSE(rig.link.isOpen());
 }
 
+// A copy of one reply sent alone a little later is taken for the next reply; only the
+// silence that must follow the last reply tells the read or upload that it went wrong.
+TEST(LateRepeatedReply, FailsTheReadAtAnyRequestAndScattersNothing) {
+    for (int k : {0, 5, 77, 78}) {
+        Rig rig({}, {.latencyMs = 10, .lateRepeat = k, .lateRepeatMs = 12});
+        ProbePage probe;
+        rig.workspace.setPage(PageSlot::Modes, &probe);
+        try {
+            rig.workspace.readAll();
+            ADD_FAILURE() << "read completed with reply " << k << " sent twice";
+        } catch (const LinkBroken& e) {
+            EXPECT_TRUE(e.text().contains(QStringLiteral("nikdo nežádal"))) << k;
+        }
+        EXPECT_EQ(probe.scatters, 0) << k;
+        EXPECT_FALSE(rig.link.isOpen());
+        EXPECT_FALSE(rig.workspace.isBusy());
+    }
+}
+
+TEST(LateRepeatedReply, FailsTheUploadAtAnyRequest) {
+    const int planned = 39;
+    for (int k : {0, 20, planned - 1}) {
+        Rig rig({}, {.latencyMs = 10, .lateRepeat = k, .lateRepeatMs = 12});
+        rig.workspace.image().setU16(mem::RelayCodeLength, 0);
+        rig.workspace.scatterAll();
+        EXPECT_THROW(rig.workspace.uploadConfig(Selectors::all()), LinkBroken) << k;
+        EXPECT_TRUE(rig.feedback.logs.last().contains(QStringLiteral("nebylo dokončeno"))) << k;
+        EXPECT_FALSE(rig.link.isOpen());
+    }
+}
+
+TEST(LateRepeatedReply, AQuietUnitCostsOneShortPauseAtTheEnd) {
+    Rig rig({}, {.latencyMs = 30});
+    ASSERT_TRUE(rig.workspace.readAll());
+    EXPECT_GE(rig.link.slowestReplyMs(), 30);
+    EXPECT_EQ(rig.link.quietPeriodMs(), 2 * rig.link.slowestReplyMs());
+}
+
 TEST(ReadAll, SilentUnitTimesOutInsteadOfHanging) {
     Rig rig({}, {.dropAfter = -1, .stallAfter = 5});
     rig.link.setReadTimeoutMs(200);

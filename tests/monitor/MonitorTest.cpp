@@ -67,6 +67,37 @@ TEST(Discovery, ListsAnswersThatFollowWithinASecond) {
     EXPECT_GE(clock.elapsed(), 1300); // a second after the last answer
 }
 
+// A responder that never stops: the whole search is bounded in time and in answers.
+TEST(Discovery, AnEndlessResponderMeetsTheTimeLimitOrTheAnswerCap) {
+    QList<std::pair<int, QByteArray>> answers;
+    for (int at = 10; at < 3000; at += 20)
+        answers.append({at, "unit"});
+    struct Case {
+        discovery::Limits limits;
+        int lines;
+        const char* end;
+    };
+    const Case cases[] = {{{1000, 300, 1000}, -1, "Hledání skončilo po 0,3 s"},
+                          {{1000, 10000, 7}, 7, "Hledání skončilo po 7 odpovědích."}};
+    for (const Case& c : cases) {
+        Responder responder(answers);
+        RecordingFeedback feedback;
+        QUdpSocket socket;
+        QStringList lines;
+        QElapsedTimer clock;
+        clock.start();
+        discovery::search(socket, QHostAddress::LocalHost, responder.socket.localPort(), feedback,
+                          [&](const QString& line) { lines << line; }, c.limits);
+        EXPECT_LT(clock.elapsed(), 2000);
+        if (c.lines >= 0)
+            EXPECT_EQ(lines.size(), c.lines);
+        else
+            EXPECT_GT(lines.size(), 5);
+        ASSERT_EQ(feedback.logs.size(), 1);
+        EXPECT_TRUE(feedback.logs[0].startsWith(QString::fromUtf8(c.end))) << qPrintable(feedback.logs[0]);
+    }
+}
+
 TEST(Discovery, AnEmptyDatagramEndsTheSearchAndALongOneIsCut) {
     Responder ends({{20, "A"}, {60, ""}, {100, "B"}});
     EXPECT_EQ(searchAt(ends), QStringList{"127.0.0.1   A"});

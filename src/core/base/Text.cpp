@@ -78,3 +78,29 @@ std::optional<std::array<std::uint8_t, 4>> parseIpAddress(const QString& text) {
 QString formatIpAddress(const std::uint8_t* b) {
     return QStringLiteral("%1.%2.%3.%4").arg(b[0]).arg(b[1]).arg(b[2]).arg(b[3]);
 }
+
+QString visibleText(const QString& text) {
+    auto isControl = [](char16_t c) {
+        return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029;
+    };
+    if (std::none_of(text.begin(), text.end(), [&](QChar c) { return isControl(c.unicode()); }))
+        return text;
+    QString shown;
+    shown.reserve(text.size() + 8);
+    for (QChar qc : text) {
+        const char16_t c = qc.unicode();
+        if (!isControl(c))
+            shown += qc;
+        else if (c == '\t')
+            shown += QStringLiteral("\\t");
+        else if (c == '\n')
+            shown += QStringLiteral("\\n");
+        else if (c == '\r')
+            shown += QStringLiteral("\\r");
+        else if (c > 0xFF)
+            shown += QStringLiteral("\\u%1").arg(unsigned(c), 4, 16, QLatin1Char('0'));
+        else
+            shown += QStringLiteral("\\x%1").arg(unsigned(c), 2, 16, QLatin1Char('0'));
+    }
+    return shown;
+}

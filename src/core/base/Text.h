@@ -20,6 +20,11 @@ int putZeroTerminated(std::uint8_t* field, int width, const QString& text);
 // The text of such a field: up to its first zero byte, never more than width bytes.
 QString getZeroTerminated(const std::uint8_t* field, int width);
 
+// The text with every control character made visible, so that one value stays one value
+// on a line: TAB, LF and CR as \t, \n and \r, the other C0 and C1 characters and DEL as
+// \xNN, the line and paragraph separators as \u2028 and \u2029.
+QString visibleText(const QString& text);
+
 #include <array>
 #include <optional>
 

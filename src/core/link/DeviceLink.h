@@ -38,6 +38,18 @@ public:
     void clearCancel() { m_cancelled = false; }
     bool isCancelled() const { return m_cancelled; }
 
+    // A transfer of many exchanges starts by forgetting the round trips of the last one.
+    void beginTransfer() { m_slowestReplyMs = 0; }
+    // Every reply of the unit looks alike, so a reply sent twice a little late would be
+    // taken for the answer to the next request. A transfer is complete only when, after
+    // its last reply, the unit stays quiet for quietPeriodMs(); a byte in that time throws
+    // LinkBroken with the connection closed. Returns at once on a closed connection.
+    void awaitQuiet();
+    int quietPeriodMs() const;
+    int slowestReplyMs() const { return m_slowestReplyMs; }
+    static constexpr int MinQuietMs = 25;
+    static constexpr int MaxQuietMs = 2000;
+
     bool linkFailed() const { return m_linkFailed; }
     bool isOpen() const;
     bool isBusy() const { return m_busy; }
@@ -73,4 +85,5 @@ private:
     int m_connectTimeoutMs = ConnectTimeoutMs;
     int m_readTimeoutMs = DefaultReadTimeoutMs;
     int m_sendOnlyWaitMs = SendOnlyWaitMs;
+    int m_slowestReplyMs = 0;
 };

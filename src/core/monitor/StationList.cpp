@@ -83,7 +83,8 @@ void markNotes(std::vector<Station>& list, const QString& notesFolder) {
         s.notes = isSafeNotesName(s.name) && present.contains(s.name + QStringLiteral(".pzn"));
 }
 
-std::optional<std::vector<Station>> read(const QString& path, const QString& notesFolder) {
+std::optional<std::vector<Station>> read(const QString& path, const QString& notesFolder,
+                                         qint64* unread) {
     if (path.isEmpty() || !QFileInfo::exists(path))
         return std::nullopt;
     if (!QFileInfo(path).isFile())
@@ -94,6 +95,10 @@ std::optional<std::vector<Station>> read(const QString& path, const QString& not
     const QByteArray content = file.read(qint64(HeaderSize) + qint64(RecordSize) * MaxRecords);
     if (file.error() != QFileDevice::NoError)
         throw FileError(QStringLiteral("%1: %2").arg(path, file.errorString()));
+    if (unread) {
+        const qint64 records = std::max<qint64>(0, file.size() - HeaderSize) / RecordSize;
+        *unread = std::max<qint64>(0, records - MaxRecords);
+    }
     std::vector<Station> list = decode(content);
     markNotes(list, notesFolder);
     return list;

@@ -26,8 +26,10 @@ constexpr int RecordSize = 91;
 constexpr int MaxRecords = 65535;
 
 // Nothing when no file exists at path (an empty path included); throws FileError when it
-// exists but cannot be read. notesFolder may be empty: then no station has notes.
-std::optional<std::vector<Station>> read(const QString& path, const QString& notesFolder);
+// exists but cannot be read. notesFolder may be empty: then no station has notes. When
+// unread is given it receives the number of whole records past the first MaxRecords.
+std::optional<std::vector<Station>> read(const QString& path, const QString& notesFolder,
+                                         qint64* unread = nullptr);
 
 // The stations in the bytes of such a file.
 std::vector<Station> decode(const QByteArray& content);

@@ -1,5 +1,6 @@
 #include "monitor/StationModel.h"
 
+#include <QCollator>
 #include <algorithm>
 
 const QStringList StationTableModel::Headers = {QString(),
@@ -38,6 +39,8 @@ void StationTableModel::setStations(std::vector<Station> stations) {
     m_stations = std::move(stations);
     m_loaded = true;
     m_keys.assign(m_stations.size(), {});
+    for (auto& keys : m_textKeys)
+        keys.clear();
     for (size_t row = 0; row < m_stations.size(); ++row) {
         const Station& s = m_stations[row];
         auto& keys = m_keys[row];
@@ -112,6 +115,21 @@ QVariant StationTableModel::headerData(int section, Qt::Orientation orientation,
     return {};
 }
 
+void StationTableModel::prepareSort(int column) const {
+    if (column < 1 || column > 3)
+        return;
+    auto& keys = m_textKeys[size_t(column)];
+    if (keys.size() == m_stations.size())
+        return;
+    QCollator collator{QLocale()};
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    collator.setNumericMode(true);
+    keys.clear();
+    keys.reserve(m_stations.size());
+    for (int row = 0; row < int(m_stations.size()); ++row)
+        keys.push_back(collator.sortKey(*textOf(row, column)));
+}
+
 bool StationTableModel::lessThan(int leftRow, int rightRow, int column) const {
     const Key& a = m_keys[size_t(leftRow)][size_t(column)];
     const Key& b = m_keys[size_t(rightRow)][size_t(column)];
@@ -119,10 +137,11 @@ bool StationTableModel::lessThan(int leftRow, int rightRow, int column) const {
         return a.empty && !b.empty;
     if (a.isNumber && b.isNumber)
         return a.number < b.number;
-    const QString* left = textOf(leftRow, column);
-    const QString* right = textOf(rightRow, column);
-    if (left && right)
-        return QString::compare(*left, *right, Qt::CaseSensitive) < 0;
+    if (column >= 1 && column <= 3) {
+        prepareSort(column);
+        const auto& keys = m_textKeys[size_t(column)];
+        return keys[size_t(leftRow)].compare(keys[size_t(rightRow)]) < 0;
+    }
     return QString::compare(text(leftRow, column), text(rightRow, column), Qt::CaseSensitive) < 0;
 }
 
@@ -225,6 +244,7 @@ void StationFilterModel::rebuild() {
     if (m_sortColumn >= 0 && total > 0) {
         const int column = m_sortColumn;
         const StationTableModel& model = *m_stations;
+        model.prepareSort(column);
         // Stable: rows that compare equal keep the order they had in the file.
         if (m_sortOrder == Qt::AscendingOrder)
             std::stable_sort(m_rows.begin(), m_rows.end(),

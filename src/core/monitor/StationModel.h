@@ -5,6 +5,7 @@
 
 #include <QAbstractProxyModel>
 #include <QAbstractTableModel>
+#include <QCollatorSortKey>
 #include <array>
 #include <memory>
 #include <optional>
@@ -34,7 +35,11 @@ public:
     QString text(int row, int column) const;
     // The texts of columns 1-3 without a copy; null for the others.
     const QString* textOf(int row, int column) const;
-    // How a cell sorts: numbers as numbers, other values as text, empty cells first.
+    // How a cell sorts: numbers as numbers, other values as text in the order of the
+    // user's language (QLocale(): letter case aside, numbers inside a text by value), empty
+    // cells first. prepareSort(column) builds the column's collation keys once, so that a
+    // sort compares precomputed keys.
+    void prepareSort(int column) const;
     bool lessThan(int leftRow, int rightRow, int column) const;
 
 private:
@@ -45,6 +50,7 @@ private:
     };
     std::vector<Station> m_stations;
     std::vector<std::array<Key, Columns>> m_keys;
+    mutable std::array<std::vector<QCollatorSortKey>, 4> m_textKeys; // columns 1-3
     bool m_loaded = false;
 };
 

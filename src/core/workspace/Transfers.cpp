@@ -51,8 +51,9 @@ bool readAllBlocks(DeviceLink& link, ConfigImage& image) {
         packet.setLength(3);
         packet.setPayloadU16(0, std::uint16_t(address));
         packet.payload()[2] = mem::ReadBlockSize;
-        link.exchange(n == mem::ReadBlockCount - 1 ? ExchangeMode::CloseAfterReply
-                                                   : ExchangeMode::KeepOpen);
+        // The connection stays open past the last reply: the caller listens for a late
+        // copy of a reply before it takes the blocks as read.
+        link.exchange(ExchangeMode::KeepOpen);
         if (link.linkFailed()) {
             link.feedback().message(CommunicationError);
             return false;

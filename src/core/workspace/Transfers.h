@@ -26,8 +26,9 @@ struct UploadReport {
     QString summary() const;
 };
 
-// Reads memory 56..7955 in 79 blocks of 100 bytes into the image. Returns true when
-// every block arrived; after a failure the blocks read so far stay in the image.
+// Reads memory 56..7955 in 79 blocks of 100 bytes into the image, leaving the connection
+// open. Returns true when every block arrived; after a failure the blocks read so far stay
+// in the image.
 bool readAllBlocks(DeviceLink& link, ConfigImage& image);
 
 // Writes image bytes [first, end) in chunks of 100 bytes and a remainder.

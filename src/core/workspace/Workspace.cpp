@@ -74,8 +74,12 @@ void Workspace::saveConfigFile() {
 bool Workspace::readAll() {
     OperationScope scope(*this);
     bool complete = false;
+    m_link.beginTransfer();
     try {
         complete = readAllBlocks(m_link, m_image);
+        if (complete)
+            m_link.awaitQuiet();
+        m_link.close();
     } catch (...) {
         m_link.close();
         throw;
@@ -91,8 +95,10 @@ UploadReport Workspace::uploadConfig(const Selectors& selectors) {
     UploadReport report;
     const WaitCursor hourglass(feedback);
     gatherPages(selectors);
+    m_link.beginTransfer();
     try {
         uploadImage(m_link, m_image, selectors, report);
+        m_link.awaitQuiet();
     } catch (...) {
         // What was written stays written; the log says how far the upload got.
         report.endedEarly = true;

@@ -12,8 +12,8 @@ QString runFileDialog(QWidget* parent, QFileDialog::AcceptMode mode, const QStri
                       const QString& proposed) {
     QFileDialog dialog(parent);
     dialog.setAcceptMode(mode);
-    // The open dialog takes a name that does not exist; the save dialog does not ask
-    // before replacing a file.
+    // The open dialog takes a name that does not exist; the save dialog leaves the question
+    // before replacing a file to the caller, which asks through these dialogs.
     dialog.setFileMode(QFileDialog::AnyFile);
     if (mode == QFileDialog::AcceptSave)
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
@@ -37,6 +37,13 @@ void QtDialogs::message(QWidget* parent, const QString& text, Severity severity,
     if (!detail.isEmpty())
         box.setInformativeText(detail);
     box.exec();
+}
+
+bool QtDialogs::ask(QWidget* parent, const QString& question) {
+    QMessageBox box(QMessageBox::Question, QCoreApplication::applicationName(), question,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 void QtDialogs::about(QWidget* parent, const QString& title, const QString& text) {

@@ -13,6 +13,8 @@ public:
     // A message box over parent; detail, when given, is its informative text.
     virtual void message(QWidget* parent, const QString& text,
                          Severity severity = Severity::Warning, const QString& detail = {}) = 0;
+    // A question answered "Ano" (true) or "Ne" (false).
+    virtual bool ask(QWidget* parent, const QString& question) = 0;
     // Returns the chosen path or an empty text when cancelled.
     virtual QString openFile(QWidget* parent, const QString& folder) = 0;
     virtual QString saveFile(QWidget* parent, const QString& folder, const QString& proposed) = 0;
@@ -28,6 +30,7 @@ class QtDialogs : public UserDialogs {
 public:
     void message(QWidget* parent, const QString& text, Severity severity = Severity::Warning,
                  const QString& detail = {}) override;
+    bool ask(QWidget* parent, const QString& question) override;
     QString openFile(QWidget* parent, const QString& folder) override;
     QString saveFile(QWidget* parent, const QString& folder, const QString& proposed) override;
     void about(QWidget* parent, const QString& title, const QString& text) override;

@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/Dialogs.h"
+#include "app/ExchangeControls.h"
 #include "app/FieldBinder.h"
 #include "app/Rights.h"
 #include "app/WindowTable.h"
@@ -175,7 +176,7 @@ QAction* item(QMenu* menu, const QString& text, const char* name, const QKeySequ
     QAction* action = menu->addAction(text);
     action->setObjectName(QLatin1String(name));
     action->setShortcut(keys);
-    MainWindow::markExchangeControl(action);
+    markExchangeControl(action);
     return action;
 }
 } // namespace
@@ -404,10 +405,16 @@ void MainWindow::setTarget(const QString& address, quint16 port) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    // A transfer that waits for the unit ends within its time-out or with "Zrušit"; the
-    // tool closes after.
+    // A transfer cannot be dropped half way from under its own event loop: the user may
+    // stop it, and the tool closes as soon as it has ended.
     if (m_operationRunning || m_workspace->isBusy()) {
         event->ignore();
+        if (!m_closeWhenDone &&
+            m_dialogs.ask(this, QStringLiteral("Probíhá přenos s jednotkou.\nPřerušit ho a "
+                                               "ukončit program?"))) {
+            m_closeWhenDone = true;
+            m_link->cancel();
+        }
         return;
     }
     // The placement store has written the window's own keys on this event already.

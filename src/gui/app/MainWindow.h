@@ -71,10 +71,6 @@ public:
     void uploadPages(const Selectors& selectors);
     bool operationRunning() const { return m_operationRunning; }
 
-    // Marks a control that starts an exchange or changes the image: it is disabled while
-    // an operation runs.
-    static void markExchangeControl(QObject* control);
-
     // Where a discovery search goes: the settings' "TFdiscoverer" keys "SearchAddress"
     // and "SearchPort" (255.255.255.255 and 30303 when absent), unless set for the run.
     std::pair<QHostAddress, quint16> searchTarget() const;
@@ -106,6 +102,8 @@ private:
     void openFile();
     void saveFile();
     void saveFileAs();
+    // The save dialog, then the question before a file is replaced; empty: cancelled.
+    QString chooseFileToSave(const QString& proposed);
     void loadCurrentFile();
     void showAbout();
     int login(const QString& name, const QString& password);
@@ -131,6 +129,7 @@ private:
     std::unique_ptr<PasswordDialog> m_password;
     Rights m_rights = Rights::Nobody;
     bool m_operationRunning = false;
+    bool m_closeWhenDone = false; // the user chose to stop the transfer and quit
     // The one UDP socket, used by discovery.
     QUdpSocket m_udp;
     std::optional<std::pair<QHostAddress, quint16>> m_searchTarget;

@@ -3,10 +3,12 @@
 #include "app/MainWindow.h"
 
 #include "app/Dialogs.h"
+#include "app/ExchangeControls.h"
 #include "base/Errors.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QPointer>
 #include <QProgressDialog>
@@ -17,8 +19,12 @@ constexpr const char* ExchangeProperty = "startsExchange";
 constexpr int ProgressDelayMs = 400;
 } // namespace
 
-void MainWindow::markExchangeControl(QObject* control) {
+void markExchangeControl(QObject* control) {
     control->setProperty(ExchangeProperty, true);
+}
+
+bool isExchangeControl(const QObject* control) {
+    return control->property(ExchangeProperty).toBool();
 }
 
 // One user operation: the controls that would start another exchange are disabled, the
@@ -31,12 +37,12 @@ public:
         window.m_link->clearCancel();
         for (QWidget* top : window.allWindows()) {
             for (QAction* action : top->findChildren<QAction*>())
-                if (action->property(ExchangeProperty).toBool() && action->isEnabled()) {
+                if (isExchangeControl(action) && action->isEnabled()) {
                     action->setEnabled(false);
                     m_actions << action;
                 }
             for (QWidget* control : top->findChildren<QWidget*>())
-                if (control->property(ExchangeProperty).toBool() && control->isEnabled()) {
+                if (isExchangeControl(control) && control->isEnabled()) {
                     control->setEnabled(false);
                     m_widgets << control;
                 }
@@ -113,16 +119,24 @@ void MainWindow::runOperation(const std::function<void()>& operation, bool talks
     // still gets here does not start one either.
     if (m_operationRunning || m_workspace->isBusy())
         return;
-    OperationScope scope(*this, talksToUnit);
-    try {
-        operation();
-    } catch (const Cancelled& e) {
-        m_feedback->log(e.text());
-    } catch (const OperationError& e) {
-        m_dialogs.message(this, e.text(), Severity::Error);
-    } catch (const std::exception& e) {
-        m_dialogs.message(this, QString::fromLocal8Bit(e.what()), Severity::Error);
+    {
+        OperationScope scope(*this, talksToUnit);
+        try {
+            operation();
+        } catch (const Cancelled& e) {
+            m_feedback->log(e.text());
+        } catch (const OperationError& e) {
+            if (!m_closeWhenDone)
+                m_dialogs.message(this, e.text(), Severity::Error);
+        } catch (const std::exception& e) {
+            m_dialogs.message(this, QString::fromLocal8Bit(e.what()), Severity::Error);
+        }
     }
+    if (m_closeWhenDone)
+        QTimer::singleShot(0, this, [this] {
+            m_closeWhenDone = false;
+            close();
+        });
 }
 
 void MainWindow::runLinkOperation(const std::function<void()>& operation) {
@@ -190,9 +204,19 @@ void MainWindow::openFile() {
     loadCurrentFile();
 }
 
+QString MainWindow::chooseFileToSave(const QString& proposed) {
+    const QString path = m_dialogs.saveFile(this, programFolder(), proposed);
+    if (path.isEmpty() || !QFileInfo::exists(path))
+        return path;
+    const bool replace = m_dialogs.ask(
+        this, QStringLiteral("Soubor %1 už existuje.\nChceš ho nahradit?")
+                  .arg(QDir::toNativeSeparators(path)));
+    return replace ? path : QString();
+}
+
 void MainWindow::saveFile() {
     if (m_workspace->currentFile().isEmpty()) {
-        const QString path = m_dialogs.saveFile(this, programFolder(), QString());
+        const QString path = chooseFileToSave(QString());
         if (path.isEmpty())
             return;
         m_workspace->setCurrentFile(path);
@@ -201,8 +225,7 @@ void MainWindow::saveFile() {
 }
 
 void MainWindow::saveFileAs() {
-    const QString path =
-        m_dialogs.saveFile(this, programFolder(), m_network->nbName() + QStringLiteral(".ql5"));
+    const QString path = chooseFileToSave(m_network->nbName() + QStringLiteral(".ql5"));
     if (path.isEmpty())
         return;
     m_workspace->setCurrentFile(path);

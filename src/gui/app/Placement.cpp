@@ -89,6 +89,9 @@ bool PlacementStore::eventFilter(QObject* watched, QEvent* event) {
         if (event->type() == QEvent::Show && !m_restoring) {
             m_shownOnce = true;
             restore();
+        } else if (event->type() == QEvent::Hide && !event->spontaneous() &&
+                   m_window->windowState() == Qt::WindowNoState) {
+            m_hiddenAt = m_window->geometry();
         } else if (event->type() == QEvent::Close) {
             save(false);
         }
@@ -133,6 +136,16 @@ void PlacementStore::restore() {
     const int showCmd = m_settings->value(QStringLiteral("ShowCmd"), 1).toInt();
     const QString normPos = settingsText(*m_settings, QStringLiteral("NormPos"));
     m_settings->endGroup();
+    if (m_hiddenAt.isValid()) {
+        // Shown again in the same run: where the user left it, newer than any stored key.
+        m_restoring = true;
+        const int rect[4] = {m_hiddenAt.left(), m_hiddenAt.top(),
+                             m_hiddenAt.left() + m_hiddenAt.width(),
+                             m_hiddenAt.top() + m_hiddenAt.height()};
+        m_window->setGeometry(placeOnScreen(m_window, rect, m_fixedSize));
+        m_restoring = false;
+        return;
+    }
     if (version < 0 || normPos.isEmpty())
         return;
 

@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QObject>
+#include <QRect>
 #include <QString>
 
-class QRect;
 class QSettings;
 class QWidget;
 
@@ -30,6 +30,9 @@ private:
     QString m_section;
     QSettings* m_settings;
     bool m_fixedSize;
+    // Where the window was when it was last hidden in this run: a window the user moved
+    // and then hid from the menu (no close, nothing written) comes back there.
+    QRect m_hiddenAt;
     bool m_shownOnce = false;
     bool m_restoring = false;
 };

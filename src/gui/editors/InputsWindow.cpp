@@ -3,7 +3,7 @@
 #include "editors/InputsPage.h"
 #include "editors/PageWindow.h"
 
-#include "app/MainWindow.h"
+#include "app/ExchangeControls.h"
 #include "base/Errors.h"
 #include "workspace/Workspace.h"
 
@@ -51,7 +51,7 @@ public:
         m_energy->setAlignment(Qt::AlignRight);
         m_set = new QPushButton(QStringLiteral("Nastav"), this);
         m_set->setObjectName(QStringLiteral("LMDButton1"));
-        MainWindow::markExchangeControl(m_set);
+        markExchangeControl(m_set);
         connect(m_set, &QPushButton::clicked, this, [this] { sendPreset(); });
         showPreset(false);
 

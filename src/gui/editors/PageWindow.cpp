@@ -1,7 +1,7 @@
 #include "editors/PageWindow.h"
 
 #include "app/FieldBinder.h"
-#include "app/MainWindow.h"
+#include "app/ExchangeControls.h"
 #include "image/FieldPage.h"
 #include "workspace/Workspace.h"
 
@@ -20,7 +20,7 @@ PageWindow::PageWindow(PageSlot slot, const WindowRow& row, WindowContext& conte
     m_save = new QPushButton(QStringLiteral("Ulož"), this);
     m_save->setObjectName(QStringLiteral("LButtU"));
     m_save->setEnabled(false);
-    MainWindow::markExchangeControl(m_save);
+    markExchangeControl(m_save);
     auto upload = context.upload;
     connect(m_save, &QPushButton::clicked, this, [upload, slot] { upload(Selectors::only(slot)); });
 }

@@ -1,7 +1,8 @@
 #include "logic/RelayWindow.h"
 
 #include "app/Dialogs.h"
-#include "app/MainWindow.h"
+#include "app/ExchangeControls.h"
+#include "workspace/PageRegistry.h"
 #include "logic/RelayPage.h"
 
 #include <QComboBox>
@@ -242,11 +243,11 @@ void RelayWindow::buildToolbar(QHBoxLayout* toolbar) {
     });
     auto* refresh = toolButton("Button1", QStringLiteral("<>"));
     refresh->setToolTip(QStringLiteral("Refresh"));
-    MainWindow::markExchangeControl(refresh);
+    markExchangeControl(refresh);
     connect(refresh, &QPushButton::clicked, this, &RelayWindow::refresh);
     auto* save = toolButton("LButtU", QStringLiteral("Ulož"));
     save->setEnabled(false);
-    MainWindow::markExchangeControl(save);
+    markExchangeControl(save);
     connect(save, &QPushButton::clicked, this,
             [this] { m_upload(Selectors::only(PageSlot::Relays)); });
     toolbar->addWidget(refresh);

@@ -1,11 +1,13 @@
-// The discovery window "Discoverer": "Hledej" lists the units that answer, "Clear" empties
-// the list. "MAC UDP" and its port box are there but hidden.
+// The discovery window "Discoverer": "Hledej" lists the units that answer, "Zrušit" ends a
+// search early, "Clear" empties the list. "MAC UDP" and its port box are there but hidden.
+// A search runs beside whatever the main window does with the unit: it only listens on the
+// UDP socket, so it holds back no transfer and no transfer holds it back.
 #include "monitor/MonitorWindows.h"
 
-#include "app/MainWindow.h"
+#include "app/Dialogs.h"
 #include "app/ManagedWindow.h"
 #include "monitor/Discovery.h"
-#include "workspace/Workspace.h"
+#include "base/Errors.h"
 
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
@@ -21,10 +23,12 @@ public:
     DiscoveryWindow(const WindowRow& row, WindowContext& context)
         : ManagedWindow(row.windowClass(), row.form(), QString::fromUtf8(row.title),
                         context.settings),
-          m_context(context) {
-        auto* search = new QPushButton(QStringLiteral("Hledej"), this);
-        search->setObjectName(QStringLiteral("BHledej"));
-        MainWindow::markExchangeControl(search);
+          m_context(context), m_search(context.udp) {
+        m_start = new QPushButton(QStringLiteral("Hledej"), this);
+        m_start->setObjectName(QStringLiteral("BHledej"));
+        m_stop = new QPushButton(QStringLiteral("Zrušit"), this);
+        m_stop->setObjectName(QStringLiteral("BZrusit"));
+        m_stop->setEnabled(false);
         auto* mac = new QPushButton(QStringLiteral("MAC UDP"), this);
         mac->setObjectName(QStringLiteral("BMacUdp"));
         mac->setVisible(false);
@@ -38,12 +42,23 @@ public:
         m_log->setObjectName(QStringLiteral("Memo1"));
         m_log->setReadOnly(true);
 
-        connect(search, &QPushButton::clicked, this, [this] { runSearch(); });
+        connect(m_start, &QPushButton::clicked, this, [this] { startSearch(); });
+        connect(m_stop, &QPushButton::clicked, this, [this] { m_search.cancel(); });
+        m_search.onAnswer = [this](const QString& line) { m_log->appendPlainText(line); };
+        m_search.onFinished = [this](discovery::Search::End end, const QString& text) {
+            m_start->setEnabled(true);
+            m_stop->setEnabled(false);
+            if (end == discovery::Search::End::Error)
+                m_context.dialogs.message(this, text, Severity::Error);
+            else if (!text.isEmpty())
+                m_log->appendPlainText(text);
+        };
         connect(mac, &QPushButton::clicked, this, [this] { sendMacProbe(); });
         connect(clear, &QPushButton::clicked, m_log, &QPlainTextEdit::clear);
 
         auto* buttons = new QHBoxLayout;
-        buttons->addWidget(search);
+        buttons->addWidget(m_start);
+        buttons->addWidget(m_stop);
         buttons->addWidget(mac);
         buttons->addWidget(m_port);
         buttons->addWidget(clear);
@@ -55,12 +70,18 @@ public:
     }
 
 private:
-    void runSearch() {
-        m_context.run([this] {
-            const auto [address, port] = m_context.searchTarget();
-            discovery::search(m_context.udp, address, port, m_context.workspace.link().feedback(),
-                              [this](const QString& line) { m_log->appendPlainText(line); });
-        });
+    void startSearch() {
+        const auto [address, port] = m_context.searchTarget();
+        try {
+            m_search.start(address, port);
+        } catch (const OperationError& e) {
+            m_context.dialogs.message(this, e.text(), Severity::Error);
+            return;
+        }
+        m_start->setEnabled(!m_search.isRunning());
+        m_stop->setEnabled(m_search.isRunning());
+        if (m_search.isRunning())
+            m_stop->setFocus();
     }
 
     // Four bytes to the unit address and the hidden port; no answer is read.
@@ -73,6 +94,9 @@ private:
     }
 
     WindowContext m_context;
+    discovery::Search m_search;
+    QPushButton* m_start;
+    QPushButton* m_stop;
     QSpinBox* m_port;
     QPlainTextEdit* m_log;
 };
