@@ -314,6 +314,7 @@ QByteArray pagesImage() {
     image[395] = 25;                                            // 2.5
     image[448] = 4;                                             // thermometer 1 at X4
     image.replace(5500, 8, QByteArray("Chodba\0\0", 8));
+    image.replace(5520, 8, QByteArray("Sk\nlad\0\0", 8)); // a control byte stays on its line
     image[1474 + 1] = 3; // relay 1: V1 & T2
     image[1472] = 3;
     image.replace(1602, 3, QByteArray::fromHex("800189"));
@@ -334,7 +335,7 @@ TEST_F(Cli, ShowPrintsEveryPageAsTheWindowsShowIt) {
           "X13 / Virt. relé: 1\n", "[Výstup 0-10V]\nVýstup: X20/PWM\nHystereze setpointu: 2.5\n",
           "A1 / Omezení [ vstup ]: \n", "[Quel5]\n", "Teploměr1 / Port: X4\n",
           "Teploměr2 / Popis: Chodba\n", "Teploměr3 / Port: X2/1\n", "[Virtuální relé]\n",
-          "R1 / Výraz: V1 & T2\n"})
+          "R1 / Výraz: V1 & T2\n", "Teploměr3 / Popis: Sk\\nlad\n"})
         EXPECT_TRUE(r.out.contains(QString::fromUtf8(line))) << line;
     EXPECT_FALSE(r.out.contains(QStringLiteral("[Režim]"))); // no editor yet
 
@@ -385,6 +386,17 @@ TEST_F(Cli, EnergyPresetSendsTheCountOfEnergyTimesPulses) {
     EXPECT_EQ(r.exit, 1);
     EXPECT_TRUE(r.err.contains(QStringLiteral("nevejde do 32 bitů"))) << qPrintable(r.err);
     EXPECT_TRUE(sim.requests().isEmpty());
+    // A unit that refuses the preset is reported, not taken for one that set it.
+    SimOptions refuseXe;
+    refuseXe.refuseCommand = "Xe";
+    SimServer refusing(refuseXe, {});
+    ASSERT_TRUE(refusing.listen(QHostAddress::LocalHost, 0));
+    r = ctlServed({"--host", "127.0.0.1", "--port", QString::number(refusing.port()),
+                   "energy-preset", "2.3", "--pulses-per-kwh", "100", "--user", "admin",
+                   "--password", "admin"});
+    EXPECT_EQ(r.exit, 1);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("odmítla (stav 3)"))) << qPrintable(r.err);
+    EXPECT_FALSE(r.err.contains(QStringLiteral("nastaven na"))) << qPrintable(r.err);
     EXPECT_EQ(ctl({"--host", "127.0.0.1", "energy-preset", "1.25", "--pulses-per-kwh", "5",
                    "--user", "a", "--password", "b"})
                   .exit,
@@ -422,6 +434,47 @@ TEST_F(Cli, StationsPrintsTheVisibleRowsSortedAndFiltered) {
                                     "3\tGama\t\t10.0.0.3\t100\t5\t0\t1\n"));
     EXPECT_EQ(ctl({"stations", path("st.dat"), "--sort", "Pozn."}).exit, 2);
     EXPECT_EQ(ctl({"stations", path("none.dat")}).exit, 1);
+}
+
+// Whatever bytes a name holds, each station is one row of eight cells and each value is
+// printed whole.
+TEST_F(Cli, StationsPrintsOneRowPerStationWithControlCharactersVisible) {
+    writeStations(path("st.dat"),
+                  {stationRecord(QByteArray("Ni\0ce", 5), "10.0.0.1", 1),
+                   stationRecord("Tab\tLf\nCr\rEsc\x1b", "10.0.0.2", 2, 0, "po\npis"),
+                   stationRecord("Plain", "10.0.0.3", 3)});
+    const CtlRun r = ctl({"stations", path("st.dat")});
+    EXPECT_EQ(r.exit, 0) << qPrintable(r.err);
+    EXPECT_EQ(r.out, QStringLiteral("1\tNi\\x00ce\t\t10.0.0.1\t1\t0\t0\t0\n"
+                                    "2\tTab\\tLf\\nCr\\rEsc\\x1b\tpo\\npis\t10.0.0.2\t2\t0\t0\t0\n"
+                                    "3\tPlain\t\t10.0.0.3\t3\t0\t0\t0\n"));
+
+    // A list longer than the format holds says what was left out.
+    QFile f(path("long.dat"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray(3, '\0') + QByteArray(91 * 65537, 'x'));
+    f.close();
+    const CtlRun longer = ctl({"stations", path("long.dat"), "--filter", "Jméno=nothing"});
+    EXPECT_EQ(longer.exit, 0);
+    EXPECT_TRUE(longer.err.contains(QStringLiteral("zbylých 2 nebylo načteno")))
+        << qPrintable(longer.err);
+}
+
+TEST_F(Cli, BackupNeverWritesThroughALinkInTheFolder) {
+    SimProcess sim;
+    writeStations(path("st.dat"), {stationRecord("Alpha", "127.0.0.1", sim.port.toUShort(), 0),
+                                   stationRecord("Beta", "127.0.0.1", sim.port.toUShort(), 0)});
+    QDir().mkpath(path("backup"));
+    QFile outside(path("outside.txt"));
+    ASSERT_TRUE(outside.open(QIODevice::WriteOnly));
+    outside.write("keep");
+    outside.close();
+    ASSERT_TRUE(QFile::link(path("outside.txt"), path("backup/Alpha.ql5")));
+    const CtlRun r = ctl({"backup-stations", path("st.dat"), path("backup")});
+    EXPECT_EQ(r.exit, 1);
+    EXPECT_TRUE(r.out.contains(QStringLiteral("CHYBA\tAlpha\t"))) << qPrintable(r.out);
+    EXPECT_TRUE(r.out.contains(QStringLiteral("OK\tBeta\t"))) << qPrintable(r.out);
+    EXPECT_EQ(readFile(path("outside.txt")), QByteArray("keep"));
 }
 
 TEST_F(Cli, BackupStationsReadsEveryStationSideBySide) {

@@ -1,11 +1,13 @@
 #include "TestSupport.h"
 #include "monitor/Discovery.h"
+#include "monitor/StationFiles.h"
 #include "monitor/StationModel.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QNetworkDatagram>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUdpSocket>
@@ -130,6 +132,82 @@ TEST(StationList, RecordsCountedStringsAndTheTrailingPart) {
     wide[0] = char(200);
     wide.replace(1, 16, QByteArray(16, 'n'));
     EXPECT_EQ(stations::decode(header + wide)[0].name, QString(16, QLatin1Char('n')));
+
+    // Capacities 16, 50 and 16 filled to the last character.
+    const QByteArray full = stationRecord(QByteArray(16, 'N'), "123.123.123.1234", 1, 0,
+                                          QByteArray(50, 'D'), 0);
+    const Station s = stations::decode(header + full)[0];
+    EXPECT_EQ(s.name, QString(16, QLatin1Char('N')));
+    EXPECT_EQ(s.description, QString(50, QLatin1Char('D')));
+    EXPECT_EQ(s.ip, QStringLiteral("123.123.123.1234"));
+
+    // No more than 65535 records are read; read() says how many were left.
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("long.dat")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(header + full.repeated(65537) + QByteArray(50, 'z'));
+    file.close();
+    qint64 unread = -1;
+    const auto read = stations::read(file.fileName(), QString(), &unread);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->size(), 65535u);
+    EXPECT_EQ(unread, 2);
+}
+
+// Station names as file names in one backup folder.
+TEST(StationFiles, UnsafeCharactersDevicesAndEdgesAreReplaced) {
+    const struct {
+        const char16_t* name;
+        const char16_t* file;
+    } cases[] = {
+        {u"Kotelna", u"Kotelna"},
+        {u"a/b\\c:d*e?f\"g<h>i|j", u"a_b_c_d_e_f_g_h_i_j"},
+        {u"x\u0010y\u001Fz", u"x_y_z"},
+        {u"x\u007Fy\u0085z\u009F", u"x_y_z_"},
+        {u"\uFFFD\uFFFD", u"__"}, // bytes the code page lacks
+        {u"Name. . ", u"Name"},
+        {u"  lead", u"lead"},
+        {u"", u"stanice"},
+        {u"..", u"stanice"},
+        {u"CON", u"_CON"},
+        {u"con.x", u"_con.x"},
+        {u"Lpt9 .a", u"_Lpt9 .a"},
+        {u"COM1", u"_COM1"},
+        {u"CONSOLE", u"CONSOLE"},
+        {u"COMA", u"COMA"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(stations::safeFileName(QString::fromUtf16(c.name)), QString::fromUtf16(c.file))
+            << QString::fromUtf16(c.name).toStdString();
+
+    // Every byte of a counted name that decodes to a control or a missing character.
+    QByteArray odd;
+    for (int b : {0x01, 0x7F, 0x81, 0x83, 0x88, 0x90, 0x98})
+        odd.append(char(b));
+    const QString safe =
+        stations::safeFileName(stations::decode(QByteArray(3, '\0') + stationRecord(odd, "", 0))[0].name);
+    for (QChar c : safe)
+        EXPECT_TRUE(c.isPrint()) << int(c.unicode());
+}
+
+TEST(StationFiles, EqualNamesGetNumbersLetterCaseAsideInLinearTime) {
+    std::vector<Station> list(5);
+    const char* names[] = {"Alpha", "alpha", "Alpha (2)", "ALPHA", ""};
+    for (int i = 0; i < 5; ++i)
+        list[size_t(i)].name = QString::fromLatin1(names[i]);
+    EXPECT_EQ(stations::uniqueFileNames(list),
+              (QStringList{"Alpha", "alpha (2)", "Alpha (2) (2)", "ALPHA (3)", "stanice"}));
+
+    // 65535 stations of one name: all distinct, as a disk that ignores case sees them.
+    std::vector<Station> same(65535);
+    for (Station& st : same)
+        st.name = QStringLiteral("Stejná");
+    const QStringList files = stations::uniqueFileNames(same);
+    QSet<QString> folded;
+    for (const QString& f : files)
+        folded.insert(f.toCaseFolded());
+    EXPECT_EQ(folded.size(), 65535);
+    EXPECT_EQ(files.last(), QStringLiteral("Stejná (65535)"));
 }
 
 TEST(StationList, NotesFilesAreLookedForOnlyInsideTheFolder) {
@@ -192,6 +270,11 @@ TEST(FilterCondition, OperatorsComparisonsAndPatterns) {
         {"A* | B* & *a", "Alpha", true},
         {"A* | B* & *x", "Alpha", false},
         {"B* & *x | A*", "Alpha", true},
+        {"Alpha*", "Alpha", true}, // a trailing * matches an empty rest
+        {"A*a*", "Alpha", true},
+        {">9,5", "10", true},  // Czech decimal comma: compared as numbers, not as text
+        {"<10,5", "9", true},
+        {"<10,5", "10,75", false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(FilterCondition(QString::fromUtf8(c.condition), czech)
@@ -235,6 +318,22 @@ TEST(StationModel, SortsNumbersAsNumbersWithEmptyCellsFirst) {
     EXPECT_EQ(column(view, 1), (QStringList{"", "Alpha", "beta", "delta"}));
     view.sort(1, Qt::DescendingOrder);
     EXPECT_EQ(column(view, 1).last(), QString());
+
+    // Text in the user's language: Czech letters in their place, letter case aside, numbers
+    // inside a text by their value.
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::Czech, QLocale::CzechRepublic));
+    std::vector<Station> czech(6);
+    const char16_t* names[] = {u"Sklad", u"Čerpací stanice", u"alpha10", u"Cihelna", u"dům",
+                               u"alpha2"};
+    for (int i = 0; i < 6; ++i)
+        czech[size_t(i)].name = QString::fromUtf16(names[i]);
+    model.setStations(czech);
+    view.sort(1, Qt::AscendingOrder);
+    QLocale::setDefault(before);
+    EXPECT_EQ(column(view, 1), (QStringList{"alpha2", "alpha10", "Cihelna",
+                                            QStringLiteral("Čerpací stanice"),
+                                            QStringLiteral("dům"), "Sklad"}));
 }
 
 TEST(StationModel, FiltersByColumnAndSurviveANewList) {
