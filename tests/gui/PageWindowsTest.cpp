@@ -48,6 +48,7 @@ struct PageWindows : ::testing::Test {
         run->find<QAction>(QStringLiteral("menuOtevri"))->trigger();
     }
     QByteArray saved() {
+        QFile::remove(path("out.ql5"));
         run->dialogs.answers << path("out.ql5");
         run->find<QAction>(QStringLiteral("menuUlozJako"))->trigger();
         QFile f(path("out.ql5"));
@@ -161,10 +162,15 @@ TEST_F(PageWindows, TheAnalogOutputShowsModeTenthsAndRows) {
 
     user::click(in<QRadioButton>(w, "lrvp2"));
     user::retype(in<QSpinBox>(w, "maxpwm"), QStringLiteral("1000"));
+    // A step down from the least value stays there: 0.1 and 1.
     user::retype(in<QDoubleSpinBox>(w, "avhs"), QStringLiteral("0.1"));
+    user::key(Qt::Key_Down);
     const QByteArray out = saved();
     EXPECT_EQ(out.mid(394, 5), QByteArray::fromHex("020100E803"));
     EXPECT_EQ(out.mid(407, 6), QByteArray::fromHex("100F050A5A32"));
+    user::retype(in<QSpinBox>(w, "maxpwm"), QStringLiteral("1"));
+    user::key(Qt::Key_Down);
+    EXPECT_EQ(saved().mid(397, 2), QByteArray::fromHex("0100"));
 }
 
 TEST_F(PageWindows, ThermometersShowMinimumsAndStoreTraps) {
