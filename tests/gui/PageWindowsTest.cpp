@@ -1,5 +1,7 @@
 #include "GuiSupport.h"
 #include "TestSupport.h"
+#include "editors/PageWindow.h"
+#include "image/FieldPage.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -56,6 +58,31 @@ struct PageWindows : ::testing::Test {
         return f.readAll();
     }
 };
+
+// Each page window shows every field of its page under the field's name, its row
+// captions and its column headings: what the table declares, the window shows.
+TEST_F(PageWindows, EveryFieldOfThePageHasItsControlRowAndHeading) {
+    int windows = 0;
+    for (QWidget* w : run->window->allWindows()) {
+        auto* window = qobject_cast<PageWindow*>(w);
+        if (!window)
+            continue;
+        ++windows;
+        QStringList texts;
+        for (const QLabel* label : window->findChildren<QLabel*>())
+            texts << label->text().replace(QLatin1Char('\n'), QLatin1Char(' '));
+        for (const FieldSpec& f : window->page().fields()) {
+            const QString name = QLatin1String(f.name);
+            EXPECT_EQ(window->findChildren<QObject*>(name).size(), 1)
+                << window->objectName().toStdString() << " " << f.name;
+            if (*f.row) {
+                EXPECT_TRUE(texts.contains(QString::fromUtf8(f.row))) << f.row;
+                EXPECT_TRUE(texts.contains(QString::fromUtf8(f.caption))) << f.caption;
+            }
+        }
+    }
+    EXPECT_EQ(windows, 4);
+}
 
 TEST_F(PageWindows, InputsShowTheirBytesAndStoreWhatIsTyped) {
     QByteArray image(8000, '\0');

@@ -14,7 +14,7 @@ using Made = std::unique_ptr<ManagedWindow>;
 // A window whose page has no editor yet: an empty frame that keeps its place.
 Made frame(const WindowRow& row, WindowContext& context) {
     auto window = std::make_unique<ManagedWindow>(row.windowClass(), row.form(),
-                                                  QString::fromUtf8(row.title), context.settings);
+                                                  row.windowTitle(), context.settings);
     window->resize(420, 300);
     return window;
 }
@@ -39,21 +39,25 @@ QString WindowRow::form() const {
     return QString::fromLatin1(page >= 0 ? pageInfo(PageSlot(page)).formName : formName);
 }
 
+QString WindowRow::windowTitle() const {
+    return QString::fromUtf8(page >= 0 ? pageInfo(PageSlot(page)).title : title);
+}
+
 const std::vector<WindowRow>& windowTable() {
     using S = PageSlot;
     static const std::vector<WindowRow> table = {
         {-1, "TFprehled", "Fprehled", "Přehled", nullptr, nullptr, makeOverviewWindow},
-        {page(S::Inputs), nullptr, nullptr, "Vstupy", "&Vstupy", "Vstupy - ", makeInputsWindow},
-        {page(S::Outputs), nullptr, nullptr, "Výstupy", "Vý&stupy", "Výstupy - ",
+        {page(S::Inputs), nullptr, nullptr, nullptr, "&Vstupy", "Vstupy - ", makeInputsWindow},
+        {page(S::Outputs), nullptr, nullptr, nullptr, "Vý&stupy", "Výstupy - ",
          makeOutputsWindow},
-        {page(S::Analog), nullptr, nullptr, "Výstup 0-10V", "Výstup &0-10V", "Výstup 0-10V - ",
+        {page(S::Analog), nullptr, nullptr, nullptr, "Výstup &0-10V", "Výstup 0-10V - ",
          makeAnalogWindow},
-        {page(S::Modes), nullptr, nullptr, "Režim", "&Režim", "Rezim - ", frame},
-        {page(S::Thermometers), nullptr, nullptr, "Quel5", "&Quel5", "Quel5.00.04 - ",
+        {page(S::Modes), nullptr, nullptr, nullptr, "&Režim", "Rezim - ", frame},
+        {page(S::Thermometers), nullptr, nullptr, nullptr, "&Quel5", "Quel5.00.04 - ",
          makeThermometersWindow},
-        {page(S::Thermostats), nullptr, nullptr, "Termostaty", "&Termostaty", "Termostaty - ",
+        {page(S::Thermostats), nullptr, nullptr, nullptr, "&Termostaty", "Termostaty - ",
          frame},
-        {page(S::Relays), nullptr, nullptr, "Virtuální relé", "Virtuální r&elé", "Viruální relé - ",
+        {page(S::Relays), nullptr, nullptr, nullptr, "Virtuální r&elé", "Viruální relé - ",
          relays},
         {-1, "TFstav", "Fstav", "Fstav", "St&av", nullptr, frame},
         {-1, "TFdiscoverer", "Fdisc", "Discoverer", "&Discoverer", nullptr, makeDiscoveryWindow},

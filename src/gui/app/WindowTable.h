@@ -40,13 +40,14 @@ struct WindowRow {
     int page;
     const char* className;
     const char* formName;
-    const char* title;
+    const char* title;    // a window without a page; a page's window takes its page's title
     const char* menuItem; // tick item of "Zobraz", with its mnemonic; null: none
     const char* prefix;   // title prefix that follows the unit address; null: title stays
     std::unique_ptr<ManagedWindow> (*create)(const WindowRow& row, WindowContext& context);
 
     QString windowClass() const;
     QString form() const;
+    QString windowTitle() const;
 };
 
 const std::vector<WindowRow>& windowTable();

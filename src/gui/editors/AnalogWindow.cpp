@@ -40,24 +40,7 @@ public:
         entries->addWidget(saveButton(), 0, 4, 1, 2);
         entries->setColumnStretch(6, 1);
 
-        auto* rows = new QGridLayout;
-        headings(rows,
-                 {QStringLiteral("Term"), QStringLiteral("Vrelé"), QStringLiteral("MIN [ % ]"),
-                  QStringLiteral("MAX [ % ]"), QStringLiteral("Omezení [ vstup ]"),
-                  QStringLiteral("Omezení [ % ]"), QStringLiteral("Popis")});
-        const char* rowNames[] = {"A1", "A2", "A3", "A4"};
-        for (int n = 0; n < AnalogPage::Rows; ++n) {
-            QLabel* name = label(QString::fromLatin1(rowNames[n]));
-            QFont bold = name->font();
-            bold.setBold(true);
-            name->setFont(bold);
-            rows->addWidget(name, n + 1, 0);
-            const char* stems[] = {"atr", "avr", "amn", "amx", "aov", "aop", "avpop"};
-            for (int c = 0; c < 7; ++c)
-                rows->addWidget(control(qPrintable(QStringLiteral("%1%2").arg(stems[c]).arg(n))),
-                                n + 1, c + 1);
-        }
-        rows->setColumnStretch(7, 1);
+        QGridLayout* rows = fieldGrid(RowNames::Bold);
 
         auto* layout = new QVBoxLayout(this);
         layout->addLayout(modes);

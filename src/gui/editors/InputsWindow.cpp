@@ -23,23 +23,7 @@ class InputsWindow : public PageWindow {
 public:
     InputsWindow(const WindowRow& row, WindowContext& context)
         : PageWindow(PageSlot::Inputs, row, context) {
-        auto* grid = new QGridLayout;
-        headings(grid, {QStringLiteral("Použit"), QStringLiteral("Negace"), QStringLiteral("Trap1"),
-                        QStringLiteral("Trap2"), QStringLiteral("Délka pulzu SO [ms]"),
-                        QStringLiteral("Pulzů na kWh  (0 -neměřit)"), QStringLiteral("Popis")});
-        for (int k = 0; k < InputsPage::Rows; ++k) {
-            grid->addWidget(rowLabel(k, InputsPage::RowCaptions[k]), k + 1, 0);
-            const char* stems[] = {"inp", "inn", "int1", "int2"};
-            for (int c = 0; c < 4; ++c)
-                grid->addWidget(control(qPrintable(QStringLiteral("%1%2").arg(stems[c]).arg(k))),
-                                k + 1, c + 1, Qt::AlignCenter);
-            if (k >= 3) {
-                grid->addWidget(control(qPrintable(QStringLiteral("sodp%1").arg(k - 3))), k + 1, 5);
-                grid->addWidget(control(qPrintable(QStringLiteral("sopp%1").arg(k - 3))), k + 1, 6);
-            }
-            grid->addWidget(control(qPrintable(QStringLiteral("inpop%1").arg(k))), k + 1, 7);
-        }
-        grid->setColumnStretch(7, 1);
+        QGridLayout* grid = fieldGrid(RowNames::State);
 
         // The energy preset of X6/SO1, shown by the key sequence.
         m_presetLabel = label(QStringLiteral("Energie ( musí sedět počet pulzů) [kWh]"));

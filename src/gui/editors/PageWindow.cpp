@@ -13,9 +13,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <stdexcept>
 
 PageWindow::PageWindow(PageSlot slot, const WindowRow& row, WindowContext& context)
-    : ManagedWindow(row.windowClass(), row.form(), QString::fromUtf8(row.title), context.settings),
+    : ManagedWindow(row.windowClass(), row.form(), row.windowTitle(), context.settings),
       m_context(context), m_slot(slot), m_page(context.workspace.pageAs<FieldPage>(slot)) {
     m_save = new QPushButton(QStringLiteral("Ulož"), this);
     m_save->setObjectName(QStringLiteral("LButtU"));
@@ -34,8 +35,11 @@ QWidget* PageWindow::control(const char* name) {
     if (QWidget* made = findChild<QWidget*>(QLatin1String(name)))
         return made;
     const FieldSpec* f = m_page.field(QLatin1String(name));
+    if (!f)
+        throw std::logic_error(std::string("the page of ") + qPrintable(objectName()) +
+                               " has no field " + name);
     QWidget* w = nullptr;
-    switch (f ? f->kind : FieldKind::Label) {
+    switch (f->kind) {
     case FieldKind::Bit:
     case FieldKind::Flag:
         w = new QCheckBox(this);
@@ -77,7 +81,60 @@ QWidget* PageWindow::control(const char* name) {
 
 QLabel* PageWindow::captionOf(const char* name) {
     const FieldSpec* f = m_page.field(QLatin1String(name));
-    return label(f ? QString::fromUtf8(f->caption) : QString());
+    if (!f)
+        throw std::logic_error(std::string("the page of ") + qPrintable(objectName()) +
+                               " has no field " + name);
+    return label(QString::fromUtf8(f->caption));
+}
+
+QGridLayout* PageWindow::fieldGrid(RowNames names) {
+    QStringList rows;
+    QStringList columns;
+    QString lastRow;
+    int previousColumn = -1;
+    // A caption first met in a later row goes right after the caption before it in that
+    // row, so that a column only some rows have stands in its place.
+    for (const FieldSpec& f : m_page.fields()) {
+        if (!*f.row)
+            continue;
+        const QString row = QString::fromUtf8(f.row);
+        const QString caption = QString::fromUtf8(f.caption);
+        if (row != lastRow) {
+            if (!rows.contains(row))
+                rows << row;
+            lastRow = row;
+            previousColumn = -1;
+        }
+        int column = int(columns.indexOf(caption));
+        if (column < 0) {
+            column = previousColumn + 1;
+            columns.insert(column, caption);
+        }
+        previousColumn = column;
+    }
+    auto* grid = new QGridLayout;
+    headings(grid, columns);
+    for (int r = 0; r < rows.size(); ++r) {
+        const QByteArray caption = rows[r].toUtf8();
+        QLabel* name = names == RowNames::State ? rowLabel(r, caption.constData())
+                                                 : label(rows[r]);
+        if (names == RowNames::Bold) {
+            QFont bold = name->font();
+            bold.setBold(true);
+            name->setFont(bold);
+        }
+        grid->addWidget(name, r + 1, 0);
+    }
+    for (const FieldSpec& f : m_page.fields()) {
+        if (!*f.row)
+            continue;
+        const int r = int(rows.indexOf(QString::fromUtf8(f.row)));
+        const int c = int(columns.indexOf(QString::fromUtf8(f.caption)));
+        const bool box = f.kind == FieldKind::Bit || f.kind == FieldKind::Flag;
+        grid->addWidget(control(f.name), r + 1, c + 1, box ? Qt::AlignCenter : Qt::Alignment());
+    }
+    grid->setColumnStretch(int(columns.size()), 1);
+    return grid;
 }
 
 QLabel* PageWindow::label(const QString& text) {

@@ -23,8 +23,17 @@ public:
 
 protected:
     // The control of a field, of the kind its table gives (check box, spin box, list,
-    // text, label), under its name; made once.
+    // text, label), under its name; made once. A name the page's table does not know
+    // throws std::logic_error: a window cannot show a control its page does not keep.
     QWidget* control(const char* name);
+    // How fieldGrid names its rows: plain, bold, or bold state labels lp00 … that the
+    // status view colours.
+    enum class RowNames { Plain, Bold, State };
+    // The page's rows as a grid, all from its table: one grid row per row caption of the
+    // fields, in table order; one column per field caption, in the order the rows give
+    // them, headed by it; each field's control in its cell (boxes centred); the row
+    // captions in column 0. The last column stretches.
+    QGridLayout* fieldGrid(RowNames names);
     // A label with the field's caption.
     QLabel* captionOf(const char* name);
     QLabel* label(const QString& text);

@@ -24,17 +24,7 @@ public:
         top->addWidget(saveButton());
         top->addStretch();
 
-        auto* grid = new QGridLayout;
-        headings(grid, {QStringLiteral("Port"), QStringLiteral("Trap1"), QStringLiteral("Trap2"),
-                        QStringLiteral("Popis")});
-        for (int k = 0; k < ThermometersPage::Rows; ++k) {
-            grid->addWidget(label(QStringLiteral("Teploměr%1").arg(k + 1)), k + 1, 0);
-            const char* stems[] = {"temp", "ttr1", "ttr2", "tmpop"};
-            for (int c = 0; c < 4; ++c)
-                grid->addWidget(control(qPrintable(QStringLiteral("%1%2").arg(stems[c]).arg(k))),
-                                k + 1, c + 1, c == 1 || c == 2 ? Qt::AlignCenter : Qt::Alignment());
-        }
-        grid->setColumnStretch(4, 1);
+        QGridLayout* grid = fieldGrid(RowNames::Plain);
 
         auto* form = new QFormLayout;
         for (const char* name : {"pr_temp", "LMDreadcount", "LMDerrtm", "LMDerrcount", "LMDtemptm",

@@ -2,8 +2,8 @@
 
 #include "app/Dialogs.h"
 #include "app/ExchangeControls.h"
-#include "workspace/PageRegistry.h"
 #include "logic/RelayPage.h"
+#include "workspace/PageRegistry.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -126,8 +126,9 @@ RelayWindow::RelayWindow(RelayPage& model, ConfigImage& image, QSettings* settin
                          UserDialogs& dialogs,
                          std::function<void(const std::function<void()>&)> runOperation,
                          std::function<void(const Selectors&)> upload)
-    : ManagedWindow(QStringLiteral("TFvrele"), QStringLiteral("Fvrele"),
-                    QStringLiteral("Virtuální relé"), settings),
+    : ManagedWindow(QString::fromLatin1(pageInfo(PageSlot::Relays).windowClass),
+                    QString::fromLatin1(pageInfo(PageSlot::Relays).formName),
+                    QString::fromUtf8(pageInfo(PageSlot::Relays).title), settings),
       m_model(model), m_image(image), m_dialogs(dialogs), m_run(std::move(runOperation)),
       m_upload(std::move(upload)) {
     QPalette cyan = palette();

@@ -21,7 +21,7 @@ namespace {
 class DiscoveryWindow : public ManagedWindow {
 public:
     DiscoveryWindow(const WindowRow& row, WindowContext& context)
-        : ManagedWindow(row.windowClass(), row.form(), QString::fromUtf8(row.title),
+        : ManagedWindow(row.windowClass(), row.form(), row.windowTitle(),
                         context.settings),
           m_context(context), m_search(context.udp) {
         m_start = new QPushButton(QStringLiteral("Hledej"), this);

@@ -42,7 +42,7 @@ const QString Section = QStringLiteral("TFprehled");
 class OverviewWindow : public ManagedWindow {
 public:
     OverviewWindow(const WindowRow& row, WindowContext& context)
-        : ManagedWindow(row.windowClass(), row.form(), QString::fromUtf8(row.title),
+        : ManagedWindow(row.windowClass(), row.form(), row.windowTitle(),
                         context.settings),
           m_context(context) {
         auto* toolbar = new QToolBar(this);
