@@ -145,10 +145,33 @@ TEST_F(Overview, ShowsTheListWithNumbersNotesAndItsTitle) {
     EXPECT_EQ(columnText(1), (QStringList{"Pump1", "Kotel", "Pump2"}));
     EXPECT_EQ(columnText(7), (QStringList{"0", "0", "1"}));
     EXPECT_TRUE(window->findChild<QWidget*>(QStringLiteral("Ppozn"))->isVisibleTo(window));
+    // The first widths are the least; every value and heading fits its column whole.
     const int widths[] = {30, 91, 105, 87, 35, 34, 30, 28};
-    for (int c = 0; c < 8; ++c)
-        EXPECT_EQ(grid->columnWidth(c), widths[c]) << c;
+    const QFontMetrics metrics(grid->font());
+    for (int c = 0; c < 8; ++c) {
+        EXPECT_GE(grid->columnWidth(c), widths[c]) << c;
+        const QString heading = grid->model()->headerData(c, Qt::Horizontal).toString();
+        EXPECT_GE(grid->columnWidth(c), grid->horizontalHeader()->sectionSizeHint(c))
+            << qPrintable(heading);
+    }
     EXPECT_EQ(grid->model()->headerData(7, Qt::Horizontal).toString(), QStringLiteral("Pozn."));
+
+    // A list of long values, opened from the window: each column widens to its longest.
+    QFile list(path("long.dat"));
+    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+    QByteArray records = QByteArray(3, '\0');
+    for (int i = 0; i < 1500; ++i)
+        records += stationRecord("S", "10.0.0.1", 1);
+    records += stationRecord("WWWWWWWWWWWWWWWW", "192.168.100.200", 65535, 255,
+                             QByteArray(50, 'M'), 255);
+    list.write(records);
+    list.close();
+    run->dialogs.answers << path("long.dat");
+    window->findChild<QAction*>(QStringLiteral("actOtevri"))->trigger();
+    const QStringList last = {QString(), QStringLiteral("WWWWWWWWWWWWWWWW"), QString(50, 'M'),
+                              QStringLiteral("192.168.100.200"), QStringLiteral("65535")};
+    for (int c = 1; c < last.size(); ++c)
+        EXPECT_GT(grid->columnWidth(c), metrics.horizontalAdvance(last[c])) << c;
 }
 
 TEST_F(Overview, ColumnMenuSortsAndFiltersAndOpensOnlyOnHeadersOneToSix) {

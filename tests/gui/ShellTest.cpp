@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -233,6 +234,22 @@ TEST_F(Shell, SaveAsProposesTheNetBiosNameAndLaterSavesNeedNoDialog) {
     run.find<QAction>(QStringLiteral("menuOtevri"))->trigger();
     EXPECT_EQ(run.dialogs.takeMessages().size(), 1);
     EXPECT_EQ(run.window->windowTitle(), QStringLiteral("Quel5.00.04 - a.ql5"));
+
+    // "Ulož jako" onto a file that exists asks first; "Ne" leaves it and the current file.
+    QFile other(path("b.ql5"));
+    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+    other.write("keep");
+    other.close();
+    for (const bool replace : {false, true}) {
+        run.dialogs.answers << path("b.ql5");
+        run.dialogs.replies << replace;
+        run.find<QAction>(QStringLiteral("menuUlozJako"))->trigger();
+        ASSERT_EQ(run.dialogs.questions.size(), replace ? 2 : 1);
+        EXPECT_TRUE(run.dialogs.questions.last().contains(QStringLiteral("už existuje")));
+        EXPECT_EQ(QFileInfo(path("b.ql5")).size(), replace ? 8000 : 4);
+        EXPECT_EQ(run.window->windowTitle(),
+                  replace ? QStringLiteral("Quel5.00.04 - b.ql5") : QStringLiteral("Quel5.00.04 - a.ql5"));
+    }
 }
 
 TEST_F(Shell, PipesAreRefusedAsConfigurationAndSettingsFiles) {

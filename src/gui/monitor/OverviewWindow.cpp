@@ -18,11 +18,14 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QSettings>
+#include <QStyle>
 #include <QTableView>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QWidgetAction>
+#include <algorithm>
+#include <array>
 
 namespace {
 
@@ -38,6 +41,8 @@ public:
 };
 
 const QString Section = QStringLiteral("TFprehled");
+// The columns' widths in pixels before a list is loaded, and their least after.
+constexpr int MinimumWidths[StationTableModel::Columns] = {30, 91, 105, 87, 35, 34, 30, 28};
 
 class OverviewWindow : public ManagedWindow {
 public:
@@ -89,9 +94,8 @@ public:
         m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
         m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
         m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        const int widths[] = {30, 91, 105, 87, 35, 34, 30, 28};
         for (int c = 0; c < StationTableModel::Columns; ++c)
-            m_grid->setColumnWidth(c, widths[c]);
+            m_grid->setColumnWidth(c, MinimumWidths[c]);
         m_grid->horizontalHeader()->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(m_grid->horizontalHeader(), &QWidget::customContextMenuRequested, this,
                 [this](const QPoint& at) { columnMenu(at); });
@@ -163,12 +167,55 @@ private:
     // the grid keeps its rows.
     void load() {
         m_context.run([this] {
-            auto list = stations::read(m_path, m_notesFolder->text());
+            qint64 unread = 0;
+            auto list = stations::read(m_path, m_notesFolder->text(), &unread);
             if (!list)
                 return;
             setWindowTitle(QStringLiteral("Přehled - ") + m_path);
             m_stations.setStations(std::move(*list));
+            fitColumns();
+            if (unread > 0)
+                m_context.dialogs.message(
+                    this,
+                    QStringLiteral("Seznam má %1 stanic, přečteno jen prvních %2; zbylých %3 "
+                                   "nebylo načteno.")
+                        .arg(unread + stations::MaxRecords)
+                        .arg(stations::MaxRecords)
+                        .arg(unread),
+                    Severity::Warning);
         });
+    }
+
+    // The widths the window starts with are the least; a column whose values or heading
+    // need more gets it. Qt measures the rows on show and a thousand more; the widest value
+    // of each column is measured too, wherever it stands.
+    void fitColumns() {
+        const QFontMetrics metrics(m_grid->font());
+        const int padding = 2 * m_grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 8;
+        const std::vector<Station>& list = m_stations.stations();
+        // The widest value of each column: the longest text, the largest number.
+        std::array<QString, StationTableModel::Columns> widest;
+        widest[0] = QString::number(list.size());
+        int port = 0, type = 0, kind = 0;
+        for (int row = 0; row < int(list.size()); ++row) {
+            for (int c = 1; c <= 3; ++c) {
+                const QString* text = m_stations.textOf(row, c);
+                if (text->size() > widest[size_t(c)].size())
+                    widest[size_t(c)] = *text;
+            }
+            port = std::max<int>(port, list[size_t(row)].port);
+            type = std::max<int>(type, list[size_t(row)].type);
+            kind = std::max<int>(kind, list[size_t(row)].kind);
+        }
+        widest[4] = QString::number(port);
+        widest[5] = QString::number(type);
+        widest[6] = QString::number(kind);
+        for (int c = 0; c < StationTableModel::Columns; ++c) {
+            m_grid->resizeColumnToContents(c);
+            const int width = std::max({m_grid->columnWidth(c), MinimumWidths[c],
+                                        metrics.horizontalAdvance(widest[size_t(c)]) + padding});
+            m_grid->setColumnWidth(c, width);
+        }
     }
 
     void columnMenu(const QPoint& at) {
