@@ -194,6 +194,27 @@ TEST_F(Shell, EveryWindowComesBackWhereItWasAndOnTheScreen) {
     }
 }
 
+// A window hidden from "Zobraz" (no close, nothing written) and shown again comes back
+// where it was left, not where the settings file last had it.
+TEST_F(Shell, AWindowShownAgainComesBackWhereItWasLeft) {
+    {
+        QSettings s(ini(), QSettings::IniFormat);
+        s.setValue("TFvystupy/NormPos", QStringLiteral("100,100,700,500"));
+        s.setValue("TFvystupy/PixelsPerInch", screenDpi());
+    }
+    ToolRun run(ini());
+    QAction* tick = run.find<QAction>(QStringLiteral("zobraz_Fvystupy"));
+    tick->trigger();
+    QWidget* w = run.window->window(QStringLiteral("TFvystupy"));
+    EXPECT_EQ(w->geometry().topLeft(), QPoint(100, 100));
+    w->move(160, 140);
+    const QRect left = w->geometry();
+    tick->trigger();
+    ASSERT_FALSE(w->isVisible());
+    tick->trigger();
+    EXPECT_EQ(w->geometry(), left);
+}
+
 TEST_F(Shell, MissingLastFileIsDroppedSilently) {
     {
         QSettings s(ini(), QSettings::IniFormat);

@@ -142,7 +142,7 @@ void PlacementStore::restore() {
         const int rect[4] = {m_hiddenAt.left(), m_hiddenAt.top(),
                              m_hiddenAt.left() + m_hiddenAt.width(),
                              m_hiddenAt.top() + m_hiddenAt.height()};
-        m_window->setGeometry(placeOnScreen(m_window, rect, m_fixedSize));
+        place(placeOnScreen(m_window, rect, m_fixedSize));
         m_restoring = false;
         return;
     }
@@ -152,7 +152,7 @@ void PlacementStore::restore() {
     m_restoring = true;
     int rect[4];
     if (parseFour(normPos, rect) && dpi == screenDpi(m_window))
-        m_window->setGeometry(placeOnScreen(m_window, rect, m_fixedSize));
+        place(placeOnScreen(m_window, rect, m_fixedSize));
     switch (showCmd) {
     case 2:
     case 6:
@@ -166,4 +166,14 @@ void PlacementStore::restore() {
         break;
     }
     m_restoring = false;
+}
+
+void PlacementStore::place(const QRect& rect) {
+    // A window shown again keeps its native window, and Qt skips a geometry equal to the
+    // one it knows: a window the user moved and then closed would go to the window manager
+    // without a position of its own, and be placed anew. Telling the native window makes
+    // the position the program's.
+    if (QWindow* native = m_window->windowHandle())
+        native->setGeometry(rect);
+    m_window->setGeometry(rect);
 }

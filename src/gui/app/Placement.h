@@ -26,6 +26,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void place(const QRect& rect);
+
     QWidget* m_window;
     QString m_section;
     QSettings* m_settings;
