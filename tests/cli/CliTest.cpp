@@ -188,6 +188,15 @@ TEST_F(Cli, UnaskedReplyFailsTheReadAndWritesNoFile) {
         EXPECT_TRUE(r.err.contains(QStringLiteral("nikdo nežádal"))) << qPrintable(r.err);
         EXPECT_FALSE(QFile::exists(path("x.ql5")));
     }
+    // An upload whose replies cannot be trusted fails; the logout after it still works.
+    SimProcess clean;
+    ASSERT_EQ(ctl({"--host", "127.0.0.1", "--port", clean.port, "read", path("a.ql5")}).exit, 0);
+    SimProcess late({"--latency-ms", "10", "--late-repeat", "3"});
+    const CtlRun w = ctl({"--host", "127.0.0.1", "--port", late.port, "write", path("a.ql5"),
+                          "--all", "--user", "admin", "--password", "admin"});
+    EXPECT_EQ(w.exit, 1);
+    EXPECT_TRUE(w.err.contains(QStringLiteral("není jistý"))) << qPrintable(w.err);
+    EXPECT_FALSE(w.err.contains(QStringLiteral("odhlášení"))) << qPrintable(w.err);
 }
 
 TEST_F(Cli, TheUploadDecidesTheExitStatusAndTheLogoutOnlyWarns) {

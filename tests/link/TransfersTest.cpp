@@ -119,7 +119,10 @@ TEST(LateRepeatedReply, FailsTheUploadAtAnyRequest) {
         rig.workspace.image().setU16(mem::RelayCodeLength, 0);
         rig.workspace.scatterAll();
         EXPECT_THROW(rig.workspace.uploadConfig(Selectors::all()), LinkBroken) << k;
-        EXPECT_TRUE(rig.feedback.logs.last().contains(QStringLiteral("nebylo dokončeno"))) << k;
+        const QString summary = rig.feedback.logs.last();
+        EXPECT_TRUE(summary.contains(QStringLiteral("nebylo dokončeno")) ||
+                    summary.contains(QStringLiteral("není jistý")))
+            << k << qPrintable(summary);
         EXPECT_FALSE(rig.link.isOpen());
     }
 }

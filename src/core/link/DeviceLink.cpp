@@ -39,6 +39,9 @@ bool DeviceLink::isOpen() const {
 }
 
 void DeviceLink::close() {
+    // What the unit sent on a connection the tool lets go belongs to no later request.
+    if (m_socket.isOpen() && m_socket.bytesAvailable() > 0)
+        m_socket.readAll();
     if (m_socket.state() == QAbstractSocket::ConnectedState)
         m_socket.disconnectFromHost();
     if (m_socket.state() != QAbstractSocket::UnconnectedState)

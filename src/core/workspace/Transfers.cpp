@@ -34,7 +34,10 @@ QString UploadReport::summary() const {
     }
     if (linkFailures > 0)
         line += QStringLiteral("; bez spojení: %1").arg(linkFailures);
-    if (endedEarly || sent() < planned)
+    if (repliesInDoubt)
+        line += QStringLiteral("; jednotka poslala odpověď navíc, odpovědi nelze přiřadit k "
+                               "požadavkům a výsledek nahrávání není jistý");
+    else if (endedEarly || sent() < planned)
         line += QStringLiteral("; nahrávání nebylo dokončeno (jednotka odpověděla na %1 z %2 "
                                "požadavků)")
                     .arg(recordsWritten + chunksWritten + int(refusedAddresses.size()))

@@ -98,11 +98,17 @@ UploadReport Workspace::uploadConfig(const Selectors& selectors) {
     m_link.beginTransfer();
     try {
         uploadImage(m_link, m_image, selectors, report);
-        m_link.awaitQuiet();
     } catch (...) {
         // What was written stays written; the log says how far the upload got.
         report.endedEarly = true;
         m_link.close();
+        feedback.log(report.summary());
+        throw;
+    }
+    try {
+        m_link.awaitQuiet();
+    } catch (const LinkBroken&) {
+        report.repliesInDoubt = true;
         feedback.log(report.summary());
         throw;
     }
