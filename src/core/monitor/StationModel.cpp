@@ -121,7 +121,12 @@ void StationTableModel::prepareSort(int column) const {
     auto& keys = m_textKeys[size_t(column)];
     if (keys.size() == m_stations.size())
         return;
-    QCollator collator{QLocale()};
+    // The tool speaks Czech: a workstation without a language of its own ("C") sorts as
+    // Czech, where the collator would otherwise compare bare character codes.
+    QLocale locale;
+    if (locale.language() == QLocale::C)
+        locale = QLocale(QLocale::Czech, QLocale::CzechRepublic);
+    QCollator collator(locale);
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     collator.setNumericMode(true);
     keys.clear();

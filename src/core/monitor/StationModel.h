@@ -36,7 +36,8 @@ public:
     // The texts of columns 1-3 without a copy; null for the others.
     const QString* textOf(int row, int column) const;
     // How a cell sorts: numbers as numbers, other values as text in the order of the
-    // user's language (QLocale(): letter case aside, numbers inside a text by value), empty
+    // user's language (QLocale(), Czech where it is "C": letter case aside, numbers inside a
+    // text by value), empty
     // cells first. prepareSort(column) builds the column's collation keys once, so that a
     // sort compares precomputed keys.
     void prepareSort(int column) const;

@@ -8,6 +8,7 @@
 #include "app/ManagedWindow.h"
 #include "monitor/Discovery.h"
 #include "base/Errors.h"
+#include "base/Text.h"
 
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
@@ -44,7 +45,9 @@ public:
 
         connect(m_start, &QPushButton::clicked, this, [this] { startSearch(); });
         connect(m_stop, &QPushButton::clicked, this, [this] { m_search.cancel(); });
-        m_search.onAnswer = [this](const QString& line) { m_log->appendPlainText(line); };
+        m_search.onAnswer = [this](const QString& line) {
+            m_log->appendPlainText(visibleText(line));
+        };
         m_search.onFinished = [this](discovery::Search::End end, const QString& text) {
             m_start->setEnabled(true);
             m_stop->setEnabled(false);
