@@ -1,6 +1,7 @@
 #include "monitor/StationModel.h"
 
 #include <QCollator>
+#include <QCollatorSortKey>
 #include <algorithm>
 
 const QStringList StationTableModel::Headers = {QString(),
@@ -39,8 +40,8 @@ void StationTableModel::setStations(std::vector<Station> stations) {
     m_stations = std::move(stations);
     m_loaded = true;
     m_keys.assign(m_stations.size(), {});
-    for (auto& keys : m_textKeys)
-        keys.clear();
+    for (auto& ranks : m_textRanks)
+        ranks.clear();
     for (size_t row = 0; row < m_stations.size(); ++row) {
         const Station& s = m_stations[row];
         auto& keys = m_keys[row];
@@ -118,8 +119,8 @@ QVariant StationTableModel::headerData(int section, Qt::Orientation orientation,
 void StationTableModel::prepareSort(int column) const {
     if (column < 1 || column > 3)
         return;
-    auto& keys = m_textKeys[size_t(column)];
-    if (keys.size() == m_stations.size())
+    auto& ranks = m_textRanks[size_t(column)];
+    if (ranks.size() == m_stations.size())
         return;
     // The tool speaks Czech: a workstation without a language of its own ("C") sorts as
     // Czech, where the collator would otherwise compare bare character codes.
@@ -129,10 +130,24 @@ void StationTableModel::prepareSort(int column) const {
     QCollator collator(locale);
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     collator.setNumericMode(true);
-    keys.clear();
-    keys.reserve(m_stations.size());
-    for (int row = 0; row < int(m_stations.size()); ++row)
+    const int count = int(m_stations.size());
+    std::vector<QCollatorSortKey> keys;
+    keys.reserve(size_t(count));
+    for (int row = 0; row < count; ++row)
         keys.push_back(collator.sortKey(*textOf(row, column)));
+    std::vector<int> order(static_cast<size_t>(count));
+    for (int row = 0; row < count; ++row)
+        order[size_t(row)] = row;
+    std::sort(order.begin(), order.end(),
+              [&](int a, int b) { return keys[size_t(a)].compare(keys[size_t(b)]) < 0; });
+    ranks.assign(size_t(count), 0);
+    for (int i = 1; i < count; ++i) {
+        const int row = order[size_t(i)];
+        const int before = order[size_t(i - 1)];
+        ranks[size_t(row)] = keys[size_t(before)].compare(keys[size_t(row)]) < 0
+                                 ? i
+                                 : ranks[size_t(before)];
+    }
 }
 
 bool StationTableModel::lessThan(int leftRow, int rightRow, int column) const {
@@ -143,9 +158,10 @@ bool StationTableModel::lessThan(int leftRow, int rightRow, int column) const {
     if (a.isNumber && b.isNumber)
         return a.number < b.number;
     if (column >= 1 && column <= 3) {
-        prepareSort(column);
-        const auto& keys = m_textKeys[size_t(column)];
-        return keys[size_t(leftRow)].compare(keys[size_t(rightRow)]) < 0;
+        const auto& ranks = m_textRanks[size_t(column)];
+        if (ranks.size() != m_stations.size())
+            prepareSort(column);
+        return ranks[size_t(leftRow)] < ranks[size_t(rightRow)];
     }
     return QString::compare(text(leftRow, column), text(rightRow, column), Qt::CaseSensitive) < 0;
 }

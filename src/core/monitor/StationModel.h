@@ -5,7 +5,6 @@
 
 #include <QAbstractProxyModel>
 #include <QAbstractTableModel>
-#include <QCollatorSortKey>
 #include <array>
 #include <memory>
 #include <optional>
@@ -51,7 +50,9 @@ private:
     };
     std::vector<Station> m_stations;
     std::vector<std::array<Key, Columns>> m_keys;
-    mutable std::array<std::vector<QCollatorSortKey>, 4> m_textKeys; // columns 1-3
+    // Of columns 1-3: each row's place among the column's texts in collation order (equal
+    // texts share one), computed once for a list, so that a sort compares whole numbers.
+    mutable std::array<std::vector<int>, 4> m_textRanks;
     bool m_loaded = false;
 };
 
