@@ -67,7 +67,7 @@ void Search::start(const QHostAddress& target, quint16 port) {
         !m_socket.bind(QHostAddress(QHostAddress::AnyIPv4), 0))
         throw OperationError(m_socket.errorString());
     // Answers to an earlier search that came too late belong to no search.
-    while (m_socket.hasPendingDatagrams())
+    for (int n = 0; n < MaxAnswers && m_socket.hasPendingDatagrams(); ++n)
         m_socket.receiveDatagram(ReceiveBuffer);
     const QByteArray datagram = request();
     if (m_socket.writeDatagram(datagram, target, port) != datagram.size())
@@ -85,7 +85,8 @@ void Search::cancel() {
 }
 
 void Search::drain() {
-    while (m_running && m_socket.hasPendingDatagrams()) {
+    // A datagram the socket cannot take may stay pending: a bounded number per wake-up.
+    for (int n = 0; n < MaxAnswers && m_running && m_socket.hasPendingDatagrams(); ++n) {
         // Qt reads what fits the buffer and drops the rest of a longer datagram.
         const QNetworkDatagram answer = m_socket.receiveDatagram(ReceiveBuffer);
         if (!answer.isValid()) {
