@@ -98,7 +98,7 @@ int stationsCommand(Context& ctx, QStringList args) {
     for (int row = 0; row < view.rowCount(); ++row) {
         QStringList cells;
         for (int column = 0; column < StationTableModel::Columns; ++column)
-            cells << visibleText(view.index(row, column).data().toString());
+            cells << view.index(row, column).data().toString(); // control characters shown
         printLine(cells.join(QLatin1Char('\t')));
     }
     return Success;

@@ -1,5 +1,7 @@
 #include "monitor/StationModel.h"
 
+#include "base/Text.h"
+
 #include <QCollator>
 #include <QCollatorSortKey>
 #include <algorithm>
@@ -106,7 +108,8 @@ QString StationTableModel::text(int row, int column) const {
 QVariant StationTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || role != Qt::DisplayRole)
         return {};
-    return text(index.row(), index.column());
+    // A name from a list may hold any byte: shown whole, one line per cell.
+    return visibleText(text(index.row(), index.column()));
 }
 
 QVariant StationTableModel::headerData(int section, Qt::Orientation orientation, int role) const {

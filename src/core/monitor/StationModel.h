@@ -10,7 +10,7 @@
 #include <optional>
 
 // The station grid's rows: the running number, "Jméno", "Popis", "IP", "Port", "Typ",
-// "Druh" and "Pozn." (1 when a notes file exists). Before any list is loaded it shows four
+// "Druh" and "Pozn." (1 when a notes file exists); shown with control characters visible. Before any list is loaded it shows four
 // empty rows.
 class StationTableModel : public QAbstractTableModel {
     Q_OBJECT
