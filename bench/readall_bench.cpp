@@ -97,8 +97,7 @@ int main(int argc, char** argv) {
                 *std::min_element(bare.begin(), bare.end()));
     std::printf("ratio ReadAll / bare:          %.2f\n", r / b);
     // Every read ends with the silence that proves no reply came twice.
-    std::printf("quiet period after the last reply (in ReadAll): %d ms\n",
-                link.quietPeriodMs());
+    std::printf("quiet period after the last reply (in ReadAll): %d ms\n", link.quietPeriodMs());
     std::printf("ReadAll without it:            median %.3f ms, ratio %.2f\n",
                 r - link.quietPeriodMs(), (r - link.quietPeriodMs()) / b);
     return 0;

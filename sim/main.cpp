@@ -69,8 +69,8 @@ int main(int argc, char** argv) {
     const QCommandLineOption oversize(QStringLiteral("oversize-reply"),
                                       QStringLiteral("Answer with 200 payload bytes."));
     parser.addOptions({bind, port, discoveryPort, image, persist, userPassword, adminPassword,
-                       refuseRecord, refuseChunks, refuseCommand, dropAfter, stallAfter, repeatReply, lateRepeat,
-                       lateRepeatMs, latency, oversize});
+                       refuseRecord, refuseChunks, refuseCommand, dropAfter, stallAfter,
+                       repeatReply, lateRepeat, lateRepeatMs, latency, oversize});
     parser.process(app);
 
     auto number = [&](const QCommandLineOption& option, int fallback, int max, bool* ok) {

@@ -246,8 +246,8 @@ const QList<Command>& commands() {
          energyPresetCommand},
         {QStringLiteral("discover"),
          QStringLiteral("[--target ADDR] [--discovery-port N] [--wait-ms N] [--total-ms N] "
-                        "[--max-answers N]"), false,
-         discoverCommand},
+                        "[--max-answers N]"),
+         false, discoverCommand},
         {QStringLiteral("stations"),
          QStringLiteral("FILE [--notes DIR] [--sort COLUMN[:desc]] [--filter COLUMN=CONDITION]..."),
          false, stationsCommand},

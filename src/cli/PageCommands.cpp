@@ -86,7 +86,8 @@ int showCommand(Context& ctx, QStringList args) {
             const QString where =
                 f.row.isEmpty() ? f.caption : f.row + QStringLiteral(" / ") + f.caption;
             // A description may hold any byte; one field stays one line.
-            text += QStringLiteral("%1: %2\n").arg(visibleText(where), visibleText(asText(f.value)));
+            text +=
+                QStringLiteral("%1: %2\n").arg(visibleText(where), visibleText(asText(f.value)));
             if (f.row.isEmpty()) {
                 page[f.caption] = asJson(f.value);
             } else {

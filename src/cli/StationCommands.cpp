@@ -49,9 +49,9 @@ int discoverCommand(Context& ctx, QStringList args) {
     limits.totalMs = parseNumber(
         takeOption(args, QStringLiteral("--total-ms"), QString::number(discovery::TotalMs)),
         QStringLiteral("--total-ms"), 1, 3600000);
-    limits.maxAnswers = parseNumber(takeOption(args, QStringLiteral("--max-answers"),
-                                               QString::number(discovery::MaxAnswers)),
-                                    QStringLiteral("--max-answers"), 1, 1000000);
+    limits.maxAnswers = parseNumber(
+        takeOption(args, QStringLiteral("--max-answers"), QString::number(discovery::MaxAnswers)),
+        QStringLiteral("--max-answers"), 1, 1000000);
     expectPositionals(args, 0);
     const QHostAddress address(target);
     if (address.isNull())
@@ -126,7 +126,8 @@ int backupStationsCommand(Context& ctx, QStringList args) {
     std::vector<Backup> backups;
     const QStringList names = stations::uniqueFileNames(*list);
     for (size_t i = 0; i < list->size(); ++i)
-        backups.push_back({(*list)[i], folder.filePath(names[qsizetype(i)] + QStringLiteral(".ql5"))});
+        backups.push_back(
+            {(*list)[i], folder.filePath(names[qsizetype(i)] + QStringLiteral(".ql5"))});
 
     // Each station on its own connection in its own thread; the lines come back here in
     // the order the stations finish.

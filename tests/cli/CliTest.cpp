@@ -195,7 +195,8 @@ TEST_F(Cli, UnaskedReplyFailsTheReadAndWritesNoFile) {
     const CtlRun w = ctl({"--host", "127.0.0.1", "--port", late.port, "write", path("a.ql5"),
                           "--all", "--user", "admin", "--password", "admin"});
     EXPECT_EQ(w.exit, 1);
-    EXPECT_TRUE(w.err.contains(QStringLiteral("není jistý"))) << qPrintable(w.err);
+    // Caught before a later request or in the silence after the last, as timing has it.
+    EXPECT_TRUE(w.err.contains(QStringLiteral("nikdo nežádal"))) << qPrintable(w.err);
     EXPECT_FALSE(w.err.contains(QStringLiteral("odhlášení"))) << qPrintable(w.err);
 }
 
@@ -324,7 +325,7 @@ QByteArray pagesImage() {
     image[448] = 4;                                             // thermometer 1 at X4
     image.replace(5500, 8, QByteArray("Chodba\0\0", 8));
     image.replace(5520, 8, QByteArray("Sk\nlad\0\0", 8)); // a control byte stays on its line
-    image[1474 + 1] = 3; // relay 1: V1 & T2
+    image[1474 + 1] = 3;                                  // relay 1: V1 & T2
     image[1472] = 3;
     image.replace(1602, 3, QByteArray::fromHex("800189"));
     return image;

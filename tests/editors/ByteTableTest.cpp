@@ -3,12 +3,12 @@
 // unit's memory map gives them, written out here by hand and never taken from the pages'
 // own field tables. A field read from the wrong offset, two fields crossed, a bit set stored
 // in its neighbour's byte or a range cut short fails here.
-#include "image/FieldPage.h"
 #include "editors/AnalogPage.h"
 #include "editors/InputsPage.h"
 #include "editors/NetworkPage.h"
 #include "editors/OutputsPage.h"
 #include "editors/ThermometersPage.h"
+#include "image/FieldPage.h"
 
 #include <QRandomGenerator>
 #include <gtest/gtest.h>
@@ -38,7 +38,9 @@ struct Cell {
 };
 
 std::string numbered(const char* stem, int n, int digits = 1) {
-    return QStringLiteral("%1%2").arg(QLatin1String(stem)).arg(n, digits, 10, QLatin1Char('0'))
+    return QStringLiteral("%1%2")
+        .arg(QLatin1String(stem))
+        .arg(n, digits, 10, QLatin1Char('0'))
         .toStdString();
 }
 
@@ -72,12 +74,9 @@ std::vector<Cell> outputCells() {
 // the unit's own example of row A2 (10 0F 05 0A 5A 32) has it.
 std::vector<Cell> analogCells() {
     std::vector<Cell> c = {
-        {"lrvp", Kind::List, 394, 4},
-        {"avhs", Kind::Tenths, 395, 0, 1, 250},
-        {"avik", Kind::Byte, 396},
-        {"maxpwm", Kind::Word, 397, 0, 1, 1023},
-        {"pr2", Kind::Byte, 399, 0, 1, 255},
-        {"pres", Kind::List, 400, 3},
+        {"lrvp", Kind::List, 394, 4},        {"avhs", Kind::Tenths, 395, 0, 1, 250},
+        {"avik", Kind::Byte, 396},           {"maxpwm", Kind::Word, 397, 0, 1, 1023},
+        {"pr2", Kind::Byte, 399, 0, 1, 255}, {"pres", Kind::List, 400, 3},
     };
     for (int n = 0; n < 4; ++n) {
         const int row = 401 + 6 * n;
@@ -213,7 +212,8 @@ std::map<int, std::uint8_t> setRandomValues(FieldPage& page, const std::vector<C
             std::uint8_t b[4];
             for (std::uint8_t& x : b)
                 x = std::uint8_t(random.bounded(256));
-            page.setValue(name, QStringLiteral("%1.%2.%3.%4").arg(b[0]).arg(b[1]).arg(b[2]).arg(b[3]));
+            page.setValue(name,
+                          QStringLiteral("%1.%2.%3.%4").arg(b[0]).arg(b[1]).arg(b[2]).arg(b[3]));
             for (int i = 0; i < 4; ++i) {
                 expected[c.at + i] = b[i];
                 if (c.copy >= 0)
@@ -281,14 +281,14 @@ TEST(ByteTables, RangeEndsAndOutOfRangeStoredValues) {
         int stored;  // scattered from the image
         int written; // what the next gather writes
     } cases[] = {
-        {"analog", "lrvp", 394, 4, 3},     // 4 or more selects the last mode
+        {"analog", "lrvp", 394, 4, 3}, // 4 or more selects the last mode
         {"analog", "lrvp", 394, 3, 3},
         {"analog", "lrvp", 394, 0xFF, 3},
-        {"analog", "maxpwm", 397, 0, 1},   // MAX PWM cannot go below 1
+        {"analog", "maxpwm", 397, 0, 1}, // MAX PWM cannot go below 1
         {"analog", "pr2", 399, 0, 1},
-        {"analog", "avhs", 395, 0, 0},     // hysteresis outside 1..250 stays as stored
+        {"analog", "avhs", 395, 0, 0}, // hysteresis outside 1..250 stays as stored
         {"analog", "avhs", 395, 255, 255},
-        {"analog", "pres", 400, 3, 255},   // past the list: no selection
+        {"analog", "pres", 400, 3, 255}, // past the list: no selection
         {"thermometers", "LMDreadcount", 439, 0, 1},
         {"thermometers", "LMDerrdif", 456, 5, 10},
         {"thermometers", "temp4", 452, 6, 255},
@@ -307,7 +307,6 @@ TEST(ByteTables, RangeEndsAndOutOfRangeStoredValues) {
         page->gather(out);
         EXPECT_EQ(out[c.address], c.written) << c.page << " " << c.name << " " << c.stored;
     }
-
 }
 
 } // namespace

@@ -63,10 +63,10 @@ TEST(EnergyPreset, PulseCountIsEnergyTimesPulsesTruncated) {
         qint64 tenths, pulses;
         std::optional<quint32> count;
     } cases[] = {
-        {125, 1000, 12500},             // 12.5 kWh × 1000
-        {1, 5, 0},                      // 0.5 truncated
-        {3, 10, 3},                     // 0.3 kWh × 10 is 3, not 2.999…
-        {23, 100, 230},                 // 2.3 kWh × 100 is 230, not 229.999…
+        {125, 1000, 12500}, // 12.5 kWh × 1000
+        {1, 5, 0},          // 0.5 truncated
+        {3, 10, 3},         // 0.3 kWh × 10 is 3, not 2.999…
+        {23, 100, 230},     // 2.3 kWh × 100 is 230, not 229.999…
         {11, 1000, 1100},
         {655350, 65535, 4294836225u},   // the largest the entries allow
         {42949672959, 1, 4294967295u},  // the last count that fits 32 bits

@@ -6,11 +6,11 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QNetworkDatagram>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableView>
-#include <QNetworkDatagram>
 #include <QTimer>
 #include <QUdpSocket>
 
@@ -162,8 +162,8 @@ TEST_F(Overview, ShowsTheListWithNumbersNotesAndItsTitle) {
     QByteArray records = QByteArray(3, '\0');
     for (int i = 0; i < 1500; ++i)
         records += stationRecord("S", "10.0.0.1", 1);
-    records += stationRecord("WWWWWWWWWWWWWWWW", "192.168.100.200", 65535, 255,
-                             QByteArray(50, 'M'), 255);
+    records +=
+        stationRecord("WWWWWWWWWWWWWWWW", "192.168.100.200", 65535, 255, QByteArray(50, 'M'), 255);
     list.write(records);
     list.close();
     run->dialogs.answers << path("long.dat");

@@ -4,8 +4,8 @@
 
 #include <QAction>
 #include <QFile>
-#include <QFileInfo>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -268,8 +268,8 @@ TEST_F(Shell, SaveAsProposesTheNetBiosNameAndLaterSavesNeedNoDialog) {
         ASSERT_EQ(run.dialogs.questions.size(), replace ? 2 : 1);
         EXPECT_TRUE(run.dialogs.questions.last().contains(QStringLiteral("už existuje")));
         EXPECT_EQ(QFileInfo(path("b.ql5")).size(), replace ? 8000 : 4);
-        EXPECT_EQ(run.window->windowTitle(),
-                  replace ? QStringLiteral("Quel5.00.04 - b.ql5") : QStringLiteral("Quel5.00.04 - a.ql5"));
+        EXPECT_EQ(run.window->windowTitle(), replace ? QStringLiteral("Quel5.00.04 - b.ql5")
+                                                     : QStringLiteral("Quel5.00.04 - a.ql5"));
     }
 }
 

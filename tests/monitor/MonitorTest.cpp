@@ -88,15 +88,17 @@ TEST(Discovery, AnEndlessResponderMeetsTheTimeLimitOrTheAnswerCap) {
         QStringList lines;
         QElapsedTimer clock;
         clock.start();
-        discovery::search(socket, QHostAddress::LocalHost, responder.socket.localPort(), feedback,
-                          [&](const QString& line) { lines << line; }, c.limits);
+        discovery::search(
+            socket, QHostAddress::LocalHost, responder.socket.localPort(), feedback,
+            [&](const QString& line) { lines << line; }, c.limits);
         EXPECT_LT(clock.elapsed(), 2000);
         if (c.lines >= 0)
             EXPECT_EQ(lines.size(), c.lines);
         else
             EXPECT_GT(lines.size(), 5);
         ASSERT_EQ(feedback.logs.size(), 1);
-        EXPECT_TRUE(feedback.logs[0].startsWith(QString::fromUtf8(c.end))) << qPrintable(feedback.logs[0]);
+        EXPECT_TRUE(feedback.logs[0].startsWith(QString::fromUtf8(c.end)))
+            << qPrintable(feedback.logs[0]);
     }
 }
 
@@ -134,8 +136,8 @@ TEST(StationList, RecordsCountedStringsAndTheTrailingPart) {
     EXPECT_EQ(stations::decode(header + wide)[0].name, QString(16, QLatin1Char('n')));
 
     // Capacities 16, 50 and 16 filled to the last character.
-    const QByteArray full = stationRecord(QByteArray(16, 'N'), "123.123.123.1234", 1, 0,
-                                          QByteArray(50, 'D'), 0);
+    const QByteArray full =
+        stationRecord(QByteArray(16, 'N'), "123.123.123.1234", 1, 0, QByteArray(50, 'D'), 0);
     const Station s = stations::decode(header + full)[0];
     EXPECT_EQ(s.name, QString(16, QLatin1Char('N')));
     EXPECT_EQ(s.description, QString(50, QLatin1Char('D')));
@@ -184,8 +186,8 @@ TEST(StationFiles, UnsafeCharactersDevicesAndEdgesAreReplaced) {
     QByteArray odd;
     for (int b : {0x01, 0x7F, 0x81, 0x83, 0x88, 0x90, 0x98})
         odd.append(char(b));
-    const QString safe =
-        stations::safeFileName(stations::decode(QByteArray(3, '\0') + stationRecord(odd, "", 0))[0].name);
+    const QString safe = stations::safeFileName(
+        stations::decode(QByteArray(3, '\0') + stationRecord(odd, "", 0))[0].name);
     for (QChar c : safe)
         EXPECT_TRUE(c.isPrint()) << int(c.unicode());
 }
@@ -272,7 +274,7 @@ TEST(FilterCondition, OperatorsComparisonsAndPatterns) {
         {"B* & *x | A*", "Alpha", true},
         {"Alpha*", "Alpha", true}, // a trailing * matches an empty rest
         {"A*a*", "Alpha", true},
-        {">9,5", "10", true},  // Czech decimal comma: compared as numbers, not as text
+        {">9,5", "10", true}, // Czech decimal comma: compared as numbers, not as text
         {"<10,5", "9", true},
         {"<10,5", "10,75", false},
     };
@@ -326,16 +328,16 @@ TEST(StationModel, SortsNumbersAsNumbersWithEmptyCellsFirst) {
     for (const QLocale& user : {QLocale(QLocale::Czech, QLocale::CzechRepublic), QLocale::c()}) {
         QLocale::setDefault(user);
         std::vector<Station> czech(6);
-        const char16_t* names[] = {u"Sklad", u"Čerpací stanice", u"alpha10", u"Cihelna", u"dům",
-                                   u"alpha2"};
+        const char16_t* names[] = {u"Sklad", u"Čerpací stanice", u"alpha10", u"Cihelna",
+                                   u"dům",   u"alpha2"};
         for (int i = 0; i < 6; ++i)
             czech[size_t(i)].name = QString::fromUtf16(names[i]);
         model.setStations(czech);
         view.sort(1, Qt::AscendingOrder);
         QLocale::setDefault(before);
-        EXPECT_EQ(column(view, 1), (QStringList{"alpha2", "alpha10", "Cihelna",
-                                                QStringLiteral("Čerpací stanice"),
-                                                QStringLiteral("dům"), "Sklad"}))
+        EXPECT_EQ(column(view, 1),
+                  (QStringList{"alpha2", "alpha10", "Cihelna", QStringLiteral("Čerpací stanice"),
+                               QStringLiteral("dům"), "Sklad"}))
             << qPrintable(user.name());
     }
 }

@@ -228,7 +228,8 @@ void DeviceLink::exchange(ExchangeMode mode) {
     if (length > 0)
         readExactly(m_packet.payload(), length);
     refuseUnaskedBytes("za odpovědí");
-    m_slowestReplyMs = std::max(m_slowestReplyMs, int(std::min<qint64>(roundTrip.elapsed(), 1 << 20)));
+    m_slowestReplyMs =
+        std::max(m_slowestReplyMs, int(std::min<qint64>(roundTrip.elapsed(), 1 << 20)));
 
     if (mode == ExchangeMode::CloseAfterReply)
         close();
@@ -251,8 +252,7 @@ void DeviceLink::awaitQuiet() {
     elapsed.start();
     // A connection the unit closes meanwhile can bring no more bytes.
     auto spoke = [this] {
-        return m_socket.bytesAvailable() > 0 ||
-               m_socket.state() != QAbstractSocket::ConnectedState;
+        return m_socket.bytesAvailable() > 0 || m_socket.state() != QAbstractSocket::ConnectedState;
     };
     while (!spoke() && elapsed.elapsed() < quietMs)
         waitUntil(spoke, int(std::max<qint64>(1, quietMs - elapsed.elapsed())));

@@ -33,8 +33,8 @@ QString logLine(const QHostAddress& sender, const QByteArray& reply);
 
 // Bounds of one search: answers may keep coming from something that never stops.
 struct Limits {
-    int waitMs = WaitMs;      // for each answer after the previous one
-    int totalMs = TotalMs;    // for the whole search
+    int waitMs = WaitMs;   // for each answer after the previous one
+    int totalMs = TotalMs; // for the whole search
     int maxAnswers = MaxAnswers;
 };
 

@@ -21,8 +21,8 @@ bool isDeviceName(const QString& name) {
     static const QStringList devices = {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"};
     if (devices.contains(stem))
         return true;
-    return stem.size() == 4 && (stem.startsWith(QLatin1String("COM")) ||
-                                stem.startsWith(QLatin1String("LPT"))) &&
+    return stem.size() == 4 &&
+           (stem.startsWith(QLatin1String("COM")) || stem.startsWith(QLatin1String("LPT"))) &&
            stem.at(3).isDigit();
 }
 

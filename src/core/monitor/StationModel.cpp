@@ -147,9 +147,8 @@ void StationTableModel::prepareSort(int column) const {
     for (int i = 1; i < count; ++i) {
         const int row = order[size_t(i)];
         const int before = order[size_t(i - 1)];
-        ranks[size_t(row)] = keys[size_t(before)].compare(keys[size_t(row)]) < 0
-                                 ? i
-                                 : ranks[size_t(before)];
+        ranks[size_t(row)] =
+            keys[size_t(before)].compare(keys[size_t(row)]) < 0 ? i : ranks[size_t(before)];
     }
 }
 

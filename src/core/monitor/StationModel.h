@@ -10,8 +10,8 @@
 #include <optional>
 
 // The station grid's rows: the running number, "Jméno", "Popis", "IP", "Port", "Typ",
-// "Druh" and "Pozn." (1 when a notes file exists); shown with control characters visible. Before any list is loaded it shows four
-// empty rows.
+// "Druh" and "Pozn." (1 when a notes file exists); shown with control characters visible. Before
+// any list is loaded it shows four empty rows.
 class StationTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:

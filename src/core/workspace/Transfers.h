@@ -15,14 +15,14 @@ struct UploadReport {
     int refusedChunks = 0;
     QList<int> refusedAddresses; // first address of every refused record or chunk
     int linkFailures = 0;
-    bool endedEarly = false; // a link test, a broken connection or "Zrušit" ended it
+    bool endedEarly = false;     // a link test, a broken connection or "Zrušit" ended it
     bool repliesInDoubt = false; // the unit sent more than was asked: no reply can be trusted
     int sent() const {
         return recordsWritten + chunksWritten + int(refusedAddresses.size()) + linkFailures;
     }
     bool ok() const {
-        return refusedRecords.isEmpty() && refusedChunks == 0 && linkFailures == 0 &&
-               !endedEarly && !repliesInDoubt;
+        return refusedRecords.isEmpty() && refusedChunks == 0 && linkFailures == 0 && !endedEarly &&
+               !repliesInDoubt;
     }
     // The one line that ends every upload in the log.
     QString summary() const;

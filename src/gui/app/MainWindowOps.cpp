@@ -208,9 +208,9 @@ QString MainWindow::chooseFileToSave(const QString& proposed) {
     const QString path = m_dialogs.saveFile(this, programFolder(), proposed);
     if (path.isEmpty() || !QFileInfo::exists(path))
         return path;
-    const bool replace = m_dialogs.ask(
-        this, QStringLiteral("Soubor %1 už existuje.\nChceš ho nahradit?")
-                  .arg(QDir::toNativeSeparators(path)));
+    const bool replace =
+        m_dialogs.ask(this, QStringLiteral("Soubor %1 už existuje.\nChceš ho nahradit?")
+                                .arg(QDir::toNativeSeparators(path)));
     return replace ? path : QString();
 }
 

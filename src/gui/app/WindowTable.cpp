@@ -13,8 +13,8 @@ using Made = std::unique_ptr<ManagedWindow>;
 
 // A window whose page has no editor yet: an empty frame that keeps its place.
 Made frame(const WindowRow& row, WindowContext& context) {
-    auto window = std::make_unique<ManagedWindow>(row.windowClass(), row.form(),
-                                                  row.windowTitle(), context.settings);
+    auto window = std::make_unique<ManagedWindow>(row.windowClass(), row.form(), row.windowTitle(),
+                                                  context.settings);
     window->resize(420, 300);
     return window;
 }
@@ -48,17 +48,14 @@ const std::vector<WindowRow>& windowTable() {
     static const std::vector<WindowRow> table = {
         {-1, "TFprehled", "Fprehled", "Přehled", nullptr, nullptr, makeOverviewWindow},
         {page(S::Inputs), nullptr, nullptr, nullptr, "&Vstupy", "Vstupy - ", makeInputsWindow},
-        {page(S::Outputs), nullptr, nullptr, nullptr, "Vý&stupy", "Výstupy - ",
-         makeOutputsWindow},
+        {page(S::Outputs), nullptr, nullptr, nullptr, "Vý&stupy", "Výstupy - ", makeOutputsWindow},
         {page(S::Analog), nullptr, nullptr, nullptr, "Výstup &0-10V", "Výstup 0-10V - ",
          makeAnalogWindow},
         {page(S::Modes), nullptr, nullptr, nullptr, "&Režim", "Rezim - ", frame},
         {page(S::Thermometers), nullptr, nullptr, nullptr, "&Quel5", "Quel5.00.04 - ",
          makeThermometersWindow},
-        {page(S::Thermostats), nullptr, nullptr, nullptr, "&Termostaty", "Termostaty - ",
-         frame},
-        {page(S::Relays), nullptr, nullptr, nullptr, "Virtuální r&elé", "Viruální relé - ",
-         relays},
+        {page(S::Thermostats), nullptr, nullptr, nullptr, "&Termostaty", "Termostaty - ", frame},
+        {page(S::Relays), nullptr, nullptr, nullptr, "Virtuální r&elé", "Viruální relé - ", relays},
         {-1, "TFstav", "Fstav", "Fstav", "St&av", nullptr, frame},
         {-1, "TFdiscoverer", "Fdisc", "Discoverer", "&Discoverer", nullptr, makeDiscoveryWindow},
     };

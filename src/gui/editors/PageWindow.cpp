@@ -1,7 +1,7 @@
 #include "editors/PageWindow.h"
 
-#include "app/FieldBinder.h"
 #include "app/ExchangeControls.h"
+#include "app/FieldBinder.h"
 #include "image/FieldPage.h"
 #include "workspace/Workspace.h"
 
@@ -116,8 +116,7 @@ QGridLayout* PageWindow::fieldGrid(RowNames names) {
     headings(grid, columns);
     for (int r = 0; r < rows.size(); ++r) {
         const QByteArray caption = rows[r].toUtf8();
-        QLabel* name = names == RowNames::State ? rowLabel(r, caption.constData())
-                                                 : label(rows[r]);
+        QLabel* name = names == RowNames::State ? rowLabel(r, caption.constData()) : label(rows[r]);
         if (names == RowNames::Bold) {
             QFont bold = name->font();
             bold.setBold(true);

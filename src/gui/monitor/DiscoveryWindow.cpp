@@ -6,9 +6,9 @@
 
 #include "app/Dialogs.h"
 #include "app/ManagedWindow.h"
-#include "monitor/Discovery.h"
 #include "base/Errors.h"
 #include "base/Text.h"
+#include "monitor/Discovery.h"
 
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
@@ -22,8 +22,7 @@ namespace {
 class DiscoveryWindow : public ManagedWindow {
 public:
     DiscoveryWindow(const WindowRow& row, WindowContext& context)
-        : ManagedWindow(row.windowClass(), row.form(), row.windowTitle(),
-                        context.settings),
+        : ManagedWindow(row.windowClass(), row.form(), row.windowTitle(), context.settings),
           m_context(context), m_search(context.udp) {
         m_start = new QPushButton(QStringLiteral("Hledej"), this);
         m_start->setObjectName(QStringLiteral("BHledej"));

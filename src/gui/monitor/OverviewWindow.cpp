@@ -47,8 +47,7 @@ constexpr int MinimumWidths[StationTableModel::Columns] = {30, 91, 105, 87, 35, 
 class OverviewWindow : public ManagedWindow {
 public:
     OverviewWindow(const WindowRow& row, WindowContext& context)
-        : ManagedWindow(row.windowClass(), row.form(), row.windowTitle(),
-                        context.settings),
+        : ManagedWindow(row.windowClass(), row.form(), row.windowTitle(), context.settings),
           m_context(context) {
         auto* toolbar = new QToolBar(this);
         QAction* open = toolbar->addAction(QStringLiteral("Otevři"));
