@@ -143,7 +143,8 @@ TEST(StationList, RecordsCountedStringsAndTheTrailingPart) {
     EXPECT_EQ(s.description, QString(50, QLatin1Char('D')));
     EXPECT_EQ(s.ip, QStringLiteral("123.123.123.1234"));
 
-    // No more than 65535 records are read; read() says how many were left.
+    // No more than 65535 records are decoded or read; read() says how many were left.
+    EXPECT_EQ(stations::decode(header + full.repeated(65536)).size(), 65535u);
     QTemporaryDir dir;
     QFile file(dir.filePath(QStringLiteral("long.dat")));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
