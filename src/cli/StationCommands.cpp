@@ -73,12 +73,7 @@ int stationsCommand(Context& ctx, QStringList args) {
     if (!list)
         throw FileError(QStringLiteral("%1: Soubor neexistuje.").arg(args.at(0)));
     if (unread > 0)
-        ctx.feedback.message(QStringLiteral("Seznam má %1 stanic, přečteno jen prvních %2; "
-                                            "zbylých %3 nebylo načteno.")
-                                 .arg(unread + stations::MaxRecords)
-                                 .arg(stations::MaxRecords)
-                                 .arg(unread),
-                             Severity::Warning);
+        ctx.feedback.message(stations::unreadNotice(unread), Severity::Warning);
 
     StationTableModel model;
     model.setStations(std::move(*list));

@@ -20,20 +20,26 @@ struct Monitor : ::testing::Test {
     QTemporaryDir dir;
     QString ini() const { return dir.filePath(QStringLiteral("Quel5_cf.ini")); }
     QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+    // Aims the search at a loopback port, starts the tool and opens the Discoverer.
+    QWidget* openDiscoverer(std::unique_ptr<ToolRun>& run, quint16 port) {
+        {
+            QSettings s(ini(), QSettings::IniFormat);
+            s.setValue("TFdiscoverer/SearchAddress", QStringLiteral("127.0.0.1"));
+            s.setValue("TFdiscoverer/SearchPort", port);
+        }
+        run = std::make_unique<ToolRun>(ini());
+        run->find<QAction>(QStringLiteral("zobraz_Fdisc"))->trigger();
+        QWidget* w = run->window->window(QStringLiteral("TFdiscoverer"));
+        ToolRun::activate(w);
+        return w;
+    }
 };
 
 TEST_F(Monitor, HledejListsTheSimulatorAndClearEmptiesTheList) {
     SimServer sim({}, {});
     ASSERT_TRUE(sim.listenDiscovery(QHostAddress::LocalHost, 0));
-    {
-        QSettings s(ini(), QSettings::IniFormat);
-        s.setValue("TFdiscoverer/SearchAddress", QStringLiteral("127.0.0.1"));
-        s.setValue("TFdiscoverer/SearchPort", sim.discoveryPort());
-    }
-    ToolRun run(ini());
-    run.find<QAction>(QStringLiteral("zobraz_Fdisc"))->trigger();
-    QWidget* w = run.window->window(QStringLiteral("TFdiscoverer"));
-    ToolRun::activate(w);
+    std::unique_ptr<ToolRun> run;
+    QWidget* w = openDiscoverer(run, sim.discoveryPort());
     auto* log = w->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
     EXPECT_FALSE(w->findChild<QPushButton*>(QStringLiteral("BMacUdp"))->isVisibleTo(w));
     EXPECT_FALSE(w->findChild<QSpinBox*>(QStringLiteral("udpport"))->isVisibleTo(w));
@@ -44,7 +50,7 @@ TEST_F(Monitor, HledejListsTheSimulatorAndClearEmptiesTheList) {
     // A search only listens: the transfers stay at hand meanwhile.
     EXPECT_FALSE(search->isEnabled());
     EXPECT_TRUE(stop->isEnabled());
-    EXPECT_TRUE(run.find<QAction>(QStringLiteral("menuNactiVse"))->isEnabled());
+    EXPECT_TRUE(run->find<QAction>(QStringLiteral("menuNactiVse"))->isEnabled());
     ASSERT_TRUE(spinUntil([&] { return search->isEnabled(); }, 3000));
     EXPECT_EQ(log->toPlainText(), QStringLiteral("127.0.0.1   QUEL5SIM  Quel5 simulator  "
                                                  "127.0.0.1  00-1E-C0-12-34-56  "));
@@ -69,15 +75,8 @@ TEST_F(Monitor, ZrusitEndsASearchThatWouldNotEnd) {
             chatter.writeDatagram("again", asker, askerPort);
     });
     ticker.start(100);
-    {
-        QSettings s(ini(), QSettings::IniFormat);
-        s.setValue("TFdiscoverer/SearchAddress", QStringLiteral("127.0.0.1"));
-        s.setValue("TFdiscoverer/SearchPort", chatter.localPort());
-    }
-    ToolRun run(ini());
-    run.find<QAction>(QStringLiteral("zobraz_Fdisc"))->trigger();
-    QWidget* w = run.window->window(QStringLiteral("TFdiscoverer"));
-    ToolRun::activate(w);
+    std::unique_ptr<ToolRun> run;
+    QWidget* w = openDiscoverer(run, chatter.localPort());
     auto* search = w->findChild<QPushButton*>(QStringLiteral("BHledej"));
     auto* log = w->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
     user::click(search);

@@ -71,6 +71,14 @@ bool isSafeNotesName(const QString& name) {
            !name.contains(QChar(0));
 }
 
+QString unreadNotice(qint64 unread) {
+    return QStringLiteral("Seznam má %1 stanic, přečteno jen prvních %2; zbylých %3 nebylo "
+                          "načteno.")
+        .arg(unread + MaxRecords)
+        .arg(MaxRecords)
+        .arg(unread);
+}
+
 void markNotes(std::vector<Station>& list, const QString& notesFolder) {
     if (notesFolder.isEmpty())
         return;

@@ -38,5 +38,7 @@ std::vector<Station> decode(const QByteArray& content);
 // (with a slash, a backslash or "..") is never looked for.
 void markNotes(std::vector<Station>& list, const QString& notesFolder);
 bool isSafeNotesName(const QString& name);
+// What the user is told when unread stations were left past MaxRecords.
+QString unreadNotice(qint64 unread);
 
 } // namespace stations

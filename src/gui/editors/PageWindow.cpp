@@ -31,13 +31,18 @@ PageWindow::~PageWindow() {
     delete m_binder; // before the page's subscribers go
 }
 
-QWidget* PageWindow::control(const char* name) {
-    if (QWidget* made = findChild<QWidget*>(QLatin1String(name)))
-        return made;
+const FieldSpec& PageWindow::fieldOf(const char* name) const {
     const FieldSpec* f = m_page.field(QLatin1String(name));
     if (!f)
         throw std::logic_error(std::string("the page of ") + qPrintable(objectName()) +
                                " has no field " + name);
+    return *f;
+}
+
+QWidget* PageWindow::control(const char* name) {
+    if (QWidget* made = findChild<QWidget*>(QLatin1String(name)))
+        return made;
+    const FieldSpec* f = &fieldOf(name);
     QWidget* w = nullptr;
     switch (f->kind) {
     case FieldKind::Bit:
@@ -80,11 +85,7 @@ QWidget* PageWindow::control(const char* name) {
 }
 
 QLabel* PageWindow::captionOf(const char* name) {
-    const FieldSpec* f = m_page.field(QLatin1String(name));
-    if (!f)
-        throw std::logic_error(std::string("the page of ") + qPrintable(objectName()) +
-                               " has no field " + name);
-    return label(QString::fromUtf8(f->caption));
+    return label(QString::fromUtf8(fieldOf(name).caption));
 }
 
 QGridLayout* PageWindow::fieldGrid(RowNames names) {

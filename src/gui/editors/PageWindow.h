@@ -50,6 +50,9 @@ protected:
     WindowContext m_context;
 
 private:
+    // The field of that name; throws std::logic_error when the page has none.
+    const FieldSpec& fieldOf(const char* name) const;
+
     PageSlot m_slot;
     FieldPage& m_page;
     QPushButton* m_save;

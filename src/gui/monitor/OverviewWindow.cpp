@@ -174,14 +174,7 @@ private:
             m_stations.setStations(std::move(*list));
             fitColumns();
             if (unread > 0)
-                m_context.dialogs.message(
-                    this,
-                    QStringLiteral("Seznam má %1 stanic, přečteno jen prvních %2; zbylých %3 "
-                                   "nebylo načteno.")
-                        .arg(unread + stations::MaxRecords)
-                        .arg(stations::MaxRecords)
-                        .arg(unread),
-                    Severity::Warning);
+                m_context.dialogs.message(this, stations::unreadNotice(unread), Severity::Warning);
         });
     }
 
