@@ -7,6 +7,7 @@
 #include "editors/OutputsPage.h"
 #include "editors/ThermometersPage.h"
 #include "logic/RelayPage.h"
+#include "logic/ThermostatPage.h"
 #include "workspace/Workspace.h"
 
 #include <gtest/gtest.h>
@@ -135,9 +136,21 @@ struct ThermometersTraits : PlainTraits<ThermometersPage, PageSlot::Thermometers
     }
 };
 
+// Rows 17-32, their descriptions and the 80 bytes after the records travel unchanged.
+struct ThermostatsTraits : PlainTraits<ThermostatPage, PageSlot::Thermostats> {
+    static ConfigImage initial() { return {}; }
+    static ConfigImage patterned() {
+        ConfigImage image = patternImage();
+        for (int k = 0; k < 32; ++k)
+            image[1004 + 12 * k] = std::uint8_t(k % 6);
+        return image;
+    }
+    static std::vector<mem::Region> carried() { return {{1196, 272}, {5980, 320}}; }
+};
+
 template <typename T> struct PageSuite : ::testing::Test {};
 using Pages = ::testing::Types<NetworkTraits, InputsTraits, OutputsTraits, AnalogTraits,
-                               ThermometersTraits, RelayTraits>;
+                               ThermometersTraits, ThermostatsTraits, RelayTraits>;
 TYPED_TEST_SUITE(PageSuite, Pages);
 
 TYPED_TEST(PageSuite, FreshGatherWritesThePagesInitialBytes) {

@@ -35,14 +35,23 @@ QVariant initialValue(const FieldSpec& f) {
         return QString::fromUtf8(f.initialText);
     case FieldKind::Number:
     case FieldKind::List:
+    case FieldKind::Mode:
         return int(f.initial);
     case FieldKind::Flag:
     case FieldKind::Bit:
         return f.initial != 0;
     case FieldKind::Tenths:
+    case FieldKind::SignedTenths:
         return f.initial;
     }
     return {};
+}
+
+// Bit v of a rule's mask stands for the value v; no selection and values past 30 share
+// bit 31.
+bool holds(const QVariant& value, unsigned mask) {
+    const int v = value.toInt();
+    return (mask >> (v >= 0 && v <= 30 ? v : 31)) & 1u;
 }
 
 } // namespace
@@ -52,7 +61,45 @@ FieldPage::FieldPage(std::vector<mem::Region> regions, std::vector<FieldSpec> fi
     for (size_t i = 0; i < m_fields.size(); ++i) {
         m_index.insert(QString::fromLatin1(m_fields[i].name), int(i));
         m_values.push_back(initialValue(m_fields[i]));
+        if (m_fields[i].kind == FieldKind::Mode)
+            m_mode = int(i);
     }
+    for (const FieldSpec& f : m_fields) {
+        for (const ShowWhen& w : f.shownWhen) {
+            m_keys.insert(QString::fromLatin1(w.field));
+            if (w.also)
+                m_keys.insert(QString::fromLatin1(w.also));
+        }
+        if (f.captionBy)
+            m_keys.insert(QString::fromLatin1(f.captionBy));
+    }
+    if (m_mode >= 0)
+        m_keys.insert(QString::fromLatin1(m_fields[size_t(m_mode)].name));
+}
+
+bool FieldPage::rulesHold(const FieldSpec& f) const {
+    if (f.shownWhen.empty())
+        return true;
+    for (const ShowWhen& w : f.shownWhen)
+        if (holds(value(QLatin1String(w.field)), w.values) &&
+            (!w.also || holds(value(QLatin1String(w.also)), w.alsoValues)))
+            return true;
+    return false;
+}
+
+bool FieldPage::isShown(const FieldSpec& f) const {
+    if (f.mode >= 0 && m_mode >= 0 && m_values[size_t(m_mode)].toInt() != f.mode)
+        return false;
+    return rulesHold(f);
+}
+
+QString FieldPage::captionNow(const FieldSpec& f) const {
+    if (f.captionBy) {
+        const int k = value(QLatin1String(f.captionBy)).toInt();
+        if (k >= 0 && k < f.items.size())
+            return f.items.at(k);
+    }
+    return QString::fromUtf8(f.caption);
 }
 
 const FieldSpec* FieldPage::field(const QString& name) const {
@@ -93,8 +140,13 @@ QVariant FieldPage::read(const FieldSpec& f) const {
     }
     case FieldKind::Tenths:
         return readUnsigned(m_copy, f.at, f.size) / 10.0;
+    case FieldKind::SignedTenths: {
+        const int raw = std::int16_t(m_copy.u16(f.at));
+        return (hasRange(f) ? std::clamp(raw, f.min, f.max) : raw) / 10.0;
+    }
     case FieldKind::Description:
     case FieldKind::Label:
+    case FieldKind::Mode:
         return {};
     }
     return {};
@@ -144,19 +196,32 @@ void FieldPage::write(const FieldSpec& f, const QVariant& value) {
         // as it came.
         writeUnsigned(m_copy, f.at, f.size, int(std::lround(value.toDouble() * 10.0)));
         break;
+    case FieldKind::SignedTenths:
+        m_copy.setU16(f.at, std::uint16_t(std::int16_t(tenthsHalfEven(value.toDouble(), f))));
+        break;
     case FieldKind::Description:
     case FieldKind::Label:
+    case FieldKind::Mode:
         break;
     }
+}
+
+int FieldPage::tenthsHalfEven(double value, const FieldSpec& f) {
+    // nearbyint rounds ties to even in the default rounding mode.
+    const double tenths = std::nearbyint(value * 10.0);
+    const double low = hasRange(f) ? f.min : -32768;
+    const double high = hasRange(f) ? f.max : 32767;
+    return std::isnan(tenths) ? 0 : int(std::clamp(tenths, low, high));
 }
 
 void FieldPage::scatterImage(const ConfigImage& image) {
     for (const mem::Region& r : m_regions)
         std::memcpy(m_copy.data() + r.first, image.data() + r.first, size_t(r.size));
     for (size_t i = 0; i < m_fields.size(); ++i) {
-        if (m_fields[i].kind == FieldKind::Description)
+        const FieldKind kind = m_fields[i].kind;
+        if (kind == FieldKind::Description)
             m_values[i] = image.description(m_fields[i].at);
-        else if (m_fields[i].kind != FieldKind::Label)
+        else if (kind != FieldKind::Label && kind != FieldKind::Mode)
             m_values[i] = read(m_fields[i]);
     }
     afterScatter();
@@ -166,19 +231,20 @@ void FieldPage::gatherImage(ConfigImage& image) {
     // A bit set holds exactly what its controls say: its bytes start from zero.
     QSet<int> cleared;
     for (const FieldSpec& f : m_fields)
-        if (f.kind == FieldKind::Bit && !cleared.contains(f.at)) {
+        if (f.kind == FieldKind::Bit && f.stored && !cleared.contains(f.at)) {
             cleared.insert(f.at);
             writeUnsigned(m_copy, f.at, f.size, 0);
         }
     // A value that cannot be stored stops here: the copy is partly updated, the image not.
     for (size_t i = 0; i < m_fields.size(); ++i)
-        write(m_fields[i], m_values[i]);
+        if (m_fields[i].stored)
+            write(m_fields[i], m_values[i]);
     beforeStore(m_copy);
     for (const mem::Region& r : m_regions)
         std::memcpy(image.data() + r.first, m_copy.data() + r.first, size_t(r.size));
     // The descriptions go to their slots after the record.
     for (size_t i = 0; i < m_fields.size(); ++i)
-        if (m_fields[i].kind == FieldKind::Description)
+        if (m_fields[i].kind == FieldKind::Description && m_fields[i].stored)
             image.setDescription(m_fields[i].at, m_values[i].toString());
 }
 
@@ -195,6 +261,7 @@ QVariant FieldPage::shownValue(const FieldSpec& f, const QVariant& value) {
     case FieldKind::Number:
         return value.toInt();
     case FieldKind::Tenths:
+    case FieldKind::SignedTenths:
         return std::round(value.toDouble() * 10.0) / 10.0;
     default:
         return value.toString();
@@ -205,9 +272,12 @@ std::vector<ShownField> FieldPage::shownFields() const {
     std::vector<ShownField> shown;
     for (size_t i = 0; i < m_fields.size(); ++i) {
         const FieldSpec& f = m_fields[i];
-        if (*f.caption)
-            shown.push_back({QString::fromUtf8(f.row), QString::fromUtf8(f.caption),
-                             shownValue(f, m_values[i])});
+        if (!*f.caption || f.kind == FieldKind::Mode || !rulesHold(f))
+            continue;
+        QString caption = captionNow(f);
+        if (f.mode >= 0 && m_mode >= 0)
+            caption += QStringLiteral(" (%1)").arg(m_fields[size_t(m_mode)].items.value(f.mode));
+        shown.push_back({QString::fromUtf8(f.row), caption, shownValue(f, m_values[i])});
     }
     return shown;
 }

@@ -6,6 +6,7 @@
 #include "editors/OutputsPage.h"
 #include "editors/ThermometersPage.h"
 #include "logic/RelayPage.h"
+#include "logic/ThermostatPage.h"
 
 namespace {
 
@@ -96,7 +97,7 @@ const std::vector<PageInfo>& pageRegistry() {
          "TFtermostaty",
          "Ftermostaty",
          "Termostaty",
-         nullptr},
+         make<ThermostatPage>},
         {S::Relays,
          "relays",
          0,

@@ -14,6 +14,15 @@
 
 namespace {
 
+// The range of a tenths box, in its units.
+std::pair<double, double> tenthsRange(const FieldSpec& f, std::pair<int, int> range) {
+    if (range.second > range.first)
+        return {range.first / 10.0, range.second / 10.0};
+    if (f.kind == FieldKind::SignedTenths)
+        return {-3276.8, 3276.7};
+    return {0.0, (f.size >= 2 ? 0xFFFF : 0xFF) / 10.0};
+}
+
 void prepare(QObject* control, const FieldSpec& f) {
     if (auto* edit = qobject_cast<QLineEdit*>(control)) {
         if (f.typing > 0)
@@ -22,11 +31,11 @@ void prepare(QObject* control, const FieldSpec& f) {
         const int capacity = f.size >= 2 ? 0xFFFF : 0xFF;
         spin->setRange(f.max > f.min ? f.min : 0, f.max > f.min ? f.max : capacity);
     } else if (auto* spin = qobject_cast<QDoubleSpinBox*>(control)) {
-        const int capacity = f.size >= 2 ? 0xFFFF : 0xFF;
         spin->setDecimals(1);
-        spin->setSingleStep(0.1);
-        spin->setRange((f.max > f.min ? f.min : 0) / 10.0,
-                       (f.max > f.min ? f.max : capacity) / 10.0);
+        // Temperatures step by whole degrees.
+        spin->setSingleStep(f.kind == FieldKind::SignedTenths ? 1.0 : 0.1);
+        const auto [low, high] = tenthsRange(f, {f.min, f.max});
+        spin->setRange(low, high);
     } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
         combo->clear();
         combo->addItems(f.items);
@@ -43,10 +52,8 @@ void showText(QLineEdit* edit, const FieldSpec& f, const QString& text) {
 
 // A stored value outside the entry's range is shown as it is (0.0, 25.5), the range
 // widened to it until the next scatter, so that it goes back unchanged unless edited.
-void showTenths(QDoubleSpinBox* spin, const FieldSpec& f, double value) {
-    const int capacity = f.size >= 2 ? 0xFFFF : 0xFF;
-    const double low = (f.max > f.min ? f.min : 0) / 10.0;
-    const double high = (f.max > f.min ? f.max : capacity) / 10.0;
+void showTenths(QDoubleSpinBox* spin, const FieldSpec& f, std::pair<int, int> range, double value) {
+    const auto [low, high] = tenthsRange(f, range);
     spin->setRange(std::min(low, value), std::max(high, value));
     spin->setValue(value);
 }
@@ -60,9 +67,54 @@ FieldBinder::FieldBinder(QWidget* window, FieldPage& page) : QObject(window), m_
             continue;
         prepare(control, f);
         m_bound.push_back({&f, control});
+        if (page.isKey(QLatin1String(f.name))) {
+            const FieldSpec* field = &f;
+            if (auto* combo = qobject_cast<QComboBox*>(control))
+                connect(combo, &QComboBox::currentIndexChanged, this,
+                        [this, field, combo] { edited(*field, combo); });
+            else if (auto* group = qobject_cast<QButtonGroup*>(control))
+                connect(group, &QButtonGroup::idToggled, this, [this, field, group](int, bool on) {
+                    if (on)
+                        edited(*field, group);
+                });
+            else if (auto* button = qobject_cast<QAbstractButton*>(control))
+                connect(button, &QAbstractButton::toggled, this,
+                        [this, field, button] { edited(*field, button); });
+        }
     }
     m_subscription = page.subscribe([this] { show(); }, [this] { collect(); });
     show();
+}
+
+void FieldBinder::edited(const FieldSpec& f, QObject* control) {
+    if (m_showing)
+        return;
+    const QString name = QLatin1String(f.name);
+    if (auto* combo = qobject_cast<QComboBox*>(control))
+        m_page.setValue(name, combo->currentIndex());
+    else if (auto* group = qobject_cast<QButtonGroup*>(control))
+        m_page.setValue(name, group->checkedId());
+    else if (auto* button = qobject_cast<QAbstractButton*>(control))
+        m_page.setValue(name, button->isChecked());
+    applyRules();
+}
+
+void FieldBinder::applyRules() {
+    if (!m_page.hasRules())
+        return;
+    for (const Bound& b : m_bound) {
+        auto* widget = qobject_cast<QWidget*>(b.control.data());
+        if (!widget)
+            continue;
+        widget->setVisible(m_page.isShown(*b.field));
+        if (b.field->captionBy)
+            if (auto* label = qobject_cast<QLabel*>(widget))
+                label->setText(m_page.captionNow(*b.field));
+        if (auto* spin = qobject_cast<QDoubleSpinBox*>(widget)) {
+            const auto [low, high] = tenthsRange(*b.field, m_page.rangeNow(*b.field));
+            spin->setRange(low, high);
+        }
+    }
 }
 
 FieldBinder::~FieldBinder() {
@@ -70,6 +122,7 @@ FieldBinder::~FieldBinder() {
 }
 
 void FieldBinder::show() {
+    m_showing = true;
     for (const Bound& b : m_bound) {
         if (!b.control)
             continue;
@@ -83,7 +136,7 @@ void FieldBinder::show() {
         else if (auto* spin = qobject_cast<QSpinBox*>(c))
             spin->setValue(v.toInt());
         else if (auto* spin = qobject_cast<QDoubleSpinBox*>(c))
-            showTenths(spin, *b.field, v.toDouble());
+            showTenths(spin, *b.field, m_page.rangeNow(*b.field), v.toDouble());
         else if (auto* combo = qobject_cast<QComboBox*>(c))
             combo->setCurrentIndex(v.toInt());
         else if (auto* group = qobject_cast<QButtonGroup*>(c)) {
@@ -99,6 +152,8 @@ void FieldBinder::show() {
         } else if (auto* button = qobject_cast<QAbstractButton*>(c))
             button->setChecked(v.toBool());
     }
+    m_showing = false;
+    applyRules();
 }
 
 void FieldBinder::collect() {

@@ -13,6 +13,11 @@ struct FieldSpec;
 // show the page's values, before every gather the page takes the controls' values. A
 // control the window does not have is left out; a name the page does not know is not
 // touched.
+//
+// A page whose fields show, hide or change caption by other values (a row's type, the
+// mode chosen) has those values passed on as the user edits them; after every scatter
+// and every such edit the controls take the visibility, caption and range the page
+// gives. Controls are filled with these reactions held back, then they run once.
 class FieldBinder : public QObject {
     Q_OBJECT
 public:
@@ -21,8 +26,12 @@ public:
 
     void show();
     void collect();
+    // Visibility, captions and ranges from the page's rules.
+    void applyRules();
 
 private:
+    void edited(const FieldSpec& f, QObject* control);
+
     struct Bound {
         const FieldSpec* field;
         QPointer<QObject> control;
@@ -30,4 +39,5 @@ private:
     FieldPage& m_page;
     std::vector<Bound> m_bound;
     int m_subscription;
+    bool m_showing = false;
 };

@@ -5,13 +5,16 @@
 #include "image/FieldPage.h"
 #include "workspace/Workspace.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <stdexcept>
 
@@ -42,6 +45,8 @@ const FieldSpec& PageWindow::fieldOf(const char* name) const {
 QWidget* PageWindow::control(const char* name) {
     if (QWidget* made = findChild<QWidget*>(QLatin1String(name)))
         return made;
+    if (auto* group = findChild<QButtonGroup*>(QLatin1String(name)))
+        return qobject_cast<QWidget*>(group->parent());
     const FieldSpec* f = &fieldOf(name);
     QWidget* w = nullptr;
     switch (f->kind) {
@@ -55,7 +60,8 @@ QWidget* PageWindow::control(const char* name) {
         w = spin;
         break;
     }
-    case FieldKind::Tenths: {
+    case FieldKind::Tenths:
+    case FieldKind::SignedTenths: {
         auto* spin = new QDoubleSpinBox(this);
         spin->setAlignment(Qt::AlignRight);
         w = spin;
@@ -79,6 +85,22 @@ QWidget* PageWindow::control(const char* name) {
     case FieldKind::Label:
         w = new QLabel(this);
         break;
+    case FieldKind::Mode: {
+        // Its choices side by side; the group carries the name, each choice the name and
+        // its number.
+        auto* box = new QWidget(this);
+        auto* row = new QHBoxLayout(box);
+        row->setContentsMargins(0, 0, 0, 0);
+        auto* group = new QButtonGroup(box);
+        group->setObjectName(QLatin1String(name));
+        for (int i = 0; i < f->items.size(); ++i) {
+            auto* choice = new QRadioButton(f->items[i], box);
+            choice->setObjectName(QLatin1String(name) + QString::number(i));
+            group->addButton(choice, i);
+            row->addWidget(choice);
+        }
+        return box;
+    }
     }
     w->setObjectName(QLatin1String(name));
     return w;
