@@ -241,6 +241,7 @@ const QList<Command>& commands() {
         {QStringLiteral("relay"), QStringLiteral("compile EXPR [EXPR ...] | decode HEX"), false,
          relayCommand},
         {QStringLiteral("show"), QStringLiteral("IN.ql5 [--json]"), false, showCommand},
+        {QStringLiteral("report"), QStringLiteral("IN.ql5 --pdf OUT.pdf"), false, reportCommand},
         {QStringLiteral("energy-preset"),
          QStringLiteral("KWH --pulses-per-kwh N --user NAME --password PW"), true,
          energyPresetCommand},

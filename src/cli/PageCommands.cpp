@@ -4,9 +4,11 @@
 
 #include "base/Text.h"
 
+#include "ReportPainter.h"
 #include "base/Errors.h"
 #include "editors/InputsPage.h"
 #include "link/Login.h"
+#include "workspace/Report.h"
 #include "workspace/Workspace.h"
 
 #include <QJsonDocument>
@@ -17,21 +19,6 @@
 namespace cli {
 
 namespace {
-
-QString asText(const QVariant& value) {
-    if (!value.isValid())
-        return QStringLiteral("(nevybráno)");
-    switch (value.typeId()) {
-    case QMetaType::Bool:
-        return value.toBool() ? QStringLiteral("ano") : QStringLiteral("ne");
-    case QMetaType::Double:
-        return QString::number(value.toDouble(), 'f', 1);
-    case QMetaType::Int:
-        return QString::number(value.toInt());
-    default:
-        return value.toString();
-    }
-}
 
 QJsonValue asJson(const QVariant& value) {
     if (!value.isValid())
@@ -60,34 +47,11 @@ int showCommand(Context& ctx, QStringList args) {
 
     QString text;
     QJsonObject document;
-    for (const PageInfo& info : pageRegistry()) {
-        std::vector<ShownField> fields = workspace.page(info.slot).shownFields();
-        if (fields.empty())
-            continue;
-        // A row's fields together, where the row first appears.
-        std::vector<ShownField> grouped;
-        for (size_t i = 0; i < fields.size(); ++i) {
-            if (fields[i].caption.isNull())
-                continue;
-            grouped.push_back(fields[i]);
-            if (fields[i].row.isEmpty())
-                continue;
-            for (size_t j = i + 1; j < fields.size(); ++j)
-                if (fields[j].row == fields[i].row) {
-                    grouped.push_back(fields[j]);
-                    fields[j].caption = QString();
-                }
-        }
-        fields = grouped;
-        const QString title = QString::fromUtf8(info.title);
-        text += QStringLiteral("[%1]\n").arg(title);
+    for (const ShownPage& shown : shownPages(workspace)) {
+        text += QStringLiteral("[%1]\n").arg(shown.title);
         QJsonObject page;
-        for (const ShownField& f : fields) {
-            const QString where =
-                f.row.isEmpty() ? f.caption : f.row + QStringLiteral(" / ") + f.caption;
-            // A description may hold any byte; one field stays one line.
-            text +=
-                QStringLiteral("%1: %2\n").arg(visibleText(where), visibleText(asText(f.value)));
+        for (const ShownField& f : shown.fields) {
+            text += shownLine(f) + QLatin1Char('\n');
             if (f.row.isEmpty()) {
                 page[f.caption] = asJson(f.value);
             } else {
@@ -97,13 +61,28 @@ int showCommand(Context& ctx, QStringList args) {
             }
         }
         text += QLatin1Char('\n');
-        document[title] = page;
+        document[shown.title] = page;
     }
     if (json)
         std::fwrite(QJsonDocument(document).toJson().constData(), 1,
                     size_t(QJsonDocument(document).toJson().size()), stdout);
     else
         std::fputs(text.toUtf8().constData(), stdout);
+    return Success;
+}
+
+int reportCommand(Context& ctx, QStringList args) {
+    const QString pdf = takeOption(args, QStringLiteral("--pdf"));
+    expectPositionals(args, 1);
+    if (pdf.isEmpty())
+        throw Usage(QStringLiteral("report needs --pdf OUT.pdf"));
+    DeviceLink link(ctx.target, ctx.feedback);
+    Workspace workspace(link);
+    workspace.setCurrentFile(args.at(0));
+    workspace.loadConfigFile();
+    // What "Tisk" prints: the pages gathered as a file save gathers them.
+    workspace.gatherPages(Selectors::all());
+    writeReportPdf(pdf, buildReport(workspace, args.at(0), QDate::currentDate()));
     return Success;
 }
 

@@ -268,16 +268,20 @@ QVariant FieldPage::shownValue(const FieldSpec& f, const QVariant& value) {
     }
 }
 
+QVariant FieldPage::shownValueNow(const FieldSpec& f) const {
+    return shownValue(f, value(QLatin1String(f.name)));
+}
+
 std::vector<ShownField> FieldPage::shownFields() const {
     std::vector<ShownField> shown;
     for (size_t i = 0; i < m_fields.size(); ++i) {
         const FieldSpec& f = m_fields[i];
-        if (!*f.caption || f.kind == FieldKind::Mode || !rulesHold(f))
+        if (!*f.caption || f.kind == FieldKind::Mode || !f.stored || !rulesHold(f))
             continue;
         QString caption = captionNow(f);
         if (f.mode >= 0 && m_mode >= 0)
             caption += QStringLiteral(" (%1)").arg(m_fields[size_t(m_mode)].items.value(f.mode));
-        shown.push_back({QString::fromUtf8(f.row), caption, shownValue(f, m_values[i])});
+        shown.push_back({QString::fromUtf8(f.row), caption, shownValueNow(f)});
     }
     return shown;
 }

@@ -87,11 +87,14 @@ public:
     // gather left them; zeros before either.
     const ConfigImage& recordCopy() const { return m_copy; }
 
-    // Every captioned value in table order, as the window shows it: of a page with
-    // rules of showing, only the fields shown in some mode, each under its caption of the
+    // Every captioned value the gather stores, in table order, as the window shows it: of a page
+    // with rules of showing, only the fields shown in some mode, each under its caption of the
     // moment (" (Mod 1)" added for a field of a mode).
     std::vector<ShownField> shownFields() const override;
 
+    // The value shownFields gives for the field: what the window shows, unless the page
+    // knows better what the unit will hold.
+    virtual QVariant shownValueNow(const FieldSpec& f) const;
     // Whether the window shows the field now: its rules hold and its mode is chosen.
     bool isShown(const FieldSpec& f) const;
     // Whether the field's rules hold, whatever the mode: its `shownWhen`, or a page's own.

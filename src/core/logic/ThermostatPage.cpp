@@ -164,6 +164,21 @@ std::pair<int, int> ThermostatPage::rangeNow(const FieldSpec& f) const {
     return FieldPage::rangeNow(f);
 }
 
+QVariant ThermostatPage::shownValueNow(const FieldSpec& f) const {
+    if (f.mode == 1) {
+        const int row = QLatin1String(f.name).right(2).toInt();
+        bool followsMode0 = true;
+        for (const char* stem : {"trtl1", "trth1", "trtp1"})
+            followsMode0 = followsMode0 && value(name(stem, row)).toDouble() == 0.0;
+        if (followsMode0) {
+            QByteArray sibling(f.name);
+            sibling[4] = '0';
+            return FieldPage::shownValueNow(*field(QString::fromLatin1(sibling)));
+        }
+    }
+    return FieldPage::shownValueNow(f);
+}
+
 void ThermostatPage::afterScatter() {
     for (int k = 0; k < Rows; ++k) {
         const int r = At + Size * k;

@@ -32,6 +32,8 @@ public:
 
     bool rulesHold(const FieldSpec& f) const override;
     std::pair<int, int> rangeNow(const FieldSpec& f) const override;
+    // "Mod 1" boxes left at 0 give the unit the "Mod 0" limits: those are shown for them.
+    QVariant shownValueNow(const FieldSpec& f) const override;
 
 protected:
     void afterScatter() override;

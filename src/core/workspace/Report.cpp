@@ -1,0 +1,77 @@
+#include "workspace/Report.h"
+
+#include "base/Text.h"
+#include "logic/RelayPage.h"
+#include "workspace/Workspace.h"
+
+#include <QFileInfo>
+
+std::vector<ShownPage> shownPages(Workspace& workspace) {
+    std::vector<ShownPage> pages;
+    for (const PageInfo& info : pageRegistry()) {
+        std::vector<ShownField> fields = workspace.page(info.slot).shownFields();
+        if (fields.empty())
+            continue;
+        std::vector<ShownField> grouped;
+        std::vector<bool> taken(fields.size(), false);
+        for (size_t i = 0; i < fields.size(); ++i) {
+            if (taken[i])
+                continue;
+            grouped.push_back(fields[i]);
+            if (fields[i].row.isEmpty())
+                continue;
+            for (size_t j = i + 1; j < fields.size(); ++j)
+                if (!taken[j] && fields[j].row == fields[i].row) {
+                    grouped.push_back(fields[j]);
+                    taken[j] = true;
+                }
+        }
+        pages.push_back({QString::fromUtf8(info.title), std::move(grouped)});
+    }
+    return pages;
+}
+
+QString shownText(const QVariant& value) {
+    if (!value.isValid())
+        return QStringLiteral("(nevybráno)");
+    switch (value.typeId()) {
+    case QMetaType::Bool:
+        return value.toBool() ? QStringLiteral("ano") : QStringLiteral("ne");
+    case QMetaType::Double:
+        return QString::number(value.toDouble(), 'f', 1);
+    case QMetaType::Int:
+        return QString::number(value.toInt());
+    default:
+        return value.toString();
+    }
+}
+
+QString shownLine(const ShownField& f) {
+    const QString where = f.row.isEmpty() ? f.caption : f.row + QStringLiteral(" / ") + f.caption;
+    // A description may hold any byte; one field stays one line.
+    return QStringLiteral("%1: %2").arg(visibleText(where), visibleText(shownText(f.value)));
+}
+
+Report buildReport(Workspace& workspace, const QString& file, const QDate& date) {
+    Report report;
+    const QString name =
+        file.isEmpty() ? QStringLiteral("(bez souboru)") : visibleText(QFileInfo(file).fileName());
+    report.title = QStringLiteral("Quel5 - konfigurace %1 - %2")
+                       .arg(name, date.toString(QStringLiteral("d. M. yyyy")));
+    // The types as the thermostats' gather left them in the image.
+    const ConfigImage& image = workspace.image();
+    for (int k = 0; k < 16; ++k) {
+        const int type = image[mem::ThermostatTable + mem::ThermostatRecordSize * k];
+        if (type == 0 || type > 5)
+            continue;
+        report.thermostats[size_t(k)] = {QStringLiteral("Typ %1: %2").arg(k).arg(type), type};
+    }
+    if (auto* relays = dynamic_cast<RelayPage*>(&workspace.page(PageSlot::Relays)))
+        for (int n = 0; n < RelayPage::StoredRows; ++n) {
+            const QString text = relays->rows[size_t(n)].text.trimmed();
+            if (!text.isEmpty())
+                report.relays << QStringLiteral("R%1: %2").arg(n + 1).arg(visibleText(text));
+        }
+    report.pages = shownPages(workspace);
+    return report;
+}
