@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
 #include <QTcpServer>
 #include <QThread>
 
@@ -72,4 +74,21 @@ QByteArray stationRecord(const QByteArray& name, const QByteArray& ip, quint16 p
     r[87] = char(type);
     r[88] = char(kind);
     return r;
+}
+
+QString pdfText(const QString& pdfPath, const QStringList& extra) {
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), QStringList(extra) << pdfPath << QStringLiteral("-"));
+    if (!p.waitForFinished(30000) || p.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+QString pdfText(const QByteArray& pdf, const QString& scratchDir) {
+    const QString path = scratchDir + QStringLiteral("/preview.pdf");
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size())
+        return {};
+    file.close();
+    return pdfText(path);
 }

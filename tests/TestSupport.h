@@ -98,3 +98,8 @@ QByteArray stationRecord(const QByteArray& name, const QByteArray& ip, quint16 p
 
 // Runs events until done() or the time runs out; returns done().
 bool spinUntil(const std::function<bool()>& done, int timeoutMs = 2000);
+
+// The text of a PDF as pdftotext reads it (extra: its options, as "-bbox"); empty when
+// the tool is missing or fails.
+QString pdfText(const QString& pdfPath, const QStringList& extra = {});
+QString pdfText(const QByteArray& pdf, const QString& scratchDir);

@@ -8,6 +8,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -328,6 +329,16 @@ QByteArray pagesImage() {
     image[1474 + 1] = 3;                                  // relay 1: V1 & T2
     image[1472] = 3;
     image.replace(1602, 3, QByteArray::fromHex("800189"));
+    // T1 type 1 on Tepl.2, 20.0/22.5 in both modes; T2 unused; T3 type 4 with its own
+    // "Mod 1"; T17, which the unit does not run, type 2.
+    image.replace(1000, 1004 + 12 * 32 - 1000, QByteArray(1004 + 12 * 32 - 1000, '\0'));
+    image.replace(1004, 12,
+                  QByteArray::fromHex("010100"
+                                      "00C800C800E100E100"));
+    image.replace(1028, 12,
+                  QByteArray::fromHex("040000"
+                                      "00D200C80014821482"));
+    image[1004 + 12 * 16] = 2;
     return image;
 }
 
@@ -340,14 +351,29 @@ TEST_F(Cli, ShowPrintsEveryPageAsTheWindowsShowIt) {
     CtlRun r = ctl({"show", path("pages.ql5")});
     EXPECT_EQ(r.exit, 0) << qPrintable(r.err);
     for (const char* line :
-         {"[Ethernet]\nIP adresa: 127.0.0.1\n", "\n[Vstupy]\nX8 / Použit: ano\nX8 / Negace: ano\n",
-          "X9 / Použit: ne\n", "X7/SO2 / Použit: ano\n", "[Výstupy]\n", "X12 / Virt. relé: 16\n",
-          "X13 / Virt. relé: 1\n", "[Výstup 0-10V]\nVýstup: X20/PWM\nHystereze setpointu: 2.5\n",
-          "A1 / Omezení [ vstup ]: \n", "[Quel5]\n", "Teploměr1 / Port: X4\n",
-          "Teploměr2 / Popis: Chodba\n", "Teploměr3 / Port: X2/1\n", "[Virtuální relé]\n",
-          "R1 / Výraz: V1 & T2\n", "Teploměr3 / Popis: Sk\\nlad\n"})
+         {"[Ethernet]\nIP adresa: 127.0.0.1\n",
+          "\n[Vstupy]\nX8 / Použit: ano\nX8 / Negace: ano\n",
+          "X9 / Použit: ne\n",
+          "X7/SO2 / Použit: ano\n",
+          "[Výstupy]\n",
+          "X12 / Virt. relé: 16\n",
+          "X13 / Virt. relé: 1\n",
+          "[Výstup 0-10V]\nVýstup: X20/PWM\nHystereze setpointu: 2.5\n",
+          "A1 / Omezení [ vstup ]: \n",
+          "[Quel5]\n",
+          "Teploměr1 / Port: X4\n",
+          "Teploměr2 / Popis: Chodba\n",
+          "Teploměr3 / Port: X2/1\n",
+          "[Virtuální relé]\n",
+          "R1 / Výraz: V1 & T2\n",
+          "Teploměr3 / Popis: Sk\\nlad\n",
+          "[Termostaty]\nT1 / Typ: 1: sepne nad TH, vypne pod TL\nT1 / Teplota1: Tepl.2\n",
+          "T1 / TH (Mod 0): 22.5\nT1 / TL (Mod 1): 20.0\nT1 / TH (Mod 1): 22.5\n",
+          "T2 / Typ: 0: nepoužit\nT3 / Typ: 4",
+          "T3 / SP (Mod 1): 20.0\nT3 / dT (Mod 1): 2.0\n"})
         EXPECT_TRUE(r.out.contains(QString::fromUtf8(line))) << line;
     EXPECT_FALSE(r.out.contains(QStringLiteral("[Režim]"))); // no editor yet
+    EXPECT_FALSE(r.out.contains(QStringLiteral("T17")));
 
     r = ctl({"show", path("pages.ql5"), "--json"});
     EXPECT_EQ(r.exit, 0);
@@ -359,6 +385,9 @@ TEST_F(Cli, ShowPrintsEveryPageAsTheWindowsShowIt) {
     EXPECT_EQ(doc[QStringLiteral("Quel5")][QStringLiteral("Teploměr2")][QStringLiteral("Popis")]
                   .toString(),
               QStringLiteral("Chodba"));
+    EXPECT_EQ(doc[QStringLiteral("Termostaty")][QStringLiteral("T3")][QStringLiteral("PB (Mod 0)")]
+                  .toDouble(),
+              13.0);
     EXPECT_EQ(
         doc[QStringLiteral("Ethernet")][QStringLiteral("SNMP trap  IP1")][QStringLiteral("Port")]
             .toInt(),
@@ -370,6 +399,52 @@ TEST_F(Cli, ShowPrintsEveryPageAsTheWindowsShowIt) {
     EXPECT_EQ(norm.mid(360, 2), QByteArray::fromHex("111F"));
     EXPECT_EQ(norm.mid(388, 6), QByteArray::fromHex("010203040506"));
     EXPECT_EQ(norm.mid(5500, 7), QByteArray("Chodba\0", 7));
+}
+
+// The printed report as a PDF: A4, the thermostat rows by zero-based position 8.5 mm
+// apart, T17 never; an unreadable configuration writes nothing.
+TEST_F(Cli, ReportWritesThePrintoutAsPdf) {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
+        GTEST_SKIP() << "pdfinfo and pdftotext (poppler-utils) are not installed";
+    {
+        QFile f(path("pages.ql5"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(pagesImage());
+    }
+    CtlRun r = ctl({"report", path("pages.ql5"), "--pdf", path("r.pdf")});
+    ASSERT_EQ(r.exit, 0) << qPrintable(r.err);
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {path("r.pdf")});
+    info.waitForFinished();
+    EXPECT_TRUE(
+        QString::fromLatin1(info.readAllStandardOutput())
+            .contains(QRegularExpression(QStringLiteral("Page size: +595 x 842 pts \\(A4\\)"))));
+    const QString text = pdfText(path("r.pdf"));
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Quel5 - konfigurace pages.ql5 - ")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Typ 0: 1\n\nTyp 2: 4\n"))) << qPrintable(text);
+    EXPECT_TRUE(text.contains(QStringLiteral("Virtuální relé\nR1: V1 & T2\n")));
+    EXPECT_TRUE(text.contains(QStringLiteral("T3 / PB (Mod 1): 13.0")));
+    EXPECT_FALSE(text.contains(QStringLiteral("Typ 1:")) ||
+                 text.contains(QStringLiteral("Typ 16")));
+    // The rows' labels 17 mm apart (two bands), 2.1 mm below the band's top at 34.1 mm.
+    const QString boxes = pdfText(path("r.pdf"), {QStringLiteral("-bbox")});
+    QList<double> tops;
+    const QRegularExpression word(QStringLiteral("yMin=\"([0-9.]+)\"[^>]*>Typ<"));
+    for (auto it = word.globalMatch(boxes); it.hasNext();)
+        tops << it.next().captured(1).toDouble() / 72.0 * 25.4;
+    ASSERT_EQ(tops.size(), 2);
+    EXPECT_NEAR(tops[1] - tops[0], 17.0, 0.2);
+    EXPECT_NEAR(tops[0], 10.0 + 24.1 + 2.1, 1.0);
+
+    // The same file twice gives the same text.
+    ASSERT_EQ(ctl({"report", path("pages.ql5"), "--pdf", path("r2.pdf")}).exit, 0);
+    EXPECT_EQ(pdfText(path("r2.pdf")), text);
+
+    r = ctl({"report", path("missing.ql5"), "--pdf", path("m.pdf")});
+    EXPECT_EQ(r.exit, 1);
+    EXPECT_FALSE(r.err.isEmpty());
+    EXPECT_FALSE(QFile::exists(path("m.pdf")));
+    EXPECT_EQ(ctl({"report", path("pages.ql5")}).exit, 2);
 }
 
 TEST_F(Cli, EnergyPresetSendsTheCountOfEnergyTimesPulses) {

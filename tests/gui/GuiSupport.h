@@ -6,11 +6,13 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPdfWriter>
 #include <QSettings>
 #include <QSpinBox>
 #include <QStringList>
@@ -54,6 +56,17 @@ public:
     }
     QString openAnyFile(QWidget*, const QString&) override { return take(); }
     QString chooseFolder(QWidget*, const QString&) override { return take(); }
+    // The preview is painted into a PDF, kept for the test.
+    void printPreview(QWidget*, const QPageLayout& layout, const Painting& paint) override {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        {
+            QPdfWriter pdf(&buffer);
+            pdf.setPageLayout(layout);
+            paint(pdf);
+        }
+        previews << buffer.data();
+    }
 
     QStringList takeMessages() {
         shown.clear();
@@ -66,7 +79,8 @@ public:
     QStringList proposals;
     QStringList abouts;
     QStringList questions;
-    QList<bool> replies; // answers to the next questions
+    QList<bool> replies;        // answers to the next questions
+    QList<QByteArray> previews; // each print preview as a PDF
 
 private:
     QString take() { return answers.isEmpty() ? QString() : answers.takeFirst(); }

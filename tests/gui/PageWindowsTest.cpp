@@ -2,6 +2,7 @@
 #include "TestSupport.h"
 #include "editors/PageWindow.h"
 #include "image/FieldPage.h"
+#include "logic/ThermostatPage.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -13,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QStandardPaths>
 
 namespace {
 
@@ -77,11 +79,15 @@ TEST_F(PageWindows, EveryFieldOfThePageHasItsControlRowAndHeading) {
                 << window->objectName().toStdString() << " " << f.name;
             if (*f.row) {
                 EXPECT_TRUE(texts.contains(QString::fromUtf8(f.row))) << f.row;
-                EXPECT_TRUE(texts.contains(QString::fromUtf8(f.caption))) << f.caption;
+                // A column without a heading names its controls in their tool tips.
+                const QString caption = QString::fromUtf8(f.caption);
+                EXPECT_TRUE(texts.contains(caption) ||
+                            window->findChild<QWidget*>(name)->toolTip() == caption)
+                    << f.caption;
             }
         }
     }
-    EXPECT_EQ(windows, 4);
+    EXPECT_EQ(windows, 5);
 }
 
 TEST_F(PageWindows, InputsShowTheirBytesAndStoreWhatIsTyped) {
@@ -288,3 +294,100 @@ TEST_F(PageWindows, EditedPagesSurviveSaveOpenUploadAndReadBack) {
 }
 
 } // namespace
+
+namespace {
+
+QByteArray thermostatImage() {
+    QByteArray image(8000, '\0');
+    image.replace(1004, 12, QByteArray::fromHex("010000000A000A0014001400")); // T1: 1.0/2.0
+    image.replace(1004 + 24, 12, QByteArray::fromHex("040100 00D200D20014821482").replace(' ', ""));
+    image.replace(5660, 6, QByteArray("Kotel\0", 6));
+    return image;
+}
+
+QStringList shownRows(QWidget* w) {
+    QStringList rows;
+    for (int k = 0; k < 32; ++k) {
+        auto* name = w->findChild<QLabel*>(QStringLiteral("lp%1").arg(k, 2, 10, QLatin1Char('0')));
+        if (name->isVisibleTo(w))
+            rows << name->text();
+    }
+    return rows;
+}
+
+} // namespace
+
+// The type picker shows the boxes of its type under their captions, one free row stays on
+// show, the mode switch shows the other set of limits, and what is typed lands in the
+// records.
+TEST_F(PageWindows, ThermostatRowsFollowTheirTypeAndMode) {
+    QWidget* w = open("Ftermostaty");
+    EXPECT_EQ(shownRows(w).size(), 16); // nothing read yet
+    openFile(thermostatImage());
+    EXPECT_EQ(shownRows(w), QStringList({"T1", "T2", "T3"}));
+    auto visible = [&](const char* name) { return in<QWidget>(w, name)->isVisibleTo(w); };
+    EXPECT_TRUE(visible("trf00") && visible("trth000") && !visible("trtp000"));
+    EXPECT_FALSE(visible("trte101")); // T2 is free
+    EXPECT_EQ(in<QLabel>(w, "trll002")->text(), QStringLiteral("SP"));
+    EXPECT_EQ(in<QLabel>(w, "trlh002")->text(), QStringLiteral("dT"));
+    EXPECT_DOUBLE_EQ(in<QDoubleSpinBox>(w, "trtp002")->value(), 13.0);
+    EXPECT_EQ(in<QLineEdit>(w, "trpop00")->text(), QStringLiteral("Kotel"));
+    EXPECT_EQ(in<QComboBox>(w, "trt00")->toolTip(), ThermostatPage::TypeNames[1]);
+
+    // T2 becomes type 3: its loop boxes appear, and T4 as the next free row.
+    user::pick(in<QComboBox>(w, "trt01"), 3);
+    EXPECT_EQ(shownRows(w), QStringList({"T1", "T2", "T3", "T4"}));
+    EXPECT_TRUE(visible("trf01") && visible("trtl001") && visible("trth001"));
+    EXPECT_FALSE(visible("trte101") || visible("trtp001"));
+    user::pick(in<QComboBox>(w, "trf01"), 2); // AVG shows the second sensor
+    EXPECT_TRUE(visible("trte101"));
+    user::retype(in<QDoubleSpinBox>(w, "trtl001"), QStringLiteral("19.5"));
+    user::retype(in<QDoubleSpinBox>(w, "trth001"), QStringLiteral("21"));
+
+    // "Mod 1" shows the second set in the same places; labels stay.
+    user::click(in<QRadioButton>(w, "LMDRmod1"));
+    EXPECT_FALSE(visible("trtl001"));
+    EXPECT_TRUE(visible("trtl101") && visible("trth101") && visible("trll001"));
+    EXPECT_EQ(in<QDoubleSpinBox>(w, "trtl101")->geometry(),
+              in<QDoubleSpinBox>(w, "trtl001")->geometry());
+    user::retype(in<QDoubleSpinBox>(w, "trtl101"), QStringLiteral("17"));
+    // dT of type 4 holds no more than its byte: the second 9 is refused.
+    user::retype(in<QDoubleSpinBox>(w, "trth102"), QStringLiteral("99"));
+    EXPECT_DOUBLE_EQ(in<QDoubleSpinBox>(w, "trth102")->value(), 9.0);
+    EXPECT_DOUBLE_EQ(in<QDoubleSpinBox>(w, "trth102")->maximum(), 25.5);
+
+    // T1 set free: the later free row goes.
+    user::pick(in<QComboBox>(w, "trt00"), 0);
+    EXPECT_EQ(shownRows(w), QStringList({"T1", "T2", "T3"}));
+    EXPECT_FALSE(visible("trte000") || visible("trpop00"));
+
+    const QByteArray out = saved();
+    EXPECT_EQ(out.mid(1000, 4).toHex(), QByteArray("06000000"));
+    EXPECT_EQ(out.mid(1004, 12).toHex(), QByteArray(24, '0'));
+    // A "Mod 1" with a value of its own is kept as entered, its other box at 0.
+    EXPECT_EQ(out.mid(1016, 12).toHex(), QByteArray("03000002c300aa00d2000000"));
+    EXPECT_EQ(out.mid(1028 + 4, 8).toHex(), QByteArray("d20000001482"
+                                                       "5a00"));
+}
+
+// "Tisk" gathers the windows and previews the report: the thermostat rows by position with
+// their types, and the pages after them; twice gives the same text.
+TEST_F(PageWindows, PrintPreviewsTheReportOfWhatTheWindowsHold) {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    openFile(thermostatImage());
+    QWidget* w = open("Ftermostaty");
+    user::pick(in<QComboBox>(w, "trt01"), 3);
+    auto print = [&] {
+        run->find<QAction>(QStringLiteral("menuTisk"))->trigger();
+        EXPECT_EQ(run->dialogs.previews.size(), 1);
+        const QByteArray pdf = run->dialogs.previews.value(0);
+        run->dialogs.previews.clear();
+        return pdfText(pdf, dir.path());
+    };
+    const QString first = print();
+    EXPECT_TRUE(first.contains(QStringLiteral("Typ 0: 1\nTyp 1: 3\nTyp 2: 4\n")))
+        << qPrintable(first);
+    EXPECT_TRUE(first.contains(QStringLiteral("T2 / TL (Mod 0): 0.0")));
+    EXPECT_EQ(print(), first);
+}

@@ -99,7 +99,7 @@ QString FieldPage::captionNow(const FieldSpec& f) const {
         if (k >= 0 && k < f.items.size())
             return f.items.at(k);
     }
-    return QString::fromUtf8(f.caption);
+    return QString::fromUtf8(f.kind == FieldKind::Label ? f.initialText : f.caption);
 }
 
 const FieldSpec* FieldPage::field(const QString& name) const {

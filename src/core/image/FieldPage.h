@@ -99,7 +99,8 @@ public:
     bool isShown(const FieldSpec& f) const;
     // Whether the field's rules hold, whatever the mode: its `shownWhen`, or a page's own.
     virtual bool rulesHold(const FieldSpec& f) const;
-    // The field's caption now (a label's text): by `captionBy` when it has one.
+    // The field's caption now (a label's text): by `captionBy` when it has one, else the
+    // caption (a label's initial text).
     QString captionNow(const FieldSpec& f) const;
     // The range a number box allows now, in its stored units (tenths for tenths).
     virtual std::pair<int, int> rangeNow(const FieldSpec& f) const { return {f.min, f.max}; }

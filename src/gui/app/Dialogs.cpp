@@ -1,5 +1,8 @@
 #include "app/Dialogs.h"
 
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -64,4 +67,14 @@ QString QtDialogs::openAnyFile(QWidget* parent, const QString& start) {
 
 QString QtDialogs::chooseFolder(QWidget* parent, const QString& start) {
     return QFileDialog::getExistingDirectory(parent, QString(), start);
+}
+
+void QtDialogs::printPreview(QWidget* parent, const QPageLayout& layout, const Painting& paint) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(layout);
+    QPrintPreviewDialog preview(&printer, parent);
+    preview.setWindowTitle(QStringLiteral("Náhled tisku"));
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&paint](QPrinter* target) { paint(*target); });
+    preview.exec();
 }

@@ -2,8 +2,11 @@
 
 #include "base/Feedback.h"
 
+#include <QPageLayout>
 #include <QString>
+#include <functional>
 
+class QPagedPaintDevice;
 class QWidget;
 
 // Every modal question the tool asks goes through here, so that tests can answer.
@@ -23,6 +26,11 @@ public:
     virtual QString openAnyFile(QWidget* parent, const QString& start) = 0;
     // A folder; empty when cancelled.
     virtual QString chooseFolder(QWidget* parent, const QString& start) = 0;
+    // A print preview (zoom, pages, printer set-up, printing) of what paint draws on a
+    // page of that layout; returns when the user closes it.
+    using Painting = std::function<void(QPagedPaintDevice&)>;
+    virtual void printPreview(QWidget* parent, const QPageLayout& layout,
+                              const Painting& paint) = 0;
 };
 
 // The real dialogs: message boxes and the toolkit's file dialogs with the .ql5 filter.
@@ -36,4 +44,5 @@ public:
     void about(QWidget* parent, const QString& title, const QString& text) override;
     QString openAnyFile(QWidget* parent, const QString& start) override;
     QString chooseFolder(QWidget* parent, const QString& start) override;
+    void printPreview(QWidget* parent, const QPageLayout& layout, const Painting& paint) override;
 };

@@ -66,6 +66,10 @@ FieldBinder::FieldBinder(QWidget* window, FieldPage& page) : QObject(window), m_
         if (!control)
             continue;
         prepare(control, f);
+        // A field the gather never stores is shown, not edited.
+        if (!f.stored)
+            if (auto* widget = qobject_cast<QWidget*>(control))
+                widget->setEnabled(false);
         m_bound.push_back({&f, control});
         if (page.isKey(QLatin1String(f.name))) {
             const FieldSpec* field = &f;

@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "ReportPainter.h"
 #include "app/Dialogs.h"
 #include "app/ExchangeControls.h"
 #include "app/FieldBinder.h"
@@ -7,10 +8,12 @@
 #include "app/WindowTable.h"
 #include "editors/NetworkPage.h"
 #include "monitor/Discovery.h"
+#include "workspace/Report.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDate>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -21,6 +24,7 @@
 #include <QSettings>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <optional>
 
 // The connection goes where the address and port boxes point.
 class MainWindow::Target : public ConnectionTarget {
@@ -192,8 +196,20 @@ void MainWindow::buildFileMenu() {
         item(file, QStringLiteral("Ulož &jako"), "menuUlozJako", Qt::CTRL | Qt::SHIFT | Qt::Key_S),
         &QAction::triggered, this, &MainWindow::saveFileAs);
     connect(item(file, QStringLiteral("&Tisk"), "menuTisk", Qt::CTRL | Qt::Key_P),
-            &QAction::triggered, this,
-            [this] { runOperation([this] { m_workspace->gatherPages(Selectors::all()); }); });
+            &QAction::triggered, this, &MainWindow::print);
+}
+
+void MainWindow::print() {
+    // The image brought up to date with every window, then the report of it.
+    std::optional<Report> report;
+    runOperation([this, &report] {
+        m_workspace->gatherPages(Selectors::all());
+        report = buildReport(*m_workspace, m_workspace->currentFile(), QDate::currentDate());
+    });
+    if (report)
+        m_dialogs.printPreview(this, reportPageLayout(), [&report](QPagedPaintDevice& device) {
+            paintReport(device, *report);
+        });
 }
 
 void MainWindow::buildSettingsMenu() {

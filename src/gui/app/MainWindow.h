@@ -102,6 +102,8 @@ private:
     void openFile();
     void saveFile();
     void saveFileAs();
+    // "Tisk": the full gather, then the report in a print preview.
+    void print();
     // The save dialog, then the question before a file is replaced; empty: cancelled.
     QString chooseFileToSave(const QString& proposed);
     void loadCurrentFile();

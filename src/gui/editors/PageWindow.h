@@ -64,3 +64,4 @@ std::unique_ptr<ManagedWindow> makeInputsWindow(const WindowRow& row, WindowCont
 std::unique_ptr<ManagedWindow> makeOutputsWindow(const WindowRow& row, WindowContext& context);
 std::unique_ptr<ManagedWindow> makeAnalogWindow(const WindowRow& row, WindowContext& context);
 std::unique_ptr<ManagedWindow> makeThermometersWindow(const WindowRow& row, WindowContext& context);
+std::unique_ptr<ManagedWindow> makeThermostatsWindow(const WindowRow& row, WindowContext& context);
