@@ -220,7 +220,8 @@ inline void pick(QComboBox* combo, int index) {
     QAbstractItemView* list = combo->view();
     (void)QTest::qWaitForWindowExposed(list->window());
     QTest::qWait(10);
-    const int steps = index - combo->currentIndex();
+    // A list with no selection opens on its first item.
+    const int steps = index - std::max(combo->currentIndex(), 0);
     for (int i = 0; i < std::abs(steps); ++i)
         key(steps > 0 ? Qt::Key_Down : Qt::Key_Up);
     key(Qt::Key_Return);

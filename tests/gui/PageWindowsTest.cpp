@@ -234,10 +234,12 @@ TEST_F(PageWindows, EachUlozSendsItsRecordAndRangeAndFollowsTheRights) {
     const struct {
         const char* form;
         QList<int> writes;
-    } pages[] = {{"Fvstupy", {360, 5000, 5100}},
-                 {"Fvystupy", {370, 5160, 5260, 5360, 5460}},
-                 {"Favystup", {394, 5580}},
-                 {"Fquel5", {437, 5480}}};
+    } pages[] = {
+        {"Fvstupy", {360, 5000, 5100}},
+        {"Fvystupy", {370, 5160, 5260, 5360, 5460}},
+        {"Favystup", {394, 5580}},
+        {"Fquel5", {437, 5480}},
+        {"Ftermostaty", {1000, 1100, 1200, 1300, 1400, 5660, 5760, 5860, 5960, 6060, 6160, 6260}}};
     for (const auto& p : pages)
         EXPECT_FALSE(in<QPushButton>(open(p.form), "LButtU")->isEnabled()) << p.form;
     user::aimAt(*run, sim.port());
@@ -263,7 +265,12 @@ TEST_F(PageWindows, EditedPagesSurviveSaveOpenUploadAndReadBack) {
     user::retype(in<QSpinBox>(analog, "pr2"), QStringLiteral("99"));
     QWidget* thermometers = open("Fquel5");
     user::retype(in<QSpinBox>(thermometers, "LMDsavetm"), QStringLiteral("600"));
+    QWidget* thermostats = open("Ftermostaty");
+    user::pick(in<QComboBox>(thermostats, "trt00"), 2);
+    user::retype(in<QDoubleSpinBox>(thermostats, "trtl000"), QStringLiteral("-7.5"));
     auto check = [&] {
+        EXPECT_EQ(in<QComboBox>(thermostats, "trt00")->currentIndex(), 2);
+        EXPECT_DOUBLE_EQ(in<QDoubleSpinBox>(thermostats, "trtl000")->value(), -7.5);
         EXPECT_TRUE(in<QCheckBox>(inputs, "inp2")->isChecked());
         EXPECT_EQ(in<QLineEdit>(inputs, "inpop2")->text(), QStringLiteral("Okno"));
         EXPECT_EQ(in<QComboBox>(outputs, "outvr05")->currentText(), QStringLiteral("8"));
@@ -276,6 +283,7 @@ TEST_F(PageWindows, EditedPagesSurviveSaveOpenUploadAndReadBack) {
         user::pick(in<QComboBox>(outputs, "outvr05"), 0);
         user::retype(in<QSpinBox>(analog, "pr2"), QStringLiteral("1"));
         user::retype(in<QSpinBox>(thermometers, "LMDsavetm"), QStringLiteral("1"));
+        user::retype(in<QDoubleSpinBox>(thermostats, "trtl000"), QStringLiteral("3"));
     };
     const QByteArray file = saved();
     spoil();
@@ -291,6 +299,8 @@ TEST_F(PageWindows, EditedPagesSurviveSaveOpenUploadAndReadBack) {
     check();
     EXPECT_EQ(sim.unit().memory().mid(437 + 9, 2), QByteArray::fromHex("5802"));
     EXPECT_EQ(file.mid(437 + 9, 2), QByteArray::fromHex("5802"));
+    EXPECT_EQ(sim.unit().memory().mid(1000, 16), QByteArray::fromHex("01000000020000"
+                                                                     "00B5FFB5FF00000000"));
 }
 
 } // namespace
