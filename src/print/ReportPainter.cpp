@@ -109,7 +109,7 @@ void paintReport(QPagedPaintDevice& device, const Report& report) {
             pages.text(row.label, LabelLeft, LabelTop);
             const QRectF area(pages.px(PictureLeft), pages.px(pages.y()), pages.px(PictureWidth),
                               pages.px(PictureHeight));
-            painter.drawImage(area, thermostatPicture(row.type, PictureSet::Print));
+            drawThermostatPicture(painter, area, row.type, PictureSet::Print);
         }
         pages.advance(ThermostatBand);
     }

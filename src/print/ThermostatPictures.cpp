@@ -93,24 +93,32 @@ void draw(QPainter& p, int type) {
 
 } // namespace
 
-QImage thermostatPicture(int type, PictureSet set) {
-    QImage image(ThermostatPictureWidth, ThermostatPictureHeight, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
+void drawThermostatPicture(QPainter& p, const QRectF& area, int type, PictureSet set) {
     if (type < 1 || type > 5)
-        return image;
-    QPainter p(&image);
+        return;
+    p.save();
+    p.translate(area.topLeft());
+    p.scale(area.width() / ThermostatPictureWidth, area.height() / ThermostatPictureHeight);
     p.setRenderHint(QPainter::Antialiasing);
-    const QRectF frame(0.5, 0.5, ThermostatPictureWidth - 1, ThermostatPictureHeight - 1);
+    const QRectF box(0, 0, ThermostatPictureWidth, ThermostatPictureHeight);
     if (set == PictureSet::Coloured) {
-        p.fillRect(image.rect(), colourOf(type));
+        p.fillRect(box, colourOf(type));
         p.setPen(QPen(QColor(0x20, 0x20, 0x20), 0.8));
     } else {
-        p.fillRect(image.rect(), Qt::white);
+        p.fillRect(box, Qt::white);
         p.setPen(QPen(Qt::black, 0.8));
     }
-    p.drawRect(frame);
+    p.drawRect(box.adjusted(0.5, 0.5, -0.5, -0.5));
     p.setPen(QPen(set == PictureSet::Coloured ? QColor(0x00, 0x00, 0x80) : QColor(Qt::black), 1.5,
                   Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
     draw(p, type);
+    p.restore();
+}
+
+QImage thermostatPicture(int type, PictureSet set) {
+    QImage image(ThermostatPictureWidth, ThermostatPictureHeight, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    drawThermostatPicture(p, QRectF(image.rect()), type, set);
     return image;
 }

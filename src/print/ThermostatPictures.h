@@ -9,5 +9,10 @@ enum class PictureSet { Coloured, Print };
 constexpr int ThermostatPictureWidth = 64;
 constexpr int ThermostatPictureHeight = 18;
 
+class QPainter;
+class QRectF;
+
 // type 0-5; any other type gives the empty picture.
 QImage thermostatPicture(int type, PictureSet set);
+// The same drawing scaled onto an area of any size (the printed report draws it there).
+void drawThermostatPicture(QPainter& painter, const QRectF& area, int type, PictureSet set);
