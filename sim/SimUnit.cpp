@@ -73,6 +73,8 @@ SimUnit::SimUnit(SimOptions options)
       m_startMs(QDateTime::currentMSecsSinceEpoch()) {
     for (auto& device : m_i2c)
         device = QByteArray(256, '\0');
+    if (m_options.clock.size() == 7)
+        setClock(m_options.clock);
 }
 
 QByteArray SimUnit::defaultImage() {
@@ -267,7 +269,9 @@ std::uint8_t SimUnit::login(const QByteArray& payload) const {
 }
 
 QByteArray SimUnit::clockRegisters() const {
-    const QDateTime now = QDateTime::currentDateTime().addSecs(m_clockOffset);
+    if (!m_heldClock.isEmpty())
+        return m_heldClock;
+    const QDateTime now = QDateTime::currentDateTime().addMSecs(m_clockOffsetMs);
     const QDate d = now.date();
     const QTime t = now.time();
     QByteArray r(7, '\0');
@@ -288,9 +292,12 @@ void SimUnit::writeClockRegisters(int reg, const QByteArray& data) {
     const auto b = [&](int i) { return std::uint8_t(r.at(i)); };
     const QDate date(2000 + fromBcd(b(6), 0xFF), fromBcd(b(5), 0x1F), fromBcd(b(4), 0x3F));
     const QTime time(fromBcd(b(2), 0x3F), fromBcd(b(1), 0x7F), fromBcd(b(0), 0x7F));
-    if (!date.isValid() || !time.isValid())
-        return; // a real clock would hold garbage; keep running
-    m_clockOffset = QDateTime::currentDateTime().secsTo(QDateTime(date, time));
+    if (!date.isValid() || !time.isValid()) {
+        m_heldClock = r; // no time to run from: what was written stays
+        return;
+    }
+    m_heldClock.clear();
+    m_clockOffsetMs = QDateTime::currentDateTime().msecsTo(QDateTime(date, time));
 }
 
 QByteArray SimUnit::deviceStatus() const {

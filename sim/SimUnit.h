@@ -14,6 +14,7 @@ struct SimOptions {
     bool refuseChunks = false; // refuse every #XW that is not a fixed record
     bool oversizeReply = false;
     QByteArray refuseCommand; // two letters: answer that command with status 3, doing nothing
+    QByteArray clock;         // seven clock registers to start from (none: the workstation's time)
 };
 
 // The simulated unit: its configuration memory, clock, I2C devices and live state, and
@@ -45,8 +46,9 @@ public:
     QString userName() const;
     QString adminName() const;
 
-    // Seconds the simulated clock runs ahead of the workstation's.
-    qint64 clockOffset() const { return m_clockOffset; }
+    // Writes the clock registers from 0 as "#Xi" does: a valid time runs on from there,
+    // anything else is held as written, as a clock that was never set holds garbage.
+    void setClock(const QByteArray& registers) { writeClockRegisters(0, registers); }
 
     // Set when a write changed the memory; the server persists and clears it.
     bool takeMemoryChanged();
@@ -63,7 +65,8 @@ private:
     QByteArray m_memory;
     std::array<QByteArray, 256> m_i2c;
     QByteArray m_flash;
-    qint64 m_clockOffset = 0;
+    qint64 m_clockOffsetMs = 0; // how far the clock runs ahead of the workstation's
+    QByteArray m_heldClock;     // registers of a clock that holds no valid time
     bool m_memoryChanged = false;
     bool m_bypass = false;
     bool m_supply5V = true;

@@ -68,9 +68,14 @@ int main(int argc, char** argv) {
                                      QStringLiteral("N"));
     const QCommandLineOption oversize(QStringLiteral("oversize-reply"),
                                       QStringLiteral("Answer with 200 payload bytes."));
-    parser.addOptions({bind, port, discoveryPort, image, persist, userPassword, adminPassword,
-                       refuseRecord, refuseChunks, refuseCommand, dropAfter, stallAfter,
-                       repeatReply, lateRepeat, lateRepeatMs, latency, oversize});
+    const QCommandLineOption clock(
+        QStringLiteral("clock"),
+        QStringLiteral("Start the clock from seven register bytes in hexadecimal (a time that is "
+                       "not valid is held as it is)."),
+        QStringLiteral("HEX"));
+    parser.addOptions({clock, bind, port, discoveryPort, image, persist, userPassword,
+                       adminPassword, refuseRecord, refuseChunks, refuseCommand, dropAfter,
+                       stallAfter, repeatReply, lateRepeat, lateRepeatMs, latency, oversize});
     parser.process(app);
 
     auto number = [&](const QCommandLineOption& option, int fallback, int max, bool* ok) {
@@ -92,6 +97,9 @@ int main(int argc, char** argv) {
     options.refuseCommand = parser.value(refuseCommand).toLatin1();
     if (parser.isSet(refuseCommand) && options.refuseCommand.size() != 2)
         return usage(QStringLiteral("--refuse-command takes two letters, as Xe"));
+    options.clock = QByteArray::fromHex(parser.value(clock).toLatin1());
+    if (parser.isSet(clock) && options.clock.size() != 7)
+        return usage(QStringLiteral("--clock takes seven bytes in hexadecimal, as 8307090A050312"));
     options.oversizeReply = parser.isSet(oversize);
     options.persist = parser.isSet(persist);
     options.imagePath = parser.value(image);

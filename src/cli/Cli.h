@@ -50,6 +50,7 @@ int run(QStringList args);
 // The commands that live beside the core commands.
 int showCommand(Context& ctx, QStringList args);
 int reportCommand(Context& ctx, QStringList args);
+int clockCommand(Context& ctx, QStringList args);
 int energyPresetCommand(Context& ctx, QStringList args);
 int discoverCommand(Context& ctx, QStringList args);
 int stationsCommand(Context& ctx, QStringList args);

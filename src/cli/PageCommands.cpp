@@ -7,6 +7,7 @@
 #include "ReportPainter.h"
 #include "base/Errors.h"
 #include "editors/InputsPage.h"
+#include "link/Clock.h"
 #include "link/Login.h"
 #include "workspace/Report.h"
 #include "workspace/Workspace.h"
@@ -86,6 +87,84 @@ int reportCommand(Context& ctx, QStringList args) {
     return Success;
 }
 
+namespace {
+
+// Logs in as an administrator, runs the action and logs out; the action's status is the
+// command's, a failed logout only warns.
+int asAdministrator(Context& ctx, DeviceLink& link, const QString& user, const QString& password,
+                    const std::function<int()>& action) {
+    if (loginToUnit(link, user, password) != Rights::Admin) {
+        ctx.feedback.message(QStringLiteral("Chyba při přihlášení"));
+        return Failed;
+    }
+    int status = Success;
+    try {
+        status = action();
+    } catch (const OperationError& e) {
+        ctx.feedback.message(e.text());
+        status = Failed;
+    }
+    try {
+        logoutFromUnit(link);
+    } catch (const OperationError& e) {
+        ctx.feedback.message(
+            QStringLiteral("Varování: odhlášení z jednotky se nezdařilo: %1").arg(e.text()),
+            Severity::Warning);
+    }
+    return status;
+}
+
+// The unit's clock as ISO 8601 without an offset: the clock keeps local time.
+QString isoText(const QDateTime& time) {
+    return time.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
+}
+
+} // namespace
+
+int clockCommand(Context& ctx, QStringList args) {
+    if (args.isEmpty())
+        throw Usage(QStringLiteral("clock needs get or set"));
+    const QString action = args.takeFirst();
+    if (action == QLatin1String("get")) {
+        expectPositionals(args, 0);
+        DeviceLink link(ctx.target, ctx.feedback);
+        link.setReadTimeoutMs(ctx.readTimeoutMs);
+        const QDateTime time = unitclock::read(link);
+        if (!time.isValid())
+            return Failed;
+        std::printf("%s\n", qUtf8Printable(isoText(time)));
+        return Success;
+    }
+    if (action != QLatin1String("set"))
+        throw Usage(QStringLiteral("unknown clock action %1").arg(action));
+    const QString user = takeOption(args, QStringLiteral("--user"));
+    const QString password = takeOption(args, QStringLiteral("--password"));
+    if (user.isEmpty())
+        throw Usage(QStringLiteral("clock set needs --user"));
+    if (args.size() > 1)
+        throw Usage(QStringLiteral("clock set takes at most one date and time"));
+    QDateTime time = QDateTime::currentDateTime();
+    if (!args.isEmpty()) {
+        time = QDateTime::fromString(args.at(0), QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
+        if (!time.isValid())
+            throw Usage(QStringLiteral("clock set takes a date and time as 2012-03-05T09:07:03"));
+    }
+    time = QDateTime(time.date(),
+                     QTime(time.time().hour(), time.time().minute(), time.time().second()));
+    if (!unitclock::encode(time)) {
+        ctx.feedback.message(unitclock::yearRefused(time.date().year()));
+        return Failed;
+    }
+    DeviceLink link(ctx.target, ctx.feedback);
+    link.setReadTimeoutMs(ctx.readTimeoutMs);
+    return asAdministrator(ctx, link, user, password, [&] {
+        if (!unitclock::write(link, time))
+            return Failed;
+        ctx.feedback.log(QStringLiteral("Hodiny jednotky nastaveny na %1.").arg(isoText(time)));
+        return Success;
+    });
+}
+
 int energyPresetCommand(Context& ctx, QStringList args) {
     const QString pulses = takeOption(args, QStringLiteral("--pulses-per-kwh"));
     const QString user = takeOption(args, QStringLiteral("--user"));
@@ -111,35 +190,19 @@ int energyPresetCommand(Context& ctx, QStringList args) {
 
     DeviceLink link(ctx.target, ctx.feedback);
     link.setReadTimeoutMs(ctx.readTimeoutMs);
-    if (loginToUnit(link, user, password) != Rights::Admin) {
-        ctx.feedback.message(QStringLiteral("Chyba při přihlášení"));
-        return Failed;
-    }
-    int status = Success;
-    try {
+    return asAdministrator(ctx, link, user, password, [&] {
         energy::sendPreset(link, *count);
-        if (link.linkFailed()) {
-            status = Failed;
-        } else if (link.packet().status() != 0) {
+        if (link.linkFailed())
+            return Failed;
+        if (link.packet().status() != 0) {
             ctx.feedback.message(QStringLiteral("Jednotka nastavení čítače X6/SO1 odmítla "
                                                 "(stav %1).")
                                      .arg(link.packet().status()));
-            status = Failed;
-        } else {
-            ctx.feedback.log(QStringLiteral("Čítač X6/SO1 nastaven na %1 pulzů.").arg(*count));
+            return Failed;
         }
-    } catch (const OperationError& e) {
-        ctx.feedback.message(e.text());
-        status = Failed;
-    }
-    try {
-        logoutFromUnit(link);
-    } catch (const OperationError& e) {
-        ctx.feedback.message(
-            QStringLiteral("Varování: odhlášení z jednotky se nezdařilo: %1").arg(e.text()),
-            Severity::Warning);
-    }
-    return status;
+        ctx.feedback.log(QStringLiteral("Čítač X6/SO1 nastaven na %1 pulzů.").arg(*count));
+        return Success;
+    });
 }
 
 } // namespace cli

@@ -5,6 +5,7 @@
 // in its neighbour's byte or a range cut short fails here.
 #include "editors/AnalogPage.h"
 #include "editors/InputsPage.h"
+#include "editors/ModesPage.h"
 #include "editors/NetworkPage.h"
 #include "editors/OutputsPage.h"
 #include "editors/ThermometersPage.h"
@@ -148,6 +149,17 @@ std::vector<Cell> networkCells() {
     return c;
 }
 
+// RezimConfig 425..436: the hour switches of both profiles, 428..433 (the day groups are
+// the worked examples').
+std::vector<Cell> modeCells() {
+    std::vector<Cell> c;
+    for (int p = 0; p < 2; ++p)
+        for (int h = 0; h < 24; ++h)
+            c.push_back({"re" + std::to_string(p) + numbered("", h, 2), Kind::Bit,
+                         428 + 3 * p + h / 8, h % 8});
+    return c;
+}
+
 struct Layout {
     const char* page;
     std::unique_ptr<FieldPage> (*make)();
@@ -164,6 +176,7 @@ const Layout Layouts[] = {
     {"analog", make<AnalogPage>, analogCells},
     {"thermometers", make<ThermometersPage>, thermometerCells},
     {"network", make<NetworkPage>, networkCells},
+    {"modes", make<ModesPage>, modeCells},
 };
 
 // Sets a random value in range on every cell and returns the bytes the gather must write.

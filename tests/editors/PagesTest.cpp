@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 #include "editors/AnalogPage.h"
 #include "editors/InputsPage.h"
+#include "editors/ModesPage.h"
 #include "editors/OutputsPage.h"
 #include "editors/ThermometersPage.h"
 
@@ -211,6 +212,65 @@ TEST(Descriptions, CharactersOutsideTheCodePageBecomeOneQuestionMarkEach) {
         many += QString::fromUtf8("😀");
     image.setDescription(5020, many);
     EXPECT_EQ(bytesAt(image, 5020, 20), QByteArray(19, '?') + '\0');
+}
+
+} // namespace
+
+namespace {
+
+// Day groups by day number 1..7 (Sunday first) and hour switches of profile 0.
+ConfigImage gatherModes(ModesPage& page, const int (&days)[7], const QList<int>& hours0) {
+    for (int d = 1; d <= 7; ++d)
+        page.setValue(ModesPage::dayName(d), days[d - 1]);
+    for (int h : hours0)
+        page.setValue(ModesPage::hourName(0, h), true);
+    ConfigImage image;
+    page.gather(image);
+    return image;
+}
+
+TEST(ModesPage, DaysAndHoursLandInTheirBitSets) {
+    ModesPage page;
+    // Profile 0 Monday to Friday, profile 1 at the weekend, hours 6..21 of profile 0.
+    QList<int> hours;
+    for (int h = 6; h <= 21; ++h)
+        hours << h;
+    page.setValue(ModesPage::hourName(1, 23), true);
+    ConfigImage image = gatherModes(page, {1, 0, 0, 0, 0, 0, 1}, hours);
+    EXPECT_EQ(bytesAt(image, 425, 12).toHex(), QByteArray("3e4100c0ff3f000080000000"));
+    EXPECT_EQ(page.shownFields()[0].value.toString(), QStringLiteral("Po, Út, St, Čt, Pá"));
+    EXPECT_EQ(page.shownFields()[1].value.toString(), QStringLiteral("6-21"));
+    EXPECT_EQ(page.shownFields()[2].value.toString(), QStringLiteral("So, Ne"));
+    EXPECT_EQ(page.shownFields()[3].value.toString(), QStringLiteral("23"));
+
+    // Sunday in both day sets ends on profile 1; Monday in neither shows no choice. Bit 7
+    // of the day sets and the reserved bytes go back as 0.
+    ConfigImage stored;
+    stored.copyIn(
+        425, 12,
+        reinterpret_cast<const std::uint8_t*>("\xFD\x81\x55\x01\x00\x80\x00\x00\x00\x66\x77\x88"));
+    page.scatter(stored);
+    EXPECT_EQ(page.profileOf(1), 1);
+    EXPECT_EQ(page.profileOf(2), -1);
+    EXPECT_EQ(page.profileOf(3), 0);
+    EXPECT_TRUE(page.isOn(0, 0) && page.isOn(0, 23) && !page.isOn(0, 1));
+    EXPECT_EQ(page.shownFields().back().value.toString(), QStringLiteral("Po"));
+    ConfigImage out;
+    page.gather(out);
+    EXPECT_EQ(bytesAt(out, 425, 12).toHex(), QByteArray("7c0100010080000000000000"));
+}
+
+TEST(ModesPage, HourRanges) {
+    const struct {
+        QList<int> on;
+        const char* text;
+    } cases[] = {{{}, "žádné"}, {{0}, "0"}, {{0, 1, 2, 5, 22, 23}, "0-2, 5, 22-23"}, {{23}, "23"}};
+    for (const auto& c : cases) {
+        std::vector<bool> hours(24, false);
+        for (int h : c.on)
+            hours[size_t(h)] = true;
+        EXPECT_EQ(hourRanges(hours), QString::fromUtf8(c.text));
+    }
 }
 
 } // namespace

@@ -87,7 +87,7 @@ TEST_F(PageWindows, EveryFieldOfThePageHasItsControlRowAndHeading) {
             }
         }
     }
-    EXPECT_EQ(windows, 5);
+    EXPECT_EQ(windows, 6);
 }
 
 TEST_F(PageWindows, InputsShowTheirBytesAndStoreWhatIsTyped) {

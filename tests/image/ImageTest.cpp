@@ -62,7 +62,8 @@ TEST_F(Files, SaveThenOpenRoundTripsTheGatheredRegions) {
     EXPECT_EQ(probe.scatters, 1);
     EXPECT_EQ(workspace.caption(), QStringLiteral("Quel5.00.04 - in.ql5"));
 
-    RawPages rawThermometers(workspace, {PageSlot::Thermometers, PageSlot::Thermostats});
+    RawPages rawThermometers(workspace,
+                             {PageSlot::Thermometers, PageSlot::Thermostats, PageSlot::Modes});
     workspace.scatterAll();
     workspace.setCurrentFile(path("out.ql5"));
     workspace.saveConfigFile();
@@ -147,7 +148,7 @@ TEST_F(Files, FailedSaveLeavesNoFile) {
 TEST_F(Files, DamagedRelayAreaSavesInsideTheRelayArea) {
     // The other pages carry the description area as it was.
     RawPages raw(workspace, {PageSlot::Inputs, PageSlot::Outputs, PageSlot::Analog,
-                             PageSlot::Thermometers, PageSlot::Thermostats});
+                             PageSlot::Thermometers, PageSlot::Thermostats, PageSlot::Modes});
     QByteArray content = pattern(8000);
     content[1472] = char(0xFF);
     content[1473] = char(0xFF);
@@ -172,7 +173,7 @@ TEST(Gather, EverythingClearsTheImageAPartialSelectionDoesNot) {
     workspace.setPage(PageSlot::Network, &network);
     // Pages whose copies are zero before any scatter.
     RawPages raw(workspace, {PageSlot::Inputs, PageSlot::Outputs, PageSlot::Analog,
-                             PageSlot::Thermometers, PageSlot::Thermostats});
+                             PageSlot::Thermometers, PageSlot::Thermostats, PageSlot::Modes});
     workspace.image().bytes().fill(0x44);
     workspace.gatherPages(Selectors::allButNetwork());
     EXPECT_EQ(workspace.image()[0], 0x44);

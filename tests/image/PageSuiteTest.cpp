@@ -3,6 +3,7 @@
 #include "base/Errors.h"
 #include "editors/AnalogPage.h"
 #include "editors/InputsPage.h"
+#include "editors/ModesPage.h"
 #include "editors/NetworkPage.h"
 #include "editors/OutputsPage.h"
 #include "editors/ThermometersPage.h"
@@ -136,6 +137,15 @@ struct ThermometersTraits : PlainTraits<ThermometersPage, PageSlot::Thermometers
     }
 };
 
+// Every day on profile 0 until a scatter says otherwise.
+struct ModesTraits : PlainTraits<ModesPage, PageSlot::Modes> {
+    static ConfigImage initial() {
+        ConfigImage image;
+        image[425] = 0x7F;
+        return image;
+    }
+};
+
 // Rows 17-32, their descriptions and the 80 bytes after the records travel unchanged.
 struct ThermostatsTraits : PlainTraits<ThermostatPage, PageSlot::Thermostats> {
     static ConfigImage initial() { return {}; }
@@ -150,7 +160,7 @@ struct ThermostatsTraits : PlainTraits<ThermostatPage, PageSlot::Thermostats> {
 
 template <typename T> struct PageSuite : ::testing::Test {};
 using Pages = ::testing::Types<NetworkTraits, InputsTraits, OutputsTraits, AnalogTraits,
-                               ThermometersTraits, ThermostatsTraits, RelayTraits>;
+                               ThermometersTraits, ThermostatsTraits, ModesTraits, RelayTraits>;
 TYPED_TEST_SUITE(PageSuite, Pages);
 
 TYPED_TEST(PageSuite, FreshGatherWritesThePagesInitialBytes) {

@@ -36,6 +36,7 @@ QVariant initialValue(const FieldSpec& f) {
     case FieldKind::Number:
     case FieldKind::List:
     case FieldKind::Mode:
+    case FieldKind::BitChoice:
         return int(f.initial);
     case FieldKind::Flag:
     case FieldKind::Bit:
@@ -144,6 +145,13 @@ QVariant FieldPage::read(const FieldSpec& f) const {
         const int raw = std::int16_t(m_copy.u16(f.at));
         return (hasRange(f) ? std::clamp(raw, f.min, f.max) : raw) / 10.0;
     }
+    case FieldKind::BitChoice: {
+        int chosen = -1;
+        for (int set = 0; set < f.items.size(); ++set)
+            if ((m_copy[f.at + set] >> f.bit) & 1)
+                chosen = set;
+        return chosen;
+    }
     case FieldKind::Description:
     case FieldKind::Label:
     case FieldKind::Mode:
@@ -199,6 +207,12 @@ void FieldPage::write(const FieldSpec& f, const QVariant& value) {
     case FieldKind::SignedTenths:
         m_copy.setU16(f.at, std::uint16_t(std::int16_t(tenthsHalfEven(value.toDouble(), f))));
         break;
+    case FieldKind::BitChoice: {
+        const int set = value.toInt();
+        if (set >= 0 && set < f.items.size())
+            m_copy[f.at + set] = std::uint8_t(m_copy[f.at + set] | (1 << f.bit));
+        break;
+    }
     case FieldKind::Description:
     case FieldKind::Label:
     case FieldKind::Mode:
@@ -230,11 +244,20 @@ void FieldPage::scatterImage(const ConfigImage& image) {
 void FieldPage::gatherImage(ConfigImage& image) {
     // A bit set holds exactly what its controls say: its bytes start from zero.
     QSet<int> cleared;
-    for (const FieldSpec& f : m_fields)
-        if (f.kind == FieldKind::Bit && f.stored && !cleared.contains(f.at)) {
+    for (const FieldSpec& f : m_fields) {
+        if (!f.stored)
+            continue;
+        if (f.kind == FieldKind::Bit && !cleared.contains(f.at)) {
             cleared.insert(f.at);
             writeUnsigned(m_copy, f.at, f.size, 0);
         }
+        if (f.kind == FieldKind::BitChoice)
+            for (int set = 0; set < f.items.size(); ++set)
+                if (!cleared.contains(f.at + set)) {
+                    cleared.insert(f.at + set);
+                    m_copy[f.at + set] = 0;
+                }
+    }
     // A value that cannot be stored stops here: the copy is partly updated, the image not.
     for (size_t i = 0; i < m_fields.size(); ++i)
         if (m_fields[i].stored)

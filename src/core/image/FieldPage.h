@@ -29,6 +29,9 @@ enum class FieldKind {
     Label,        // shown only; the page's own rule or `captionBy` gives its text
     Mode,         // a choice of the window's, not in the image: which `mode` of the fields is
                   // shown (an index into `items`)
+    BitChoice,    // which of the bit sets at `at`, `at` + 1, … (one byte each, one per item)
+                  // holds bit `bit`: the last that does, -1 for none; stored as that bit in
+                  // that set alone, the sets rebuilt from their controls at a gather
 };
 
 // When a field is shown: `field` holds one of `values` (bit v for the value v, bit 31 for

@@ -2,6 +2,7 @@
 
 #include "editors/AnalogPage.h"
 #include "editors/InputsPage.h"
+#include "editors/ModesPage.h"
 #include "editors/NetworkPage.h"
 #include "editors/OutputsPage.h"
 #include "editors/ThermometersPage.h"
@@ -76,7 +77,7 @@ const std::vector<PageInfo>& pageRegistry() {
          "TFrezim",
          "Frezim",
          "Režim",
-         nullptr},
+         make<ModesPage>},
         {S::Thermometers,
          "thermometers",
          16,

@@ -51,7 +51,7 @@ const std::vector<WindowRow>& windowTable() {
         {page(S::Outputs), nullptr, nullptr, nullptr, "Vý&stupy", "Výstupy - ", makeOutputsWindow},
         {page(S::Analog), nullptr, nullptr, nullptr, "Výstup &0-10V", "Výstup 0-10V - ",
          makeAnalogWindow},
-        {page(S::Modes), nullptr, nullptr, nullptr, "&Režim", "Rezim - ", frame},
+        {page(S::Modes), nullptr, nullptr, nullptr, "&Režim", "Rezim - ", makeModesWindow},
         {page(S::Thermometers), nullptr, nullptr, nullptr, "&Quel5", "Quel5.00.04 - ",
          makeThermometersWindow},
         {page(S::Thermostats), nullptr, nullptr, nullptr, "&Termostaty", "Termostaty - ",

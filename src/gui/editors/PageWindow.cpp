@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QVBoxLayout>
 #include <stdexcept>
 
 PageWindow::PageWindow(PageSlot slot, const WindowRow& row, WindowContext& context)
@@ -85,19 +86,25 @@ QWidget* PageWindow::control(const char* name) {
     case FieldKind::Label:
         w = new QLabel(this);
         break;
-    case FieldKind::Mode: {
-        // Its choices side by side; the group carries the name, each choice the name and
-        // its number.
+    case FieldKind::Mode:
+    case FieldKind::BitChoice: {
+        // Its choices side by side (a mode) or one above the other (the bit sets); the
+        // group carries the name, each choice the name and its number.
         auto* box = new QWidget(this);
-        auto* row = new QHBoxLayout(box);
-        row->setContentsMargins(0, 0, 0, 0);
+        QBoxLayout* line = f->kind == FieldKind::Mode
+                               ? static_cast<QBoxLayout*>(new QHBoxLayout(box))
+                               : new QVBoxLayout(box);
+        line->setContentsMargins(0, 0, 0, 0);
         auto* group = new QButtonGroup(box);
         group->setObjectName(QLatin1String(name));
         for (int i = 0; i < f->items.size(); ++i) {
-            auto* choice = new QRadioButton(f->items[i], box);
+            auto* choice =
+                new QRadioButton(f->kind == FieldKind::Mode ? f->items[i] : QString(), box);
             choice->setObjectName(QLatin1String(name) + QString::number(i));
+            if (f->kind == FieldKind::BitChoice)
+                choice->setToolTip(f->items[i]);
             group->addButton(choice, i);
-            row->addWidget(choice);
+            line->addWidget(choice);
         }
         return box;
     }

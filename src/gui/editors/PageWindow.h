@@ -65,3 +65,4 @@ std::unique_ptr<ManagedWindow> makeOutputsWindow(const WindowRow& row, WindowCon
 std::unique_ptr<ManagedWindow> makeAnalogWindow(const WindowRow& row, WindowContext& context);
 std::unique_ptr<ManagedWindow> makeThermometersWindow(const WindowRow& row, WindowContext& context);
 std::unique_ptr<ManagedWindow> makeThermostatsWindow(const WindowRow& row, WindowContext& context);
+std::unique_ptr<ManagedWindow> makeModesWindow(const WindowRow& row, WindowContext& context);

@@ -1,0 +1,107 @@
+#include "link/Clock.h"
+
+#include "base/Errors.h"
+#include "link/I2c.h"
+
+namespace unitclock {
+
+const char* const NotADate = "Hodiny jednotky neobsahují platné datum a čas";
+
+namespace {
+
+std::uint8_t bcd(int v) {
+    return std::uint8_t((v / 10) * 16 + v % 10);
+}
+
+// The value of a BCD register with its tens in the bits of tensMask; -1 when a digit is
+// above 9.
+int fromBcd(std::uint8_t r, int tensMask) {
+    const int tens = (r >> 4) & tensMask;
+    const int units = r & 15;
+    return tens > 9 || units > 9 ? -1 : 10 * tens + units;
+}
+
+QString registersText(const RegisterBlock& r) {
+    QStringList bytes;
+    for (std::uint8_t b : r)
+        bytes << QStringLiteral("%1").arg(b, 2, 16, QLatin1Char('0')).toUpper();
+    return bytes.join(QLatin1Char(' '));
+}
+
+} // namespace
+
+QString yearRefused(int year) {
+    return QStringLiteral("Rok %1 nelze do hodin jednotky zapsat: hodiny drží jen roky 2000 až "
+                          "2099. Nic nebylo odesláno.")
+        .arg(year);
+}
+
+std::optional<RegisterBlock> encode(const QDateTime& time) {
+    const QDate d = time.date();
+    const QTime t = time.time();
+    if (!d.isValid() || !t.isValid() || d.year() < 2000 || d.year() > 2099)
+        return std::nullopt;
+    return RegisterBlock{std::uint8_t(bcd(t.second()) + 0x80),
+                         bcd(t.minute()),
+                         bcd(t.hour()),
+                         std::uint8_t(d.dayOfWeek() % 7 + 1 + 8), // 1 = Sunday
+                         bcd(d.day()),
+                         bcd(d.month()),
+                         bcd(d.year() - 2000)};
+}
+
+std::optional<QDateTime> decode(const RegisterBlock& r) {
+    const int second = fromBcd(r[0], 7);
+    const int minute = fromBcd(r[1], 7);
+    const int hour = fromBcd(r[2], 3);
+    const int day = fromBcd(r[4], 3);
+    const int month = fromBcd(r[5], 1);
+    const int year = fromBcd(r[6], 15);
+    if (second < 0 || minute < 0 || hour < 0 || day < 0 || month < 0 || year < 0)
+        return std::nullopt;
+    const QDate date(2000 + year, month, day);
+    const QTime time(hour, minute, second);
+    if (!date.isValid() || !time.isValid())
+        return std::nullopt;
+    return QDateTime(date, time);
+}
+
+QDateTime read(DeviceLink& link) {
+    prepareI2cRead(link.packet(), Device, 0, Registers);
+    link.exchange(ExchangeMode::CloseAfterReply);
+    if (link.linkFailed())
+        return {};
+    const LinkPacket& reply = link.packet();
+    if (reply.status() != 0)
+        throw OperationError(QStringLiteral("Hodiny jednotky se nepodařilo přečíst: jednotka "
+                                            "odpověděla stavem %1.")
+                                 .arg(reply.status()));
+    if (reply.length() < Registers)
+        throw OperationError(QStringLiteral("Hodiny jednotky se nepodařilo přečíst: jednotka "
+                                            "poslala %1 bajtů ze 7.")
+                                 .arg(reply.length()));
+    RegisterBlock r;
+    std::copy_n(reply.payload(), Registers, r.begin());
+    const auto time = decode(r);
+    if (!time)
+        throw OperationError(
+            QStringLiteral("%1 (registry %2).").arg(QString::fromUtf8(NotADate), registersText(r)));
+    return *time;
+}
+
+bool write(DeviceLink& link, const QDateTime& time) {
+    const auto r = encode(time);
+    if (!r)
+        throw OperationError(yearRefused(time.date().year()));
+    prepareI2cWrite(link.packet(), Device, 0, r->data(), Registers);
+    link.exchange(ExchangeMode::CloseAfterReply);
+    if (link.linkFailed())
+        return false;
+    // A refusal is not a success.
+    if (link.packet().status() != 0)
+        throw OperationError(QStringLiteral("Jednotka nastavení hodin odmítla (stav %1).")
+                                 .arg(link.packet().status()));
+    return true;
+}
+
+} // namespace unitclock
