@@ -339,6 +339,8 @@ QByteArray pagesImage() {
                   QByteArray::fromHex("040000"
                                       "00D200C80014821482"));
     image[1004 + 12 * 16] = 2;
+    // Profile 0 on weekdays 6-21, profile 1 at the weekend with no hours.
+    image.replace(425, 12, QByteArray::fromHex("3E4100C0FF3F000000000000"));
     return image;
 }
 
@@ -372,7 +374,9 @@ TEST_F(Cli, ShowPrintsEveryPageAsTheWindowsShowIt) {
           "T2 / Typ: 0: nepoužit\nT3 / Typ: 4",
           "T3 / SP (Mod 1): 20.0\nT3 / dT (Mod 1): 2.0\n"})
         EXPECT_TRUE(r.out.contains(QString::fromUtf8(line))) << line;
-    EXPECT_FALSE(r.out.contains(QStringLiteral("[Režim]"))); // no editor yet
+    EXPECT_TRUE(r.out.contains(QStringLiteral("[Režim]\nProfil 0 / Dny: Po, Út, St, Čt, Pá\n"
+                                              "Profil 0 / Hodiny: 6-21\nProfil 1 / Dny: So, Ne\n"
+                                              "Profil 1 / Hodiny: žádné\n")));
     EXPECT_FALSE(r.out.contains(QStringLiteral("T17")));
 
     r = ctl({"show", path("pages.ql5"), "--json"});
@@ -385,6 +389,9 @@ TEST_F(Cli, ShowPrintsEveryPageAsTheWindowsShowIt) {
     EXPECT_EQ(doc[QStringLiteral("Quel5")][QStringLiteral("Teploměr2")][QStringLiteral("Popis")]
                   .toString(),
               QStringLiteral("Chodba"));
+    EXPECT_EQ(doc[QStringLiteral("Režim")][QStringLiteral("Profil 0")][QStringLiteral("Hodiny")]
+                  .toString(),
+              QStringLiteral("6-21"));
     EXPECT_EQ(doc[QStringLiteral("Termostaty")][QStringLiteral("T3")][QStringLiteral("PB (Mod 0)")]
                   .toDouble(),
               13.0);
@@ -445,6 +452,35 @@ TEST_F(Cli, ReportWritesThePrintoutAsPdf) {
     EXPECT_FALSE(r.err.isEmpty());
     EXPECT_FALSE(QFile::exists(path("m.pdf")));
     EXPECT_EQ(ctl({"report", path("pages.ql5")}).exit, 2);
+}
+
+// clock get prints ISO 8601; clock set logs in, sets and logs out; a clock without a time
+// and a year the clock cannot hold fail with a message.
+TEST_F(Cli, ClockSetThenGet) {
+    SimProcess sim({"--clock", "8307090A050312"});
+    const QStringList unit = {"--host", "127.0.0.1", "--port", sim.port, "clock"};
+    CtlRun r = ctl(unit + QStringList{"get"});
+    EXPECT_EQ(r.exit, 0) << qPrintable(r.err);
+    EXPECT_TRUE(r.out.startsWith(QStringLiteral("2012-03-05T09:07:0"))) << qPrintable(r.out);
+    r = ctl(unit +
+            QStringList{"set", "2031-12-31T23:59:58", "--user", "admin", "--password", "admin"});
+    EXPECT_EQ(r.exit, 0) << qPrintable(r.err);
+    r = ctl(unit + QStringList{"get"});
+    EXPECT_TRUE(r.out == QStringLiteral("2031-12-31T23:59:58\n") ||
+                r.out == QStringLiteral("2031-12-31T23:59:59\n"))
+        << qPrintable(r.out);
+    r = ctl(unit +
+            QStringList{"set", "2100-01-01T00:00:00", "--user", "admin", "--password", "admin"});
+    EXPECT_EQ(r.exit, 1);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("Rok 2100")));
+    EXPECT_EQ(ctl(unit + QStringList{"set", "zítra", "--user", "admin"}).exit, 2);
+    EXPECT_EQ(ctl(unit + QStringList{"set", "--user", "admin", "--password", "x"}).exit, 1);
+
+    SimProcess unset({"--clock", "00000000000000"});
+    r = ctl({"--host", "127.0.0.1", "--port", unset.port, "clock", "get"});
+    EXPECT_EQ(r.exit, 1);
+    EXPECT_TRUE(r.out.isEmpty());
+    EXPECT_TRUE(r.err.contains(QStringLiteral("neobsahují platné datum a čas")));
 }
 
 TEST_F(Cli, EnergyPresetSendsTheCountOfEnergyTimesPulses) {

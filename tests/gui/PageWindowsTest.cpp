@@ -1,5 +1,6 @@
 #include "GuiSupport.h"
 #include "TestSupport.h"
+#include "editors/ModesPage.h"
 #include "editors/PageWindow.h"
 #include "image/FieldPage.h"
 #include "logic/ThermostatPage.h"
@@ -7,6 +8,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QLabel>
@@ -15,6 +17,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStandardPaths>
+#include <QTimeEdit>
 
 namespace {
 
@@ -268,7 +271,12 @@ TEST_F(PageWindows, EditedPagesSurviveSaveOpenUploadAndReadBack) {
     QWidget* thermostats = open("Ftermostaty");
     user::pick(in<QComboBox>(thermostats, "trt00"), 2);
     user::retype(in<QDoubleSpinBox>(thermostats, "trtl000"), QStringLiteral("-7.5"));
+    QWidget* modes = open("Frezim");
+    user::click(in<QCheckBox>(modes, "re110"));
+    user::click(in<QRadioButton>(modes, "rd11"));
     auto check = [&] {
+        EXPECT_TRUE(in<QCheckBox>(modes, "re110")->isChecked());
+        EXPECT_TRUE(in<QRadioButton>(modes, "rd11")->isChecked());
         EXPECT_EQ(in<QComboBox>(thermostats, "trt00")->currentIndex(), 2);
         EXPECT_DOUBLE_EQ(in<QDoubleSpinBox>(thermostats, "trtl000")->value(), -7.5);
         EXPECT_TRUE(in<QCheckBox>(inputs, "inp2")->isChecked());
@@ -284,6 +292,8 @@ TEST_F(PageWindows, EditedPagesSurviveSaveOpenUploadAndReadBack) {
         user::retype(in<QSpinBox>(analog, "pr2"), QStringLiteral("1"));
         user::retype(in<QSpinBox>(thermometers, "LMDsavetm"), QStringLiteral("1"));
         user::retype(in<QDoubleSpinBox>(thermostats, "trtl000"), QStringLiteral("3"));
+        user::click(in<QCheckBox>(modes, "re110"));
+        user::click(in<QRadioButton>(modes, "rd10"));
     };
     const QByteArray file = saved();
     spoil();
@@ -299,6 +309,7 @@ TEST_F(PageWindows, EditedPagesSurviveSaveOpenUploadAndReadBack) {
     check();
     EXPECT_EQ(sim.unit().memory().mid(437 + 9, 2), QByteArray::fromHex("5802"));
     EXPECT_EQ(file.mid(437 + 9, 2), QByteArray::fromHex("5802"));
+    EXPECT_EQ(sim.unit().memory().mid(425, 12).toHex(), QByteArray("7e0100000000000400000000"));
     EXPECT_EQ(sim.unit().memory().mid(1000, 16), QByteArray::fromHex("01000000020000"
                                                                      "00B5FFB5FF00000000"));
 }
@@ -400,4 +411,91 @@ TEST_F(PageWindows, PrintPreviewsTheReportOfWhatTheWindowsHold) {
         << qPrintable(first);
     EXPECT_TRUE(first.contains(QStringLiteral("T2 / TL (Mod 0): 0.0")));
     EXPECT_EQ(print(), first);
+}
+
+// Dragging along a row of hour switches sets every hour passed to the state the first one
+// took; the week strip paints each day's hours in its profile's colour at once.
+TEST_F(PageWindows, HourSwitchesSetByDraggingAndTheWeekStripFollows) {
+    QWidget* w = open("Frezim");
+    auto* strip = in<QWidget>(w, "WeekStrip");
+    auto hourPixel = [&](int screenLine, int hour) {
+        const QImage image = strip->grab().toImage();
+        const double cell = (strip->width() - 25) / 24.0;
+        return image.pixelColor(int(24 + (hour + 0.5) * cell), screenLine * 12 + 6);
+    };
+    const QColor monday4 = hourPixel(0, 4);
+    auto drag = [&](const char* from, const char* to) {
+        auto* first = in<QCheckBox>(w, from);
+        auto* last = in<QCheckBox>(w, to);
+        QTest::mousePress(first, Qt::LeftButton, {}, first->rect().center());
+        // Straight to the last switch, passing the others within one move.
+        QTest::mouseMove(last, last->rect().center() + QPoint(0, 3));
+        QTest::mouseRelease(last, Qt::LeftButton, {}, last->rect().center());
+    };
+    drag("re003", "re008");
+    QStringList on;
+    for (int h = 0; h < 24; ++h)
+        if (in<QCheckBox>(w, qPrintable(ModesPage::hourName(0, h)))->isChecked())
+            on << QString::number(h);
+    EXPECT_EQ(on.join(QLatin1Char(' ')), QStringLiteral("3 4 5 6 7 8"));
+    EXPECT_NE(hourPixel(0, 4), monday4); // Monday runs profile 0
+    drag("re006", "re004");              // was on: off back to 4
+    on.clear();
+    for (int h = 0; h < 24; ++h)
+        if (in<QCheckBox>(w, qPrintable(ModesPage::hourName(0, h)))->isChecked())
+            on << QString::number(h);
+    EXPECT_EQ(on.join(QLatin1Char(' ')), QStringLiteral("3 7 8"));
+    EXPECT_EQ(hourPixel(0, 4), monday4);
+    EXPECT_FALSE(in<QCheckBox>(w, "re103")->isChecked()); // the other row stays
+    // Monday on profile 1 leaves its line without profile 0's hours.
+    user::click(in<QRadioButton>(w, "rd21"));
+    EXPECT_EQ(hourPixel(0, 3), hourPixel(0, 4));
+    EXPECT_NE(hourPixel(1, 3), hourPixel(1, 4)); // Tuesday still has hour 3
+
+    const QByteArray out = saved();
+    EXPECT_EQ(out.mid(425, 6).toHex(), QByteArray("7d0200880100"));
+}
+
+// "Načti" reads the unit's clock into the pickers and ends "Synchro"; "Pošli" sets it for an
+// administrator; a clock without a time and a year it cannot hold are said, not shown.
+TEST_F(PageWindows, TheClockIsReadAndSetFromTheWindow) {
+    sim.unit().setClock(QByteArray::fromHex("8307090A050312"));
+    QWidget* w = open("Frezim");
+    auto* date = in<QDateEdit>(w, "DateTimePicker1");
+    auto* time = in<QTimeEdit>(w, "DateTimePicker2");
+    EXPECT_TRUE(in<QCheckBox>(w, "LMDCheckBox1")->isChecked());
+    EXPECT_EQ(date->date(), QDate::currentDate());
+    user::aimAt(*run, sim.port());
+    ToolRun::activate(w);
+    user::click(in<QPushButton>(w, "LMDButton1"));
+    EXPECT_FALSE(in<QCheckBox>(w, "LMDCheckBox1")->isChecked());
+    EXPECT_EQ(date->date(), QDate(2012, 3, 5));
+    EXPECT_GE(time->time(), QTime(9, 7, 3));
+    EXPECT_LE(time->time(), QTime(9, 7, 6));
+
+    EXPECT_FALSE(in<QPushButton>(w, "LButtPC")->isEnabled());
+    user::loginAs(*run, QStringLiteral("admin"), QStringLiteral("pw"));
+    ToolRun::activate(w);
+    // Into the picker, Tab and back selects the hours; each section takes two digits and
+    // passes on to the next.
+    user::click(time);
+    user::key(Qt::Key_Tab);
+    user::key(Qt::Key_Backtab);
+    user::type(QStringLiteral("235958"));
+    EXPECT_EQ(time->time(), QTime(23, 59, 58));
+    user::click(in<QPushButton>(w, "LButtPC"));
+    EXPECT_EQ(sim.requests().last().frame.mid(0, 3), QByteArray("#Xi"));
+    EXPECT_EQ(sim.requests().last().frame.mid(9).toHex(), QByteArray("d859230a050312"));
+
+    date->setDate(QDate(2100, 1, 1));
+    const qsizetype sent = sim.requests().size();
+    user::click(in<QPushButton>(w, "LButtPC"));
+    EXPECT_EQ(sim.requests().size(), sent);
+    EXPECT_TRUE(run->dialogs.takeMessages().value(0).startsWith(QStringLiteral("Rok 2100")));
+
+    sim.unit().setClock(QByteArray::fromHex("00000000000000"));
+    user::click(in<QPushButton>(w, "LMDButton1"));
+    EXPECT_EQ(date->date(), QDate(2100, 1, 1)); // kept
+    EXPECT_TRUE(run->dialogs.takeMessages().value(0).startsWith(
+        QStringLiteral("Hodiny jednotky neobsahují platné datum a čas")));
 }
