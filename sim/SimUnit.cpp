@@ -106,6 +106,10 @@ QByteArray SimUnit::defaultImage() {
         sum = std::uint16_t(sum + std::uint8_t(m[EthConfig + i]));
     putU16(m, EthConfig + 95, sum);
 
+    // A working week: profile 0 Monday to Friday 6-21, profile 1 at the weekend 8-19.
+    const std::uint8_t schedule[12] = {0x3E, 0x41, 0, 0xC0, 0xFF, 0x3F, 0x00, 0xFF, 0x0F, 0, 0, 0};
+    std::memcpy(m.data() + 425, schedule, sizeof schedule);
+
     for (int k = 0; k < 5; ++k)
         putText(m, 5000 + 20 * k, QStringLiteral("Vstup %1").arg(k + 1));
     for (int k = 0; k < 10; ++k)

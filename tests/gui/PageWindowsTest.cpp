@@ -419,9 +419,12 @@ TEST_F(PageWindows, HourSwitchesSetByDraggingAndTheWeekStripFollows) {
     QWidget* w = open("Frezim");
     auto* strip = in<QWidget>(w, "WeekStrip");
     auto hourPixel = [&](int screenLine, int hour) {
+        // Under the hour's switch.
         const QImage image = strip->grab().toImage();
-        const double cell = (strip->width() - 25) / 24.0;
-        return image.pixelColor(int(24 + (hour + 0.5) * cell), screenLine * 12 + 6);
+        const int line = strip->property("lineHeight").toInt();
+        auto* box = in<QCheckBox>(w, qPrintable(ModesPage::hourName(0, hour)));
+        const int x = strip->mapFrom(w, box->mapTo(w, box->rect().center())).x();
+        return image.pixelColor(x, screenLine * line + line / 2);
     };
     const QColor monday4 = hourPixel(0, 4);
     auto drag = [&](const char* from, const char* to) {

@@ -28,17 +28,20 @@
 
 namespace {
 
-// Seven lines, Monday first: the hours each day is on, in the colour of its profile.
+// Seven lines, Monday first: the hours each day is on, in the colour of its profile, each
+// hour under its switches; the day's name after hour 23.
 class WeekStrip : public QWidget {
 public:
     WeekStrip(QWidget* parent, std::function<int(int day)> profileOf,
-              std::function<bool(int profile, int hour)> isOn)
-        : QWidget(parent), m_profileOf(std::move(profileOf)), m_isOn(std::move(isOn)) {
+              std::function<bool(int profile, int hour)> isOn,
+              std::function<int(int hour)> centreOf)
+        : QWidget(parent), m_profileOf(std::move(profileOf)), m_isOn(std::move(isOn)),
+          m_centreOf(std::move(centreOf)), m_line(fontMetrics().height() + 2) {
         setObjectName(QStringLiteral("WeekStrip"));
-        setMinimumHeight(7 * Line + 2);
-        setMinimumWidth(Names + 24 * 12 + 2);
+        setProperty("lineHeight", m_line); // for a reader of the picture
+        setFixedHeight(7 * m_line + 2);
         setToolTip(QStringLiteral("Týden: hodiny, kdy je režim zapnutý (modře profil 0, "
-                                  "oranžově profil 1)"));
+                                  "oranžově profil 1, šrafovaně den bez profilu)"));
     }
 
     static QColor colourOf(int profile) {
@@ -48,35 +51,39 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
-        const double cell = (width() - Names - 1) / 24.0;
+        // Hour h spans halfway to its neighbours' switches.
+        double edge[25];
+        for (int h = 1; h < 24; ++h)
+            edge[h] = (m_centreOf(h - 1) + m_centreOf(h)) / 2.0;
+        edge[0] = 2 * m_centreOf(0) - edge[1];
+        edge[24] = 2 * m_centreOf(23) - edge[23];
         for (int line = 0; line < 7; ++line) {
             const int day = ModesPage::ScreenDays[line];
             const int profile = m_profileOf(day);
-            const QRectF row(Names, line * Line + 1, 24 * cell, Line - 2);
-            p.setPen(palette().color(QPalette::WindowText));
-            p.drawText(QRectF(0, line * Line, Names - 4, Line), Qt::AlignVCenter | Qt::AlignLeft,
-                       ModesPage::DayCaptions[day - 1]);
+            const QRectF row(edge[0], line * m_line + 1, edge[24] - edge[0], m_line - 2);
             p.fillRect(row, QColor(0xF4, 0xF4, 0xF4));
             if (profile < 0) {
                 p.fillRect(row, QBrush(Qt::gray, Qt::BDiagPattern)); // runs neither profile
             } else {
                 for (int h = 0; h < 24; ++h)
                     if (m_isOn(profile, h))
-                        p.fillRect(QRectF(Names + h * cell, row.top(), cell, row.height()),
+                        p.fillRect(QRectF(edge[h], row.top(), edge[h + 1] - edge[h], row.height()),
                                    colourOf(profile));
             }
             p.setPen(QColor(0xC0, 0xC0, 0xC0));
             for (int h = 0; h <= 24; h += 6)
-                p.drawLine(QPointF(Names + h * cell, row.top()),
-                           QPointF(Names + h * cell, row.bottom()));
+                p.drawLine(QPointF(edge[h], row.top()), QPointF(edge[h], row.bottom()));
+            p.setPen(palette().color(QPalette::WindowText));
+            p.drawText(QRectF(edge[24] + 6, line * m_line, width() - edge[24] - 6, m_line),
+                       Qt::AlignVCenter | Qt::AlignLeft, ModesPage::DayCaptions[day - 1]);
         }
     }
 
 private:
-    static constexpr int Names = 24;
-    static constexpr int Line = 12;
     std::function<int(int)> m_profileOf;
     std::function<bool(int, int)> m_isOn;
+    std::function<int(int)> m_centreOf;
+    int m_line;
 };
 
 class ModesWindow : public PageWindow {
@@ -118,7 +125,11 @@ public:
 
         m_strip = new WeekStrip(
             this, [this](int day) { return m_days[day]->checkedId(); },
-            [this](int p, int h) { return m_hours[p][h]->isChecked(); });
+            [this](int p, int h) { return m_hours[p][h]->isChecked(); },
+            [this](int h) {
+                QCheckBox* box = m_hours[0][h];
+                return m_strip->mapFrom(this, box->mapTo(this, box->rect().center())).x();
+            });
         for (auto& row : m_hours)
             for (QCheckBox* box : row)
                 connect(box, &QCheckBox::toggled, m_strip, [this] { m_strip->update(); });
