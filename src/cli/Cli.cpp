@@ -245,6 +245,14 @@ const QList<Command>& commands() {
         {QStringLiteral("clock"),
          QStringLiteral("get | set [YYYY-MM-DDTHH:MM:SS] --user NAME --password PW"), true,
          clockCommand},
+        {QStringLiteral("status"), QStringLiteral("[--json]"), true, statusCommand},
+        {QStringLiteral("action"),
+         QStringLiteral("NAME [PATTERN] [--user NAME --password PW]"), true, actionCommand},
+        {QStringLiteral("service"),
+         QStringLiteral("i2c-read DEV MEM COUNT | i2c-write DEV MEM B1 [B2] | flash-read ADDR "
+                        "COUNT | flash-write ADDR COUNT START | raw-outputs B1 B2 | raw-pwm B1 B2 "
+                        "| energy-reset"),
+         true, serviceCommand},
         {QStringLiteral("energy-preset"),
          QStringLiteral("KWH --pulses-per-kwh N --user NAME --password PW"), true,
          energyPresetCommand},
