@@ -25,7 +25,8 @@ quint32 fieldValue(const QString& text, const char* what, quint32 max) {
     bool ok = false;
     const qulonglong v = text.toULongLong(&ok, 0);
     if (!ok || v > max)
-        throw Usage(QStringLiteral("%1 takes 0..%2, not %3").arg(QLatin1String(what)).arg(max).arg(text));
+        throw Usage(
+            QStringLiteral("%1 takes 0..%2, not %3").arg(QLatin1String(what)).arg(max).arg(text));
     return quint32(v);
 }
 
@@ -121,7 +122,8 @@ int actionCommand(Context& ctx, QStringList args) {
         if (link.linkFailed())
             status = Failed;
         else
-            ctx.feedback.log(QStringLiteral("Odesláno: %1").arg(QString::fromUtf8(action->menuText)));
+            ctx.feedback.log(
+                QStringLiteral("Odesláno: %1").arg(QString::fromUtf8(action->menuText)));
     } catch (const OperationError& e) {
         ctx.feedback.message(e.text());
         status = Failed;
@@ -176,8 +178,8 @@ int serviceCommand(Context& ctx, QStringList args) {
                             fieldValue(args.at(2), "START", 0xFFFFFFFFu));
     } else if (what == QLatin1String("raw-outputs") || what == QLatin1String("raw-pwm")) {
         expectPositionals(args, 2);
-        (what == QLatin1String("raw-pwm") ? service::rawPwm : service::rawOutputs)(
-            p, byte(0, "B1"), byte(1, "B2"));
+        (what == QLatin1String("raw-pwm") ? service::rawPwm : service::rawOutputs)(p, byte(0, "B1"),
+                                                                                   byte(1, "B2"));
     } else if (what == QLatin1String("energy-reset")) {
         expectPositionals(args, 0);
         service::energyReset(p);

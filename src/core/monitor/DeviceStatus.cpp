@@ -21,7 +21,8 @@ std::uint16_t u16At(const std::uint8_t* p) {
 }
 
 QString hex2(std::uint8_t v) {
-    return QStringLiteral("0x") + QString::number(v, 16).rightJustified(2, QLatin1Char('0')).toUpper();
+    return QStringLiteral("0x") +
+           QString::number(v, 16).rightJustified(2, QLatin1Char('0')).toUpper();
 }
 
 void setHeader(LinkPacket& packet, char l1, char l2, std::uint8_t status, std::uint16_t length) {
@@ -87,8 +88,8 @@ QString valueText(double value) {
 QStringList statusLines(const DeviceStatus& s) {
     const QString missing = QStringLiteral("(chybí)");
     auto line = [&](const char* name, int offset, int size, const QString& text) {
-        return QStringLiteral("%1 :%2").arg(QLatin1String(name),
-                                            s.has(offset, size) ? text : QLatin1Char(' ') + missing);
+        return QStringLiteral("%1 :%2").arg(
+            QLatin1String(name), s.has(offset, size) ? text : QLatin1Char(' ') + missing);
     };
     auto bytes4 = [](const std::array<std::uint8_t, 4>& b) {
         QString text;
@@ -155,15 +156,49 @@ const std::vector<ActionInfo>& unitActions() {
     using A = UnitAction;
     using M = ExchangeMode;
     static const std::vector<ActionInfo> table = {
-        {A::BypassOn, "actBypassOn", "Bypass ON", "bypass-on", {'U', 'B'}, 0, M::CloseAfterReply, 1},
-        {A::BypassOff, "actBypassOff", "Bypass OFF", "bypass-off", {'U', 'b'}, 0, M::CloseAfterReply, 1},
+        {A::BypassOn,
+         "actBypassOn",
+         "Bypass ON",
+         "bypass-on",
+         {'U', 'B'},
+         0,
+         M::CloseAfterReply,
+         1},
+        {A::BypassOff,
+         "actBypassOff",
+         "Bypass OFF",
+         "bypass-off",
+         {'U', 'b'},
+         0,
+         M::CloseAfterReply,
+         1},
         {A::Reset, "actReset", "Reset", "reset", {'I', 'R'}, 0, M::SendOnly, 1},
-        {A::ResetTcp, "actResetTcp", "Reset TCP 9760", "reset-tcp", {'I', 'T'}, 1, M::CloseAfterReply, 0},
+        {A::ResetTcp,
+         "actResetTcp",
+         "Reset TCP 9760",
+         "reset-tcp",
+         {'I', 'T'},
+         1,
+         M::CloseAfterReply,
+         0},
         {A::SupplyOn, "act5VOn", "5V ON", "5v-on", {'X', '5'}, 1, M::CloseAfterReply, 1},
         {A::SupplyOff, "act5VOff", "5V OFF", "5v-off", {'X', '5'}, 0, M::CloseAfterReply, 1},
-        {A::SetOutputs, "actNastavVystup", "Nastav výstup", "set-outputs", {'U', 'O'}, 0, M::CloseAfterReply, 2},
-        {A::CancelOutputs, "actZrusVystup", "Zruš nastavení výstupu", "cancel-outputs", {'U', 'o'}, 0,
-         M::CloseAfterReply, 2},
+        {A::SetOutputs,
+         "actNastavVystup",
+         "Nastav výstup",
+         "set-outputs",
+         {'U', 'O'},
+         0,
+         M::CloseAfterReply,
+         2},
+        {A::CancelOutputs,
+         "actZrusVystup",
+         "Zruš nastavení výstupu",
+         "cancel-outputs",
+         {'U', 'o'},
+         0,
+         M::CloseAfterReply,
+         2},
     };
     return table;
 }

@@ -24,7 +24,7 @@ struct DeviceStatus {
     std::uint8_t testIndex = 0, selected = 0;
     float pwm = 0, piSum = 0;
     std::uint8_t i2cError = 0, i2cErrorAddress = 0;
-    int reportedTemperatures = 0; // the count the unit sent
+    int reportedTemperatures = 0;    // the count the unit sent
     std::vector<float> temperatures; // those carried, at most six
 
     // Whether the reply carried the field at this payload offset and size.
@@ -66,8 +66,16 @@ QString generalFloat(float value);
 void prepareStatusRequest(LinkPacket& packet);
 
 // The action commands of the status window and of quel5ctl action.
-enum class UnitAction { BypassOn, BypassOff, Reset, ResetTcp, SupplyOn, SupplyOff, SetOutputs,
-                        CancelOutputs };
+enum class UnitAction {
+    BypassOn,
+    BypassOff,
+    Reset,
+    ResetTcp,
+    SupplyOn,
+    SupplyOff,
+    SetOutputs,
+    CancelOutputs
+};
 struct ActionInfo {
     UnitAction action;
     const char* objectName; // the menu item of the window
@@ -93,7 +101,7 @@ void rawPwm(LinkPacket& packet, std::uint8_t b1, std::uint8_t b2);     // "#TP"
 // "#TW": address, n, then (start + i) mod 256; n at most 100.
 void flashWrite(LinkPacket& packet, std::uint32_t address, int count, std::uint32_t start);
 void flashRead(LinkPacket& packet, std::uint32_t address, int count); // "#TR"
-void energyReset(LinkPacket& packet);                                  // "#XE"
+void energyReset(LinkPacket& packet);                                 // "#XE"
 
 QString recvOneLine(const LinkPacket& reply); // "1 - 17 : 0"
 QString recvTwoLine(const LinkPacket& reply); // "2 - 17  18 : 0"

@@ -86,6 +86,10 @@ struct PageInfo {
     // Its model; null for a page without one yet, which a stand-in carrying its regions
     // unchanged replaces.
     std::unique_ptr<Page> (*createModel)();
+    // The row of the live status whose bits colour the window's state labels lp00 …
+    // (1 "Inputs", 2 "Outputs", 3 "Vrele", 4 "Vterm"; -1 none) and how many labels it has.
+    int statusRow = -1;
+    int statusBits = 0;
 };
 
 // In the order of the gather and of the upload.

@@ -11,13 +11,6 @@ namespace {
 
 using Made = std::unique_ptr<ManagedWindow>;
 
-// A window whose page has no editor yet: an empty frame that keeps its place.
-Made frame(const WindowRow& row, WindowContext& context) {
-    auto window = std::make_unique<ManagedWindow>(row.windowClass(), row.form(), row.windowTitle(),
-                                                  context.settings);
-    window->resize(420, 300);
-    return window;
-}
 
 Made relays(const WindowRow&, WindowContext& context) {
     return std::make_unique<RelayWindow>(context.workspace.pageAs<RelayPage>(PageSlot::Relays),
@@ -57,7 +50,7 @@ const std::vector<WindowRow>& windowTable() {
         {page(S::Thermostats), nullptr, nullptr, nullptr, "&Termostaty", "Termostaty - ",
          makeThermostatsWindow},
         {page(S::Relays), nullptr, nullptr, nullptr, "Virtuální r&elé", "Viruální relé - ", relays},
-        {-1, "TFstav", "Fstav", "Fstav", "St&av", nullptr, frame},
+        {-1, "TFstav", "Fstav", "Fstav", "St&av", nullptr, makeStatusWindow},
         {-1, "TFdiscoverer", "Fdisc", "Discoverer", "&Discoverer", nullptr, makeDiscoveryWindow},
     };
     return table;

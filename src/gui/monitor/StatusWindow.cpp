@@ -1,0 +1,306 @@
+// The status window "Fstav": "Stav" asks the unit for its live state and shows it in the
+// value table, the status log and the bit table, and colours the state labels of the page
+// windows; "Akce" sends the unit's action commands. "Automaticky" repeats "Stav" every two
+// seconds, and "Graf" plots the temperatures and the PWM value of the last ten minutes.
+#include "app/ExchangeControls.h"
+#include "app/ManagedWindow.h"
+#include "monitor/DeviceStatus.h"
+#include "monitor/MonitorWindows.h"
+#include "workspace/Workspace.h"
+
+#include <QApplication>
+#include <QChart>
+#include <QChartView>
+#include <QDateTime>
+#include <QDateTimeAxis>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineSeries>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QValueAxis>
+#include <map>
+
+namespace {
+
+constexpr int OutputsRow = 3; // the bit table's row the user edits
+constexpr qint64 ChartSpanMs = 10 * 60 * 1000;
+
+class StatusWindow : public ManagedWindow {
+public:
+    StatusWindow(const WindowRow& row, WindowContext& context)
+        : ManagedWindow(row.windowClass(), row.form(), row.windowTitle(), context.settings),
+          m_context(context) {
+        auto* bar = new QMenuBar(this);
+        auto* status = bar->addAction(QStringLiteral("&Stav"));
+        status->setObjectName(QStringLiteral("actStav"));
+        markExchangeControl(status);
+        connect(status, &QAction::triggered, this, [this] { requestStatus(); });
+        QMenu* actions = bar->addMenu(QStringLiteral("&Akce"));
+        for (const ActionInfo& a : unitActions()) {
+            if (a.action == UnitAction::SetOutputs)
+                actions->addSeparator();
+            QAction* item = actions->addAction(QString::fromUtf8(a.menuText));
+            item->setObjectName(QLatin1String(a.objectName));
+            item->setEnabled(a.rightsNeeded == 0); // the rights enable the others
+            markExchangeControl(item);
+            const ActionInfo* info = &a;
+            connect(item, &QAction::triggered, this, [this, info] { send(*info); });
+        }
+        auto* clear = bar->addAction(QStringLiteral("&Memo clear"));
+        clear->setObjectName(QStringLiteral("actMemoClear"));
+        m_automatic = bar->addAction(QStringLiteral("Auto&maticky"));
+        m_automatic->setObjectName(QStringLiteral("actAutomaticky"));
+        m_automatic->setCheckable(true);
+        m_automatic->setToolTip(QStringLiteral("Stav každé 2 sekundy"));
+
+        m_values = new QTableWidget(8, 2, this);
+        m_values->setObjectName(QStringLiteral("valueTable"));
+        m_values->horizontalHeader()->hide();
+        m_values->verticalHeader()->hide();
+        m_values->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        m_values->setColumnWidth(0, 90);
+        m_values->setColumnWidth(1, 110);
+        for (int r = 0; r < 8; ++r)
+            for (int c = 0; c < 2; ++c)
+                m_values->setItem(r, c, new QTableWidgetItem);
+
+        m_log = new QPlainTextEdit(this);
+        m_log->setObjectName(QStringLiteral("statusLog"));
+        m_log->setReadOnly(true);
+        m_log->setMaximumBlockCount(1000); // minutes of "Automaticky" stay at hand
+        connect(clear, &QAction::triggered, m_log, &QPlainTextEdit::clear);
+
+        m_bits = new QTableWidget(7, 17, this);
+        m_bits->setObjectName(QStringLiteral("bitTable"));
+        m_bits->horizontalHeader()->hide();
+        m_bits->verticalHeader()->hide();
+        m_bits->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        m_bits->setColumnWidth(0, 100);
+        for (int c = 1; c <= 16; ++c)
+            m_bits->setColumnWidth(c, 22);
+        for (int r = 0; r < 7; ++r)
+            for (int c = 0; c <= 16; ++c) {
+                auto* cell = new QTableWidgetItem;
+                cell->setTextAlignment(c ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+                m_bits->setItem(r, c, cell);
+            }
+        m_bits->item(0, 0)->setText(QStringLiteral("Nazev"));
+        for (int c = 1; c <= 16; ++c)
+            m_bits->item(0, c)->setText(QString::number(17 - c));
+        m_bits->setFixedHeight(7 * m_bits->rowHeight(0) + 4);
+        connect(m_bits, &QTableWidget::cellDoubleClicked, this, [this](int r, int c) {
+            if (r != OutputsRow || c < 1)
+                return;
+            QTableWidgetItem* cell = m_bits->item(r, c);
+            cell->setText(cell->text() == QLatin1String("1") ? QStringLiteral("0")
+                                                             : QStringLiteral("1"));
+        });
+
+        auto* tabs = new QTabWidget(this);
+        tabs->setObjectName(QStringLiteral("statusTabs"));
+        tabs->addTab(m_values, QStringLiteral("Hodnoty"));
+        tabs->addTab(buildChart(), QStringLiteral("Graf"));
+        auto* split = new QSplitter(this);
+        split->addWidget(tabs);
+        split->addWidget(m_log);
+        split->setStretchFactor(1, 1);
+
+        auto* layout = new QVBoxLayout(this);
+        layout->setMenuBar(bar);
+        layout->addWidget(split, 1);
+        layout->addWidget(m_bits);
+
+        m_timer = new QTimer(this);
+        m_timer->setInterval(2000);
+        connect(m_timer, &QTimer::timeout, this, [this] { requestStatus(); });
+        connect(m_automatic, &QAction::toggled, this, [this](bool on) {
+            if (on) {
+                m_timer->start();
+                requestStatus();
+            } else {
+                m_timer->stop();
+            }
+        });
+        resize(640, 460);
+    }
+
+private:
+    QWidget* buildChart() {
+        auto* chart = new QChart;
+        chart->setObjectName(QStringLiteral("statusChart"));
+        chart->legend()->setAlignment(Qt::AlignBottom);
+        m_time = new QDateTimeAxis;
+        m_time->setFormat(QStringLiteral("HH:mm:ss"));
+        m_time->setTitleText(QStringLiteral("čas"));
+        m_axisValue = new QValueAxis;
+        m_axisValue->setTitleText(QStringLiteral("°C / PWM"));
+        chart->addAxis(m_time, Qt::AlignBottom);
+        chart->addAxis(m_axisValue, Qt::AlignLeft);
+        m_chart = chart;
+        auto* view = new QChartView(chart, this);
+        view->setObjectName(QStringLiteral("statusChartView"));
+        view->setRenderHint(QPainter::Antialiasing);
+        view->setMinimumSize(320, 220);
+        return view;
+    }
+
+    QLineSeries* series(const QString& name) {
+        auto it = m_series.find(name);
+        if (it != m_series.end())
+            return it->second;
+        auto* line = new QLineSeries;
+        line->setName(name);
+        m_chart->addSeries(line);
+        line->attachAxis(m_time);
+        line->attachAxis(m_axisValue);
+        m_series[name] = line;
+        return line;
+    }
+
+    // One point per series at now; points older than ten minutes go.
+    void plot(const DeviceStatus& s) {
+        const qint64 now = QDateTime::currentMSecsSinceEpoch();
+        std::vector<std::pair<QString, double>> points;
+        for (const ValueRow& row : valueRows(s))
+            if (row.row < 6)
+                points.push_back({row.name, row.value});
+        if (s.has(38, 4))
+            points.push_back({QStringLiteral("PWM"), double(s.pwm)});
+        double low = 0, high = 1;
+        bool first = true;
+        for (const auto& [name, value] : points) {
+            if (!std::isfinite(value))
+                continue;
+            QLineSeries* line = series(name);
+            line->append(double(now), value);
+            while (line->count() > 0 && line->at(0).x() < double(now - ChartSpanMs))
+                line->remove(0);
+        }
+        for (const auto& [name, line] : m_series)
+            for (const QPointF& p : line->points()) {
+                low = first ? p.y() : std::min(low, p.y());
+                high = first ? p.y() : std::max(high, p.y());
+                first = false;
+            }
+        const double margin = std::max(1.0, (high - low) * 0.05);
+        m_axisValue->setRange(low - margin, high + margin);
+        m_time->setRange(
+            QDateTime::fromMSecsSinceEpoch(std::max(now - ChartSpanMs, m_firstPointMs)),
+            QDateTime::fromMSecsSinceEpoch(now));
+    }
+
+    void requestStatus() {
+        // One request at a time; a tick that comes while one runs is left out.
+        if (m_requesting)
+            return;
+        m_requesting = true;
+        bool reached = false;
+        m_context.runLink([this, &reached] {
+            DeviceLink& link = m_context.workspace.link();
+            prepareStatusRequest(link.packet());
+            link.exchange(ExchangeMode::CloseAfterReply);
+            if (link.linkFailed())
+                return; // the exchange said why; nothing stale is shown
+            show(decodeStatus(link.packet().payload(), link.packet().length()));
+            reached = true;
+        });
+        m_requesting = false;
+        if (!reached && m_automatic->isChecked())
+            m_automatic->setChecked(false);
+    }
+
+    void show(const DeviceStatus& s) {
+        const QStringList lines = statusLines(s);
+        for (const QString& line : lines)
+            m_log->appendPlainText(line);
+        const auto rows = bitRows(s);
+        for (int r = 0; r < 6; ++r) {
+            const BitRow& row = rows[size_t(r)];
+            if (!row.carried)
+                continue;
+            m_bits->item(r + 1, 0)->setText(row.name);
+            for (int k = 0; k < row.width; ++k)
+                m_bits->item(r + 1, 16 - k)
+                    ->setText((row.value >> k) & 1 ? QStringLiteral("1") : QStringLiteral("0"));
+            mirror(r + 1, row);
+        }
+        for (int r = 0; r < 5; ++r)
+            m_values->item(r, 1)->setBackground(Qt::white);
+        for (const ValueRow& row : valueRows(s)) {
+            m_values->item(row.row, 0)->setText(row.name);
+            m_values->item(row.row, 1)->setText(valueText(row.value));
+            if (row.row < 5)
+                m_values->item(row.row, 1)->setBackground(row.flagged ? Qt::red : Qt::white);
+        }
+        if (m_firstPointMs == 0)
+            m_firstPointMs = QDateTime::currentMSecsSinceEpoch();
+        plot(s);
+    }
+
+    // The state labels of the page windows whose registry row names this bit row.
+    void mirror(int statusRow, const BitRow& row) {
+        for (const PageInfo& page : pageRegistry()) {
+            if (page.statusRow != statusRow)
+                continue;
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                if (top->objectName() != QLatin1String(page.windowClass))
+                    continue;
+                for (int k = 0; k < page.statusBits && k < row.width; ++k) {
+                    auto* label = top->findChild<QLabel*>(
+                        QStringLiteral("lp%1").arg(k, 2, 10, QLatin1Char('0')));
+                    if (!label)
+                        continue;
+                    QPalette palette = label->palette();
+                    palette.setColor(QPalette::WindowText,
+                                     (row.value >> k) & 1 ? Qt::red : Qt::black);
+                    label->setPalette(palette);
+                }
+            }
+        }
+    }
+
+    // "Nastav výstup" takes the pattern from the Outputs row: the column headed "16" is bit
+    // 15, only a cell holding exactly "1" is a set bit.
+    std::uint16_t outputPattern() const {
+        std::uint16_t pattern = 0;
+        for (int c = 1; c <= 16; ++c)
+            pattern = std::uint16_t((pattern << 1) |
+                                    (m_bits->item(OutputsRow, c)->text() == QLatin1String("1")));
+        return pattern;
+    }
+
+    void send(const ActionInfo& action) {
+        const std::uint16_t pattern = outputPattern();
+        m_context.runLink([this, &action, pattern] {
+            DeviceLink& link = m_context.workspace.link();
+            prepareAction(link.packet(), action, pattern);
+            link.exchange(action.mode);
+        });
+    }
+
+    WindowContext m_context;
+    QAction* m_automatic = nullptr;
+    QTableWidget* m_values = nullptr;
+    QTableWidget* m_bits = nullptr;
+    QPlainTextEdit* m_log = nullptr;
+    QTimer* m_timer = nullptr;
+    QChart* m_chart = nullptr;
+    QDateTimeAxis* m_time = nullptr;
+    QValueAxis* m_axisValue = nullptr;
+    std::map<QString, QLineSeries*> m_series;
+    qint64 m_firstPointMs = 0;
+    bool m_requesting = false;
+};
+
+} // namespace
+
+std::unique_ptr<ManagedWindow> makeStatusWindow(const WindowRow& row, WindowContext& context) {
+    return std::make_unique<StatusWindow>(row, context);
+}
