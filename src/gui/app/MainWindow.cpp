@@ -5,6 +5,7 @@
 #include "app/ExchangeControls.h"
 #include "app/FieldBinder.h"
 #include "app/Rights.h"
+#include "app/ServicePanel.h"
 #include "app/WindowTable.h"
 #include "editors/NetworkPage.h"
 #include "monitor/Discovery.h"
@@ -98,8 +99,14 @@ MainWindow::MainWindow(QSettings* settings, UserDialogs& dialogs)
     clear->setObjectName(QStringLiteral("BClear"));
     connect(clear, &QPushButton::clicked, m_log, &QPlainTextEdit::clear);
 
+    // Created hidden; "Servisní panel" in "Zobraz" shows it.
+    m_service = new ServicePanel(central, *m_link, *m_feedback,
+                                 [this](const std::function<void()>& f) { runLinkOperation(f); });
+    m_service->hide();
+
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(m_network);
+    layout->addWidget(m_service);
     auto* logRow = new QHBoxLayout;
     logRow->addWidget(m_log, 1);
     logRow->addWidget(clear, 0, Qt::AlignTop);
@@ -248,6 +255,11 @@ void MainWindow::buildViewMenu() {
         connect(window, &ManagedWindow::visibilityChanged, toggle, &QAction::setChecked);
         m_windows[i].toggle = toggle;
     }
+    QAction* service = view->addAction(QStringLiteral("Servisní pa&nel"));
+    service->setObjectName(QStringLiteral("zobraz_servis"));
+    service->setCheckable(true);
+    service->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_D);
+    connect(service, &QAction::toggled, m_service, &QWidget::setVisible);
     m_moreItem = view->addAction(QStringLiteral("V&íce"));
     m_moreItem->setObjectName(QStringLiteral("zobraz_Fvice"));
     m_moreItem->setCheckable(true);

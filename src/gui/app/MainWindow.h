@@ -23,6 +23,7 @@ class QPlainTextEdit;
 class QSettings;
 class QSpinBox;
 class UserDialogs;
+class ServicePanel;
 
 // The main window: the connection target, the network fields, the log box, the menus
 // that run the transfers and file commands, and the owner of every other window.
@@ -119,6 +120,7 @@ private:
     QSpinBox* m_port;
     QPlainTextEdit* m_log;
     NetworkFields* m_network;
+    ServicePanel* m_service = nullptr;
     QAction* m_loginItem = nullptr;
     QAction* m_moreItem = nullptr;
     std::unique_ptr<Target> m_target;

@@ -94,7 +94,6 @@ public:
         m_bits->item(0, 0)->setText(QStringLiteral("Nazev"));
         for (int c = 1; c <= 16; ++c)
             m_bits->item(0, c)->setText(QString::number(17 - c));
-        m_bits->setFixedHeight(7 * m_bits->rowHeight(0) + 4);
         connect(m_bits, &QTableWidget::cellDoubleClicked, this, [this](int r, int c) {
             if (r != OutputsRow || c < 1)
                 return;
@@ -103,11 +102,12 @@ public:
                                                              : QStringLiteral("1"));
         });
 
+        QSplitter* split = nullptr;
         auto* tabs = new QTabWidget(this);
         tabs->setObjectName(QStringLiteral("statusTabs"));
         tabs->addTab(m_values, QStringLiteral("Hodnoty"));
         tabs->addTab(buildChart(), QStringLiteral("Graf"));
-        auto* split = new QSplitter(this);
+        split = new QSplitter(this);
         split->addWidget(tabs);
         split->addWidget(m_log);
         split->setStretchFactor(1, 1);
@@ -128,7 +128,12 @@ public:
                 m_timer->stop();
             }
         });
-        resize(640, 460);
+        const int line = fontMetrics().height() + 6;
+        m_values->verticalHeader()->setDefaultSectionSize(line);
+        m_bits->verticalHeader()->setDefaultSectionSize(line);
+        m_bits->setFixedHeight(7 * line + 4);
+        split->setSizes({560, 300});
+        resize(900, 600);
     }
 
 private:
@@ -141,13 +146,20 @@ private:
         m_time->setTitleText(QStringLiteral("čas"));
         m_axisValue = new QValueAxis;
         m_axisValue->setTitleText(QStringLiteral("°C / PWM"));
+        m_axisValue->setLabelFormat(QStringLiteral("%.0f"));
+        QFont small = chart->legend()->font();
+        small.setPointSizeF(small.pointSizeF() * 0.85);
+        chart->legend()->setFont(small);
+        m_time->setLabelsFont(small);
+        m_time->setTickCount(4);
+        m_axisValue->setLabelsFont(small);
         chart->addAxis(m_time, Qt::AlignBottom);
         chart->addAxis(m_axisValue, Qt::AlignLeft);
         m_chart = chart;
         auto* view = new QChartView(chart, this);
         view->setObjectName(QStringLiteral("statusChartView"));
         view->setRenderHint(QPainter::Antialiasing);
-        view->setMinimumSize(320, 220);
+        view->setMinimumSize(420, 260);
         return view;
     }
 

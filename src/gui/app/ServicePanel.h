@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+class DeviceLink;
+class Feedback;
+
+// The main window's service panel: raw I2C reads and writes, the outputs and PWM from two
+// bytes, a run of bytes into the unit's flash and back, and zeroing the energy counters.
+// Each button is one request; what it reads goes to the log box.
+class ServicePanel : public QWidget {
+    Q_OBJECT
+public:
+    // runLink runs an exchange as the main window runs its operations.
+    ServicePanel(QWidget* parent, DeviceLink& link, Feedback& feedback,
+                 std::function<void(const std::function<void()>&)> runLink);
+
+private:
+    void send(const std::function<void()>& request, const std::function<void()>& after);
+
+    DeviceLink& m_link;
+    Feedback& m_feedback;
+    std::function<void(const std::function<void()>&)> m_runLink;
+};
