@@ -1,0 +1,161 @@
+// The live status as the unit sends it, the action frames on the wire, and the service
+// panel's payloads and log lines.
+#include "TestSupport.h"
+#include "monitor/DeviceStatus.h"
+
+#include <QElapsedTimer>
+#include <cstring>
+#include <gtest/gtest.h>
+
+namespace {
+
+void putFloat(QByteArray& b, int at, float v) {
+    std::uint32_t bits;
+    std::memcpy(&bits, &v, 4);
+    for (int i = 0; i < 4; ++i)
+        b[at + i] = char(bits >> (8 * i));
+}
+
+// Every field a different value, so that a field read from a neighbour's offset shows.
+QByteArray reply(int temperatures) {
+    QByteArray b(49 + 4 * temperatures, '\0');
+    const char head[] = {5, 2, 7, 0x3C, char(0xA1), 0x1F};
+    std::memcpy(b.data(), head, 6);
+    b[6] = 0x01, b[7] = char(0x80);         // Outputs 0x8001
+    b[8] = 0x34, b[9] = 0x12;               // Vrele
+    b[10] = char(0xEE), b[11] = char(0xEE); // not read
+    b[12] = 0x05, b[13] = 0x00;             // Vterm
+    b[16] = char(0xCD), b[17] = char(0xAB); // Pom_pr
+    const char leds[] = {0x11, 0x22, 0x33, char(0xFF), 0x01, 0x02, 0x03, 0x0A};
+    std::memcpy(b.data() + 18, leds, 8);
+    b[26] = 9;
+    b[27] = 0x05;
+    putFloat(b, 28, 12.5f);
+    putFloat(b, 32, 0.1f);
+    b[36] = 3, b[37] = 4;
+    putFloat(b, 38, 42.5f);
+    putFloat(b, 42, -0.25f);
+    b[46] = char(0xB2), b[47] = 77;
+    b[48] = char(temperatures);
+    for (int i = 0; i < temperatures; ++i)
+        putFloat(b, 49 + 4 * i, 20.0f + float(i));
+    return b;
+}
+
+DeviceStatus decoded(const QByteArray& b) {
+    return decodeStatus(reinterpret_cast<const std::uint8_t*>(b.constData()), int(b.size()));
+}
+
+TEST(DeviceStatus, ThirteenLinesBitRowsAndValues) {
+    const DeviceStatus s = decoded(reply(6));
+    EXPECT_EQ(statusLines(s),
+              QStringList({"Typ : 5", "Mod : 2", "Stav : 7", "Tlacitka : 0x1F",
+                           "LED zobr : 0x11 0x22 0x33 0xFF", "LED blik : 0x01 0x02 0x03 0x0A",
+                           "Opt : 9", "Test idx : 3", "Vybran : 4", "PWM : 42.5", "PI sum : -0.25",
+                           "I2C error : 0xB2", "I2C error adr : 77"}));
+    QStringList rows;
+    for (const BitRow& row : bitRows(s))
+        rows << row.name + QLatin1Char(' ') + bitRowText(row);
+    EXPECT_EQ(rows, QStringList({"TM inputs ........00111100", "Inputs ........10100001",
+                                 "Outputs 1000000000000001", "Vrele 0001001000110100",
+                                 "Vterm 0000000000000101", "Pom_pr 1010101111001101"}));
+    QStringList values;
+    for (const ValueRow& v : valueRows(s))
+        values << QStringLiteral("%1 %2 %3 %4")
+                      .arg(v.row)
+                      .arg(v.name, valueText(v.value))
+                      .arg(v.flagged);
+    EXPECT_EQ(values, QStringList({"0 Teplota1 20.00000 1", "1 Teplota2 21.00000 0",
+                                   "2 Teplota3 22.00000 1", "3 Teplota4 23.00000 0",
+                                   "4 Teplota5 24.00000 0", "5 Vnitrni 25.00000 0",
+                                   "6 Energie1 12.50000 0", "7 Energie2 0.10000 0"}));
+    // A single rounded to 15 digits, as the unit's float is.
+    EXPECT_EQ(generalFloat(0.1f), QStringLiteral("0.100000001490116"));
+}
+
+TEST(DeviceStatus, TemperatureCountsAndShortReplies) {
+    const struct {
+        int n;
+        const char* names;
+    } counts[] = {
+        {0, ""}, {1, "Vnitrni"}, {6, "Teplota1 Teplota2 Teplota3 Teplota4 Teplota5 Vnitrni"}};
+    for (const auto& c : counts) {
+        QStringList names;
+        for (const ValueRow& v : valueRows(decoded(reply(c.n))))
+            if (v.row < 6)
+                names << v.name;
+        EXPECT_EQ(names.join(QLatin1Char(' ')), QLatin1String(c.names)) << c.n;
+    }
+    // Nine announced: six rows at most, the energy rows stay theirs.
+    QByteArray nine = reply(9);
+    const DeviceStatus s9 = decoded(nine);
+    EXPECT_EQ(s9.temperatures.size(), 6u);
+    EXPECT_EQ(valueRows(s9).back().name, QStringLiteral("Energie2"));
+    // A reply cut after the Outputs word: what it carries, nothing invented.
+    const DeviceStatus cut = decoded(reply(6).left(8));
+    EXPECT_EQ(statusLines(cut)[2], QStringLiteral("Stav : 7"));
+    EXPECT_EQ(statusLines(cut)[4], QStringLiteral("LED zobr : (chybí)"));
+    EXPECT_TRUE(bitRows(cut)[2].carried);
+    EXPECT_FALSE(bitRows(cut)[3].carried);
+    EXPECT_TRUE(valueRows(cut).empty());
+}
+
+TEST(UnitActions, FramesOnTheWire) {
+    SimRig rig;
+    const struct {
+        const char* name;
+        const char* frame;
+    } cases[] = {{"bypass-on", "235542000000"},     {"bypass-off", "235562000000"},
+                 {"reset-tcp", "234954010000"},     {"5v-on", "235835010000"},
+                 {"5v-off", "235835000000"},        {"set-outputs", "23554F0002000180"},
+                 {"cancel-outputs", "23556F000000"}};
+    for (const auto& c : cases) {
+        const ActionInfo* a = actionByCliName(QLatin1String(c.name));
+        ASSERT_TRUE(a) << c.name;
+        prepareAction(rig.link.packet(), *a, 0x8001);
+        rig.link.exchange(a->mode);
+        EXPECT_EQ(rig.server.requests().last().frame.toHex(), QByteArray(c.frame).toLower())
+            << c.name;
+    }
+    // Reset: sent, nothing read, about three seconds, the connection closed.
+    QElapsedTimer clock;
+    clock.start();
+    prepareAction(rig.link.packet(), *actionByCliName(QStringLiteral("reset")));
+    rig.link.exchange(ExchangeMode::SendOnly);
+    EXPECT_GE(clock.elapsed(), 2900);
+    EXPECT_FALSE(rig.link.isOpen());
+    EXPECT_EQ(rig.server.requests().last().frame.toHex(), QByteArray("234952000000"));
+}
+
+TEST(ServicePanel, PayloadsAndLogLines) {
+    LinkPacket p;
+    service::i2cWrite(p, 64, 16, {1, 2});
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(p.bytes.data()), 11).toHex(),
+              QByteArray("235869000500401002"
+                         "0102"));
+    service::flashWrite(p, 4096, 3, 254);
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(p.bytes.data()), 14).toHex(),
+              QByteArray("23545700080000100000"
+                         "03feff00"));
+    service::flashWrite(p, 4096, 0, 254);
+    EXPECT_EQ(p.length(), 5);
+
+    // Replies as the unit gives them.
+    p.setStatus(0);
+    p.setLength(4);
+    const std::uint8_t bytes[] = {10, 20, 30, 40};
+    std::memcpy(p.payload(), bytes, 4);
+    EXPECT_EQ(service::recvManyLines(p, 8),
+              QStringList({"8 - 10", "9 - 20", "10 - 30", "11 - 40"}));
+    EXPECT_EQ(service::flashReadLines(p, 4294967295u, 2),
+              QStringList({"4294967295 10", "4294967296 20"}));
+    p.setLength(1);
+    EXPECT_EQ(service::recvOneLine(p), QStringLiteral("1 - 10 : 0"));
+    p.setLength(2);
+    EXPECT_EQ(service::recvTwoLine(p), QStringLiteral("2 - 10  20 : 0"));
+    p.setStatus(2);
+    EXPECT_TRUE(service::recvManyLines(p, 8).isEmpty());
+    EXPECT_EQ(service::sendLine(p), QStringLiteral("2"));
+}
+
+} // namespace
