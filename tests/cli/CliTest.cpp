@@ -641,3 +641,44 @@ TEST_F(Cli, UsageErrorsExitWithTwo) {
 }
 
 } // namespace
+
+namespace {
+
+// status prints the thirteen lines, the bit rows and the value rows; action asks for the
+// window's rights; service prints the panel's lines and refuses values past their field.
+TEST_F(Cli, StatusActionAndServiceAgainstTheUnit) {
+    SimProcess sim;
+    const QStringList unit = {"--host", "127.0.0.1", "--port", sim.port};
+    CtlRun r = ctl(unit + QStringList{"status"});
+    ASSERT_EQ(r.exit, 0) << qPrintable(r.err);
+    const QStringList lines = r.out.split(QLatin1Char('\n'));
+    EXPECT_EQ(lines.value(0), QStringLiteral("Typ : 5"));
+    EXPECT_EQ(lines.value(12), QStringLiteral("I2C error adr : 0"));
+    EXPECT_TRUE(lines.value(13).startsWith(QStringLiteral("TM inputs ........")));
+    EXPECT_TRUE(lines.value(19).startsWith(QStringLiteral("Teplota1 ")));
+
+    // A user may not set the outputs: refused before anything is sent.
+    r = ctl(unit +
+            QStringList{"action", "set-outputs", "8001", "--user", "user", "--password", "user"});
+    EXPECT_EQ(r.exit, 1);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("Chyba při přihlášení")));
+    r = ctl(unit +
+            QStringList{"action", "set-outputs", "8001", "--user", "admin", "--password", "admin"});
+    EXPECT_EQ(r.exit, 0) << qPrintable(r.err);
+    r = ctl(unit + QStringList{"status", "--json"});
+    EXPECT_EQ(QJsonDocument::fromJson(r.out.toUtf8()).object()[QStringLiteral("Outputs")].toInt(),
+              0x8001);
+    EXPECT_EQ(ctl(unit + QStringList{"action", "set-outputs", "18001", "--user", "admin"}).exit, 2);
+
+    EXPECT_EQ(ctl(unit + QStringList{"service", "i2c-write", "64", "16", "1", "2"}).out,
+              QStringLiteral("0\n"));
+    EXPECT_EQ(ctl(unit + QStringList{"service", "i2c-read", "64", "16", "2"}).out,
+              QStringLiteral("16 - 1\n17 - 2\n"));
+    ASSERT_EQ(ctl(unit + QStringList{"service", "flash-write", "4096", "3", "254"}).exit, 0);
+    EXPECT_EQ(ctl(unit + QStringList{"service", "flash-read", "4096", "3"}).out,
+              QStringLiteral("4096 254\n4097 255\n4098 0\n"));
+    EXPECT_EQ(ctl(unit + QStringList{"service", "raw-pwm", "256", "0"}).exit, 2);
+    EXPECT_EQ(ctl(unit + QStringList{"service", "i2c-read", "64", "0", "123"}).exit, 2);
+}
+
+} // namespace

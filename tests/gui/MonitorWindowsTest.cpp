@@ -5,14 +5,17 @@
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QNetworkDatagram>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTimer>
 #include <QUdpSocket>
+#include <memory>
 
 namespace {
 
@@ -237,6 +240,79 @@ TEST_F(Overview, DoubleClickMakesTheStationTheTargetAndSettingsAreKept) {
     EXPECT_EQ(stored.value("TFprehled/ST_file").toString(), path("st.dat"));
     EXPECT_EQ(stored.value("TFprehled/ST_pozn").toString(), path("notes"));
     EXPECT_EQ(stored.value("TFprehled/ST_pozn_vis").toInt(), 0);
+}
+
+} // namespace
+
+namespace {
+
+// "Stav" fills the tables and colours the page windows' state labels; a double click edits
+// the output pattern that "Nastav výstup" sends; "Automaticky" repeats until the link fails.
+TEST(StatusWindow, ShowsTheUnitAndSendsItsActions) {
+    QTemporaryDir dir;
+    auto unit =
+        std::make_unique<SimServer>(adminPassword(QStringLiteral("pw")), SimServer::Faults{});
+    SimServer& sim = *unit;
+    ASSERT_TRUE(sim.listen(QHostAddress::LocalHost, 0));
+    ToolRun run(dir.filePath(QStringLiteral("Quel5_cf.ini")));
+    run.find<QAction>(QStringLiteral("zobraz_Fstav"))->trigger();
+    QWidget* w = nullptr;
+    for (QWidget* window : run.window->allWindows())
+        if (window->objectName() == QLatin1String("TFstav"))
+            w = window;
+    ASSERT_NE(w, nullptr);
+    auto* values = w->findChild<QTableWidget*>(QStringLiteral("valueTable"));
+    auto* bits = w->findChild<QTableWidget*>(QStringLiteral("bitTable"));
+    auto* log = w->findChild<QPlainTextEdit*>(QStringLiteral("statusLog"));
+    EXPECT_EQ(log->maximumBlockCount(), 1000);
+    user::aimAt(run, sim.port());
+    auto* status = w->findChild<QAction*>(QStringLiteral("actStav"));
+    status->trigger();
+    status->trigger();
+    EXPECT_EQ(log->blockCount(), 26);
+    EXPECT_EQ(values->item(1, 0)->text(), QStringLiteral("Teplota2"));
+    EXPECT_EQ(values->item(1, 1)->background().color(), QColor(Qt::red)); // the sim flags it
+    EXPECT_EQ(values->item(0, 1)->background().color(), QColor(Qt::white));
+    EXPECT_EQ(bits->item(2, 16)->text(), QStringLiteral("1")); // input 1 closed
+    EXPECT_EQ(bits->item(2, 1)->text(), QString());            // an 8-bit row leaves "16" empty
+    QLabel* input1 = nullptr;
+    for (QWidget* window : run.window->allWindows())
+        if (window->objectName() == QLatin1String("TFvstupy"))
+            input1 = window->findChild<QLabel*>(QStringLiteral("lp00"));
+    ASSERT_NE(input1, nullptr);
+    EXPECT_EQ(input1->palette().color(QPalette::WindowText), QColor(Qt::red));
+
+    // Outputs: the column headed "16" set by a double click, then sent by an administrator.
+    auto* set = w->findChild<QAction*>(QStringLiteral("actNastavVystup"));
+    EXPECT_FALSE(set->isEnabled());
+    user::loginAs(run, QStringLiteral("admin"), QStringLiteral("pw"));
+    EXPECT_TRUE(set->isEnabled());
+    const QRect cell = bits->visualItemRect(bits->item(3, 1));
+    const QString before = bits->item(3, 1)->text();
+    // A double click as the platform gives it: a click, then the second press.
+    ToolRun::activate(w);
+    QTest::mouseClick(bits->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(bits->viewport(), Qt::LeftButton, {}, cell.center());
+    EXPECT_NE(bits->item(3, 1)->text(), before);
+    std::uint16_t pattern = 0;
+    for (int c = 1; c <= 16; ++c)
+        pattern = std::uint16_t((pattern << 1) | (bits->item(3, c)->text() == QLatin1String("1")));
+    set->trigger();
+    EXPECT_EQ(sim.requests().last().frame,
+              QByteArray("#UO\0\2\0", 6) + char(pattern & 0xFF) + char(pattern >> 8));
+    status->trigger();
+    EXPECT_EQ(bits->item(3, 1)->text(),
+              before == QLatin1String("1") ? QStringLiteral("0") : QStringLiteral("1"));
+
+    // "Automaticky" asks every two seconds and stops, with the usual message, when the unit
+    // is gone.
+    auto* automatic = w->findChild<QAction*>(QStringLiteral("actAutomaticky"));
+    const int lines = log->blockCount();
+    automatic->trigger();
+    EXPECT_TRUE(spinUntil([&] { return log->blockCount() >= lines + 26; }, 5000));
+    unit.reset();
+    EXPECT_TRUE(spinUntil([&] { return !automatic->isChecked(); }, 5000));
+    EXPECT_FALSE(run.dialogs.takeMessages().isEmpty());
 }
 
 } // namespace
