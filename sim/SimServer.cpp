@@ -56,6 +56,17 @@ QByteArray SimServer::discoveryReply() const {
            "\r\n";
 }
 
+// A unit that restarts: its connections end, and for about a second nothing listens.
+void SimServer::reboot() {
+    const QHostAddress address = m_tcp.serverAddress();
+    const quint16 port = m_tcp.serverPort();
+    m_tcp.close();
+    QTimer::singleShot(1000, this, [this, address, port] {
+        if (!m_tcp.listen(address, port))
+            m_error = m_tcp.errorString();
+    });
+}
+
 void SimServer::onNewConnection() {
     while (QTcpSocket* socket = m_tcp.nextPendingConnection()) {
         socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
@@ -102,6 +113,8 @@ void SimServer::onData(QTcpSocket* socket) {
             persist();
         if (response.action == SimUnit::Action::Close) {
             later(socket, [socket] { socket->disconnectFromHost(); });
+            if (frame.mid(1, 2) == "IR")
+                reboot();
             return;
         }
         // One reply, one write; a faulty unit may send it again unasked.

@@ -55,6 +55,8 @@ private:
     void persist();
     void later(QObject* context, const std::function<void()>& action);
 
+    void reboot();
+
     SimUnit m_unit;
     Faults m_faults;
     QTcpServer m_tcp;

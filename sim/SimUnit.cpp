@@ -210,7 +210,9 @@ SimUnit::Response SimUnit::handle(const QByteArray& frame) {
         return {Action::Reply, reply(l1, l2, 0, {})};
     }
     if (cmd == "XE") {
-        m_energyBase1 = m_energyBase2 = 0;
+        const double minutes = (QDateTime::currentMSecsSinceEpoch() - m_startMs) / 60000.0;
+        m_energyBase1 = -minutes * 0.05;
+        m_energyBase2 = -minutes * 0.01;
         return {Action::Reply, reply(l1, l2, 0, {})};
     }
     if (cmd == "TW") {
@@ -229,7 +231,25 @@ SimUnit::Response SimUnit::handle(const QByteArray& frame) {
             data.append(m_flash.at(int((address + quint32(i)) & 0xFFFF)));
         return {Action::Reply, reply(l1, l2, 0, data)};
     }
-    if (cmd == "IT" || cmd == "Xe" || cmd == "TO" || cmd == "TP")
+    if (cmd == "TO") {
+        // The outputs as the two bytes say, until "#UO" or "#Uo".
+        m_outputsForced = true;
+        m_forcedOutputs = u16(0);
+        return {Action::Reply, reply(l1, l2, 0, {})};
+    }
+    if (cmd == "TP") {
+        m_pwm = u16(0);
+        return {Action::Reply, reply(l1, l2, 0, {})};
+    }
+    if (cmd == "Xe") {
+        // The pulse counter of X6/SO1: Energie1 counts on from it, 1000 pulses a kWh.
+        const quint32 count =
+            qFromLittleEndian<quint32>(payload.mid(1, 4).leftJustified(4, '\0').constData());
+        m_energyBase1 =
+            count / 1000.0 - (QDateTime::currentMSecsSinceEpoch() - m_startMs) / 60000.0 * 0.05;
+        return {Action::Reply, reply(l1, l2, 0, {})};
+    }
+    if (cmd == "IT")
         return {Action::Reply, reply(l1, l2, 0, {})};
     // A command this unit does not know.
     return {Action::Reply, reply(l1, l2, 0xFF, {})};
@@ -330,7 +350,7 @@ QByteArray SimUnit::deviceStatus() const {
     putFloat(s, 32, float(m_energyBase2 + minutes * 0.01));
     s[36] = 0;
     s[37] = 0;
-    putFloat(s, 38, 42.5f);
+    putFloat(s, 38, float(m_pwm));
     putFloat(s, 42, 0.25f);
     s[46] = 0;
     s[47] = 0;

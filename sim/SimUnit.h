@@ -73,6 +73,7 @@ private:
     bool m_outputsForced = false;
     std::uint16_t m_forcedOutputs = 0;
     double m_energyBase1 = 1234.5;
+    double m_pwm = 42.5;
     double m_energyBase2 = 87.25;
     qint64 m_startMs;
 };

@@ -122,9 +122,27 @@ TEST(UnitActions, FramesOnTheWire) {
     clock.start();
     prepareAction(rig.link.packet(), *actionByCliName(QStringLiteral("reset")));
     rig.link.exchange(ExchangeMode::SendOnly);
-    EXPECT_GE(clock.elapsed(), 2900);
+    EXPECT_GE(clock.elapsed(), 2500);
     EXPECT_FALSE(rig.link.isOpen());
     EXPECT_EQ(rig.server.requests().last().frame.toHex(), QByteArray("234952000000"));
+
+    // A restarting unit refuses connections for about a second, then answers again.
+    rig.link.setSendOnlyWaitMs(50);
+    prepareAction(rig.link.packet(), *actionByCliName(QStringLiteral("reset")));
+    rig.link.exchange(ExchangeMode::SendOnly);
+    prepareStatusRequest(rig.link.packet());
+    rig.link.exchange(ExchangeMode::CloseAfterReply);
+    EXPECT_TRUE(rig.link.linkFailed());
+    EXPECT_EQ(rig.feedback.messages.size(), 1);
+    QElapsedTimer rebooting;
+    rebooting.start();
+    spinUntil([&] { return rebooting.elapsed() > 1300; }, 3000);
+    service::rawPwm(rig.link.packet(), 0x10, 0x02);
+    rig.link.exchange(ExchangeMode::CloseAfterReply);
+    ASSERT_FALSE(rig.link.linkFailed());
+    prepareStatusRequest(rig.link.packet());
+    rig.link.exchange(ExchangeMode::CloseAfterReply);
+    EXPECT_EQ(decodeStatus(rig.link.packet().payload(), rig.link.packet().length()).pwm, 528.0f);
 }
 
 TEST(ServicePanel, PayloadsAndLogLines) {
