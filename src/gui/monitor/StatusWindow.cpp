@@ -15,6 +15,7 @@
 #include <QDateTimeAxis>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QMenu>
 #include <QMenuBar>
@@ -25,7 +26,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QValueAxis>
-#include <map>
+#include <array>
+#include <cmath>
 
 namespace {
 
@@ -143,7 +145,6 @@ private:
         chart->legend()->setAlignment(Qt::AlignBottom);
         m_time = new QDateTimeAxis;
         m_time->setFormat(QStringLiteral("HH:mm:ss"));
-        m_time->setTitleText(QStringLiteral("čas"));
         m_axisValue = new QValueAxis;
         m_axisValue->setTitleText(QStringLiteral("°C / PWM"));
         m_axisValue->setLabelFormat(QStringLiteral("%.0f"));
@@ -156,6 +157,16 @@ private:
         chart->addAxis(m_time, Qt::AlignBottom);
         chart->addAxis(m_axisValue, Qt::AlignLeft);
         m_chart = chart;
+        // Every series is made before the chart is shown: one attached later leaves the
+        // time axis without labels. Rows 0-5 of the value table, then the PWM value.
+        for (int i = 0; i <= 6; ++i) {
+            auto* line = new QLineSeries;
+            line->setName(i == 6 ? QStringLiteral("PWM") : QStringLiteral("Teplota%1").arg(i + 1));
+            chart->addSeries(line);
+            line->attachAxis(m_time);
+            line->attachAxis(m_axisValue);
+            m_series[size_t(i)] = line;
+        }
         auto* view = new QChartView(chart, this);
         view->setObjectName(QStringLiteral("statusChartView"));
         view->setRenderHint(QPainter::Antialiasing);
@@ -163,49 +174,41 @@ private:
         return view;
     }
 
-    QLineSeries* series(const QString& name) {
-        auto it = m_series.find(name);
-        if (it != m_series.end())
-            return it->second;
-        auto* line = new QLineSeries;
-        line->setName(name);
-        m_chart->addSeries(line);
-        line->attachAxis(m_time);
-        line->attachAxis(m_axisValue);
-        m_series[name] = line;
-        return line;
-    }
-
-    // One point per series at now; points older than ten minutes go.
+    // One point per series at now, under the value table's names; points older than ten
+    // minutes go. A series without points leaves the legend.
     void plot(const DeviceStatus& s) {
         const qint64 now = QDateTime::currentMSecsSinceEpoch();
-        std::vector<std::pair<QString, double>> points;
+        std::vector<std::pair<int, std::pair<QString, double>>> points;
         for (const ValueRow& row : valueRows(s))
             if (row.row < 6)
-                points.push_back({row.name, row.value});
+                points.push_back({row.row, {row.name, row.value}});
         if (s.has(38, 4))
-            points.push_back({QStringLiteral("PWM"), double(s.pwm)});
+            points.push_back({6, {QStringLiteral("PWM"), double(s.pwm)}});
+        for (const auto& [index, point] : points) {
+            QLineSeries* line = m_series[size_t(index)];
+            if (line->name() != point.first)
+                line->setName(point.first);
+            if (std::isfinite(point.second))
+                line->append(double(now), point.second);
+        }
         double low = 0, high = 1;
         bool first = true;
-        for (const auto& [name, value] : points) {
-            if (!std::isfinite(value))
-                continue;
-            QLineSeries* line = series(name);
-            line->append(double(now), value);
+        for (QLineSeries* line : m_series) {
             while (line->count() > 0 && line->at(0).x() < double(now - ChartSpanMs))
                 line->remove(0);
-        }
-        for (const auto& [name, line] : m_series)
+            for (QLegendMarker* marker : m_chart->legend()->markers(line))
+                marker->setVisible(line->count() > 0);
             for (const QPointF& p : line->points()) {
                 low = first ? p.y() : std::min(low, p.y());
                 high = first ? p.y() : std::max(high, p.y());
                 first = false;
             }
+        }
         const double margin = std::max(1.0, (high - low) * 0.05);
         m_axisValue->setRange(low - margin, high + margin);
-        m_time->setRange(
-            QDateTime::fromMSecsSinceEpoch(std::max(now - ChartSpanMs, m_firstPointMs)),
-            QDateTime::fromMSecsSinceEpoch(now));
+        // At least ten seconds wide: an axis once given an empty range keeps no labels.
+        const qint64 from = std::min(std::max(now - ChartSpanMs, m_firstPointMs), now - 10000);
+        m_time->setRange(QDateTime::fromMSecsSinceEpoch(from), QDateTime::fromMSecsSinceEpoch(now));
     }
 
     void requestStatus() {
@@ -306,7 +309,7 @@ private:
     QChart* m_chart = nullptr;
     QDateTimeAxis* m_time = nullptr;
     QValueAxis* m_axisValue = nullptr;
-    std::map<QString, QLineSeries*> m_series;
+    std::array<QLineSeries*, 7> m_series{};
     qint64 m_firstPointMs = 0;
     bool m_requesting = false;
 };
