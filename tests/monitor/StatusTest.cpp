@@ -69,6 +69,10 @@ TEST(DeviceStatus, ThirteenLinesBitRowsAndValues) {
                                    "2 Teplota3 22.00000 1", "3 Teplota4 23.00000 0",
                                    "4 Teplota5 24.00000 0", "5 Vnitrni 25.00000 0",
                                    "6 Energie1 12.50000 0", "7 Energie2 0.10000 0"}));
+    // Sent back unchanged, the Outputs row gives the unit its outputs again: 01 80.
+    EXPECT_EQ(outputPattern(bitRowText(bitRows(s)[2]).split(QString(), Qt::SkipEmptyParts)),
+              0x8001);
+    EXPECT_EQ(outputPattern({"", "x", "1"}), 0x2000); // only an exact "1" counts
     // A single rounded to 15 digits, as the unit's float is.
     EXPECT_EQ(generalFloat(0.1f), QStringLiteral("0.100000001490116"));
 }

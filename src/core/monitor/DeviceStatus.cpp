@@ -147,6 +147,13 @@ std::vector<ValueRow> valueRows(const DeviceStatus& s) {
     return rows;
 }
 
+std::uint16_t outputPattern(const QStringList& cells) {
+    std::uint16_t pattern = 0;
+    for (int c = 0; c < 16; ++c)
+        pattern = std::uint16_t((pattern << 1) | (cells.value(c) == QLatin1String("1") ? 1 : 0));
+    return pattern;
+}
+
 void prepareStatusRequest(LinkPacket& packet) {
     setHeader(packet, 'G', 'S', 0, 0);
     packet.payload()[0] = 0;

@@ -63,6 +63,10 @@ QString valueText(double value);
 // The shortest general form with up to 15 significant digits, the user's separator.
 QString generalFloat(float value);
 
+// The output pattern of "Nastav výstup" from the Outputs row's 16 cells as shown, the
+// column headed "16" first: a cell holding exactly "1" is a set bit.
+std::uint16_t outputPattern(const QStringList& cells);
+
 void prepareStatusRequest(LinkPacket& packet);
 
 // The action commands of the status window and of quel5ctl action.

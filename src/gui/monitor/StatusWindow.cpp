@@ -281,18 +281,16 @@ private:
         }
     }
 
-    // "Nastav výstup" takes the pattern from the Outputs row: the column headed "16" is bit
-    // 15, only a cell holding exactly "1" is a set bit.
-    std::uint16_t outputPattern() const {
-        std::uint16_t pattern = 0;
+    // "Nastav výstup" takes the pattern from the Outputs row as it stands.
+    std::uint16_t currentPattern() const {
+        QStringList cells;
         for (int c = 1; c <= 16; ++c)
-            pattern = std::uint16_t((pattern << 1) |
-                                    (m_bits->item(OutputsRow, c)->text() == QLatin1String("1")));
-        return pattern;
+            cells << m_bits->item(OutputsRow, c)->text();
+        return outputPattern(cells);
     }
 
     void send(const ActionInfo& action) {
-        const std::uint16_t pattern = outputPattern();
+        const std::uint16_t pattern = currentPattern();
         m_context.runLink([this, &action, pattern] {
             DeviceLink& link = m_context.workspace.link();
             prepareAction(link.packet(), action, pattern);
