@@ -242,12 +242,13 @@ const QList<Command>& commands() {
          relayCommand},
         {QStringLiteral("show"), QStringLiteral("IN.ql5 [--json]"), false, showCommand},
         {QStringLiteral("report"), QStringLiteral("IN.ql5 --pdf OUT.pdf"), false, reportCommand},
+        {QStringLiteral("diff"), QStringLiteral("A.ql5 (B.ql5 | --unit)"), false, diffCommand},
         {QStringLiteral("clock"),
          QStringLiteral("get | set [YYYY-MM-DDTHH:MM:SS] --user NAME --password PW"), true,
          clockCommand},
         {QStringLiteral("status"), QStringLiteral("[--json]"), true, statusCommand},
-        {QStringLiteral("action"),
-         QStringLiteral("NAME [PATTERN] [--user NAME --password PW]"), true, actionCommand},
+        {QStringLiteral("action"), QStringLiteral("NAME [PATTERN] [--user NAME --password PW]"),
+         true, actionCommand},
         {QStringLiteral("service"),
          QStringLiteral("i2c-read DEV MEM COUNT | i2c-write DEV MEM B1 [B2] | flash-read ADDR "
                         "COUNT | flash-write ADDR COUNT START | raw-outputs B1 B2 | raw-pwm B1 B2 "

@@ -50,6 +50,7 @@ int run(QStringList args);
 // The commands that live beside the core commands.
 int showCommand(Context& ctx, QStringList args);
 int reportCommand(Context& ctx, QStringList args);
+int diffCommand(Context& ctx, QStringList args);
 int clockCommand(Context& ctx, QStringList args);
 int statusCommand(Context& ctx, QStringList args);
 int actionCommand(Context& ctx, QStringList args);

@@ -7,8 +7,10 @@
 #include "ReportPainter.h"
 #include "base/Errors.h"
 #include "editors/InputsPage.h"
+#include "image/ConfigFile.h"
 #include "link/Clock.h"
 #include "link/Login.h"
+#include "workspace/ConfigDiff.h"
 #include "workspace/Report.h"
 #include "workspace/Workspace.h"
 
@@ -70,6 +72,37 @@ int showCommand(Context& ctx, QStringList args) {
     else
         std::fputs(text.toUtf8().constData(), stdout);
     return Success;
+}
+
+// Exit 0: equal; 1: they differ; 2: a usage error, or a side that could not be read (as
+// diff does).
+int diffCommand(Context& ctx, QStringList args) {
+    const bool unit = takeFlag(args, QStringLiteral("--unit"));
+    expectPositionals(args, unit ? 1 : 2);
+    if (unit && !ctx.hostGiven)
+        throw Usage(QStringLiteral("diff --unit needs --host"));
+    ConfigImage before;
+    ConfigImage after;
+    try {
+        readImageFile(args.at(0), before);
+        if (unit) {
+            DeviceLink link(ctx.target, ctx.feedback);
+            link.setReadTimeoutMs(ctx.readTimeoutMs);
+            Workspace workspace(link);
+            if (!workspace.readAll())
+                return UsageError;
+            after = workspace.image();
+        } else {
+            readImageFile(args.at(1), after);
+        }
+    } catch (const OperationError& e) {
+        ctx.feedback.message(e.text());
+        return UsageError;
+    }
+    const std::vector<FieldChange> changes = diffImages(before, after);
+    for (const FieldChange& change : changes)
+        std::printf("%s\n", qUtf8Printable(changeLine(change)));
+    return changes.empty() ? Success : Failed;
 }
 
 int reportCommand(Context& ctx, QStringList args) {

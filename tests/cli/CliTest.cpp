@@ -682,3 +682,28 @@ TEST_F(Cli, StatusActionAndServiceAgainstTheUnit) {
 }
 
 } // namespace
+
+namespace {
+
+// diff: one line per field that differs; 0 equal, 1 different, 2 trouble.
+TEST_F(Cli, DiffComparesFilesAndTheUnit) {
+    SimProcess sim;
+    const QStringList unit = {"--host", "127.0.0.1", "--port", sim.port};
+    ASSERT_EQ(ctl(unit + QStringList{"read", path("a.ql5")}).exit, 0);
+    EXPECT_EQ(ctl(unit + QStringList{"diff", path("a.ql5"), "--unit"}).exit, 0);
+    QByteArray changed = readFile(path("a.ql5"));
+    changed[372] = 0x02; // X14 negated
+    {
+        QFile f(path("b.ql5"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(changed);
+    }
+    CtlRun r = ctl({"diff", path("a.ql5"), path("b.ql5")});
+    EXPECT_EQ(r.exit, 1);
+    EXPECT_EQ(r.out, QStringLiteral("Výstupy / X14 / Negace: ne → ano\n"));
+    EXPECT_EQ(ctl(unit + QStringList{"diff", path("b.ql5"), "--unit"}).exit, 1);
+    EXPECT_EQ(ctl({"diff", path("a.ql5"), path("none.ql5")}).exit, 2);
+    EXPECT_EQ(ctl({"diff", path("a.ql5")}).exit, 2);
+}
+
+} // namespace
