@@ -274,6 +274,9 @@ std::uint8_t SimUnit::writeMemory(std::uint8_t, const QByteArray& payload) {
     if (!isRecord && m_options.refuseChunks)
         return 3;
     m_memory.replace(address, count, data);
+    const int bad = m_options.corruptAddress;
+    if (bad >= address && bad < address + count)
+        m_memory[bad] = char(m_memory.at(bad) ^ 0x01); // a cell that does not keep what it got
     m_memoryChanged = true;
     return 0;
 }

@@ -15,6 +15,8 @@ struct SimOptions {
     bool oversizeReply = false;
     QByteArray refuseCommand; // two letters: answer that command with status 3, doing nothing
     QByteArray clock;         // seven clock registers to start from (none: the workstation's time)
+    int corruptAddress =
+        -1; // a write that covers this address keeps its byte wrongly (bit 0 flipped)
 };
 
 // The simulated unit: its configuration memory, clock, I2C devices and live state, and

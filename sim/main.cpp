@@ -73,7 +73,11 @@ int main(int argc, char** argv) {
         QStringLiteral("Start the clock from seven register bytes in hexadecimal (a time that is "
                        "not valid is held as it is)."),
         QStringLiteral("HEX"));
-    parser.addOptions({clock, bind, port, discoveryPort, image, persist, userPassword,
+    const QCommandLineOption corrupt(
+        QStringLiteral("corrupt-write"),
+        QStringLiteral("Keep the byte at ADDR wrongly (bit 0 flipped) whenever a write covers it."),
+        QStringLiteral("ADDR"));
+    parser.addOptions({corrupt, clock, bind, port, discoveryPort, image, persist, userPassword,
                        adminPassword, refuseRecord, refuseChunks, refuseCommand, dropAfter,
                        stallAfter, repeatReply, lateRepeat, lateRepeatMs, latency, oversize});
     parser.process(app);
@@ -100,6 +104,9 @@ int main(int argc, char** argv) {
     options.clock = QByteArray::fromHex(parser.value(clock).toLatin1());
     if (parser.isSet(clock) && options.clock.size() != 7)
         return usage(QStringLiteral("--clock takes seven bytes in hexadecimal, as 8307090A050312"));
+    options.corruptAddress = number(corrupt, -1, 7999, &ok);
+    if (!ok)
+        return usage(QStringLiteral("--corrupt-write takes an address 0..7999"));
     options.oversizeReply = parser.isSet(oversize);
     options.persist = parser.isSet(persist);
     options.imagePath = parser.value(image);

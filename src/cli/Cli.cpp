@@ -105,6 +105,7 @@ int writeCommand(Context& ctx, QStringList args) {
     const QString pages = takeOption(args, QStringLiteral("--pages"));
     const QString user = takeOption(args, QStringLiteral("--user"));
     const QString password = takeOption(args, QStringLiteral("--password"));
+    const bool noVerify = takeFlag(args, QStringLiteral("--no-verify"));
     expectPositionals(args, 1);
     if (int(all) + int(allButNetwork) + int(!pages.isEmpty()) != 1)
         throw Usage(QStringLiteral("choose one of --all, --all-but-network, --pages LIST"));
@@ -129,6 +130,7 @@ int writeCommand(Context& ctx, QStringList args) {
     DeviceLink link(ctx.target, ctx.feedback);
     link.setReadTimeoutMs(ctx.readTimeoutMs);
     Workspace workspace(link);
+    workspace.setVerifyUploads(!noVerify);
     workspace.setCurrentFile(args.at(0));
     workspace.loadConfigFile();
 
@@ -235,7 +237,7 @@ const QList<Command>& commands() {
         {QStringLiteral("read"), QStringLiteral("OUT.ql5"), true, readCommand},
         {QStringLiteral("write"),
          QStringLiteral("IN.ql5 (--all | --all-but-network | --pages LIST) --user NAME "
-                        "--password PW"),
+                        "--password PW [--no-verify]"),
          true, writeCommand},
         {QStringLiteral("normalize"), QStringLiteral("IN.ql5 OUT.ql5"), false, normalizeCommand},
         {QStringLiteral("relay"), QStringLiteral("compile EXPR [EXPR ...] | decode HEX"), false,

@@ -207,13 +207,15 @@ TEST_F(Cli, TheUploadDecidesTheExitStatusAndTheLogoutOnlyWarns) {
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(SimUnit::defaultImage());
     }
-    // Login, the inputs record and two chunks are answered; the logout finds the door shut.
-    SimProcess dropsLogout({"--drop-after", "4"});
+    // Login, the inputs record, two chunks and their three read-backs are answered; the
+    // logout finds the door shut.
+    SimProcess dropsLogout({"--drop-after", "7"});
     CtlRun r = ctl({"--host", "127.0.0.1", "--port", dropsLogout.port, "write", path("in.ql5"),
                     "--pages", "inputs", "--user", "admin", "--password", "admin"});
     EXPECT_EQ(r.exit, 0) << qPrintable(r.err);
     EXPECT_TRUE(r.err.contains(QStringLiteral("Zapsáno záznamů: 1, bloků: 2; nic nebylo "
-                                              "odmítnuto.\nVarování: odhlášení")))
+                                              "odmítnuto.\nVše zapsáno a ověřeno čtením zpět "
+                                              "(170 bajtů).\nVarování: odhlášení")))
         << qPrintable(r.err);
 
     // An upload that stalls fails first; its logout gets a short wait, not a second time-out.
@@ -704,6 +706,32 @@ TEST_F(Cli, DiffComparesFilesAndTheUnit) {
     EXPECT_EQ(ctl(unit + QStringList{"diff", path("b.ql5"), "--unit"}).exit, 1);
     EXPECT_EQ(ctl({"diff", path("a.ql5"), path("none.ql5")}).exit, 2);
     EXPECT_EQ(ctl({"diff", path("a.ql5")}).exit, 2);
+}
+
+} // namespace
+
+namespace {
+
+// write reads back what it wrote: a byte the unit keeps wrongly fails it, unless
+// --no-verify.
+TEST_F(Cli, WriteVerifiesByReadingBack) {
+    {
+        QFile f(path("in.ql5"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(SimUnit::defaultImage());
+    }
+    SimProcess sim({"--corrupt-write", "372"});
+    const QStringList write = {"--host", "127.0.0.1",    "--port",     sim.port,
+                               "write",  path("in.ql5"), "--pages",    "outputs",
+                               "--user", "admin",        "--password", "admin"};
+    CtlRun r = ctl(write);
+    EXPECT_EQ(r.exit, 1);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("Ověření zápisu: 1 bajtů jednotka drží jinak, než "
+                                              "byly odeslány (Výstupy: 372).")))
+        << qPrintable(r.err);
+    r = ctl(write + QStringList{"--no-verify"});
+    EXPECT_EQ(r.exit, 0) << qPrintable(r.err);
+    EXPECT_FALSE(r.err.contains(QStringLiteral("Ověř")));
 }
 
 } // namespace

@@ -502,3 +502,42 @@ TEST_F(PageWindows, TheClockIsReadAndSetFromTheWindow) {
     EXPECT_TRUE(run->dialogs.takeMessages().value(0).startsWith(
         QStringLiteral("Hodiny jednotky neobsahují platné datum a čas")));
 }
+
+namespace {
+
+// "Ulož" reads back what it wrote: a byte the unit keeps wrongly is said, with its page;
+// unticking "Ověřit zápis" leaves the read-back out, and the tick is remembered.
+TEST(VerifiedUpload, AByteKeptWronglyIsSaidAndTheTickIsRemembered) {
+    QTemporaryDir dir;
+    SimOptions options = adminPassword(QStringLiteral("pw"));
+    options.corruptAddress = 372;
+    SimServer sim{options, SimServer::Faults{}};
+    ASSERT_TRUE(sim.listen(QHostAddress::LocalHost, 0));
+    const QString ini = dir.filePath(QStringLiteral("Quel5_cf.ini"));
+    {
+        ToolRun run(ini);
+        user::aimAt(run, sim.port());
+        user::loginAs(run, QStringLiteral("admin"), QStringLiteral("pw"));
+        run.find<QAction>(QStringLiteral("zobraz_Fvystupy"))->trigger();
+        QPushButton* save = nullptr;
+        for (QWidget* w : run.window->allWindows())
+            if (w->objectName() == QLatin1String("TFvystupy"))
+                save = w->findChild<QPushButton*>(QStringLiteral("LButtU"));
+        ASSERT_NE(save, nullptr);
+        user::click(save);
+        ASSERT_EQ(run.dialogs.shown.size(), 1u);
+        EXPECT_EQ(run.dialogs.shown[0].text,
+                  QStringLiteral("Jednotka nedrží vše, co jí bylo zapsáno."));
+        EXPECT_TRUE(run.dialogs.shown[0].detail.contains(QStringLiteral("(Výstupy: 372)")));
+        run.dialogs.takeMessages();
+        auto* verify = run.find<QAction>(QStringLiteral("menuOveritZapis"));
+        EXPECT_TRUE(verify->isChecked());
+        verify->trigger();
+        user::click(save);
+        EXPECT_TRUE(run.dialogs.takeMessages().isEmpty());
+    }
+    ToolRun again(ini);
+    EXPECT_FALSE(again.find<QAction>(QStringLiteral("menuOveritZapis"))->isChecked());
+}
+
+} // namespace

@@ -192,9 +192,10 @@ TEST(Upload, EverythingSendsEveryRecordAndRangeInOrder) {
     EXPECT_FALSE(rig.link.isOpen());
     EXPECT_EQ(rig.feedback.events.first(), QStringLiteral("cursor:on"));
     EXPECT_FALSE(rig.feedback.waitCursor);
-    // Every upload ends with one line that sums it up.
-    EXPECT_EQ(rig.feedback.logs.last(),
+    // Every upload ends with one line that sums it up, then the read-back's line.
+    EXPECT_EQ(rig.feedback.logs.value(rig.feedback.logs.size() - 2),
               QStringLiteral("Zapsáno záznamů: 10, bloků: 29; nic nebylo odmítnuto."));
+    EXPECT_TRUE(rig.feedback.logs.last().startsWith(QStringLiteral("Vše zapsáno a ověřeno")));
     EXPECT_EQ(rig.feedback.progressSeen.last(), QStringLiteral("39/39"));
 
     const QStringList expectedStart{"Save - App Config",
@@ -404,6 +405,32 @@ TEST(Upload, SecondOperationIsRefusedWhileOneWaits) {
     EXPECT_THROW(rig.workspace.readAll(), LinkBroken);
     EXPECT_TRUE(refused);
     EXPECT_EQ(rig.server.requests().size(), 1);
+}
+
+} // namespace
+
+namespace {
+
+// The read-back after an upload: a byte the unit keeps wrongly fails the upload and is named
+// with its page.
+TEST(Upload, ReadBackFindsAByteTheUnitKeptWrongly) {
+    SimOptions options;
+    options.corruptAddress = 372; // the negations of the outputs
+    Rig rig(options);
+    const UploadReport report = rig.workspace.uploadConfig(Selectors::only(PageSlot::Outputs));
+    EXPECT_FALSE(report.ok());
+    ASSERT_EQ(report.mismatches.size(), 1);
+    EXPECT_EQ(report.mismatches[0], std::make_pair(372, QStringLiteral("Výstupy")));
+    EXPECT_EQ(rig.feedback.logs.last(),
+              QStringLiteral("Ověření zápisu: 1 bajtů jednotka drží jinak, než byly odeslány "
+                             "(Výstupy: 372)."));
+    EXPECT_FALSE(rig.link.isOpen());
+    // Turned off, the same upload reads nothing back.
+    rig.workspace.setVerifyUploads(false);
+    rig.server.clearRequests();
+    EXPECT_TRUE(rig.workspace.uploadConfig(Selectors::only(PageSlot::Outputs)).ok());
+    for (const auto& request : rig.server.requests())
+        EXPECT_NE(request.frame.mid(1, 2), QByteArray("XR"));
 }
 
 } // namespace

@@ -45,6 +45,34 @@ QString UploadReport::summary() const {
     return line + QLatin1Char('.');
 }
 
+QString UploadReport::verifySummary() const {
+    if (verifyIncomplete)
+        return QStringLiteral("Ověření zápisu nebylo dokončeno (přečteno zpět %1 bajtů); "
+                              "zápis nelze považovat za ověřený.")
+            .arg(bytesVerified);
+    if (mismatches.isEmpty())
+        return QStringLiteral("Vše zapsáno a ověřeno čtením zpět (%1 bajtů).").arg(bytesVerified);
+    // By page: "Výstupy: 372, 373".
+    QStringList pages;
+    QString page;
+    QStringList addresses;
+    auto flush = [&] {
+        if (!addresses.isEmpty())
+            pages << page + QStringLiteral(": ") + addresses.join(QStringLiteral(", "));
+        addresses.clear();
+    };
+    for (const auto& [address, title] : mismatches) {
+        if (title != page)
+            flush();
+        page = title;
+        addresses << QString::number(address);
+    }
+    flush();
+    return QStringLiteral("Ověření zápisu: %1 bajtů jednotka drží jinak, než byly odeslány (%2).")
+        .arg(mismatches.size())
+        .arg(pages.join(QStringLiteral("; ")));
+}
+
 bool readAllBlocks(DeviceLink& link, ConfigImage& image) {
     LinkPacket& packet = link.packet();
     for (int n = 0; n < mem::ReadBlockCount; ++n) {
@@ -169,6 +197,54 @@ bool sendRecord(DeviceLink& link, const ConfigImage& image, const UploadRecord& 
 }
 
 } // namespace
+
+namespace {
+
+// Reads [first, end) back and notes every byte that differs from the image.
+bool readBack(DeviceLink& link, const ConfigImage& image, int first, int end, const QString& page,
+              UploadReport& report) {
+    LinkPacket& packet = link.packet();
+    for (int address = first; address < end; address += mem::ReadBlockSize) {
+        const int count = std::min(mem::ReadBlockSize, end - address);
+        packet.setCommand('X', 'R');
+        packet.setStatus(0);
+        packet.setLength(3);
+        packet.setPayloadU16(0, std::uint16_t(address));
+        packet.payload()[2] = std::uint8_t(count);
+        link.exchange(ExchangeMode::KeepOpen);
+        if (link.linkFailed() || packet.status() != 0 || packet.length() < count)
+            return false;
+        for (int i = 0; i < count; ++i)
+            if (packet.payload()[i] != image[address + i])
+                report.mismatches.append({address + i, page});
+        report.bytesVerified += count;
+    }
+    return true;
+}
+
+} // namespace
+
+bool verifyUpload(DeviceLink& link, const ConfigImage& image, const Selectors& selectors,
+                  UploadReport& report) {
+    report.verified = true;
+    for (const PageInfo& page : pageRegistry()) {
+        if (!selectors.selects(page.slot))
+            continue;
+        const QString title = QString::fromUtf8(page.title);
+        for (const UploadRecord& record : page.records)
+            if (!readBack(link, image, record.address, record.address + record.size, title,
+                          report)) {
+                report.verifyIncomplete = true;
+                return false;
+            }
+        for (const UploadRange& range : page.ranges)
+            if (!readBack(link, image, range.first, range.endIn(image), title, report)) {
+                report.verifyIncomplete = true;
+                return false;
+            }
+    }
+    return true;
+}
 
 void uploadImage(DeviceLink& link, const ConfigImage& image, const Selectors& selectors,
                  UploadReport& report) {

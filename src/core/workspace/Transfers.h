@@ -17,15 +17,23 @@ struct UploadReport {
     int linkFailures = 0;
     bool endedEarly = false;     // a link test, a broken connection or "Zrušit" ended it
     bool repliesInDoubt = false; // the unit sent more than was asked: no reply can be trusted
+    // Read back after the upload: bytes compared, and the addresses (with their page) the
+    // unit holds otherwise than sent. verifyIncomplete: the read-back did not finish.
+    bool verified = false;
+    int bytesVerified = 0;
+    QList<std::pair<int, QString>> mismatches;
+    bool verifyIncomplete = false;
     int sent() const {
         return recordsWritten + chunksWritten + int(refusedAddresses.size()) + linkFailures;
     }
     bool ok() const {
         return refusedRecords.isEmpty() && refusedChunks == 0 && linkFailures == 0 && !endedEarly &&
-               !repliesInDoubt;
+               !repliesInDoubt && mismatches.isEmpty() && !verifyIncomplete;
     }
     // The one line that ends every upload in the log.
     QString summary() const;
+    // The line that ends a verified upload: all written and verified, or what differs.
+    QString verifySummary() const;
 };
 
 // Reads memory 56..7955 in 79 blocks of 100 bytes into the image, leaving the connection
@@ -36,6 +44,12 @@ bool readAllBlocks(DeviceLink& link, ConfigImage& image);
 // Writes image bytes [first, end) in chunks of 100 bytes and a remainder.
 void writeRange(DeviceLink& link, const ConfigImage& image, int first, int end,
                 const QString& label, UploadReport& report);
+
+// Reads back every record and range the upload of the selection wrote (100 bytes a request,
+// the connection left open) and compares it with the image. Returns false when a read did
+// not come back whole; what was compared so far stays in the report.
+bool verifyUpload(DeviceLink& link, const ConfigImage& image, const Selectors& selectors,
+                  UploadReport& report);
 
 // How many requests an upload of the selection sends to the image as gathered.
 int plannedRequests(const ConfigImage& image, const Selectors& selectors);

@@ -112,7 +112,20 @@ UploadReport Workspace::uploadConfig(const Selectors& selectors) {
         feedback.log(report.summary());
         throw;
     }
-    m_link.close();
     feedback.log(report.summary());
+    // What the unit took is read back and compared, unless the upload already failed.
+    if (m_verifyUploads && report.ok()) {
+        try {
+            if (verifyUpload(m_link, m_image, selectors, report))
+                m_link.awaitQuiet();
+        } catch (const OperationError&) {
+            report.verifyIncomplete = true;
+            m_link.close();
+            feedback.log(report.verifySummary());
+            throw;
+        }
+        feedback.log(report.verifySummary());
+    }
+    m_link.close();
     return report;
 }

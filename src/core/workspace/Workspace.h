@@ -50,6 +50,9 @@ public:
     // Reads the unit's whole memory; scatters when every block arrived. Returns whether
     // it did.
     bool readAll();
+    // Whether an upload reads back what it wrote and compares it (on unless turned off).
+    void setVerifyUploads(bool on) { m_verifyUploads = on; }
+    bool verifyUploads() const { return m_verifyUploads; }
     // Gathers the selected pages and sends their records and ranges.
     UploadReport uploadConfig(const Selectors& selectors);
 
@@ -62,6 +65,7 @@ private:
 
     DeviceLink& m_link;
     ConfigImage m_image;
+    bool m_verifyUploads = true;
     QString m_currentFile;
     QString m_caption = QString::fromLatin1(BaseCaption);
     std::array<std::unique_ptr<Page>, PageSlotCount> m_own;

@@ -48,6 +48,7 @@ namespace session {
 const QString Section = QStringLiteral("TForm1");
 const QString File = QStringLiteral("SOUBOR");
 const QString More = QStringLiteral("Fvice");
+const QString Verify = QStringLiteral("OveritZapis");
 const QString HistoryCount = QStringLiteral("IP_ADR_count");
 const QString HistoryIndex = QStringLiteral("IP_ADR_idx");
 QString historyEntry(int n) {
@@ -231,6 +232,12 @@ void MainWindow::buildSettingsMenu() {
             &QAction::triggered, this, [this] { uploadPages(Selectors::allButNetwork()); });
     connect(item(settings, QStringLiteral("Změna &hesla"), "menuZmenaHesla"), &QAction::triggered,
             this, [this] { m_password->exec(); });
+    // Every upload reads back what it wrote, unless this is unticked.
+    m_verifyItem = item(settings, QStringLiteral("&Ověřit zápis"), "menuOveritZapis");
+    m_verifyItem->setCheckable(true);
+    m_verifyItem->setChecked(true);
+    connect(m_verifyItem, &QAction::toggled, this,
+            [this](bool on) { m_workspace->setVerifyUploads(on); });
 }
 
 void MainWindow::buildViewMenu() {
@@ -357,6 +364,7 @@ void MainWindow::restoreSession() {
                 reopen << entry.window.get();
     }
     const bool more = m_settings->value(session::More, 0).toInt() == 1;
+    m_verifyItem->setChecked(m_settings->value(session::Verify, 1).toInt() != 0);
     const QString file = settingsText(*m_settings, session::File);
     // The count comes from a file anyone may have edited: read the entries that exist.
     const int count = m_settings->value(session::HistoryCount, 0).toInt();
@@ -394,6 +402,7 @@ void MainWindow::saveSession() {
         }
     }
     m_settings->setValue(session::More, m_moreItem->isChecked() ? 1 : 0);
+    m_settings->setValue(session::Verify, m_verifyItem->isChecked() ? 1 : 0);
     const QStringList history = m_address->history();
     m_settings->setValue(session::HistoryCount, int(history.size()));
     m_settings->setValue(session::HistoryIndex, m_address->currentIndex());

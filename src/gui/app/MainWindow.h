@@ -121,6 +121,7 @@ private:
     QPlainTextEdit* m_log;
     NetworkFields* m_network;
     ServicePanel* m_service = nullptr;
+    QAction* m_verifyItem = nullptr;
     QAction* m_loginItem = nullptr;
     QAction* m_moreItem = nullptr;
     std::unique_ptr<Target> m_target;

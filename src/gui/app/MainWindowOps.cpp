@@ -148,6 +148,9 @@ void MainWindow::runLinkOperation(const std::function<void()>& operation) {
 void MainWindow::uploadPages(const Selectors& selectors) {
     runLinkOperation([this, selectors] {
         const UploadReport report = m_workspace->uploadConfig(selectors);
+        if (!report.mismatches.isEmpty() || report.verifyIncomplete)
+            m_feedback->message(QStringLiteral("Jednotka nedrží vše, co jí bylo zapsáno."),
+                                Severity::Warning, report.verifySummary());
         if (report.refusedAddresses.isEmpty())
             return;
         QStringList addresses;
