@@ -726,8 +726,8 @@ TEST_F(Cli, WriteVerifiesByReadingBack) {
                                "--user", "admin",        "--password", "admin"};
     CtlRun r = ctl(write);
     EXPECT_EQ(r.exit, 1);
-    EXPECT_TRUE(r.err.contains(QStringLiteral("Ověření zápisu: 1 bajtů jednotka drží jinak, než "
-                                              "byly odeslány (Výstupy: 372).")))
+    EXPECT_TRUE(r.err.contains(QStringLiteral("Ověření zápisu selhalo: počet bajtů, které jednotka "
+                                              "drží jinak, než byly odeslány: 1 (Výstupy: 372).")))
         << qPrintable(r.err);
     r = ctl(write + QStringList{"--no-verify"});
     EXPECT_EQ(r.exit, 0) << qPrintable(r.err);

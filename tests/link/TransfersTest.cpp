@@ -422,8 +422,8 @@ TEST(Upload, ReadBackFindsAByteTheUnitKeptWrongly) {
     ASSERT_EQ(report.mismatches.size(), 1);
     EXPECT_EQ(report.mismatches[0], std::make_pair(372, QStringLiteral("Výstupy")));
     EXPECT_EQ(rig.feedback.logs.last(),
-              QStringLiteral("Ověření zápisu: 1 bajtů jednotka drží jinak, než byly odeslány "
-                             "(Výstupy: 372)."));
+              QStringLiteral("Ověření zápisu selhalo: počet bajtů, které jednotka drží jinak, než "
+                             "byly odeslány: 1 (Výstupy: 372)."));
     EXPECT_FALSE(rig.link.isOpen());
     // Turned off, the same upload reads nothing back.
     rig.workspace.setVerifyUploads(false);

@@ -68,7 +68,8 @@ QString UploadReport::verifySummary() const {
         addresses << QString::number(address);
     }
     flush();
-    return QStringLiteral("Ověření zápisu: %1 bajtů jednotka drží jinak, než byly odeslány (%2).")
+    return QStringLiteral("Ověření zápisu selhalo: počet bajtů, které jednotka drží jinak, než "
+                          "byly odeslány: %1 (%2).")
         .arg(mismatches.size())
         .arg(pages.join(QStringLiteral("; ")));
 }
