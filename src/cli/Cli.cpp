@@ -106,6 +106,7 @@ int writeCommand(Context& ctx, QStringList args) {
     const QString user = takeOption(args, QStringLiteral("--user"));
     const QString password = takeOption(args, QStringLiteral("--password"));
     const bool noVerify = takeFlag(args, QStringLiteral("--no-verify"));
+    const bool force = takeFlag(args, QStringLiteral("--force"));
     expectPositionals(args, 1);
     if (int(all) + int(allButNetwork) + int(!pages.isEmpty()) != 1)
         throw Usage(QStringLiteral("choose one of --all, --all-but-network, --pages LIST"));
@@ -133,6 +134,30 @@ int writeCommand(Context& ctx, QStringList args) {
     workspace.setVerifyUploads(!noVerify);
     workspace.setCurrentFile(args.at(0));
     workspace.loadConfigFile();
+
+    // The network record may move the unit off the network, or belong to another unit:
+    // compared with what the unit holds now, and refused unless --force.
+    if (selectors.network()) {
+        ConfigImage unit;
+        const bool read = readRange(link, unit, mem::AppConfig.first, mem::AppConfig.end());
+        link.close();
+        if (!read) {
+            ctx.feedback.message(QStringLiteral("Síťová nastavení jednotky se nepodařilo přečíst; "
+                                                "nic nebylo odesláno."));
+            return Failed;
+        }
+        workspace.rememberUnit(ctx.target.host(), unit);
+        workspace.gatherPages(selectors);
+        const QStringList changes = workspace.guardedChanges(ctx.target.host(), workspace.image());
+        if (!changes.isEmpty() && !force) {
+            ctx.feedback.message(
+                QStringLiteral("Nahrání by změnilo síťová nastavení jednotky (%1); "
+                               "bez --force nebylo nic odesláno.")
+                    .arg(changes.join(QStringLiteral("; "))));
+            return Failed;
+        }
+        workspace.confirmGuarded = [](const QStringList&) { return true; };
+    }
 
     if (loginToUnit(link, user, password) != Rights::Admin) {
         ctx.feedback.message(QStringLiteral("Chyba při přihlášení"));
@@ -237,7 +262,7 @@ const QList<Command>& commands() {
         {QStringLiteral("read"), QStringLiteral("OUT.ql5"), true, readCommand},
         {QStringLiteral("write"),
          QStringLiteral("IN.ql5 (--all | --all-but-network | --pages LIST) --user NAME "
-                        "--password PW [--no-verify]"),
+                        "--password PW [--no-verify] [--force]"),
          true, writeCommand},
         {QStringLiteral("normalize"), QStringLiteral("IN.ql5 OUT.ql5"), false, normalizeCommand},
         {QStringLiteral("relay"), QStringLiteral("compile EXPR [EXPR ...] | decode HEX"), false,

@@ -735,3 +735,30 @@ TEST_F(Cli, WriteVerifiesByReadingBack) {
 }
 
 } // namespace
+
+namespace {
+
+// write refuses a network record that would move the unit, unless --force.
+TEST_F(Cli, WriteGuardsTheUnitsAddress) {
+    QByteArray moved = SimUnit::defaultImage();
+    moved[59] = char(203); // 127.0.0.203
+    {
+        QFile f(path("moved.ql5"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(moved);
+    }
+    SimProcess sim;
+    const QStringList write = {"--host", "127.0.0.1",       "--port",     sim.port,
+                               "write",  path("moved.ql5"), "--pages",    "network",
+                               "--user", "admin",           "--password", "admin"};
+    CtlRun r = ctl(write);
+    EXPECT_EQ(r.exit, 1);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("IP adresa: 127.0.0.1 → 127.0.0.203")))
+        << qPrintable(r.err);
+    EXPECT_FALSE(r.err.contains(QStringLiteral("Save - App Config")));
+    r = ctl(write + QStringList{"--force"});
+    EXPECT_EQ(r.exit, 0) << qPrintable(r.err);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("Save - App Config")));
+}
+
+} // namespace

@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 #include "base/Errors.h"
+#include "image/FieldPage.h"
 #include "workspace/Workspace.h"
 
 #include <QElapsedTimer>
@@ -431,6 +432,44 @@ TEST(Upload, ReadBackFindsAByteTheUnitKeptWrongly) {
     EXPECT_TRUE(rig.workspace.uploadConfig(Selectors::only(PageSlot::Outputs)).ok());
     for (const auto& request : rig.server.requests())
         EXPECT_NE(request.frame.mid(1, 2), QByteArray("XR"));
+}
+
+} // namespace
+
+namespace {
+
+// An upload of the network page that would move the unit (IP, mask, gateway) or that
+// carries another unit's MAC asks first; a no sends nothing.
+TEST(Upload, NetworkChangesThatMoveTheUnitAskFirst) {
+    Rig rig;
+    ASSERT_TRUE(rig.workspace.readAll());
+    QStringList asked;
+    bool answer = false;
+    rig.workspace.confirmGuarded = [&](const QStringList& changes) {
+        asked = changes;
+        return answer;
+    };
+    auto& network = rig.workspace.pageAs<FieldPage>(PageSlot::Network);
+    network.setValue(QStringLiteral("LMDnbname"), QStringLiteral("JINE"));
+    EXPECT_TRUE(rig.workspace.uploadConfig(Selectors::only(PageSlot::Network)).ok());
+    EXPECT_TRUE(asked.isEmpty()); // a name moves nothing
+
+    network.setValue(QStringLiteral("LMDIP"), QStringLiteral("10.1.2.203"));
+    network.setValue(QStringLiteral("LMDgw"), QStringLiteral("10.1.2.1"));
+    rig.server.clearRequests();
+    EXPECT_THROW(rig.workspace.uploadConfig(Selectors::only(PageSlot::Network)), Cancelled);
+    EXPECT_EQ(asked,
+              QStringList({"IP adresa: 127.0.0.1 → 10.1.2.203", "Gateway: 127.0.0.1 → 10.1.2.1"}));
+    EXPECT_TRUE(rig.server.requests().isEmpty());
+    // Another unit's MAC in the configuration.
+    rig.workspace.image()[85] = 0x02;
+    rig.workspace.scatterAll();
+    asked.clear();
+    EXPECT_THROW(rig.workspace.uploadConfig(Selectors::only(PageSlot::Network)), Cancelled);
+    EXPECT_TRUE(asked.last().startsWith(QStringLiteral("MAC: 00-1E-C0-12-34-56 (jednotka) → 02-")));
+    answer = true;
+    EXPECT_TRUE(rig.workspace.uploadConfig(Selectors::only(PageSlot::Network)).ok());
+    EXPECT_EQ(rig.server.unit().memory().mid(56, 4), QByteArray::fromHex("0A0102CB"));
 }
 
 } // namespace

@@ -199,11 +199,7 @@ bool sendRecord(DeviceLink& link, const ConfigImage& image, const UploadRecord& 
 
 } // namespace
 
-namespace {
-
-// Reads [first, end) back and notes every byte that differs from the image.
-bool readBack(DeviceLink& link, const ConfigImage& image, int first, int end, const QString& page,
-              UploadReport& report) {
+bool readRange(DeviceLink& link, ConfigImage& image, int first, int end) {
     LinkPacket& packet = link.packet();
     for (int address = first; address < end; address += mem::ReadBlockSize) {
         const int count = std::min(mem::ReadBlockSize, end - address);
@@ -215,11 +211,23 @@ bool readBack(DeviceLink& link, const ConfigImage& image, int first, int end, co
         link.exchange(ExchangeMode::KeepOpen);
         if (link.linkFailed() || packet.status() != 0 || packet.length() < count)
             return false;
-        for (int i = 0; i < count; ++i)
-            if (packet.payload()[i] != image[address + i])
-                report.mismatches.append({address + i, page});
-        report.bytesVerified += count;
+        image.copyIn(address, count, packet.payload());
     }
+    return true;
+}
+
+namespace {
+
+// Reads [first, end) back and notes every byte that differs from the image.
+bool readBack(DeviceLink& link, const ConfigImage& image, int first, int end, const QString& page,
+              UploadReport& report) {
+    ConfigImage held;
+    if (!readRange(link, held, first, end))
+        return false;
+    for (int a = first; a < end; ++a)
+        if (held[a] != image[a])
+            report.mismatches.append({a, page});
+    report.bytesVerified += end - first;
     return true;
 }
 

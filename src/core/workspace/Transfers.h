@@ -45,6 +45,10 @@ bool readAllBlocks(DeviceLink& link, ConfigImage& image);
 void writeRange(DeviceLink& link, const ConfigImage& image, int first, int end,
                 const QString& label, UploadReport& report);
 
+// Reads image bytes [first, end) from the unit, 100 a request, leaving the connection open.
+// Returns false when a read did not come back whole.
+bool readRange(DeviceLink& link, ConfigImage& image, int first, int end);
+
 // Reads back every record and range the upload of the selection wrote (100 bytes a request,
 // the connection left open) and compares it with the image. Returns false when a read did
 // not come back whole; what was compared so far stays in the report.

@@ -1,5 +1,7 @@
 #include "workspace/Workspace.h"
 
+#include "base/Text.h"
+
 #include "base/Errors.h"
 #include "image/ConfigFile.h"
 #include "image/RawRegionPage.h"
@@ -84,9 +86,46 @@ bool Workspace::readAll() {
         m_link.close();
         throw;
     }
-    if (complete)
+    if (complete) {
+        rememberUnit(m_link.target().host(), m_image);
         scatterAll();
+    }
     return complete;
+}
+
+void Workspace::rememberUnit(const QString& host, const ConfigImage& image) {
+    m_lastReadHost = host;
+    m_lastRead = image;
+}
+
+QStringList Workspace::guardedChanges(const QString& host, const ConfigImage& image) const {
+    QStringList changes;
+    if (m_lastReadHost.isEmpty() || host != m_lastReadHost)
+        return changes;
+    const struct {
+        const char* name;
+        int at;
+    } addresses[] = {{"IP adresa", mem::AppConfig.first},
+                     {"Maska", mem::AppConfig.first + 4},
+                     {"Gateway", mem::AppConfig.first + 8}};
+    for (const auto& a : addresses) {
+        const QString was = formatIpAddress(m_lastRead.data() + a.at);
+        const QString is = formatIpAddress(image.data() + a.at);
+        if (was != is)
+            changes << QStringLiteral("%1: %2 → %3").arg(QString::fromUtf8(a.name), was, is);
+    }
+    // The MAC is the unit's own: another one means the configuration is another unit's.
+    const int mac = mem::AppConfig.first + 29;
+    auto macText = [](const std::uint8_t* b) {
+        QStringList parts;
+        for (int i = 0; i < 6; ++i)
+            parts << QStringLiteral("%1").arg(b[i], 2, 16, QLatin1Char('0')).toUpper();
+        return parts.join(QLatin1Char('-'));
+    };
+    if (!std::equal(image.data() + mac, image.data() + mac + 6, m_lastRead.data() + mac))
+        changes << QStringLiteral("MAC: %1 (jednotka) → %2 (konfigurace)")
+                       .arg(macText(m_lastRead.data() + mac), macText(image.data() + mac));
+    return changes;
 }
 
 UploadReport Workspace::uploadConfig(const Selectors& selectors) {
@@ -95,6 +134,12 @@ UploadReport Workspace::uploadConfig(const Selectors& selectors) {
     UploadReport report;
     const WaitCursor hourglass(feedback);
     gatherPages(selectors);
+    if (selectors.network()) {
+        const QStringList changes = guardedChanges(m_link.target().host(), m_image);
+        if (!changes.isEmpty() && !(confirmGuarded && confirmGuarded(changes)))
+            throw Cancelled(QStringLiteral("Nahrávání zrušeno, do jednotky nebylo nic odesláno: ") +
+                            changes.join(QStringLiteral("; ")));
+    }
     m_link.beginTransfer();
     try {
         uploadImage(m_link, m_image, selectors, report);

@@ -50,6 +50,16 @@ public:
     // Reads the unit's whole memory; scatters when every block arrived. Returns whether
     // it did.
     bool readAll();
+    // What the unit at an address held when it was last read: its network record (IP, mask,
+    // gateway, MAC). An upload of the network page to that address that changes the IP,
+    // mask or gateway, or whose MAC is another unit's, asks confirmGuarded first, naming
+    // the old and new values; without a yes it throws Cancelled and sends nothing.
+    void rememberUnit(const QString& host, const ConfigImage& image);
+    std::function<bool(const QStringList& changes)> confirmGuarded;
+    // The guarded changes an upload of `image` to `host` would make; empty when none or
+    // when that unit was never read.
+    QStringList guardedChanges(const QString& host, const ConfigImage& image) const;
+
     // Whether an upload reads back what it wrote and compares it (on unless turned off).
     void setVerifyUploads(bool on) { m_verifyUploads = on; }
     bool verifyUploads() const { return m_verifyUploads; }
@@ -66,6 +76,8 @@ private:
     DeviceLink& m_link;
     ConfigImage m_image;
     bool m_verifyUploads = true;
+    QString m_lastReadHost;
+    ConfigImage m_lastRead;
     QString m_currentFile;
     QString m_caption = QString::fromLatin1(BaseCaption);
     std::array<std::unique_ptr<Page>, PageSlotCount> m_own;

@@ -88,6 +88,11 @@ MainWindow::MainWindow(QSettings* settings, UserDialogs& dialogs)
     m_link = std::make_unique<DeviceLink>(*m_target, *m_feedback);
     m_workspace = std::make_unique<Workspace>(*m_link);
     m_workspace->onCaptionChanged = [this](const QString& caption) { setWindowTitle(caption); };
+    m_workspace->confirmGuarded = [this](const QStringList& changes) {
+        return m_dialogs.ask(this, QStringLiteral("Nahrání změní síťová nastavení jednotky:\n%1\n\n"
+                                                  "Opravdu nahrát?")
+                                       .arg(changes.join(QLatin1Char('\n'))));
+    };
 
     auto* central = new QWidget(this);
     m_network = new NetworkFields(central);
