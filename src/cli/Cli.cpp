@@ -70,6 +70,19 @@ int parseNumber(const QString& text, const QString& option, int min, int max) {
     return v;
 }
 
+void logOut(Context& ctx, DeviceLink& link) {
+    try {
+        logoutFromUnit(link);
+        if (link.linkFailed())
+            ctx.feedback.message(QStringLiteral("Varování: odhlášení z jednotky se nezdařilo."),
+                                 Severity::Warning);
+    } catch (const OperationError& e) {
+        ctx.feedback.message(
+            QStringLiteral("Varování: odhlášení z jednotky se nezdařilo: %1").arg(e.text()),
+            Severity::Warning);
+    }
+}
+
 namespace {
 
 constexpr int ShortLogoutMs = 1000;
@@ -181,16 +194,7 @@ int writeCommand(Context& ctx, QStringList args) {
         link.setReadTimeoutMs(std::min(link.readTimeoutMs(), ShortLogoutMs));
         link.setConnectTimeoutMs(ShortLogoutMs);
     }
-    try {
-        logoutFromUnit(link);
-        if (link.linkFailed())
-            ctx.feedback.message(QStringLiteral("Varování: odhlášení z jednotky se nezdařilo."),
-                                 Severity::Warning);
-    } catch (const OperationError& e) {
-        ctx.feedback.message(
-            QStringLiteral("Varování: odhlášení z jednotky se nezdařilo: %1").arg(e.text()),
-            Severity::Warning);
-    }
+    logOut(ctx, link);
     return status;
 }
 

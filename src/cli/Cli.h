@@ -6,6 +6,8 @@
 #include <functional>
 #include <stdexcept>
 
+class DeviceLink;
+
 namespace cli {
 
 enum Exit { Success = 0, Failed = 1, UsageError = 2 };
@@ -48,6 +50,10 @@ const QList<Command>& commands();
 int run(QStringList args);
 
 // The commands that live beside the core commands.
+// Logs out of the unit; a logout that fails only warns: the command's work decides its
+// exit status.
+void logOut(Context& ctx, DeviceLink& link);
+
 int showCommand(Context& ctx, QStringList args);
 int reportCommand(Context& ctx, QStringList args);
 int diffCommand(Context& ctx, QStringList args);

@@ -128,15 +128,8 @@ int actionCommand(Context& ctx, QStringList args) {
         ctx.feedback.message(e.text());
         status = Failed;
     }
-    if (needsLogin && action->action != UnitAction::Reset) {
-        try {
-            logoutFromUnit(link);
-        } catch (const OperationError& e) {
-            ctx.feedback.message(
-                QStringLiteral("Varování: odhlášení z jednotky se nezdařilo: %1").arg(e.text()),
-                Severity::Warning);
-        }
-    }
+    if (needsLogin && action->action != UnitAction::Reset)
+        logOut(ctx, link);
     return status;
 }
 

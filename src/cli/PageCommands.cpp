@@ -137,13 +137,7 @@ int asAdministrator(Context& ctx, DeviceLink& link, const QString& user, const Q
         ctx.feedback.message(e.text());
         status = Failed;
     }
-    try {
-        logoutFromUnit(link);
-    } catch (const OperationError& e) {
-        ctx.feedback.message(
-            QStringLiteral("Varování: odhlášení z jednotky se nezdařilo: %1").arg(e.text()),
-            Severity::Warning);
-    }
+    logOut(ctx, link);
     return status;
 }
 

@@ -19,6 +19,15 @@ void prepareWrite(LinkPacket& packet, std::uint8_t status, int address, const Co
     image.copyOut(address, count, packet.payload() + 3);
 }
 
+// "#XR": count bytes of memory from address.
+void prepareRead(LinkPacket& packet, int address, int count) {
+    packet.setCommand('X', 'R');
+    packet.setStatus(0);
+    packet.setLength(3);
+    packet.setPayloadU16(0, std::uint16_t(address));
+    packet.payload()[2] = std::uint8_t(count);
+}
+
 } // namespace
 
 QString UploadReport::summary() const {
@@ -78,11 +87,7 @@ bool readAllBlocks(DeviceLink& link, ConfigImage& image) {
     LinkPacket& packet = link.packet();
     for (int n = 0; n < mem::ReadBlockCount; ++n) {
         const int address = mem::ReadFirst + mem::ReadBlockSize * n;
-        packet.setCommand('X', 'R');
-        packet.setStatus(0);
-        packet.setLength(3);
-        packet.setPayloadU16(0, std::uint16_t(address));
-        packet.payload()[2] = mem::ReadBlockSize;
+        prepareRead(packet, address, mem::ReadBlockSize);
         // The connection stays open past the last reply: the caller listens for a late
         // copy of a reply before it takes the blocks as read.
         link.exchange(ExchangeMode::KeepOpen);
@@ -203,11 +208,7 @@ bool readRange(DeviceLink& link, ConfigImage& image, int first, int end) {
     LinkPacket& packet = link.packet();
     for (int address = first; address < end; address += mem::ReadBlockSize) {
         const int count = std::min(mem::ReadBlockSize, end - address);
-        packet.setCommand('X', 'R');
-        packet.setStatus(0);
-        packet.setLength(3);
-        packet.setPayloadU16(0, std::uint16_t(address));
-        packet.payload()[2] = std::uint8_t(count);
+        prepareRead(packet, address, count);
         link.exchange(ExchangeMode::KeepOpen);
         if (link.linkFailed() || packet.status() != 0 || packet.length() < count)
             return false;
