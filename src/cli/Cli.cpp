@@ -274,6 +274,8 @@ const QList<Command>& commands() {
         {QStringLiteral("show"), QStringLiteral("IN.ql5 [--json]"), false, showCommand},
         {QStringLiteral("report"), QStringLiteral("IN.ql5 --pdf OUT.pdf"), false, reportCommand},
         {QStringLiteral("diff"), QStringLiteral("A.ql5 (B.ql5 | --unit)"), false, diffCommand},
+        {QStringLiteral("export"), QStringLiteral("IN.ql5 OUT.json"), false, exportCommand},
+        {QStringLiteral("import"), QStringLiteral("IN.json OUT.ql5"), false, importCommand},
         {QStringLiteral("clock"),
          QStringLiteral("get | set [YYYY-MM-DDTHH:MM:SS] --user NAME --password PW"), true,
          clockCommand},

@@ -57,6 +57,8 @@ void logOut(Context& ctx, DeviceLink& link);
 int showCommand(Context& ctx, QStringList args);
 int reportCommand(Context& ctx, QStringList args);
 int diffCommand(Context& ctx, QStringList args);
+int exportCommand(Context& ctx, QStringList args);
+int importCommand(Context& ctx, QStringList args);
 int clockCommand(Context& ctx, QStringList args);
 int statusCommand(Context& ctx, QStringList args);
 int actionCommand(Context& ctx, QStringList args);

@@ -11,34 +11,19 @@
 #include "link/Clock.h"
 #include "link/Login.h"
 #include "workspace/ConfigDiff.h"
+#include "workspace/ConfigDocument.h"
 #include "workspace/Report.h"
 #include "workspace/Workspace.h"
 
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QJsonParseError>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <cstdio>
 
 namespace cli {
-
-namespace {
-
-QJsonValue asJson(const QVariant& value) {
-    if (!value.isValid())
-        return QJsonValue::Null;
-    switch (value.typeId()) {
-    case QMetaType::Bool:
-        return value.toBool();
-    case QMetaType::Double:
-        return value.toDouble();
-    case QMetaType::Int:
-        return value.toInt();
-    default:
-        return value.toString();
-    }
-}
-
-} // namespace
 
 int showCommand(Context& ctx, QStringList args) {
     const bool json = takeFlag(args, QStringLiteral("--json"));
@@ -48,27 +33,17 @@ int showCommand(Context& ctx, QStringList args) {
     workspace.setCurrentFile(args.at(0));
     workspace.loadConfigFile();
 
+    const std::vector<ShownPage> pages = shownPages(workspace);
     QString text;
-    QJsonObject document;
-    for (const ShownPage& shown : shownPages(workspace)) {
+    for (const ShownPage& shown : pages) {
         text += QStringLiteral("[%1]\n").arg(shown.title);
-        QJsonObject page;
-        for (const ShownField& f : shown.fields) {
+        for (const ShownField& f : shown.fields)
             text += shownLine(f) + QLatin1Char('\n');
-            if (f.row.isEmpty()) {
-                page[f.caption] = asJson(f.value);
-            } else {
-                QJsonObject row = page[f.row].toObject();
-                row[f.caption] = asJson(f.value);
-                page[f.row] = row;
-            }
-        }
         text += QLatin1Char('\n');
-        document[shown.title] = page;
     }
+    const QByteArray document = QJsonDocument(shownDocument(pages)).toJson();
     if (json)
-        std::fwrite(QJsonDocument(document).toJson().constData(), 1,
-                    size_t(QJsonDocument(document).toJson().size()), stdout);
+        std::fwrite(document.constData(), 1, size_t(document.size()), stdout);
     else
         std::fputs(text.toUtf8().constData(), stdout);
     return Success;
@@ -103,6 +78,46 @@ int diffCommand(Context& ctx, QStringList args) {
     for (const FieldChange& change : changes)
         std::printf("%s\n", qUtf8Printable(changeLine(change)));
     return changes.empty() ? Success : Failed;
+}
+
+int exportCommand(Context&, QStringList args) {
+    expectPositionals(args, 2);
+    ConfigImage image;
+    readImageFile(args.at(0), image);
+    const QByteArray text = QJsonDocument(exportDocument(image)).toJson();
+    requireRegularFile(args.at(1), true);
+    QSaveFile out(args.at(1));
+    if (!out.open(QIODevice::WriteOnly) || out.write(text) != text.size() || !out.commit())
+        throw FileError(QStringLiteral("Soubor %1 se nepodařilo zapsat: %2")
+                            .arg(args.at(1), out.errorString()));
+    return Success;
+}
+
+int importCommand(Context& ctx, QStringList args) {
+    expectPositionals(args, 2);
+    requireRegularFile(args.at(0), false);
+    QFile in(args.at(0));
+    // A document far larger than any configuration is no configuration.
+    constexpr qint64 Largest = 16 * 1024 * 1024;
+    if (!in.open(QIODevice::ReadOnly) || in.size() > Largest)
+        throw FileError(QStringLiteral("Soubor %1 nelze přečíst: %2")
+                            .arg(args.at(0), in.size() > Largest ? QStringLiteral("je příliš velký")
+                                                                 : in.errorString()));
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(in.read(Largest), &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject())
+        throw FileError(
+            QStringLiteral("Soubor %1 není dokument konfigurace (JSON objekt): %2 u znaku %3.")
+                .arg(args.at(0), error.error != QJsonParseError::NoError
+                                     ? error.errorString()
+                                     : QStringLiteral("není objekt"))
+                .arg(error.offset));
+    QStringList warnings;
+    const ConfigImage image = importDocument(document.object(), &warnings);
+    for (const QString& warning : warnings)
+        ctx.feedback.message(warning, Severity::Warning);
+    writeImageFile(args.at(1), image, false);
+    return Success;
 }
 
 int reportCommand(Context& ctx, QStringList args) {

@@ -706,6 +706,31 @@ TEST_F(Cli, DiffComparesFilesAndTheUnit) {
     EXPECT_EQ(ctl(unit + QStringList{"diff", path("b.ql5"), "--unit"}).exit, 1);
     EXPECT_EQ(ctl({"diff", path("a.ql5"), path("none.ql5")}).exit, 2);
     EXPECT_EQ(ctl({"diff", path("a.ql5")}).exit, 2);
+
+    // export / import: a text edit of the document is the one difference; a document the
+    // pages refuse names the field and writes nothing.
+    ASSERT_EQ(ctl({"export", path("a.ql5"), path("a.json")}).exit, 0);
+    QByteArray doc = readFile(path("a.json"));
+    ASSERT_GT(doc.indexOf("\"X14\""), 0);
+    doc.replace(doc.indexOf("\"Negace\": false", doc.indexOf("\"X14\"")), 15, "\"Negace\": true");
+    {
+        QFile f(path("b.json"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(doc);
+    }
+    ASSERT_EQ(ctl({"import", path("b.json"), path("c.ql5")}).exit, 0);
+    EXPECT_EQ(ctl({"diff", path("a.ql5"), path("c.ql5")}).out, r.out);
+    doc.replace("\"Negace\": true", "\"Negace\": 1");
+    {
+        QFile f(path("d.json"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(doc);
+    }
+    r = ctl({"import", path("d.json"), path("d.ql5")});
+    EXPECT_EQ(r.exit, 1);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("Výstupy: Pole „X14 / Negace“")))
+        << qPrintable(r.err);
+    EXPECT_FALSE(QFile::exists(path("d.ql5")));
 }
 
 } // namespace

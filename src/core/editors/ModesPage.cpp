@@ -1,6 +1,9 @@
 #include "editors/ModesPage.h"
 
+#include "base/Text.h"
 #include "image/FieldTable.h"
+
+#include <optional>
 
 const QStringList ModesPage::DayCaptions = {
     QStringLiteral("Ne"), QStringLiteral("Po"), QStringLiteral("Út"), QStringLiteral("St"),
@@ -97,4 +100,107 @@ std::vector<ShownField> ModesPage::shownFields() const {
         shown.push_back(
             {QString(), QStringLiteral("Dny bez profilu"), unassigned.join(QStringLiteral(", "))});
     return shown;
+}
+
+namespace {
+
+// "Po, Út" or "žádné" as day numbers; nullopt when a part is no day caption.
+std::optional<QList<int>> parseDays(const QString& text) {
+    QList<int> days;
+    if (text.trimmed() == QStringLiteral("žádné"))
+        return days;
+    for (const QString& part : text.split(QLatin1Char(','))) {
+        const int index = int(ModesPage::DayCaptions.indexOf(part.trimmed()));
+        if (index < 0)
+            return std::nullopt;
+        days << index + 1;
+    }
+    return days;
+}
+
+// "0-5, 8, 22-23" or "žádné"; nullopt when a part is no hour or range of hours.
+std::optional<std::vector<bool>> parseHours(const QString& text) {
+    std::vector<bool> on(ModesPage::Hours, false);
+    if (text.trimmed() == QStringLiteral("žádné"))
+        return on;
+    for (const QString& part : text.split(QLatin1Char(','))) {
+        const QStringList ends = part.trimmed().split(QLatin1Char('-'));
+        bool ok1 = false;
+        bool ok2 = false;
+        const int first = ends.value(0).toInt(&ok1);
+        const int last = ends.size() == 2 ? ends.value(1).toInt(&ok2) : (ok2 = true, first);
+        if (ends.size() > 2 || !ok1 || !ok2 || first < 0 || last >= ModesPage::Hours ||
+            first > last)
+            return std::nullopt;
+        for (int h = first; h <= last; ++h)
+            on[size_t(h)] = true;
+    }
+    return on;
+}
+
+} // namespace
+
+void ModesPage::setShownFields(const std::vector<ShownField>& given, const Refusal& refuse) {
+    const std::vector<ShownField> now = shownFields();
+    const auto valueNow = [&](const QString& where) -> std::optional<QString> {
+        for (const ShownField& f : now)
+            if (f.where() == where)
+                return f.value.toString();
+        return std::nullopt;
+    };
+    QString days[Profiles];
+    for (int p = 0; p < Profiles; ++p)
+        days[p] = valueNow(QStringLiteral("Profil %1 / Dny").arg(p)).value_or(QString());
+    for (const ShownField& f : given) {
+        const QString where = f.where();
+        const bool derived = where == QStringLiteral("Dny bez profilu");
+        if (!derived && !valueNow(where)) {
+            refuse(unknownFieldText(where));
+            continue;
+        }
+        if (derived || sameShownValue(f.value, *valueNow(where)))
+            continue;
+        if (f.value.typeId() != QMetaType::QString) {
+            refuse(badValueText(where, QStringLiteral("čeká se text.")));
+            continue;
+        }
+        const int p = f.row.mid(7).toInt();
+        if (f.caption == QStringLiteral("Dny")) {
+            days[p] = f.value.toString();
+            continue;
+        }
+        const auto hours = parseHours(f.value.toString());
+        if (!hours) {
+            refuse(badValueText(where, QStringLiteral("čekají se hodiny 0 až 23 jako „6-21, 23“ "
+                                                      "nebo „žádné“, ne „%1“.")
+                                           .arg(visibleText(f.value.toString()))));
+            continue;
+        }
+        for (int h = 0; h < Hours; ++h)
+            setValue(hourName(p, h), (*hours)[size_t(h)]);
+    }
+    // The days of both profiles at once, so that a day can move from one to the other.
+    int profileOfDay[8] = {-1, -1, -1, -1, -1, -1, -1, -1};
+    for (int p = 0; p < Profiles; ++p) {
+        const QString where = QStringLiteral("Profil %1 / Dny").arg(p);
+        const auto parsed = parseDays(days[p]);
+        if (!parsed) {
+            refuse(badValueText(where, QStringLiteral("čekají se dny jako „Po, Út“ nebo „žádné“, "
+                                                      "ne „%1“.")
+                                           .arg(visibleText(days[p]))));
+            return;
+        }
+        for (int d : *parsed) {
+            if (profileOfDay[d] >= 0 && profileOfDay[d] != p) {
+                refuse(badValueText(where, QStringLiteral("den %1 je i v profilu %2.")
+                                               .arg(DayCaptions[d - 1])
+                                               .arg(profileOfDay[d])));
+                return;
+            }
+            profileOfDay[d] = p;
+        }
+    }
+    for (int d = 1; d <= 7; ++d)
+        if (profileOfDay[d] != profileOf(d))
+            setValue(dayName(d), profileOfDay[d]);
 }

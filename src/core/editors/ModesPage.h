@@ -28,6 +28,8 @@ public:
     // Per profile its days by caption in screen order ("Po, Út, St, Čt, Pá") and its
     // hours as ranges ("6-21"); a day with no profile is listed on its own.
     std::vector<ShownField> shownFields() const override;
+    // Takes the same texts back; "Dny bez profilu" follows from the others and is not read.
+    void setShownFields(const std::vector<ShownField>& fields, const Refusal& refuse) override;
 
 protected:
     void beforeStore(ConfigImage& copy) override;

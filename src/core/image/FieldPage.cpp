@@ -100,7 +100,8 @@ QString FieldPage::captionNow(const FieldSpec& f) const {
         if (k >= 0 && k < f.items.size())
             return f.items.at(k);
     }
-    return QString::fromUtf8(f.kind == FieldKind::Label ? f.initialText : f.caption);
+    return QString::fromUtf8(f.kind == FieldKind::Label && *f.initialText ? f.initialText
+                                                                          : f.caption);
 }
 
 const FieldSpec* FieldPage::field(const QString& name) const {
@@ -273,7 +274,8 @@ void FieldPage::gatherImage(ConfigImage& image) {
 
 QVariant FieldPage::shownValue(const FieldSpec& f, const QVariant& value) {
     switch (f.kind) {
-    case FieldKind::List: {
+    case FieldKind::List:
+    case FieldKind::BitChoice: {
         // No selection is no value at all.
         const int index = value.toInt();
         return index >= 0 && index < f.items.size() ? QVariant(f.items.at(index)) : QVariant();
@@ -307,4 +309,131 @@ std::vector<ShownField> FieldPage::shownFields() const {
         shown.push_back({QString::fromUtf8(f.row), caption, shownValueNow(f)});
     }
     return shown;
+}
+
+namespace {
+
+QString given(const QVariant& v) {
+    if (!v.isValid())
+        return QStringLiteral("null");
+    if (v.typeId() == QMetaType::Bool)
+        return v.toBool() ? QStringLiteral("true") : QStringLiteral("false");
+    if (v.typeId() == QMetaType::QString)
+        return QStringLiteral("„%1“").arg(visibleText(v.toString()));
+    return QString::number(v.toDouble());
+}
+
+bool isNumber(const QVariant& v) {
+    return v.typeId() == QMetaType::Double || v.typeId() == QMetaType::Int ||
+           v.typeId() == QMetaType::LongLong;
+}
+
+} // namespace
+
+QVariant FieldPage::fromShown(const FieldSpec& f, const QString& where, const QVariant& v) const {
+    const auto expect = [&](const QString& what) {
+        throwBadValue(where, QStringLiteral("čeká se %1, ne %2.").arg(what, given(v)));
+    };
+    const auto inRange = [&](double shown, double low, double high, double scale) {
+        if (shown < low / scale || shown > high / scale)
+            throwBadValue(where, QStringLiteral("%1 je mimo rozsah %2 až %3.")
+                                     .arg(given(v), QString::number(low / scale),
+                                          QString::number(high / scale)));
+    };
+    switch (f.kind) {
+    case FieldKind::Address:
+        if (v.typeId() != QMetaType::QString)
+            expect(QStringLiteral("IP adresa v uvozovkách"));
+        if (!parseIpAddress(v.toString()))
+            throwBadValue(where, QStringLiteral("%1 není IP adresa.").arg(given(v)));
+        return v.toString();
+    case FieldKind::Text:
+    case FieldKind::ClearedText:
+    case FieldKind::Description: {
+        if (v.typeId() != QMetaType::QString)
+            expect(QStringLiteral("text"));
+        int room = f.kind == FieldKind::Description ? mem::DescriptionSlotSize - 1 : f.size - 1;
+        if (f.typing > 0)
+            room = std::min(room, f.typing);
+        if (v.toString().size() > room)
+            throwBadValue(where, QStringLiteral("text je delší než %1 znaků.").arg(room));
+        return v.toString();
+    }
+    case FieldKind::Number:
+    case FieldKind::Tenths:
+    case FieldKind::SignedTenths: {
+        if (!isNumber(v) || !std::isfinite(v.toDouble()))
+            expect(QStringLiteral("číslo"));
+        const auto [low, high] = rangeNow(f);
+        const double scale = f.kind == FieldKind::Number ? 1.0 : 10.0;
+        const double shown = v.toDouble();
+        if (f.kind == FieldKind::Number && shown != std::floor(shown))
+            expect(QStringLiteral("celé číslo"));
+        if (low != high)
+            inRange(shown, low, high, scale);
+        else if (f.kind == FieldKind::Tenths)
+            inRange(shown, 0, std::ldexp(1.0, 8 * f.size) - 1, scale);
+        return f.kind == FieldKind::Number ? QVariant(int(shown)) : QVariant(shown);
+    }
+    case FieldKind::Flag:
+    case FieldKind::Bit:
+        if (v.typeId() != QMetaType::Bool)
+            expect(QStringLiteral("true nebo false"));
+        return v.toBool();
+    case FieldKind::List:
+    case FieldKind::BitChoice: {
+        if (!v.isValid())
+            return -1;
+        const int index =
+            v.typeId() == QMetaType::QString ? int(f.items.indexOf(v.toString())) : -1;
+        if (index < 0) {
+            QStringList quoted;
+            for (const QString& item : f.items)
+                quoted << QStringLiteral("„%1“").arg(item);
+            expect(QStringLiteral("jedna z položek %1 nebo null").arg(quoted.join(", ")));
+        }
+        return index;
+    }
+    case FieldKind::Label:
+    case FieldKind::Mode:
+        break;
+    }
+    throwBadValue(where, QStringLiteral("pole se jen zobrazuje, nelze ho změnit."));
+}
+
+void FieldPage::setShownFields(const std::vector<ShownField>& given, const Refusal& refuse) {
+    QHash<QString, size_t> pending;
+    for (size_t i = 0; i < given.size(); ++i)
+        pending.insert(given[i].where(), i);
+    // The fields others' captions and showing depend on go first, so that the rest are
+    // looked up under the captions they then have.
+    for (const bool keys : {true, false})
+        for (const FieldSpec& f : m_fields) {
+            if (!*f.caption || f.kind == FieldKind::Mode || !f.stored || isKey(f.name) != keys)
+                continue;
+            QString caption = captionNow(f);
+            if (f.mode >= 0 && m_mode >= 0)
+                caption +=
+                    QStringLiteral(" (%1)").arg(m_fields[size_t(m_mode)].items.value(f.mode));
+            const ShownField key{QString::fromUtf8(f.row), caption, {}};
+            const auto it = pending.constFind(key.where());
+            if (it == pending.constEnd())
+                continue;
+            const QVariant& v = given[*it].value;
+            pending.erase(it);
+            if (sameShownValue(v, shownValueNow(f)))
+                continue;
+            QString problem;
+            try {
+                setValue(QLatin1String(f.name), fromShown(f, key.where(), v));
+            } catch (const OperationError& e) {
+                problem = e.text();
+            }
+            if (!problem.isEmpty())
+                refuse(problem);
+        }
+    std::vector<size_t> unknown(pending.begin(), pending.end());
+    std::sort(unknown.begin(), unknown.end());
+    for (size_t i : unknown)
+        refuse(unknownFieldText(given[i].where()));
 }

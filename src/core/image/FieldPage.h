@@ -94,6 +94,8 @@ public:
     // with rules of showing, only the fields shown in some mode, each under its caption of the
     // moment (" (Mod 1)" added for a field of a mode).
     std::vector<ShownField> shownFields() const override;
+    // Fields are found under their captions of the moment, the key fields first.
+    void setShownFields(const std::vector<ShownField>& fields, const Refusal& refuse) override;
 
     // The value shownFields gives for the field: what the window shows, unless the page
     // knows better what the unit will hold.
@@ -128,6 +130,8 @@ protected:
 
 private:
     QVariant read(const FieldSpec& f) const;
+    // The value a shown one stands for; throws naming `where` when it does not fit.
+    QVariant fromShown(const FieldSpec& f, const QString& where, const QVariant& shown) const;
     void write(const FieldSpec& f, const QVariant& value);
 
     std::vector<mem::Region> m_regions;

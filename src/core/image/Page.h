@@ -15,7 +15,18 @@ struct ShownField {
     QString row;
     QString caption;
     QVariant value; // QString, int, double or bool
+    // "X14 / Negace", or the caption alone for a field without a row.
+    QString where() const {
+        return row.isEmpty() ? caption : row + QStringLiteral(" / ") + caption;
+    }
 };
+
+// Two shown values that a reader sees as the same: numbers by value, the rest as they are.
+bool sameShownValue(const QVariant& a, const QVariant& b);
+// The refusals of Page::setShownFields, naming the field.
+QString unknownFieldText(const QString& where);
+QString badValueText(const QString& where, const QString& problem);
+[[noreturn]] void throwBadValue(const QString& where, const QString& problem);
 
 // One page of the configuration: the record copy of its regions and the values its
 // controls show. The workspace owns the pages; a window that shows a page subscribes to
@@ -59,6 +70,13 @@ public:
     // What the page's window shows, for a reader without the window; empty for a page
     // that has no editor yet.
     virtual std::vector<ShownField> shownFields() const { return {}; }
+    // Sets the page from fields keyed and shown as shownFields gives them, for a gather to
+    // store. A field given with the value it shows now is left as it is; fields not given
+    // keep their values. A field the page does not have or whose value does not fit is
+    // passed to refuse, named ("Neznámé pole „X99 / Negace“."), and left as it is; refuse
+    // may throw to stop at the first.
+    using Refusal = std::function<void(const QString& text)>;
+    virtual void setShownFields(const std::vector<ShownField>& fields, const Refusal& refuse);
 
 protected:
     virtual void scatterImage(const ConfigImage& image) = 0;

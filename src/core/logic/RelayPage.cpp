@@ -103,3 +103,29 @@ std::vector<ShownField> RelayPage::shownFields() const {
     }
     return shown;
 }
+
+void RelayPage::setShownFields(const std::vector<ShownField>& given, const Refusal& refuse) {
+    for (const ShownField& f : given) {
+        const QString where = f.where();
+        bool ok = false;
+        const int n = f.row.startsWith(QLatin1Char('R')) ? f.row.mid(1).toInt(&ok) - 1 : -1;
+        const bool text = f.caption == QStringLiteral("Výraz");
+        if (!ok || n < 0 || n >= StoredRows || (!text && f.caption != QStringLiteral("Popis")) ||
+            f.row != QStringLiteral("R%1").arg(n + 1)) {
+            refuse(unknownFieldText(where));
+            continue;
+        }
+        Row& row = rows[size_t(n)];
+        if (sameShownValue(f.value, text ? row.text.trimmed() : row.description))
+            continue;
+        const QString value = f.value.toString();
+        if (f.value.typeId() != QMetaType::QString)
+            refuse(badValueText(where, QStringLiteral("čeká se text.")));
+        else if (!text && value.size() >= mem::DescriptionSlotSize)
+            refuse(badValueText(
+                where,
+                QStringLiteral("text je delší než %1 znaků.").arg(mem::DescriptionSlotSize - 1)));
+        else
+            (text ? row.text : row.description) = value;
+    }
+}

@@ -34,6 +34,8 @@ public:
 
     // Rows R1..R16: the expression and the description.
     std::vector<ShownField> shownFields() const override;
+    // Takes them back; an expression is compiled by the gather that follows.
+    void setShownFields(const std::vector<ShownField>& fields, const Refusal& refuse) override;
 
     // The text the last scatter showed in a row.
     const QString& shownText(int row) const { return m_shown.at(size_t(row)); }

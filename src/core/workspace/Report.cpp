@@ -7,9 +7,13 @@
 #include <QFileInfo>
 
 std::vector<ShownPage> shownPages(Workspace& workspace) {
+    return shownPages([&](PageSlot slot) -> const Page& { return workspace.page(slot); });
+}
+
+std::vector<ShownPage> shownPages(const std::function<const Page&(PageSlot)>& pageOf) {
     std::vector<ShownPage> pages;
     for (const PageInfo& info : pageRegistry()) {
-        std::vector<ShownField> fields = workspace.page(info.slot).shownFields();
+        std::vector<ShownField> fields = pageOf(info.slot).shownFields();
         if (fields.empty())
             continue;
         std::vector<ShownField> grouped;

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "image/Page.h"
+#include "workspace/PageRegistry.h"
 
 #include <QDate>
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <functional>
 #include <vector>
 
 class Workspace;
@@ -18,6 +20,7 @@ struct ShownPage {
 };
 // Every page that shows something, in the registry's order.
 std::vector<ShownPage> shownPages(Workspace& workspace);
+std::vector<ShownPage> shownPages(const std::function<const Page&(PageSlot)>& pageOf);
 // A shown value as text: "ano"/"ne", one decimal, "(nevybráno)" for no selection.
 QString shownText(const QVariant& value);
 // "Row / Caption: value", control characters made visible.

@@ -1,0 +1,258 @@
+#include "workspace/ConfigDocument.h"
+
+#include "base/Errors.h"
+#include "base/Text.h"
+#include "image/RawRegionPage.h"
+#include "logic/RelayPage.h"
+
+#include <QJsonArray>
+
+namespace {
+
+const QString RestKey = QStringLiteral("Ostatní bajty");
+
+bool same(const ConfigImage& a, const ConfigImage& b) {
+    return std::equal(a.data(), a.data() + mem::ImageSize, b.data());
+}
+
+QJsonValue asJson(const QVariant& value) {
+    if (!value.isValid())
+        return QJsonValue::Null;
+    switch (value.typeId()) {
+    case QMetaType::Bool:
+        return value.toBool();
+    case QMetaType::Double:
+        return value.toDouble();
+    case QMetaType::Int:
+        return value.toInt();
+    default:
+        return value.toString();
+    }
+}
+
+// The bytes of `image` at the addresses where `mask` is set, as runs of hex by address.
+QJsonObject restBytes(const ConfigImage& image, const std::vector<bool>& mask) {
+    QJsonObject runs;
+    for (int a = 0; a < mem::ImageSize; ++a) {
+        if (!mask[size_t(a)])
+            continue;
+        const int first = a;
+        while (a + 1 < mem::ImageSize && mask[size_t(a + 1)])
+            ++a;
+        const QByteArray bytes(reinterpret_cast<const char*>(image.data() + first), a + 1 - first);
+        runs[QStringLiteral("%1").arg(first, 4, 10, QLatin1Char('0'))] =
+            QString::fromLatin1(bytes.toHex().toUpper());
+    }
+    return runs;
+}
+
+ConfigImage baseImage(const QJsonValue& rest) {
+    ConfigImage image;
+    if (rest.isUndefined())
+        return image;
+    if (!rest.isObject())
+        throw OperationError(QStringLiteral("„%1“ má být objekt adres a bajtů.").arg(RestKey));
+    const QJsonObject runs = rest.toObject();
+    for (auto it = runs.begin(); it != runs.end(); ++it) {
+        bool ok = false;
+        const int first = it.key().toInt(&ok);
+        const QByteArray hex = it.value().toString().toLatin1();
+        const QByteArray bytes = QByteArray::fromHex(hex);
+        const bool isHex = it.value().isString() && hex.size() % 2 == 0 &&
+                           bytes.toHex().compare(hex, Qt::CaseInsensitive) == 0;
+        if (!ok || first < 0 || !isHex || first + bytes.size() > mem::ImageSize)
+            throw OperationError(QStringLiteral("%1 / %2: čeká se adresa 0 až %3 a šestnáctkové "
+                                                "bajty, které se do obrazu vejdou.")
+                                     .arg(RestKey, visibleText(it.key()))
+                                     .arg(mem::ImageSize - 1));
+        std::copy(bytes.begin(), bytes.end(), image.data() + first);
+    }
+    return image;
+}
+
+QVariant fromJson(const QString& where, const QJsonValue& v) {
+    switch (v.type()) {
+    case QJsonValue::Null:
+        return {};
+    case QJsonValue::Bool:
+        return v.toBool();
+    case QJsonValue::Double:
+        return v.toDouble();
+    case QJsonValue::String:
+        return v.toString();
+    default:
+        throwBadValue(where, QStringLiteral("čeká se jedna hodnota, ne seznam ani objekt."));
+    }
+}
+
+// A page's object as fields: a member holding an object is a row of fields.
+std::vector<ShownField> pageFields(const QJsonObject& page) {
+    std::vector<ShownField> fields;
+    for (auto it = page.begin(); it != page.end(); ++it) {
+        if (!it.value().isObject()) {
+            fields.push_back({{}, it.key(), fromJson(it.key(), it.value())});
+            continue;
+        }
+        const QJsonObject row = it.value().toObject();
+        for (auto f = row.begin(); f != row.end(); ++f) {
+            ShownField field{it.key(), f.key(), {}};
+            field.value = fromJson(field.where(), f.value());
+            fields.push_back(std::move(field));
+        }
+    }
+    return fields;
+}
+
+// The fields over the base, gathered. Strict: throws at the first thing it cannot take,
+// naming the page; otherwise such things are left out.
+ConfigImage apply(const ConfigImage& base, const QJsonObject& document, bool strict,
+                  QStringList* warnings = nullptr) {
+    PageModels models;
+    QStringList problems;
+    for (const PageInfo& info : pageRegistry())
+        models.page(info.slot).onMessage = [&problems, &info](const QString& text,
+                                                              const QString& detail) {
+            problems << QStringLiteral("%1 / %2: %3")
+                            .arg(QString::fromUtf8(info.title), detail, visibleText(text));
+        };
+    models.scatter(base);
+    for (auto it = document.begin(); it != document.end(); ++it) {
+        if (it.key() == RestKey)
+            continue;
+        const PageInfo* info = nullptr;
+        for (const PageInfo& candidate : pageRegistry())
+            if (QString::fromUtf8(candidate.title) == it.key())
+                info = &candidate;
+        if (!info)
+            throw OperationError(
+                QStringLiteral("Neznámá stránka „%1“.").arg(visibleText(it.key())));
+        if (!it.value().isObject())
+            throw OperationError(QStringLiteral("Stránka „%1“ má být objekt polí.").arg(it.key()));
+        const auto refuse = [&](const QString& text) {
+            if (strict)
+                throw OperationError(QStringLiteral("%1: %2").arg(it.key(), text));
+        };
+        std::vector<ShownField> fields;
+        try {
+            fields = pageFields(it.value().toObject());
+        } catch (const OperationError& e) {
+            refuse(e.text());
+        }
+        models.page(info->slot).setShownFields(fields, refuse);
+    }
+    ConfigImage image = models.gatherAll();
+    // A relay whose expression does not compile is refused; what a save of the file would
+    // warn about as well (too many timers) is a warning.
+    const auto& relays = dynamic_cast<const RelayPage&>(models.page(PageSlot::Relays));
+    const QString relaysTitle = QString::fromUtf8(pageInfo(PageSlot::Relays).title);
+    for (const QString& problem : problems) {
+        bool failed = false;
+        for (int n = 0; n < RelayPage::RowCount; ++n)
+            failed = failed ||
+                     (relays.failedRows()[size_t(n)] &&
+                      problem.startsWith(QStringLiteral("%1 / R%2:").arg(relaysTitle).arg(n + 1)));
+        if (failed && strict)
+            throw OperationError(problem);
+        if (!failed && warnings)
+            *warnings << problem;
+    }
+    return image;
+}
+
+} // namespace
+
+PageModels::PageModels() {
+    for (const PageInfo& info : pageRegistry())
+        m_pages[size_t(info.slot)] =
+            info.createModel ? info.createModel() : std::make_unique<RawRegionPage>(info.regions);
+}
+
+void PageModels::scatter(const ConfigImage& image) {
+    for (PageSlot slot : ScatterOrder)
+        page(slot).scatter(image);
+}
+
+ConfigImage PageModels::gatherAll() {
+    ConfigImage image;
+    for (const PageInfo& info : pageRegistry())
+        page(info.slot).gather(image);
+    return image;
+}
+
+std::vector<ShownPage> PageModels::shown() const {
+    return shownPages([this](PageSlot slot) -> const Page& { return page(slot); });
+}
+
+ConfigImage savedImage(const ConfigImage& image) {
+    PageModels models;
+    models.scatter(image);
+    return models.gatherAll();
+}
+
+QJsonObject shownDocument(const std::vector<ShownPage>& pages) {
+    QJsonObject document;
+    for (const ShownPage& shown : pages) {
+        QJsonObject page;
+        for (const ShownField& f : shown.fields) {
+            if (f.row.isEmpty()) {
+                page[f.caption] = asJson(f.value);
+            } else {
+                QJsonObject row = page[f.row].toObject();
+                row[f.caption] = asJson(f.value);
+                page[f.row] = row;
+            }
+        }
+        document[shown.title] = page;
+    }
+    return document;
+}
+
+QJsonObject exportDocument(const ConfigImage& image) {
+    const ConfigImage saved = savedImage(image);
+    PageModels models;
+    models.scatter(saved);
+    QJsonObject document = shownDocument(models.shown());
+    // The bytes the fields alone do not bring back, found by trying: each round adds the
+    // bytes the import still gets wrong. A page whose fields depend on such bytes may take
+    // a few rounds; should it not settle, every byte goes with the document.
+    std::vector<bool> rest(mem::ImageSize, false);
+    const auto wrongBytes = [&] {
+        const ConfigImage back = apply(baseImage(restBytes(saved, rest)), document, false);
+        int wrong = 0;
+        for (int a = 0; a < mem::ImageSize; ++a)
+            if (back[a] != saved[a]) {
+                rest[size_t(a)] = true;
+                ++wrong;
+            }
+        return wrong;
+    };
+    int wrong = 0;
+    for (int round = 0; round < 4 && (wrong = wrongBytes()) > 0; ++round) {
+    }
+    // The import must take the document as it stands and give the saved image; should it
+    // not, every byte goes with the document.
+    const auto withRest = [&] {
+        QJsonObject complete = document;
+        if (std::find(rest.begin(), rest.end(), true) != rest.end())
+            complete[RestKey] = restBytes(saved, rest);
+        return complete;
+    };
+    const auto takenWhole = [&](const QJsonObject& complete) {
+        try {
+            return same(importDocument(complete), saved);
+        } catch (const OperationError&) {
+            return false;
+        }
+    };
+    if (wrong == 0 && takenWhole(withRest()))
+        return withRest();
+    for (int a = 0; a < mem::ImageSize; ++a)
+        rest[size_t(a)] = saved[a] != 0;
+    if (!takenWhole(withRest()))
+        throw OperationError(QStringLiteral("Konfiguraci nelze převést na dokument beze ztráty."));
+    return withRest();
+}
+
+ConfigImage importDocument(const QJsonObject& document, QStringList* warnings) {
+    return apply(baseImage(document.value(RestKey)), document, true, warnings);
+}

@@ -1,0 +1,123 @@
+// Configurations as JSON documents: export and import undo each other over generated
+// images, an edited document changes exactly what was edited, and a document the pages
+// cannot take is refused naming the field.
+#include "SimUnit.h"
+#include "base/Errors.h"
+#include "workspace/ConfigDiff.h"
+#include "workspace/ConfigDocument.h"
+
+#include <QJsonArray>
+#include <gtest/gtest.h>
+#include <random>
+
+namespace {
+
+ConfigImage simImage() {
+    const QByteArray bytes = SimUnit::defaultImage();
+    ConfigImage image;
+    image.copyIn(0, int(bytes.size()), reinterpret_cast<const std::uint8_t*>(bytes.constData()));
+    return image;
+}
+
+// A document with one value replaced: path is page, then row (if any), then caption.
+QJsonObject edited(QJsonObject doc, const QStringList& path, const QJsonValue& value) {
+    QJsonObject page = doc[path[0]].toObject();
+    if (path.size() == 3) {
+        QJsonObject row = page[path[1]].toObject();
+        row[path[2]] = value;
+        page[path[1]] = row;
+    } else {
+        page[path[1]] = value;
+    }
+    doc[path[0]] = page;
+    return doc;
+}
+
+bool same(const ConfigImage& a, const ConfigImage& b) {
+    return std::equal(a.data(), a.data() + mem::ImageSize, b.data());
+}
+
+TEST(ConfigDocument, ExportAndImportUndoEachOtherOverGeneratedImages) {
+    std::mt19937 random(20261210);
+    for (int seed = 0; seed < 40; ++seed) {
+        ConfigImage image = simImage();
+        // Some images wholly random, the rest the unit's own with a few hundred bytes changed.
+        const int changes = seed % 4 == 0 ? mem::ImageSize : 300;
+        for (int i = 0; i < changes; ++i)
+            image[seed % 4 == 0 ? i : int(random() % mem::ImageSize)] = std::uint8_t(random());
+        const QJsonObject doc = exportDocument(image);
+        const ConfigImage back = importDocument(doc);
+        ASSERT_TRUE(same(back, savedImage(image))) << "seed " << seed;
+        ASSERT_EQ(exportDocument(back), doc) << "seed " << seed;
+    }
+}
+
+TEST(ConfigDocument, AnEditedDocumentChangesWhatWasEdited) {
+    const ConfigImage start = savedImage(simImage());
+    const struct {
+        QStringList path;
+        QJsonValue value;
+        const char* line;
+    } edits[] = {
+        {{"Ethernet", "IP adresa"}, "10.1.2.203", "Ethernet / IP adresa: 127.0.0.1 → 10.1.2.203"},
+        {{"Výstupy", "X14", "Negace"}, true, "Výstupy / X14 / Negace: ne → ano"},
+        {{"Výstupy", "X14", "Virt. relé"}, "3", "Výstupy / X14 / Virt. relé: 1 → 3"},
+        {{"Ethernet", "UDP port"}, 30400, "Ethernet / UDP port: 30305 → 30400"},
+        {{"Výstup 0-10V", "Hystereze setpointu"},
+         2.5,
+         "Výstup 0-10V / Hystereze setpointu: 0.0 → 2.5"},
+        {{"Režim", "Profil 1", "Hodiny"}, "5, 8-19", "Režim / Profil 1 / Hodiny: 8-19 → 5, 8-19"},
+        {{"Režim", "Profil 1", "Dny"},
+         "So",
+         "Režim / Profil 1 / Dny: So, Ne → So\nRežim / Dny bez profilu: (nezobrazeno) → Ne"},
+        {{"Virtuální relé", "R3", "Výraz"}, "V1 & T2", "Virtuální relé / R3 / Výraz:  → V1 & T2"},
+        {{"Vstupy", "X8", "Popis"}, "Okno", "Vstupy / X8 / Popis: Vstup 1 → Okno"},
+    };
+    // A day moves from one profile to the other with both lists changed.
+    QJsonObject moved =
+        edited(exportDocument(start), {"Režim", "Profil 0", "Dny"}, "Po, Út, St, Čt");
+    moved = edited(moved, {"Režim", "Profil 1", "Dny"}, "Pá, So, Ne");
+    EXPECT_EQ(diffImages(start, importDocument(moved)).size(), 2u);
+    for (const auto& e : edits) {
+        const ConfigImage after = importDocument(edited(exportDocument(start), e.path, e.value));
+        QStringList lines;
+        for (const FieldChange& change : diffImages(start, after))
+            lines << changeLine(change);
+        EXPECT_EQ(lines.join('\n'), QString::fromUtf8(e.line));
+    }
+}
+
+TEST(ConfigDocument, ADocumentThePagesCannotTakeIsRefusedNamingIt) {
+    const QJsonObject doc = exportDocument(simImage());
+    const struct {
+        QStringList path;
+        QJsonValue value;
+        const char* named;
+    } refused[] = {
+        {{"Výstupy", "X99", "Negace"}, true, "Neznámé pole „X99 / Negace“"},
+        {{"Výstupy", "X14", "Negace"}, "ano", "X14 / Negace“: čeká se true nebo false"},
+        {{"Výstupy", "X14", "Virt. relé"}, "40", "jedna z položek „1“, „2“"},
+        {{"Ethernet", "UDP port"}, 0, "UDP port“: 0 je mimo rozsah 1 až 65535"},
+        {{"Ethernet", "UDP port"}, 2.5, "celé číslo"},
+        {{"Ethernet", "IP adresa"}, "10.1.2", "není IP adresa"},
+        {{"Ethernet", "MAC"}, "00-11-22-33-44-55", "MAC“: pole se jen zobrazuje"},
+        {{"Vstupy", "X8", "Popis"}, QString(40, QLatin1Char('a')), "X8 / Popis“: text je delší"},
+        {{"Režim", "Profil 1", "Hodiny"}, "8-25", "Profil 1 / Hodiny"},
+        {{"Režim", "Profil 1", "Dny"}, "So, Neděle", "čekají se dny jako „Po, Út“"},
+        {{"Režim", "Profil 1", "Dny"}, "Pá, So, Ne", "Profil 1 / Dny“: den Pá je i v profilu 0"},
+        {{"Virtuální relé", "R3", "Výraz"}, "V1 & ?", "Virtuální relé / R3: Chyba v zadání"},
+        {{"Virtuální relé", "R3", "Výraz"}, QJsonArray{1}, "R3 / Výraz“: čeká se jedna hodnota"},
+        {{"Kotelna", "X"}, 1, "Neznámá stránka „Kotelna“"},
+        {{"Ostatní bajty", "7999"}, "0000", "Ostatní bajty / 7999"},
+    };
+    for (const auto& r : refused) {
+        try {
+            importDocument(edited(doc, r.path, r.value));
+            ADD_FAILURE() << "taken: " << qPrintable(r.path.join('/'));
+        } catch (const OperationError& e) {
+            EXPECT_TRUE(e.text().contains(QString::fromUtf8(r.named))) << qPrintable(e.text());
+        }
+    }
+}
+
+} // namespace
