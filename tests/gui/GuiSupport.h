@@ -46,6 +46,14 @@ public:
         }
         return replies.takeFirst();
     }
+    SaveChoice askSave(QWidget*, const QString& question) override {
+        questions << question;
+        if (saveReplies.isEmpty()) {
+            ADD_FAILURE() << "question nobody expected: " << question.toStdString();
+            return SaveChoice::Cancel;
+        }
+        return saveReplies.takeFirst();
+    }
     QString openFile(QWidget*, const QString&) override { return take(); }
     QString saveFile(QWidget*, const QString&, const QString& proposed) override {
         proposals << proposed;
@@ -79,12 +87,19 @@ public:
     QStringList proposals;
     QStringList abouts;
     QStringList questions;
-    QList<bool> replies;        // answers to the next questions
-    QList<QByteArray> previews; // each print preview as a PDF
+    QList<bool> replies;           // answers to the next questions
+    QList<SaveChoice> saveReplies; // answers to the next questions whether to save
+    QList<QByteArray> previews;    // each print preview as a PDF
 
 private:
     QString take() { return answers.isEmpty() ? QString() : answers.takeFirst(); }
 };
+
+// A window's caption as the title bar shows it: the modified mark as "*".
+inline QString caption(const QWidget* window) {
+    return window->windowTitle().replace(
+        QStringLiteral("[*]"), window->isWindowModified() ? QStringLiteral("*") : QString());
+}
 
 // One run of the tool: a main window over a settings file, started as the program starts it.
 struct ToolRun {
@@ -97,6 +112,9 @@ struct ToolRun {
     }
     // Closes the main window and ends the run as the program does.
     void finish() {
+        // Edits left in the windows at the end of a test are not saved.
+        if (!window->editedPages().isEmpty() && dialogs.saveReplies.isEmpty())
+            dialogs.saveReplies << UserDialogs::SaveChoice::Discard;
         window->close();
         window.reset();
         settings->sync();

@@ -295,17 +295,32 @@ TEST_F(PageWindows, EditedPagesSurviveSaveOpenUploadAndReadBack) {
         user::click(in<QCheckBox>(modes, "re110"));
         user::click(in<QRadioButton>(modes, "rd10"));
     };
+    // The caption carries the mark while edits are neither saved nor uploaded; opening a
+    // file over them asks first.
+    EXPECT_TRUE(caption(run->window.get()).endsWith(QLatin1Char('*')));
     const QByteArray file = saved();
+    EXPECT_FALSE(caption(run->window.get()).endsWith(QLatin1Char('*')));
     spoil();
+    EXPECT_TRUE(run->window->isWindowModified());
+    run->dialogs.saveReplies << UserDialogs::SaveChoice::Cancel;
+    run->find<QAction>(QStringLiteral("menuOtevri"))->trigger();
+    EXPECT_TRUE(run->window->isWindowModified());
+    run->dialogs.saveReplies << UserDialogs::SaveChoice::Discard;
     run->dialogs.answers << path("out.ql5");
     run->find<QAction>(QStringLiteral("menuOtevri"))->trigger();
+    EXPECT_FALSE(run->window->isWindowModified());
     check();
+    ASSERT_EQ(run->dialogs.questions.size(), 2);
+    EXPECT_TRUE(run->dialogs.questions[0].contains(
+        QStringLiteral("(Vstupy, Výstupy, Výstup 0-10V, Režim, Quel5, Termostaty)")));
 
     user::aimAt(*run, sim.port());
     user::loginAs(*run, QStringLiteral("admin"), QStringLiteral("pw"));
     run->find<QAction>(QStringLiteral("menuUlozVseMimoEth"))->trigger();
+    EXPECT_FALSE(run->window->isWindowModified());
     spoil();
     run->find<QAction>(QStringLiteral("menuNactiVse"))->trigger();
+    EXPECT_FALSE(run->window->isWindowModified());
     check();
     EXPECT_EQ(sim.unit().memory().mid(437 + 9, 2), QByteArray::fromHex("5802"));
     EXPECT_EQ(file.mid(437 + 9, 2), QByteArray::fromHex("5802"));

@@ -201,6 +201,8 @@ TEST_F(Relays, TypedRelaysSurviveSaveOpenUploadAndReadBack) {
     run->dialogs.answers << path("relays.ql5");
     run->find<QAction>(QStringLiteral("menuUlozJako"))->trigger();
     user::retype(box(0), QString());
+    EXPECT_EQ(run->window->editedPages(), Selectors::only(PageSlot::Relays));
+    run->dialogs.saveReplies << UserDialogs::SaveChoice::Discard;
     run->dialogs.answers << path("relays.ql5");
     run->find<QAction>(QStringLiteral("menuOtevri"))->trigger();
     EXPECT_EQ(box(0)->text(), QStringLiteral("( V1 & ~V2 ) | FTON(30) "));

@@ -45,7 +45,7 @@ TEST_F(Shell, AddressBoxAcceptsValidAddressesOnceAndRetitlesNineWindows) {
                                         "Quel5.00.04 - 192.168.1.20", "Termostaty - 192.168.1.20",
                                         "Viruální relé - 192.168.1.20", "Přihlášení - 192.168.1.20",
                                         "Změna hesla - 192.168.1.20"}));
-    EXPECT_EQ(run.window->windowTitle(), QStringLiteral("Quel5.00.04"));
+    EXPECT_EQ(caption(run.window.get()), QStringLiteral("Quel5.00.04"));
     EXPECT_EQ(run.window->window(QStringLiteral("TFstav"))->windowTitle(), QStringLiteral("Fstav"));
 }
 
@@ -153,7 +153,7 @@ TEST_F(Shell, OpenWindowsHistoryAndFileComeBackAtTheNextStart) {
     EXPECT_EQ(next.window->addressBox()->currentText(), QStringLiteral("10.0.0.2"));
     EXPECT_EQ(next.window->window(QStringLiteral("TFvstupy"))->windowTitle(),
               QStringLiteral("Vstupy"));
-    EXPECT_EQ(next.window->windowTitle(), QStringLiteral("Quel5.00.04 - unit.ql5"));
+    EXPECT_EQ(caption(next.window.get()), QStringLiteral("Quel5.00.04 - unit.ql5"));
     EXPECT_EQ(next.window->workspace().currentFile(), file);
 }
 
@@ -222,7 +222,26 @@ TEST_F(Shell, MissingLastFileIsDroppedSilently) {
     }
     ToolRun run(ini());
     EXPECT_TRUE(run.window->workspace().currentFile().isEmpty());
-    EXPECT_EQ(run.window->windowTitle(), QStringLiteral("Quel5.00.04"));
+    EXPECT_EQ(caption(run.window.get()), QStringLiteral("Quel5.00.04"));
+}
+
+// Edits neither saved nor uploaded mark the caption; closing asks whether to save them:
+// "Zrušit" keeps the tool open, "Uložit" saves (through the save dialog for a new
+// configuration), then closes.
+TEST_F(Shell, ClosingWithEditsAsksToSaveThem) {
+    ToolRun run(ini());
+    EXPECT_EQ(caption(run.window.get()), QStringLiteral("Quel5.00.04"));
+    user::retype(run.find<QLineEdit>(QStringLiteral("LMDnbname")), QStringLiteral("KOTELNA"));
+    EXPECT_EQ(caption(run.window.get()), QStringLiteral("Quel5.00.04*"));
+    run.dialogs.saveReplies << UserDialogs::SaveChoice::Cancel;
+    EXPECT_FALSE(run.window->close());
+    run.dialogs.saveReplies << UserDialogs::SaveChoice::Save;
+    run.dialogs.answers << path("k.ql5");
+    EXPECT_TRUE(run.window->close());
+    EXPECT_EQ(run.dialogs.questions.size(), 2);
+    QFile saved(path("k.ql5"));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll().mid(mem::BiosName.first, 8), QByteArray("KOTELNA\0", 8));
 }
 
 TEST_F(Shell, BadAddressAbandonsTheSaveWithoutWritingAFile) {
@@ -242,7 +261,7 @@ TEST_F(Shell, SaveAsProposesTheNetBiosNameAndLaterSavesNeedNoDialog) {
     run.dialogs.answers << path("a.ql5");
     run.find<QAction>(QStringLiteral("menuUlozJako"))->trigger();
     EXPECT_EQ(run.dialogs.proposals, QStringList{"Quel5.ql5"});
-    EXPECT_EQ(run.window->windowTitle(), QStringLiteral("Quel5.00.04 - a.ql5"));
+    EXPECT_EQ(caption(run.window.get()), QStringLiteral("Quel5.00.04 - a.ql5"));
     QFile::remove(path("a.ql5"));
     // Ctrl+S is "Ulož".
     user::click(run.find<QLineEdit>(QStringLiteral("LMDpopis")));
@@ -254,7 +273,7 @@ TEST_F(Shell, SaveAsProposesTheNetBiosNameAndLaterSavesNeedNoDialog) {
     run.dialogs.answers << path("none.ql5");
     run.find<QAction>(QStringLiteral("menuOtevri"))->trigger();
     EXPECT_EQ(run.dialogs.takeMessages().size(), 1);
-    EXPECT_EQ(run.window->windowTitle(), QStringLiteral("Quel5.00.04 - a.ql5"));
+    EXPECT_EQ(caption(run.window.get()), QStringLiteral("Quel5.00.04 - a.ql5"));
 
     // "Ulož jako" onto a file that exists asks first; "Ne" leaves it and the current file.
     QFile other(path("b.ql5"));
@@ -268,7 +287,7 @@ TEST_F(Shell, SaveAsProposesTheNetBiosNameAndLaterSavesNeedNoDialog) {
         ASSERT_EQ(run.dialogs.questions.size(), replace ? 2 : 1);
         EXPECT_TRUE(run.dialogs.questions.last().contains(QStringLiteral("už existuje")));
         EXPECT_EQ(QFileInfo(path("b.ql5")).size(), replace ? 8000 : 4);
-        EXPECT_EQ(run.window->windowTitle(), replace ? QStringLiteral("Quel5.00.04 - b.ql5")
+        EXPECT_EQ(caption(run.window.get()), replace ? QStringLiteral("Quel5.00.04 - b.ql5")
                                                      : QStringLiteral("Quel5.00.04 - a.ql5"));
     }
 }
@@ -282,7 +301,7 @@ TEST_F(Shell, PipesAreRefusedAsConfigurationAndSettingsFiles) {
     const QStringList messages = run.dialogs.takeMessages();
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].contains(QStringLiteral("Není to obyčejný soubor")));
-    EXPECT_EQ(run.window->windowTitle(), QStringLiteral("Quel5.00.04"));
+    EXPECT_EQ(caption(run.window.get()), QStringLiteral("Quel5.00.04"));
 
     ScriptedDialogs dialogs;
     EXPECT_EQ(openSettings(fifo, dialogs), nullptr);
@@ -302,7 +321,7 @@ TEST_F(Shell, ShortFileOpensAndSaysHowManyBytesItHeld) {
     EXPECT_EQ(run.dialogs.shown[0].severity, Severity::Info);
     EXPECT_TRUE(run.dialogs.takeMessages()[0].contains(QStringLiteral("jen 100 bajtů")));
     EXPECT_EQ(run.window->workspace().image()[99], 7);
-    EXPECT_EQ(run.window->windowTitle(), QStringLiteral("Quel5.00.04 - short.ql5"));
+    EXPECT_EQ(caption(run.window.get()), QStringLiteral("Quel5.00.04 - short.ql5"));
 }
 
 TEST_F(Shell, LongTextsFromAFileAreShownWholeAndSavedInsideTheirFields) {

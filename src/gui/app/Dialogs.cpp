@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 const QStringList FileFilters{QStringLiteral("Nastavení Quel5 (*.ql5)"), QStringLiteral("Vše (*)")};
@@ -47,6 +48,20 @@ bool QtDialogs::ask(QWidget* parent, const QString& question) {
                     QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
+}
+
+UserDialogs::SaveChoice QtDialogs::askSave(QWidget* parent, const QString& question) {
+    QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(), question,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.button(QMessageBox::Save)->setText(QStringLiteral("&Uložit"));
+    box.button(QMessageBox::Discard)->setText(QStringLiteral("&Neukládat"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Zrušit"));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    const int answer = box.exec();
+    return answer == QMessageBox::Save      ? SaveChoice::Save
+           : answer == QMessageBox::Discard ? SaveChoice::Discard
+                                            : SaveChoice::Cancel;
 }
 
 void QtDialogs::about(QWidget* parent, const QString& title, const QString& text) {

@@ -18,6 +18,9 @@ public:
                          Severity severity = Severity::Warning, const QString& detail = {}) = 0;
     // A question answered "Ano" (true) or "Ne" (false).
     virtual bool ask(QWidget* parent, const QString& question) = 0;
+    // Whether to save edits first: "Uložit", "Neukládat" or "Zrušit".
+    enum class SaveChoice { Save, Discard, Cancel };
+    virtual SaveChoice askSave(QWidget* parent, const QString& question) = 0;
     // Returns the chosen path or an empty text when cancelled.
     virtual QString openFile(QWidget* parent, const QString& folder) = 0;
     virtual QString saveFile(QWidget* parent, const QString& folder, const QString& proposed) = 0;
@@ -39,6 +42,7 @@ public:
     void message(QWidget* parent, const QString& text, Severity severity = Severity::Warning,
                  const QString& detail = {}) override;
     bool ask(QWidget* parent, const QString& question) override;
+    SaveChoice askSave(QWidget* parent, const QString& question) override;
     QString openFile(QWidget* parent, const QString& folder) override;
     QString saveFile(QWidget* parent, const QString& folder, const QString& proposed) override;
     void about(QWidget* parent, const QString& title, const QString& text) override;

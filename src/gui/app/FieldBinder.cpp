@@ -8,6 +8,7 @@
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 #include <QSpinBox>
 #include <QWidget>
 #include <algorithm>
@@ -71,6 +72,8 @@ FieldBinder::FieldBinder(QWidget* window, FieldPage& page) : QObject(window), m_
             if (auto* widget = qobject_cast<QWidget*>(control))
                 widget->setEnabled(false);
         m_bound.push_back({&f, control});
+        if (f.stored && f.kind != FieldKind::Mode && f.kind != FieldKind::Label)
+            watchEdits(control);
         if (page.isKey(QLatin1String(f.name))) {
             const FieldSpec* field = &f;
             if (auto* combo = qobject_cast<QComboBox*>(control))
@@ -88,6 +91,25 @@ FieldBinder::FieldBinder(QWidget* window, FieldPage& page) : QObject(window), m_
     }
     m_subscription = page.subscribe([this] { show(); }, [this] { collect(); });
     show();
+}
+
+void FieldBinder::watchEdits(QObject* control) {
+    const auto changed = [this] {
+        if (!m_filling)
+            emit userEdited();
+    };
+    if (auto* edit = qobject_cast<QLineEdit*>(control))
+        connect(edit, &QLineEdit::textChanged, this, changed);
+    else if (auto* spin = qobject_cast<QSpinBox*>(control))
+        connect(spin, &QSpinBox::valueChanged, this, changed);
+    else if (auto* spin = qobject_cast<QDoubleSpinBox*>(control))
+        connect(spin, &QDoubleSpinBox::valueChanged, this, changed);
+    else if (auto* combo = qobject_cast<QComboBox*>(control))
+        connect(combo, &QComboBox::currentIndexChanged, this, changed);
+    else if (auto* group = qobject_cast<QButtonGroup*>(control))
+        connect(group, &QButtonGroup::idToggled, this, changed);
+    else if (auto* button = qobject_cast<QAbstractButton*>(control))
+        connect(button, &QAbstractButton::toggled, this, changed);
 }
 
 void FieldBinder::edited(const FieldSpec& f, QObject* control) {
@@ -126,6 +148,7 @@ FieldBinder::~FieldBinder() {
 }
 
 void FieldBinder::show() {
+    const QScopedValueRollback filling(m_filling, true);
     m_showing = true;
     for (const Bound& b : m_bound) {
         if (!b.control)

@@ -29,8 +29,13 @@ public:
     // Visibility, captions and ranges from the page's rules.
     void applyRules();
 
+signals:
+    // The user changed a control of a stored field (not a scatter filling them).
+    void userEdited();
+
 private:
     void edited(const FieldSpec& f, QObject* control);
+    void watchEdits(QObject* control);
 
     struct Bound {
         const FieldSpec* field;
@@ -40,4 +45,5 @@ private:
     std::vector<Bound> m_bound;
     int m_subscription;
     bool m_showing = false;
+    bool m_filling = false; // show() runs, its rules included
 };

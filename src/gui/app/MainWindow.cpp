@@ -65,7 +65,7 @@ MainWindow::MainWindow(QSettings* settings, UserDialogs& dialogs)
     : m_settings(settings), m_dialogs(dialogs),
       m_placement(this, QStringLiteral("TForm1"), settings) {
     setObjectName(QStringLiteral("TForm1"));
-    setWindowTitle(QString::fromLatin1(Title));
+    setWindowTitle(QString::fromLatin1(Title) + QStringLiteral("[*]"));
 
     m_address = new AddressBox(this);
     m_address->showMessage = [this](const QString& text) {
@@ -87,7 +87,9 @@ MainWindow::MainWindow(QSettings* settings, UserDialogs& dialogs)
     m_feedback = std::make_unique<GuiFeedback>(m_dialogs, this, m_log);
     m_link = std::make_unique<DeviceLink>(*m_target, *m_feedback);
     m_workspace = std::make_unique<Workspace>(*m_link);
-    m_workspace->onCaptionChanged = [this](const QString& caption) { setWindowTitle(caption); };
+    m_workspace->onCaptionChanged = [this](const QString& caption) {
+        setWindowTitle(caption + QStringLiteral("[*]"));
+    };
     m_workspace->confirmGuarded = [this](const QStringList& changes) {
         return m_dialogs.ask(this, QStringLiteral("Nahrání změní síťová nastavení jednotky:\n%1\n\n"
                                                   "Opravdu nahrát?")
@@ -98,6 +100,8 @@ MainWindow::MainWindow(QSettings* settings, UserDialogs& dialogs)
     m_network = new NetworkFields(central);
     m_networkBinder =
         new FieldBinder(m_network, m_workspace->pageAs<NetworkPage>(PageSlot::Network));
+    connect(m_networkBinder, &FieldBinder::userEdited, this,
+            [this] { noteEdited(PageSlot::Network); });
     markExchangeControl(m_network->saveButton());
     connect(m_network->saveButton(), &QPushButton::clicked, this,
             [this] { uploadPages(Selectors::only(PageSlot::Network)); });
@@ -149,6 +153,9 @@ void MainWindow::buildWindows() {
     for (const WindowRow& row : windowTable()) {
         WindowEntry entry{row.create(row, context),
                           row.prefix ? QString::fromUtf8(row.prefix) : QString(), nullptr};
+        if (row.page >= 0)
+            connect(entry.window.get(), &ManagedWindow::userEdited, this,
+                    [this, slot = PageSlot(row.page)] { noteEdited(slot); });
         m_windows.push_back(std::move(entry));
         // The login and password dialogs come between the relay and status windows.
         if (row.page == int(PageSlot::Relays)) {
@@ -229,8 +236,12 @@ void MainWindow::buildSettingsMenu() {
     QMenu* settings = menuBar()->addMenu(QStringLiteral("&Nastavení"));
     markExchangeControl(settings->menuAction());
     connect(item(settings, QStringLiteral("&Načti vše"), "menuNactiVse", Qt::Key_F5),
-            &QAction::triggered, this,
-            [this] { runLinkOperation([this] { m_workspace->readAll(); }); });
+            &QAction::triggered, this, [this] {
+                runLinkOperation([this] {
+                    if (m_workspace->readAll())
+                        noteStored(Selectors::all());
+                });
+            });
     connect(item(settings, QStringLiteral("Ulož &vše"), "menuUlozVse"), &QAction::triggered, this,
             [this] { uploadPages(Selectors::all()); });
     connect(item(settings, QStringLiteral("Ulož vše &mimo Ethernet"), "menuUlozVseMimoEth"),
@@ -457,6 +468,10 @@ void MainWindow::closeEvent(QCloseEvent* event) {
             m_closeWhenDone = true;
             m_link->cancel();
         }
+        return;
+    }
+    if (!settleEdits()) {
+        event->ignore();
         return;
     }
     // The placement store has written the window's own keys on this event already.

@@ -71,6 +71,9 @@ public:
     // "Ulož" and "Ulož vše": uploads the selection; a refusal gets one message after it.
     void uploadPages(const Selectors& selectors);
     bool operationRunning() const { return m_operationRunning; }
+    // The pages whose windows hold edits neither saved nor uploaded; the caption carries
+    // the modified mark while there are any.
+    const Selectors& editedPages() const { return m_edited; }
 
     // Where a discovery search goes: the settings' "TFdiscoverer" keys "SearchAddress"
     // and "SearchPort" (255.255.255.255 and 30303 when absent), unless set for the run.
@@ -108,6 +111,11 @@ private:
     // The save dialog, then the question before a file is replaced; empty: cancelled.
     QString chooseFileToSave(const QString& proposed);
     void loadCurrentFile();
+    void noteEdited(PageSlot slot);
+    void noteStored(const Selectors& selectors);
+    // With edits pending: asks whether to save them first. False: the user cancelled, or
+    // the save did not happen.
+    bool settleEdits();
     void showAbout();
     int login(const QString& name, const QString& password);
     void runOperation(const std::function<void()>& operation, bool talksToUnit);
@@ -134,6 +142,7 @@ private:
     std::unique_ptr<PasswordDialog> m_password;
     Rights m_rights = Rights::Nobody;
     bool m_operationRunning = false;
+    Selectors m_edited;
     bool m_closeWhenDone = false; // the user chose to stop the transfer and quit
     // The one UDP socket, used by discovery.
     QUdpSocket m_udp;

@@ -148,6 +148,8 @@ void MainWindow::runLinkOperation(const std::function<void()>& operation) {
 void MainWindow::uploadPages(const Selectors& selectors) {
     runLinkOperation([this, selectors] {
         const UploadReport report = m_workspace->uploadConfig(selectors);
+        if (report.ok())
+            noteStored(selectors);
         if (!report.mismatches.isEmpty() || report.verifyIncomplete)
             m_feedback->message(QStringLiteral("Jednotka nedrží vše, co jí bylo zapsáno."),
                                 Severity::Warning, report.verifySummary());
@@ -180,6 +182,7 @@ int MainWindow::login(const QString& name, const QString& password) {
 void MainWindow::loadCurrentFile() {
     runOperation([this] {
         const qint64 size = m_workspace->loadConfigFile();
+        noteStored(Selectors::all());
         if (size < mem::ImageSize)
             m_dialogs.message(this,
                               QStringLiteral("Soubor %1 měl jen %2 bajtů z %3. Načetla se jen "
@@ -199,7 +202,43 @@ void MainWindow::showAbout() {
                              QString::fromLatin1(qVersion())));
 }
 
+void MainWindow::noteEdited(PageSlot slot) {
+    m_edited = m_edited.with(slot);
+    setWindowModified(true);
+}
+
+void MainWindow::noteStored(const Selectors& selectors) {
+    for (const PageInfo& info : pageRegistry())
+        if (selectors.selects(info.slot))
+            m_edited = m_edited.without(info.slot);
+    setWindowModified(!m_edited.isEmpty());
+}
+
+bool MainWindow::settleEdits() {
+    if (m_edited.isEmpty())
+        return true;
+    QStringList pages;
+    for (const PageInfo& info : pageRegistry())
+        if (m_edited.selects(info.slot))
+            pages << QString::fromUtf8(info.title);
+    switch (m_dialogs.askSave(
+        this, QStringLiteral("Změny v oknech (%1) nejsou uložené v souboru ani nahrané do "
+                             "jednotky.\nUložit je do souboru?")
+                  .arg(pages.join(QStringLiteral(", "))))) {
+    case UserDialogs::SaveChoice::Save:
+        saveFile();
+        return m_edited.isEmpty();
+    case UserDialogs::SaveChoice::Discard:
+        return true;
+    case UserDialogs::SaveChoice::Cancel:
+        break;
+    }
+    return false;
+}
+
 void MainWindow::openFile() {
+    if (!settleEdits())
+        return;
     const QString path = m_dialogs.openFile(this, programFolder());
     if (path.isEmpty())
         return;
@@ -224,7 +263,10 @@ void MainWindow::saveFile() {
             return;
         m_workspace->setCurrentFile(path);
     }
-    runOperation([this] { m_workspace->saveConfigFile(); });
+    runOperation([this] {
+        m_workspace->saveConfigFile();
+        noteStored(Selectors::all());
+    });
 }
 
 void MainWindow::saveFileAs() {
@@ -232,5 +274,8 @@ void MainWindow::saveFileAs() {
     if (path.isEmpty())
         return;
     m_workspace->setCurrentFile(path);
-    runOperation([this] { m_workspace->saveConfigFile(); });
+    runOperation([this] {
+        m_workspace->saveConfigFile();
+        noteStored(Selectors::all());
+    });
 }

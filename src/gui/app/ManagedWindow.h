@@ -22,6 +22,8 @@ public:
 
 signals:
     void visibilityChanged(bool visible);
+    // The user changed the configuration the window shows.
+    void userEdited();
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -11,7 +11,6 @@ namespace {
 
 using Made = std::unique_ptr<ManagedWindow>;
 
-
 Made relays(const WindowRow&, WindowContext& context) {
     return std::make_unique<RelayWindow>(context.workspace.pageAs<RelayPage>(PageSlot::Relays),
                                          context.workspace.image(), context.settings,

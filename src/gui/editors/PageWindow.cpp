@@ -193,4 +193,5 @@ void PageWindow::headings(QGridLayout* grid, const QStringList& captions, int fi
 
 void PageWindow::bind() {
     m_binder = new FieldBinder(this, m_page);
+    connect(m_binder, &FieldBinder::userEdited, this, &ManagedWindow::userEdited);
 }

@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScrollArea>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -162,6 +163,14 @@ RelayWindow::RelayWindow(RelayPage& model, ConfigImage& image, QSettings* settin
         m_names[size_t(n)] = name;
         m_boxes[size_t(n)] = box;
         m_descriptions[size_t(n)] = description;
+        connect(box, &QTextEdit::textChanged, this, [this, box, n] {
+            if (box->text() == m_known[size_t(n)])
+                return;
+            m_known[size_t(n)] = box->text();
+            if (!m_filling)
+                emit userEdited();
+        });
+        connect(description, &QLineEdit::textEdited, this, &ManagedWindow::userEdited);
         // The first row stands ready for the first relay from the start.
         setRowVisible(n, n == 0);
     }
@@ -291,6 +300,7 @@ void RelayWindow::showRowText(int row, const QString& text) {
 }
 
 void RelayWindow::showModel() {
+    const QScopedValueRollback filling(m_filling, true);
     m_bracketMark = false;
     markFailedRows({});
     for (int n = 0; n < Rows; ++n) {
@@ -328,6 +338,7 @@ void RelayWindow::refresh() {
                 continue;
             const QSignalBlocker quiet(m_boxes[size_t(n)]);
             m_boxes[size_t(n)]->setPlainText(typed[size_t(n)]);
+            m_known[size_t(n)] = typed[size_t(n)];
             setRowVisible(n, true);
         }
         markFailedRows(failed);

@@ -90,6 +90,10 @@ private:
     std::array<QLabel*, Rows> m_names{};
     std::array<ExpressionBox*, Rows> m_boxes{};
     std::array<QLineEdit*, Rows> m_descriptions{};
+    // Each row's text as last seen, so that only a change of text (not of its colours)
+    // counts as an edit, and only when the model is not being shown.
+    std::array<QString, Rows> m_known;
+    bool m_filling = false;
     QComboBox* m_kind;
     QListWidget* m_operands;
     QString m_currentRow = QStringLiteral("00");
