@@ -13,11 +13,14 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTimeEdit>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 
 namespace {
 
@@ -256,6 +259,48 @@ TEST_F(PageWindows, EachUlozSendsItsRecordAndRangeAndFollowsTheRights) {
             written << line.section(QLatin1Char(' '), 0, 0).toInt();
         EXPECT_EQ(written, p.writes) << p.form;
     }
+}
+
+// "Porovnej s jednotkou": the edits of two pages, each under its page's tick; the ticked
+// page alone goes to the unit, verified; then nothing differs.
+TEST_F(PageWindows, CompareWithTheUnitUploadsTheTickedPages) {
+    user::aimAt(*run, sim.port());
+    user::loginAs(*run, QStringLiteral("admin"), QStringLiteral("pw"));
+    run->find<QAction>(QStringLiteral("menuNactiVse"))->trigger();
+    user::retype(in<QLineEdit>(open("Fvstupy"), "inpop0"), QStringLiteral("Okno"));
+    user::click(in<QCheckBox>(open("Fvystupy"), "outn01"));
+    run->find<QAction>(QStringLiteral("menuPorovnej"))->trigger();
+    auto* tree = run->find<QTreeWidget>(QStringLiteral("Rozdily"));
+    ASSERT_TRUE(tree && tree->isVisible());
+    QStringList shown;
+    for (QTreeWidgetItemIterator it(tree); *it; ++it)
+        shown << QStringList{(*it)->text(0), (*it)->text(1), (*it)->text(2)}.join(QLatin1Char('|'));
+    EXPECT_EQ(shown, (QStringList{"Vstupy (1)||", "X8 / Popis|Vstup 1|Okno", "Výstupy (1)||",
+                                  "X14 / Negace|ne|ano"}));
+    // The first page's tick off with the space bar, then the upload.
+    user::click(tree);
+    user::key(Qt::Key_Home);
+    user::key(Qt::Key_Space);
+    EXPECT_EQ(tree->topLevelItem(0)->checkState(0), Qt::Unchecked);
+    sim.clearRequests();
+    user::click(run->find<QPushButton>(QStringLiteral("BNahrajVybrane")));
+    QList<int> written;
+    for (const QString& line : writesSeen(sim))
+        written << line.section(QLatin1Char(' '), 0, 0).toInt();
+    EXPECT_EQ(written, (QList<int>{370, 5160, 5260, 5360, 5460}));
+    EXPECT_FALSE(tree->isVisible());
+    EXPECT_TRUE(run->find<QPlainTextEdit>(QStringLiteral("Memo1"))
+                    ->toPlainText()
+                    .contains(QStringLiteral("Vše zapsáno a ověřeno čtením zpět")));
+    EXPECT_EQ(run->window->editedPages(), Selectors::only(PageSlot::Inputs));
+
+    run->find<QAction>(QStringLiteral("menuPorovnej"))->trigger();
+    ASSERT_EQ(tree->topLevelItemCount(), 1);
+    user::click(run->find<QPushButton>(QStringLiteral("BNahrajVybrane")));
+    run->find<QAction>(QStringLiteral("menuPorovnej"))->trigger();
+    EXPECT_EQ(run->dialogs.takeMessages(),
+              QStringList{"Okna drží stejnou konfiguraci jako jednotka 127.0.0.1."});
+    EXPECT_FALSE(run->window->isWindowModified());
 }
 
 TEST_F(PageWindows, EditedPagesSurviveSaveOpenUploadAndReadBack) {

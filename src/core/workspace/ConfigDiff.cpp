@@ -41,7 +41,7 @@ std::vector<FieldChange> diffImages(const ConfigImage& before, const ConfigImage
             const QString was = left.value(where, missing);
             const QString is = right.value(where, missing);
             if (was != is)
-                changes.push_back({QString::fromUtf8(info.title), where, was, is});
+                changes.push_back({info.slot, QString::fromUtf8(info.title), where, was, is});
         }
     }
     return changes;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "image/ConfigImage.h"
+#include "workspace/PageRegistry.h"
 
 #include <QString>
 #include <vector>
@@ -9,6 +10,7 @@
 // it stands ("X14 / Negace", "IP adresa") and both values as the windows show them. A
 // field one side's rules do not show reads "(nezobrazeno)" there.
 struct FieldChange {
+    PageSlot slot;
     QString page;
     QString where;
     QString before;

@@ -73,12 +73,12 @@ void Workspace::saveConfigFile() {
     writeImageFile(m_currentFile, m_image);
 }
 
-bool Workspace::readAll() {
+bool Workspace::readInto(ConfigImage& target) {
     OperationScope scope(*this);
     bool complete = false;
     m_link.beginTransfer();
     try {
-        complete = readAllBlocks(m_link, m_image);
+        complete = readAllBlocks(m_link, target);
         if (complete)
             m_link.awaitQuiet();
         m_link.close();
@@ -86,11 +86,31 @@ bool Workspace::readAll() {
         m_link.close();
         throw;
     }
-    if (complete) {
-        rememberUnit(m_link.target().host(), m_image);
-        scatterAll();
-    }
+    if (complete)
+        rememberUnit(m_link.target().host(), target);
     return complete;
+}
+
+bool Workspace::readAll() {
+    if (!readInto(m_image))
+        return false;
+    scatterAll();
+    return true;
+}
+
+bool Workspace::readUnit(ConfigImage& unit) {
+    ConfigImage read;
+    if (!readInto(read))
+        return false;
+    unit = read;
+    return true;
+}
+
+ConfigImage Workspace::gatheredCopy() {
+    ConfigImage copy;
+    for (const PageInfo& info : pageRegistry())
+        page(info.slot).gather(copy);
+    return copy;
 }
 
 void Workspace::rememberUnit(const QString& host, const ConfigImage& image) {

@@ -50,6 +50,12 @@ public:
     // Reads the unit's whole memory; scatters when every block arrived. Returns whether
     // it did.
     bool readAll();
+    // Reads the unit's whole memory into `unit`, leaving the image and the pages as they
+    // are; `unit` is set only when every block arrived. Returns whether they did.
+    bool readUnit(ConfigImage& unit);
+    // What a save would store: every page gathered into a blank image; the image itself
+    // is left as it is.
+    ConfigImage gatheredCopy();
     // What the unit at an address held when it was last read: its network record (IP, mask,
     // gateway, MAC). An upload of the network page to that address that changes the IP,
     // mask or gateway, or whose MAC is another unit's, asks confirmGuarded first, naming
@@ -71,6 +77,7 @@ public:
 
 private:
     void setCaptionForFile();
+    bool readInto(ConfigImage& target);
     class OperationScope;
 
     DeviceLink& m_link;

@@ -242,6 +242,8 @@ void MainWindow::buildSettingsMenu() {
                         noteStored(Selectors::all());
                 });
             });
+    connect(item(settings, QStringLiteral("&Porovnej s jednotkou"), "menuPorovnej"),
+            &QAction::triggered, this, &MainWindow::compareWithUnit);
     connect(item(settings, QStringLiteral("Ulož &vše"), "menuUlozVse"), &QAction::triggered, this,
             [this] { uploadPages(Selectors::all()); });
     connect(item(settings, QStringLiteral("Ulož vše &mimo Ethernet"), "menuUlozVseMimoEth"),

@@ -24,6 +24,7 @@ class QSettings;
 class QSpinBox;
 class UserDialogs;
 class ServicePanel;
+class CompareDialog;
 
 // The main window: the connection target, the network fields, the log box, the menus
 // that run the transfers and file commands, and the owner of every other window.
@@ -69,7 +70,10 @@ public:
     // progress dialog with "Zrušit" appears when it takes long.
     void runLinkOperation(const std::function<void()>& operation);
     // "Ulož" and "Ulož vše": uploads the selection; a refusal gets one message after it.
-    void uploadPages(const Selectors& selectors);
+    // Returns whether everything was written (and verified, when that is on).
+    bool uploadPages(const Selectors& selectors);
+    // "Porovnej s jednotkou": reads the unit aside and shows how the windows differ.
+    void compareWithUnit();
     bool operationRunning() const { return m_operationRunning; }
     // The pages whose windows hold edits neither saved nor uploaded; the caption carries
     // the modified mark while there are any.
@@ -129,6 +133,7 @@ private:
     QPlainTextEdit* m_log;
     NetworkFields* m_network;
     ServicePanel* m_service = nullptr;
+    CompareDialog* m_compare = nullptr;
     QAction* m_verifyItem = nullptr;
     QAction* m_loginItem = nullptr;
     QAction* m_moreItem = nullptr;

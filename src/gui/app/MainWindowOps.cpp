@@ -2,8 +2,10 @@
 // errors shown), the uploads, the file commands and the login exchange.
 #include "app/MainWindow.h"
 
+#include "app/CompareDialog.h"
 #include "app/Dialogs.h"
 #include "app/ExchangeControls.h"
+#include "app/Rights.h"
 #include "base/Errors.h"
 
 #include <QAction>
@@ -145,10 +147,12 @@ void MainWindow::runLinkOperation(const std::function<void()>& operation) {
     runOperation(operation, true);
 }
 
-void MainWindow::uploadPages(const Selectors& selectors) {
-    runLinkOperation([this, selectors] {
+bool MainWindow::uploadPages(const Selectors& selectors) {
+    bool ok = false;
+    runLinkOperation([this, selectors, &ok] {
         const UploadReport report = m_workspace->uploadConfig(selectors);
-        if (report.ok())
+        ok = report.ok();
+        if (ok)
             noteStored(selectors);
         if (!report.mismatches.isEmpty() || report.verifyIncomplete)
             m_feedback->message(QStringLiteral("Jednotka nedrží vše, co jí bylo zapsáno."),
@@ -162,6 +166,37 @@ void MainWindow::uploadPages(const Selectors& selectors) {
                             Severity::Warning,
                             QStringLiteral("Odmítnuté adresy: %1.").arg(addresses.join(", ")));
     });
+    return ok;
+}
+
+void MainWindow::compareWithUnit() {
+    std::optional<std::vector<FieldChange>> changes;
+    runLinkOperation([this, &changes] {
+        ConfigImage unit;
+        if (!m_workspace->readUnit(unit))
+            return;
+        // The windows as a save would store them, against the unit.
+        changes = diffImages(unit, m_workspace->gatheredCopy());
+    });
+    if (!changes)
+        return;
+    const QString unit = m_link->target().host();
+    if (changes->empty()) {
+        m_feedback->log(
+            QStringLiteral("Okna drží stejnou konfiguraci jako jednotka %1.").arg(unit));
+        m_dialogs.message(
+            this, QStringLiteral("Okna drží stejnou konfiguraci jako jednotka %1.").arg(unit),
+            Severity::Info);
+        return;
+    }
+    if (!m_compare) {
+        m_compare = new CompareDialog(this, [this](const Selectors& s) { return uploadPages(s); });
+        applyRightsTable({this}, m_rights);
+    }
+    m_compare->showChanges(unit, *changes);
+    m_compare->show();
+    m_compare->raise();
+    m_compare->activateWindow();
 }
 
 int MainWindow::login(const QString& name, const QString& password) {

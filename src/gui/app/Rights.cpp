@@ -15,6 +15,7 @@ const QList<RightsRow>& rightsTable() {
         {"TForm1", "menuUlozVseMimoEth", R::Enable, false, true},
         {"TForm1", "menuZmenaHesla", R::Enable, true, true},
         {"TForm1", "LButtU", R::Enable, false, true},
+        {"TForm1", "BNahrajVybrane", R::Enable, false, true},
         // Status window actions.
         {"TFstav", "actBypassOn", R::Enable, true, true},
         {"TFstav", "actBypassOff", R::Enable, true, true},
