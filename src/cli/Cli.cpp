@@ -70,6 +70,20 @@ int parseNumber(const QString& text, const QString& option, int min, int max) {
     return v;
 }
 
+Selectors parsePages(const QString& list) {
+    Selectors s;
+    const QStringList names = list.split(QLatin1Char(','), Qt::SkipEmptyParts);
+    if (names.isEmpty())
+        throw Usage(QStringLiteral("--pages needs a list"));
+    for (const QString& name : names) {
+        const PageInfo* page = pageByCliName(name.trimmed());
+        if (!page)
+            throw Usage(QStringLiteral("unknown page %1").arg(name.trimmed()));
+        s = s.with(page->slot);
+    }
+    return s;
+}
+
 void logOut(Context& ctx, DeviceLink& link) {
     try {
         logoutFromUnit(link);
@@ -96,20 +110,6 @@ int readCommand(Context& ctx, QStringList args) {
         return Failed;
     writeImageFile(args.at(0), workspace.image(), false);
     return Success;
-}
-
-Selectors parsePages(const QString& list) {
-    Selectors s;
-    const QStringList names = list.split(QLatin1Char(','), Qt::SkipEmptyParts);
-    if (names.isEmpty())
-        throw Usage(QStringLiteral("--pages needs a list"));
-    for (const QString& name : names) {
-        const PageInfo* page = pageByCliName(name.trimmed());
-        if (!page)
-            throw Usage(QStringLiteral("unknown page %1").arg(name.trimmed()));
-        s = s.with(page->slot);
-    }
-    return s;
 }
 
 int writeCommand(Context& ctx, QStringList args) {
@@ -299,6 +299,9 @@ const QList<Command>& commands() {
          false, stationsCommand},
         {QStringLiteral("backup-stations"), QStringLiteral("FILE DIR [--jobs N]"), false,
          backupStationsCommand},
+        {QStringLiteral("write-stations"),
+         QStringLiteral("FILE IN.ql5 --pages LIST --user NAME --password PW [--jobs N]"), false,
+         writeStationsCommand},
     };
     return list;
 }

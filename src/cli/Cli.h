@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/Feedback.h"
+#include "workspace/PageRegistry.h"
 
 #include <QStringList>
 #include <functional>
@@ -67,6 +68,9 @@ int energyPresetCommand(Context& ctx, QStringList args);
 int discoverCommand(Context& ctx, QStringList args);
 int stationsCommand(Context& ctx, QStringList args);
 int backupStationsCommand(Context& ctx, QStringList args);
+// A comma list of page names as the pages; a name no page has is a usage error.
+Selectors parsePages(const QString& list);
+int writeStationsCommand(Context& ctx, QStringList args);
 
 // Refuses anything left in args that looks like an option, and a count of positionals
 // other than count.

@@ -4,6 +4,7 @@
 
 #include "base/Errors.h"
 #include "base/Text.h"
+#include "image/ConfigFile.h"
 #include "monitor/Discovery.h"
 #include "monitor/StationFiles.h"
 #include "monitor/StationModel.h"
@@ -12,6 +13,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QMutex>
 #include <QSet>
 #include <QThreadPool>
@@ -100,57 +102,94 @@ int stationsCommand(Context& ctx, QStringList args) {
 }
 
 namespace {
-struct Backup {
-    Station station;
-    QString file;
-};
-} // namespace
 
-int backupStationsCommand(Context& ctx, QStringList args) {
-    const int jobs = parseNumber(takeOption(args, QStringLiteral("--jobs"), QStringLiteral("8")),
-                                 QStringLiteral("--jobs"), 1, 256);
-    expectPositionals(args, 2);
-    auto list = stations::read(args.at(0), QString());
-    if (!list)
-        throw FileError(QStringLiteral("%1: Soubor neexistuje.").arg(args.at(0)));
-    const QDir folder(args.at(1));
-    if (!folder.exists() && !QDir().mkpath(args.at(1)))
-        throw FileError(QStringLiteral("%1: složku nelze vytvořit.").arg(args.at(1)));
-
-    // Every station its own file, even when two share a name.
-    std::vector<Backup> backups;
-    const QStringList names = stations::uniqueFileNames(*list);
-    for (size_t i = 0; i < list->size(); ++i)
-        backups.push_back(
-            {(*list)[i], folder.filePath(names[qsizetype(i)] + QStringLiteral(".ql5"))});
-
-    // Each station on its own connection in its own thread; the lines come back here in
-    // the order the stations finish.
-    QThreadPool pool;
-    pool.setMaxThreadCount(jobs);
+// Runs the jobs side by side and prints each station's line as it finishes; exit 1 when
+// any failed.
+int runStations(std::vector<stations::StationRun::Job> jobs, int parallel) {
+    const int total = int(jobs.size());
     int finished = 0;
     int failures = 0;
     QEventLoop done;
-    const int timeout = ctx.readTimeoutMs;
-    for (const Backup& job : backups) {
-        pool.start([job, timeout, &finished, &failures, &done, total = int(backups.size())] {
-            const auto [ok, line] = stations::backUp(job.station, job.file, timeout);
-            QMetaObject::invokeMethod(
-                &done,
-                [ok, line, &finished, &failures, &done, total] {
-                    printLine(line);
-                    if (!ok)
-                        ++failures;
-                    if (++finished == total)
-                        done.quit();
-                },
-                Qt::QueuedConnection);
+    stations::StationRun run(parallel);
+    run.start(
+        std::move(jobs), &done, [](int) {},
+        [&](int, const stations::BackupResult& result) {
+            printLine(result.line);
+            if (!result.ok)
+                ++failures;
+            if (++finished == total)
+                done.quit();
         });
-    }
-    if (!backups.empty())
+    if (total > 0)
         done.exec();
-    pool.waitForDone();
     return failures == 0 ? Success : Failed;
+}
+
+int jobsOption(QStringList& args) {
+    return parseNumber(takeOption(args, QStringLiteral("--jobs"), QStringLiteral("8")),
+                       QStringLiteral("--jobs"), 1, 256);
+}
+
+std::vector<Station> readList(const QString& file) {
+    auto list = stations::read(file, QString());
+    if (!list)
+        throw FileError(QStringLiteral("%1: Soubor neexistuje.").arg(file));
+    return std::move(*list);
+}
+
+} // namespace
+
+int backupStationsCommand(Context& ctx, QStringList args) {
+    const int jobs = jobsOption(args);
+    expectPositionals(args, 2);
+    const std::vector<Station> list = readList(args.at(0));
+    const QDir folder(args.at(1));
+    if (!folder.exists() && !QDir().mkpath(args.at(1)))
+        throw FileError(QStringLiteral("%1: složku nelze vytvořit.").arg(args.at(1)));
+    // Every station its own file, even when two share a name; each on its own connection in
+    // its own thread, the lines printed in the order the stations finish.
+    const QStringList names = stations::uniqueFileNames(list);
+    std::vector<stations::StationRun::Job> backups;
+    for (size_t i = 0; i < list.size(); ++i)
+        backups.push_back(
+            [station = list[i],
+             file = folder.filePath(names[qsizetype(i)] + QStringLiteral(".ql5")),
+             timeout = ctx.readTimeoutMs] { return stations::backUp(station, file, timeout); });
+    return runStations(std::move(backups), jobs);
+}
+
+int writeStationsCommand(Context& ctx, QStringList args) {
+    const int jobs = jobsOption(args);
+    const QString pages = takeOption(args, QStringLiteral("--pages"));
+    const QString user = takeOption(args, QStringLiteral("--user"));
+    const QString password = takeOption(args, QStringLiteral("--password"));
+    // One file's network record on many units would give them all one address.
+    if (takeFlag(args, QStringLiteral("--all")) ||
+        takeFlag(args, QStringLiteral("--all-but-network")))
+        throw Usage(QStringLiteral("write-stations takes --pages LIST without network"));
+    expectPositionals(args, 2);
+    if (pages.isEmpty() || user.isEmpty())
+        throw Usage(QStringLiteral("write-stations needs --pages LIST and --user"));
+    const Selectors selectors = parsePages(pages);
+    if (selectors.network())
+        throw Usage(QStringLiteral("write-stations never sends the network page: one file's IP "
+                                   "address on many units would take them off the network"));
+    const std::vector<Station> list = readList(args.at(0));
+    requireRegularFile(args.at(1), false);
+    if (QFileInfo(args.at(1)).size() < mem::ImageSize)
+        throw FileError(QStringLiteral("%1: soubor má jen %2 bajtů, konfigurace jich má %3. "
+                                       "Nic nebylo odesláno.")
+                            .arg(args.at(1))
+                            .arg(QFileInfo(args.at(1)).size())
+                            .arg(mem::ImageSize));
+    ConfigImage image;
+    readImageFile(args.at(1), image);
+    std::vector<stations::StationRun::Job> uploads;
+    for (const Station& station : list)
+        uploads.push_back([station, image, selectors, user, password, timeout = ctx.readTimeoutMs] {
+            return stations::push(station, image, selectors, user, password, timeout);
+        });
+    return runStations(std::move(uploads), jobs);
 }
 
 } // namespace cli

@@ -600,6 +600,57 @@ TEST_F(Cli, BackupNeverWritesThroughALinkInTheFolder) {
     EXPECT_EQ(readFile(path("outside.txt")), QByteArray("keep"));
 }
 
+// write-stations: the chosen pages of one file to every station, each verified; the other
+// pages of each unit stay as they were; the network page is refused before anything starts.
+TEST_F(Cli, WriteStationsPushesThePagesToEveryStation) {
+    SimProcess first;
+    SimProcess second;
+    SimProcess third({"--admin-password", "other"});
+    ASSERT_EQ(ctl({"--host", "127.0.0.1", "--port", first.port, "read", path("a.ql5")}).exit, 0);
+    ASSERT_EQ(ctl({"export", path("a.ql5"), path("a.json")}).exit, 0);
+    QByteArray doc = readFile(path("a.json"));
+    doc.replace("\"Výraz\": \"\"", "\"Výraz\": \"V1 & T2\"");
+    doc.replace("\"Negace\": false", "\"Negace\": true");
+    {
+        QFile f(path("b.json"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(doc);
+    }
+    ASSERT_EQ(ctl({"import", path("b.json"), path("push.ql5")}).exit, 0);
+    writeStations(path("st.dat"), {stationRecord("One", "127.0.0.1", first.port.toUShort(), 0),
+                                   stationRecord("Two", "127.0.0.1", second.port.toUShort(), 0),
+                                   stationRecord("Three", "127.0.0.1", third.port.toUShort(), 0),
+                                   stationRecord("Dead", "127.0.0.1", closedPort(), 0),
+                                   stationRecord("Named", "localhost", first.port.toUShort(), 0)});
+    const QStringList push = {"write-stations", path("st.dat"), path("push.ql5"), "--user",
+                              "admin",          "--password",   "admin"};
+    const CtlRun r = ctl(push + QStringList{"--pages", "relays", "--jobs", "3"});
+    EXPECT_EQ(r.exit, 1) << qPrintable(r.err);
+    QStringList ok, failed;
+    for (const QString& line : r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        (line.startsWith(QLatin1String("OK\t")) ? ok : failed) << line.section('\t', 1, 1);
+    ok.sort();
+    failed.sort();
+    EXPECT_EQ(ok, (QStringList{"One", "Two"}));
+    EXPECT_EQ(failed, (QStringList{"Dead", "Named", "Three"}));
+    EXPECT_TRUE(r.out.contains(QStringLiteral("Vše zapsáno a ověřeno čtením zpět")));
+    for (const QString& port : {first.port, second.port}) {
+        ASSERT_EQ(ctl({"--host", "127.0.0.1", "--port", port, "read", path("u.ql5")}).exit, 0);
+        // The relays went; the negations of the inputs and outputs did not.
+        const CtlRun d = ctl({"diff", path("push.ql5"), path("u.ql5")});
+        EXPECT_EQ(d.out.count(QStringLiteral("Negace: ano → ne")), 15) << qPrintable(d.out);
+        EXPECT_EQ(d.out.count(QLatin1Char('\n')), 15) << qPrintable(d.out);
+        EXPECT_FALSE(d.out.contains(QStringLiteral("Virtuální relé"))) << qPrintable(d.out);
+    }
+    // The network page never goes, and nobody is contacted to find that out.
+    EXPECT_EQ(ctl(push + QStringList{"--pages", "relays,network"}).exit, 2);
+    EXPECT_EQ(ctl(push + QStringList{"--all"}).exit, 2);
+    EXPECT_EQ(ctl({"write-stations", path("none.dat"), path("push.ql5"), "--pages", "network",
+                   "--user", "admin"})
+                  .exit,
+              2);
+}
+
 TEST_F(Cli, BackupStationsReadsEveryStationSideBySide) {
     SimProcess first({"--latency-ms", "20"});
     SimProcess second({"--latency-ms", "20"});

@@ -1,15 +1,44 @@
 #pragma once
 
+#include "image/ConfigImage.h"
 #include "monitor/StationList.h"
+#include "workspace/PageRegistry.h"
 
+#include <QObject>
 #include <QString>
+#include <QThreadPool>
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <vector>
 
 // Reading one station of a station list into its own file.
 namespace stations {
 
 struct BackupResult {
     bool ok = false;
-    QString line; // "OK\tname\tip:port\tfile" or "CHYBA\tname\tip:port\twhy"
+    QString line;         // "OK\tname\tip:port\tfile" or "CHYBA\tname\tip:port\twhy"
+    bool skipped = false; // cancelled before it started: the station was left alone
+};
+
+// Jobs for many stations side by side: at most `parallel` at a time, each in a thread of
+// its own. started and finished run in the event loop of `context`'s thread, finished once
+// for every job (skipped when cancel() came before it started). The run stays alive until
+// every job has finished.
+class StationRun {
+public:
+    using Job = std::function<BackupResult()>;
+    explicit StationRun(int parallel);
+    ~StationRun();
+    void start(std::vector<Job> jobs, QObject* context, std::function<void(int)> started,
+               std::function<void(int, const BackupResult&)> finished);
+    void cancel() { *m_cancelled = true; }
+    // Waits for the jobs that run; the rest are skipped.
+    void wait();
+
+private:
+    QThreadPool m_pool;
+    std::shared_ptr<std::atomic<bool>> m_cancelled;
 };
 
 // Reads the whole configuration of the station on a connection of its own and writes it to
@@ -17,5 +46,12 @@ struct BackupResult {
 // not contacted; a file name that stands as a symbolic link is never written through. Safe
 // to run for several stations side by side in threads of their own.
 BackupResult backUp(const Station& station, const QString& file, int readTimeoutMs);
+
+// Uploads the selected pages of a configuration to the station on a connection of its
+// own: logs in (an administrator's account), uploads what the pages make of the image,
+// reads it back, logs out. "OK\tname\tip:port\tN bajtů ověřeno" or "CHYBA\t…\twhy". The
+// network page is the caller's to keep out. Safe to run side by side like backUp.
+BackupResult push(const Station& station, const ConfigImage& image, const Selectors& pages,
+                  const QString& user, const QString& password, int readTimeoutMs);
 
 } // namespace stations
