@@ -141,15 +141,35 @@ void StationTableModel::prepareSort(int column) const {
     std::vector<int> order(static_cast<size_t>(count));
     for (int row = 0; row < count; ++row)
         order[size_t(row)] = row;
-    std::sort(order.begin(), order.end(),
-              [&](int a, int b) { return keys[size_t(a)].compare(keys[size_t(b)]) < 0; });
+    // Two numbers compare by value, anything else by its collation key.
+    const auto& cells = m_keys;
+    const auto less = [&](int a, int b) {
+        const Key& x = cells[size_t(a)][size_t(column)];
+        const Key& y = cells[size_t(b)][size_t(column)];
+        if (x.isNumber && y.isNumber)
+            return x.number < y.number;
+        return keys[size_t(a)].compare(keys[size_t(b)]) < 0;
+    };
+    std::sort(order.begin(), order.end(), less);
     ranks.assign(size_t(count), 0);
     for (int i = 1; i < count; ++i) {
         const int row = order[size_t(i)];
         const int before = order[size_t(i - 1)];
-        ranks[size_t(row)] =
-            keys[size_t(before)].compare(keys[size_t(row)]) < 0 ? i : ranks[size_t(before)];
+        ranks[size_t(row)] = less(before, row) ? i : ranks[size_t(before)];
     }
+}
+
+double StationTableModel::sortKey(int row, int column) const {
+    const Key& key = m_keys[size_t(row)][size_t(column)];
+    if (column == 0)
+        return row;
+    if (key.empty)
+        return -1;
+    if (column >= 1 && column <= 3) {
+        prepareSort(column);
+        return m_textRanks[size_t(column)][size_t(row)];
+    }
+    return key.number;
 }
 
 bool StationTableModel::lessThan(int leftRow, int rightRow, int column) const {
@@ -268,13 +288,20 @@ void StationFilterModel::rebuild() {
         const int column = m_sortColumn;
         const StationTableModel& model = *m_stations;
         model.prepareSort(column);
-        // Stable: rows that compare equal keep the order they had in the file.
+        // Each row's key once, then a sort of plain numbers; stable, so rows that compare
+        // equal keep the order they had in the file.
+        std::vector<std::pair<double, int>> keyed;
+        keyed.reserve(m_rows.size());
+        for (int row : m_rows)
+            keyed.emplace_back(model.sortKey(row, column), row);
         if (m_sortOrder == Qt::AscendingOrder)
-            std::stable_sort(m_rows.begin(), m_rows.end(),
-                             [&](int a, int b) { return model.lessThan(a, b, column); });
+            std::stable_sort(keyed.begin(), keyed.end(),
+                             [](const auto& a, const auto& b) { return a.first < b.first; });
         else
-            std::stable_sort(m_rows.begin(), m_rows.end(),
-                             [&](int a, int b) { return model.lessThan(b, a, column); });
+            std::stable_sort(keyed.begin(), keyed.end(),
+                             [](const auto& a, const auto& b) { return b.first < a.first; });
+        for (size_t i = 0; i < keyed.size(); ++i)
+            m_rows[i] = keyed[i].second;
     }
     m_visible.assign(size_t(total), -1);
     for (size_t i = 0; i < m_rows.size(); ++i)

@@ -41,6 +41,9 @@ public:
     // sort compares precomputed keys.
     void prepareSort(int column) const;
     bool lessThan(int leftRow, int rightRow, int column) const;
+    // One number per cell that sorts as lessThan does (empty cells -1, texts by their
+    // place in collation order, the running number by the file's order).
+    double sortKey(int row, int column) const;
 
 private:
     struct Key {
