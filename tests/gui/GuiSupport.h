@@ -64,6 +64,23 @@ public:
     }
     QString openAnyFile(QWidget*, const QString&) override { return take(); }
     QString chooseFolder(QWidget*, const QString&) override { return take(); }
+    QList<int> chooseItems(QWidget*, const QString&, const QString& text,
+                           const QStringList&) override {
+        questions << text;
+        if (chosen.isEmpty()) {
+            ADD_FAILURE() << "choice nobody expected: " << text.toStdString();
+            return {};
+        }
+        return chosen.takeFirst();
+    }
+    std::optional<std::pair<QString, QString>> askAccount(QWidget*, const QString& text) override {
+        questions << text;
+        if (accounts.isEmpty()) {
+            ADD_FAILURE() << "account nobody expected: " << text.toStdString();
+            return std::nullopt;
+        }
+        return accounts.takeFirst();
+    }
     // The preview is painted into a PDF, kept for the test.
     void printPreview(QWidget*, const QPageLayout& layout, const Painting& paint) override {
         QBuffer buffer;
@@ -87,9 +104,11 @@ public:
     QStringList proposals;
     QStringList abouts;
     QStringList questions;
-    QList<bool> replies;           // answers to the next questions
-    QList<SaveChoice> saveReplies; // answers to the next questions whether to save
-    QList<QByteArray> previews;    // each print preview as a PDF
+    QList<bool> replies;                         // answers to the next questions
+    QList<SaveChoice> saveReplies;               // answers to the next questions whether to save
+    QList<QList<int>> chosen;                    // items ticked in the next lists
+    QList<std::pair<QString, QString>> accounts; // the next accounts asked for
+    QList<QByteArray> previews;                  // each print preview as a PDF
 
 private:
     QString take() { return answers.isEmpty() ? QString() : answers.takeFirst(); }

@@ -1,5 +1,8 @@
 #include "GuiSupport.h"
 #include "TestSupport.h"
+#include "image/MemoryMap.h"
+#include "logic/RelayWindow.h"
+#include "monitor/StationModel.h"
 
 #include <QAction>
 #include <QDir>
@@ -219,6 +222,68 @@ TEST_F(Overview, ColumnMenuSortsAndFiltersAndOpensOnlyOnHeadersOneToSix) {
         user::clickMenuItem(QStringLiteral("Filtruj"));
     });
     EXPECT_EQ(columnText(1), QStringList{"Pump2"});
+}
+
+// Stations selected in the grid get the relays the windows hold, side by side, with their
+// progress in the result column; then one is backed up into a chosen folder.
+TEST_F(Overview, SelectedStationsArePushedAndBackedUpSideBySide) {
+    SimServer one{adminPassword(QStringLiteral("pw")), SimServer::Faults{}};
+    SimServer two{adminPassword(QStringLiteral("pw")), SimServer::Faults{}};
+    ASSERT_TRUE(one.listen(QHostAddress::LocalHost, 0) && two.listen(QHostAddress::LocalHost, 0));
+    QFile list(path("units.dat"));
+    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+    list.write(QByteArray(3, '\0') + stationRecord("One", "127.0.0.1", one.port(), 5) +
+               stationRecord("Two", "127.0.0.1", two.port(), 5) +
+               stationRecord("Dead", "127.0.0.1", closedPort(), 5) +
+               stationRecord("Left", "127.0.0.1", one.port(), 5));
+    list.close();
+    run->dialogs.answers << path("units.dat");
+    window->findChild<QAction*>(QStringLiteral("actOtevri"))->trigger();
+
+    // R1 typed into the relay window is what goes.
+    run->find<QAction>(QStringLiteral("zobraz_Fvrele"))->trigger();
+    auto* relays = static_cast<RelayWindow*>(run->window->window(QStringLiteral("TFvrele")));
+    ToolRun::activate(relays);
+    user::click(relays->box(0));
+    user::type(QStringLiteral("V1&T2"));
+
+    ToolRun::activate(window);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                      grid->visualRect(grid->model()->index(0, 1)).center());
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                      grid->visualRect(grid->model()->index(2, 1)).center());
+    run->dialogs.chosen << QList<int>{6}; // "Virtuální relé", after the six other pages
+    run->dialogs.replies << true;
+    run->dialogs.accounts << std::make_pair(QStringLiteral("admin"), QStringLiteral("pw"));
+    window->findChild<QAction*>(QStringLiteral("actNahrajVybrane"))->trigger();
+    EXPECT_FALSE(grid->isColumnHidden(StationTableModel::ResultColumn));
+    QAction* push = window->findChild<QAction*>(QStringLiteral("actNahrajVybrane"));
+    const auto settled = [&] {
+        const QStringList results = columnText(StationTableModel::ResultColumn);
+        return !results.contains(QStringLiteral("čeká")) &&
+               !results.contains(QStringLiteral("probíhá")) && push->isEnabled();
+    };
+    ASSERT_TRUE(QTest::qWaitFor(settled, 30000));
+    const QStringList results = columnText(StationTableModel::ResultColumn);
+    EXPECT_EQ(results.mid(0, 2), (QStringList{"OK", "OK"}));
+    EXPECT_TRUE(results[2].startsWith(QStringLiteral("CHYBA: "))) << qPrintable(results[2]);
+    EXPECT_EQ(results[3], QString());
+    EXPECT_TRUE(run->dialogs.questions.join('\n').contains(QStringLiteral("Dead (127.0.0.1:")));
+    const ConfigImage pushed = run->window->workspace().gatheredCopy();
+    const QByteArray relayArea(reinterpret_cast<const char*>(pushed.data()) + mem::RelayArea,
+                               mem::RelayCode + 3 - mem::RelayArea);
+    for (SimServer* sim : {&one, &two})
+        EXPECT_EQ(sim->unit().memory().mid(mem::RelayArea, relayArea.size()).toHex(),
+                  relayArea.toHex());
+
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                      grid->visualRect(grid->model()->index(1, 1)).center());
+    run->dialogs.answers << path("backup");
+    QDir().mkpath(path("backup"));
+    window->findChild<QAction*>(QStringLiteral("actZalohujVybrane"))->trigger();
+    ASSERT_TRUE(QTest::qWaitFor(settled, 30000));
+    EXPECT_EQ(columnText(StationTableModel::ResultColumn), (QStringList{"", "OK", "", ""}));
+    EXPECT_EQ(QFileInfo(path("backup/Two.ql5")).size(), 8000);
 }
 
 TEST_F(Overview, DoubleClickMakesTheStationTheTargetAndSettingsAreKept) {

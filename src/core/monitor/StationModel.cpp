@@ -40,6 +40,7 @@ bool looksLikeNumber(const QString& text) {
 void StationTableModel::setStations(std::vector<Station> stations) {
     beginResetModel();
     m_stations = std::move(stations);
+    m_results.assign(m_stations.size(), QString());
     m_loaded = true;
     m_keys.assign(m_stations.size(), {});
     for (auto& ranks : m_textRanks)
@@ -76,7 +77,21 @@ int StationTableModel::rowCount(const QModelIndex& parent) const {
 }
 
 int StationTableModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : Columns;
+    return parent.isValid() ? 0 : Columns + 1;
+}
+
+void StationTableModel::setResult(int row, const QString& text) {
+    if (row < 0 || row >= int(m_results.size()))
+        return;
+    m_results[size_t(row)] = text;
+    emit dataChanged(index(row, ResultColumn), index(row, ResultColumn));
+}
+
+void StationTableModel::clearResults() {
+    if (m_results.empty())
+        return;
+    std::fill(m_results.begin(), m_results.end(), QString());
+    emit dataChanged(index(0, ResultColumn), index(int(m_results.size()) - 1, ResultColumn));
 }
 
 QString StationTableModel::text(int row, int column) const {
@@ -100,6 +115,8 @@ QString StationTableModel::text(int row, int column) const {
         return QString::number(s.kind);
     case 7:
         return s.notes ? QStringLiteral("1") : QStringLiteral("0");
+    case ResultColumn:
+        return m_results[size_t(row)];
     default:
         return {};
     }
@@ -116,6 +133,8 @@ QVariant StationTableModel::headerData(int section, Qt::Orientation orientation,
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
         section < Columns)
         return Headers.at(section);
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section == ResultColumn)
+        return QStringLiteral("Výsledek");
     return {};
 }
 
@@ -203,6 +222,18 @@ void StationFilterModel::setStations(StationTableModel* stations) {
         rebuild();
         endResetModel();
     });
+    // Results change cell by cell (or all at once), rows stay where they are.
+    connect(stations, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& first, const QModelIndex& last) {
+                if (first.row() == last.row()) {
+                    const QModelIndex at = mapFromSource(first);
+                    if (at.isValid())
+                        emit dataChanged(at, index(at.row(), last.column()));
+                } else if (rowCount() > 0) {
+                    emit dataChanged(index(0, first.column()),
+                                     index(rowCount() - 1, last.column()));
+                }
+            });
     rebuild();
     endResetModel();
 }
@@ -310,7 +341,7 @@ void StationFilterModel::rebuild() {
 
 QModelIndex StationFilterModel::index(int row, int column, const QModelIndex& parent) const {
     if (parent.isValid() || row < 0 || row >= rowCount() || column < 0 ||
-        column >= StationTableModel::Columns)
+        column > StationTableModel::ResultColumn)
         return {};
     return createIndex(row, column);
 }
@@ -327,7 +358,7 @@ int StationFilterModel::rowCount(const QModelIndex& parent) const {
 }
 
 int StationFilterModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : StationTableModel::Columns;
+    return parent.isValid() ? 0 : StationTableModel::ResultColumn + 1;
 }
 
 QModelIndex StationFilterModel::mapToSource(const QModelIndex& proxyIndex) const {

@@ -17,6 +17,9 @@ class StationTableModel : public QAbstractTableModel {
 public:
     static constexpr int Columns = 8;
     static const QStringList Headers;
+    // After the station columns, "Výsledek": what a run over selected stations did to
+    // each ("čeká", "probíhá", "OK", "CHYBA: …"); empty until a run.
+    static constexpr int ResultColumn = Columns;
     static constexpr int EmptyRows = 4;
 
     explicit StationTableModel(QObject* parent = nullptr);
@@ -32,6 +35,8 @@ public:
                         int role = Qt::DisplayRole) const override;
 
     QString text(int row, int column) const;
+    void setResult(int row, const QString& text);
+    void clearResults();
     // The texts of columns 1-3 without a copy; null for the others.
     const QString* textOf(int row, int column) const;
     // How a cell sorts: numbers as numbers, other values as text in the order of the
@@ -52,6 +57,7 @@ private:
         double number = 0;
     };
     std::vector<Station> m_stations;
+    std::vector<QString> m_results;
     std::vector<std::array<Key, Columns>> m_keys;
     // Of columns 1-3: each row's place among the column's texts in collation order (equal
     // texts share one), computed once for a list, so that a sort compares whole numbers.

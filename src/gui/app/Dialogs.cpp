@@ -4,10 +4,16 @@
 #include <QPrinter>
 
 #include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace {
 const QStringList FileFilters{QStringLiteral("Nastavení Quel5 (*.ql5)"), QStringLiteral("Vše (*)")};
@@ -82,6 +88,58 @@ QString QtDialogs::openAnyFile(QWidget* parent, const QString& start) {
 
 QString QtDialogs::chooseFolder(QWidget* parent, const QString& start) {
     return QFileDialog::getExistingDirectory(parent, QString(), start);
+}
+
+QList<int> QtDialogs::chooseItems(QWidget* parent, const QString& title, const QString& text,
+                                  const QStringList& items) {
+    QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("VyberPolozek"));
+    dialog.setWindowTitle(title);
+    auto* list = new QListWidget(&dialog);
+    for (const QString& item : items) {
+        auto* row = new QListWidgetItem(item, list);
+        row->setFlags(row->flags() | Qt::ItemIsUserCheckable);
+        row->setCheckState(Qt::Unchecked);
+    }
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(new QLabel(text, &dialog));
+    layout->addWidget(list);
+    layout->addWidget(buttons);
+    QList<int> chosen;
+    if (dialog.exec() != QDialog::Accepted)
+        return chosen;
+    for (int i = 0; i < list->count(); ++i)
+        if (list->item(i)->checkState() == Qt::Checked)
+            chosen << i;
+    return chosen;
+}
+
+std::optional<std::pair<QString, QString>> QtDialogs::askAccount(QWidget* parent,
+                                                                 const QString& text) {
+    QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("Ucet"));
+    dialog.setWindowTitle(QStringLiteral("Účet"));
+    auto* name = new QLineEdit(&dialog);
+    auto* password = new QLineEdit(&dialog);
+    password->setEchoMode(QLineEdit::Password);
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Jméno"), name);
+    form->addRow(QStringLiteral("Heslo"), password);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* label = new QLabel(text, &dialog);
+    label->setWordWrap(true);
+    layout->addWidget(label);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return std::make_pair(name->text(), password->text());
 }
 
 void QtDialogs::printPreview(QWidget* parent, const QPageLayout& layout, const Painting& paint) {

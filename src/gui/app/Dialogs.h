@@ -2,9 +2,13 @@
 
 #include "base/Feedback.h"
 
+#include <QList>
 #include <QPageLayout>
 #include <QString>
+#include <QStringList>
 #include <functional>
+#include <optional>
+#include <utility>
 
 class QPagedPaintDevice;
 class QWidget;
@@ -29,6 +33,12 @@ public:
     virtual QString openAnyFile(QWidget* parent, const QString& start) = 0;
     // A folder; empty when cancelled.
     virtual QString chooseFolder(QWidget* parent, const QString& start) = 0;
+    // Items ticked in a list (none ticked at first); empty when cancelled or none ticked.
+    virtual QList<int> chooseItems(QWidget* parent, const QString& title, const QString& text,
+                                   const QStringList& items) = 0;
+    // A name and a password; nothing when cancelled.
+    virtual std::optional<std::pair<QString, QString>> askAccount(QWidget* parent,
+                                                                  const QString& text) = 0;
     // A print preview (zoom, pages, printer set-up, printing) of what paint draws on a
     // page of that layout; returns when the user closes it.
     using Painting = std::function<void(QPagedPaintDevice&)>;
@@ -48,5 +58,9 @@ public:
     void about(QWidget* parent, const QString& title, const QString& text) override;
     QString openAnyFile(QWidget* parent, const QString& start) override;
     QString chooseFolder(QWidget* parent, const QString& start) override;
+    QList<int> chooseItems(QWidget* parent, const QString& title, const QString& text,
+                           const QStringList& items) override;
+    std::optional<std::pair<QString, QString>> askAccount(QWidget* parent,
+                                                          const QString& text) override;
     void printPreview(QWidget* parent, const QPageLayout& layout, const Painting& paint) override;
 };

@@ -5,11 +5,16 @@
 #include "app/Dialogs.h"
 #include "app/ManagedWindow.h"
 #include "base/Errors.h"
+#include "base/Text.h"
+#include "monitor/StationFiles.h"
 #include "monitor/StationModel.h"
+#include "workspace/StationBackup.h"
+#include "workspace/Workspace.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QColor>
+#include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -20,12 +25,14 @@
 #include <QSettings>
 #include <QStyle>
 #include <QTableView>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QWidgetAction>
 #include <algorithm>
 #include <array>
+#include <optional>
 
 namespace {
 
@@ -41,6 +48,8 @@ public:
 };
 
 const QString Section = QStringLiteral("TFprehled");
+// Stations read or written at once.
+constexpr int ParallelStations = 8;
 // The columns' widths in pixels before a list is loaded, and their least after.
 constexpr int MinimumWidths[StationTableModel::Columns] = {30, 91, 105, 87, 35, 34, 30, 28};
 
@@ -57,6 +66,26 @@ public:
         m_notesItem = toolbar->addAction(QStringLiteral("Poznámky"));
         m_notesItem->setObjectName(QStringLiteral("actPoznamky"));
         m_notesItem->setCheckable(true);
+        toolbar->addSeparator();
+        m_backupItem = toolbar->addAction(QStringLiteral("Zálohuj vybrané…"));
+        m_backupItem->setObjectName(QStringLiteral("actZalohujVybrane"));
+        m_backupItem->setToolTip(QStringLiteral("Přečte konfiguraci vybraných stanic, každou do "
+                                                "vlastního souboru ve zvolené složce"));
+        connect(m_backupItem, &QAction::triggered, this, [this] { backUpSelected(); });
+        m_pushItem = toolbar->addAction(QStringLiteral("Nahraj do vybraných…"));
+        m_pushItem->setObjectName(QStringLiteral("actNahrajVybrane"));
+        m_pushItem->setToolTip(QStringLiteral("Nahraje zvolené stránky konfigurace z oken do "
+                                              "vybraných stanic a ověří je čtením zpět"));
+        connect(m_pushItem, &QAction::triggered, this, [this] { pushToSelected(); });
+        m_stopItem = toolbar->addAction(QStringLiteral("Přerušit"));
+        m_stopItem->setObjectName(QStringLiteral("actPrerusit"));
+        m_stopItem->setToolTip(QStringLiteral("Stanice, které ještě nezačaly, zůstanou beze "
+                                              "změny"));
+        m_stopItem->setEnabled(false);
+        connect(m_stopItem, &QAction::triggered, this, [this] {
+            if (m_run)
+                m_run->cancel();
+        });
 
         m_notesPanel = new QWidget(this);
         m_notesPanel->setObjectName(QStringLiteral("Ppozn"));
@@ -92,6 +121,8 @@ public:
         m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
         m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
         m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+        m_grid->setSelectionMode(QAbstractItemView::ExtendedSelection);
+        m_grid->setColumnHidden(StationTableModel::ResultColumn, true);
         m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
         for (int c = 0; c < StationTableModel::Columns; ++c)
             m_grid->setColumnWidth(c, MinimumWidths[c]);
@@ -111,6 +142,9 @@ public:
     ~OverviewWindow() override {
         if (m_shown)
             saveSettings();
+        // The stations that run finish (each within its time-outs); the rest are left.
+        if (m_run)
+            m_run->wait();
     }
 
     StationFilterModel& view() { return m_view; }
@@ -172,6 +206,7 @@ private:
                 return;
             setWindowTitle(QStringLiteral("Přehled - ") + m_path);
             m_stations.setStations(std::move(*list));
+            m_grid->setColumnHidden(StationTableModel::ResultColumn, true);
             fitColumns();
             if (unread > 0)
                 m_context.dialogs.message(this, stations::unreadNotice(unread), Severity::Warning);
@@ -242,6 +277,156 @@ private:
         menu.exec(m_grid->horizontalHeader()->mapToGlobal(at));
     }
 
+    // The selected stations' rows in the list, in the grid's order.
+    std::vector<int> selectedStations() const {
+        std::vector<int> rows;
+        if (!m_stations.isLoaded())
+            return rows;
+        QModelIndexList selected = m_grid->selectionModel()->selectedRows();
+        std::sort(selected.begin(), selected.end(),
+                  [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+        for (const QModelIndex& index : selected)
+            rows.push_back(m_view.mapToSource(index).row());
+        return rows;
+    }
+
+    bool haveSelection(const std::vector<int>& rows) {
+        if (!rows.empty())
+            return true;
+        m_context.dialogs.message(this,
+                                  QStringLiteral("Nejprve vyber stanice v přehledu (Ctrl "
+                                                 "nebo Shift s kliknutím vybere víc)."),
+                                  Severity::Info);
+        return false;
+    }
+
+    int readTimeout() const { return m_context.workspace.link().readTimeoutMs(); }
+
+    void backUpSelected() {
+        const std::vector<int> rows = selectedStations();
+        if (m_run || !haveSelection(rows))
+            return;
+        const QString folder =
+            m_context.dialogs.chooseFolder(this, QFileInfo(m_path).absolutePath());
+        if (folder.isEmpty())
+            return;
+        std::vector<Station> chosen;
+        for (int row : rows)
+            chosen.push_back(m_stations.stations()[size_t(row)]);
+        // The same files as backup-stations: every station its own, even when names repeat.
+        const QStringList names = stations::uniqueFileNames(chosen);
+        std::vector<stations::StationRun::Job> jobs;
+        for (size_t i = 0; i < chosen.size(); ++i)
+            jobs.push_back(
+                [station = chosen[i],
+                 file = QDir(folder).filePath(names[qsizetype(i)] + QStringLiteral(".ql5")),
+                 timeout = readTimeout()] { return stations::backUp(station, file, timeout); });
+        startRun(rows, std::move(jobs));
+    }
+
+    void pushToSelected() {
+        const std::vector<int> rows = selectedStations();
+        if (m_run || !haveSelection(rows))
+            return;
+        // What the windows hold now, as a save would store it.
+        std::optional<ConfigImage> image;
+        m_context.run([this, &image] { image = m_context.workspace.gatheredCopy(); });
+        if (!image)
+            return;
+        // Never the network page: one address on many units would take them off the network.
+        std::vector<PageSlot> offered;
+        QStringList titles;
+        for (const PageInfo& info : pageRegistry())
+            if (info.slot != PageSlot::Network) {
+                offered.push_back(info.slot);
+                titles << QString::fromUtf8(info.title);
+            }
+        const QList<int> ticked = m_context.dialogs.chooseItems(
+            this, QStringLiteral("Nahraj do vybraných"),
+            QStringLiteral("Které stránky konfigurace z oken nahrát do %1 vybraných stanic? "
+                           "(Ethernet se takto nenahrává.)")
+                .arg(rows.size()),
+            titles);
+        if (ticked.isEmpty())
+            return;
+        Selectors pages;
+        QStringList chosenTitles;
+        for (int i : ticked) {
+            pages = pages.with(offered[size_t(i)]);
+            chosenTitles << titles[i];
+        }
+        QStringList names;
+        for (int row : rows) {
+            const Station& s = m_stations.stations()[size_t(row)];
+            if (names.size() == 20) {
+                names << QStringLiteral("… a dalších %1").arg(rows.size() - 20);
+                break;
+            }
+            names << QStringLiteral("%1 (%2:%3)")
+                         .arg(visibleText(s.name), visibleText(s.ip))
+                         .arg(s.port);
+        }
+        if (!m_context.dialogs.ask(this, QStringLiteral("Nahrát stránky %1 do těchto stanic (%2)?"
+                                                        "\n\n%3")
+                                             .arg(chosenTitles.join(QStringLiteral(", ")))
+                                             .arg(rows.size())
+                                             .arg(names.join(QLatin1Char('\n')))))
+            return;
+        const auto account = m_context.dialogs.askAccount(
+            this, QStringLiteral("Účet administrátora, kterým se přihlásit ke všem vybraným "
+                                 "stanicím:"));
+        if (!account)
+            return;
+        std::vector<stations::StationRun::Job> jobs;
+        for (int row : rows)
+            jobs.push_back([station = m_stations.stations()[size_t(row)], image = *image, pages,
+                            account = *account, timeout = readTimeout()] {
+                return stations::push(station, image, pages, account.first, account.second,
+                                      timeout);
+            });
+        startRun(rows, std::move(jobs));
+    }
+
+    // Runs the jobs side by side; the result column follows each station.
+    void startRun(const std::vector<int>& rows, std::vector<stations::StationRun::Job> jobs) {
+        m_stations.clearResults();
+        for (int row : rows)
+            m_stations.setResult(row, QStringLiteral("čeká"));
+        m_grid->setColumnHidden(StationTableModel::ResultColumn, false);
+        m_grid->resizeColumnToContents(StationTableModel::ResultColumn);
+        m_backupItem->setEnabled(false);
+        m_pushItem->setEnabled(false);
+        m_stopItem->setEnabled(true);
+        m_remaining = int(rows.size());
+        m_run = std::make_unique<stations::StationRun>(ParallelStations);
+        m_run->start(
+            std::move(jobs), this,
+            [this, rows](int i) {
+                m_stations.setResult(rows[size_t(i)], QStringLiteral("probíhá"));
+            },
+            [this, rows](int i, const stations::BackupResult& result) {
+                m_stations.setResult(rows[size_t(i)],
+                                     result.skipped ? QStringLiteral("zrušeno")
+                                     : result.ok    ? QStringLiteral("OK")
+                                                    : QStringLiteral("CHYBA: ") +
+                                                       result.line.section(QLatin1Char('\t'), 3));
+                if (--m_remaining == 0)
+                    QTimer::singleShot(0, this, [this] { endRun(); });
+            });
+    }
+
+    void endRun() {
+        m_run.reset();
+        m_backupItem->setEnabled(true);
+        m_pushItem->setEnabled(true);
+        m_stopItem->setEnabled(false);
+        m_grid->resizeColumnToContents(StationTableModel::ResultColumn);
+    }
+
+public:
+    bool running() const { return m_run != nullptr; }
+
+private:
     void chooseStation(const QModelIndex& index) {
         if (!index.isValid() || !m_stations.isLoaded())
             return;
@@ -257,6 +442,11 @@ private:
     QAction* m_notesItem;
     QWidget* m_notesPanel;
     QLineEdit* m_notesFolder;
+    QAction* m_backupItem;
+    QAction* m_pushItem;
+    QAction* m_stopItem;
+    std::unique_ptr<stations::StationRun> m_run;
+    int m_remaining = 0;
     QString m_path;
     bool m_shown = false;
 };
