@@ -48,7 +48,12 @@ int main(int argc, char** argv) {
     const QCommandLineOption searchPortOption(QStringLiteral("discovery-port"),
                                               QStringLiteral("The port of the search (30303)."),
                                               QStringLiteral("PORT"));
-    parser.addOptions({settingsOption, addressOption, portOption, searchOption, searchPortOption});
+    // For the start-up benchmark: prints "shown" once the main window is on screen, then quits.
+    QCommandLineOption probeOption(QStringLiteral("startup-probe"),
+                                   QStringLiteral("Quit once the main window is shown."));
+    probeOption.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOptions(
+        {settingsOption, addressOption, portOption, searchOption, searchPortOption, probeOption});
     parser.process(app);
 
     const QString settingsPath =
@@ -75,6 +80,9 @@ int main(int argc, char** argv) {
             port = quint16(parser.value(searchPortOption).toUInt());
         window->setSearchTarget(address, port);
     }
+
+    if (parser.isSet(probeOption))
+        quitWhenShown(window);
 
     const int result = app.exec();
     delete window;

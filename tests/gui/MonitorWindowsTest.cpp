@@ -331,6 +331,8 @@ TEST(StatusWindow, ShowsTheUnitAndSendsItsActions) {
     auto* log = w->findChild<QPlainTextEdit*>(QStringLiteral("statusLog"));
     EXPECT_EQ(log->maximumBlockCount(), 1000);
     user::aimAt(run, sim.port());
+    // The inputs window open beside it takes the colours of the state.
+    run.find<QAction>(QStringLiteral("zobraz_Fvstupy"))->trigger();
     auto* status = w->findChild<QAction*>(QStringLiteral("actStav"));
     status->trigger();
     status->trigger();

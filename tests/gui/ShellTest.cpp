@@ -28,7 +28,10 @@ void typeAddress(ToolRun& run, const QString& text) {
     user::key(Qt::Key_Return);
 }
 
+// The titles of the windows that follow the address, each made now if it was not yet.
 QStringList titles(ToolRun& run) {
+    for (const WindowRow& row : windowTable())
+        run.window->window(row.windowClass());
     QStringList list;
     for (const auto& [window, prefix] : run.window->addressTitledWindows())
         list << window->windowTitle();

@@ -8,7 +8,11 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QSettings>
+#include <QTimer>
 #include <QTranslator>
+#include <QWidget>
+#include <QWindow>
+#include <cstdio>
 
 bool setUpApplication(QApplication& app) {
     Q_INIT_RESOURCE(quel5);
@@ -39,4 +43,28 @@ std::unique_ptr<QSettings> openSettings(const QString& path, UserDialogs& dialog
         return nullptr;
     }
     return std::make_unique<QSettings>(path, QSettings::IniFormat);
+}
+
+namespace {
+class ShownProbe : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
+            watched->removeEventFilter(this);
+            // After the events the exposure brought (the first paint) are handled.
+            QTimer::singleShot(0, qApp, [] {
+                std::fputs("shown\n", stdout);
+                std::fflush(stdout);
+                QCoreApplication::exit(0);
+            });
+        }
+        return false;
+    }
+};
+} // namespace
+
+void quitWhenShown(QWidget* window) {
+    window->winId(); // the native window the exposure arrives at
+    window->windowHandle()->installEventFilter(new ShownProbe(window));
 }

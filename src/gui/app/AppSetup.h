@@ -14,3 +14,8 @@ bool setUpApplication(QApplication& app);
 // The settings file at path, or nothing (with a message) when path names something that
 // is not a regular file: reading a pipe or a device would wait for ever.
 std::unique_ptr<QSettings> openSettings(const QString& path, UserDialogs& dialogs);
+
+class QWidget;
+// Prints "shown" on standard output once the window has been exposed and its first events
+// handled, then quits the application: the start-up benchmark's finish line.
+void quitWhenShown(QWidget* window);

@@ -6,6 +6,7 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScopedValueRollback>
@@ -62,8 +63,14 @@ void showTenths(QDoubleSpinBox* spin, const FieldSpec& f, std::pair<int, int> ra
 } // namespace
 
 FieldBinder::FieldBinder(QWidget* window, FieldPage& page) : QObject(window), m_page(page) {
+    // The window's controls by name, found in one walk: the first of a name, as findChild
+    // would find it.
+    QHash<QString, QObject*> byName;
+    for (QObject* child : window->findChildren<QObject*>())
+        if (!child->objectName().isEmpty() && !byName.contains(child->objectName()))
+            byName.insert(child->objectName(), child);
     for (const FieldSpec& f : page.fields()) {
-        QObject* control = window->findChild<QObject*>(QLatin1String(f.name));
+        QObject* control = byName.value(QLatin1String(f.name));
         if (!control)
             continue;
         prepare(control, f);

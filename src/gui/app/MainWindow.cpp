@@ -139,24 +139,19 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::buildWindows() {
-    WindowContext context{
-        *m_workspace,
-        m_settings,
-        m_dialogs,
-        [this](const std::function<void()>& op) { runOperation(op); },
-        [this](const std::function<void()>& op) { runLinkOperation(op); },
-        [this](const Selectors& selectors) { uploadPages(selectors); },
-        m_udp,
-        [this] { return searchTarget(); },
-        [this](const QString& address, quint16 port) { setTarget(address, port); },
-        [this] { return m_address->currentText(); }};
+    m_context = std::make_unique<WindowContext>(
+        WindowContext{*m_workspace, m_settings, m_dialogs,
+                      [this](const std::function<void()>& op) { runOperation(op); },
+                      [this](const std::function<void()>& op) { runLinkOperation(op); },
+                      [this](const Selectors& selectors) { uploadPages(selectors); }, m_udp,
+                      [this] { return searchTarget(); },
+                      [this](const QString& address, quint16 port) { setTarget(address, port); },
+                      [this] { return m_address->currentText(); }});
+    // Each window is made the first time something needs it (see windowAt), so that the
+    // main window shows at once.
     for (const WindowRow& row : windowTable()) {
-        WindowEntry entry{row.create(row, context),
-                          row.prefix ? QString::fromUtf8(row.prefix) : QString(), nullptr};
-        if (row.page >= 0)
-            connect(entry.window.get(), &ManagedWindow::userEdited, this,
-                    [this, slot = PageSlot(row.page)] { noteEdited(slot); });
-        m_windows.push_back(std::move(entry));
+        m_windows.push_back(
+            {nullptr, row.prefix ? QString::fromUtf8(row.prefix) : QString(), nullptr});
         // The login and password dialogs come between the relay and status windows.
         if (row.page == int(PageSlot::Relays)) {
             m_login = std::make_unique<LoginDialog>(m_settings, this);
@@ -166,6 +161,26 @@ void MainWindow::buildWindows() {
     m_login->login = [this](const QString& name, const QString& password) {
         return login(name, password);
     };
+}
+
+ManagedWindow* MainWindow::windowAt(size_t i) {
+    WindowEntry& entry = m_windows[i];
+    if (entry.window)
+        return entry.window.get();
+    const WindowRow& row = windowTable()[i];
+    entry.window = row.create(row, *m_context);
+    ManagedWindow* window = entry.window.get();
+    // What every window gets from the main window: the edits it reports, its tick in
+    // "Zobraz", the rights of the moment, the unit's address in its title.
+    if (row.page >= 0)
+        connect(window, &ManagedWindow::userEdited, this,
+                [this, slot = PageSlot(row.page)] { noteEdited(slot); });
+    if (entry.toggle)
+        connect(window, &ManagedWindow::visibilityChanged, entry.toggle, &QAction::setChecked);
+    applyRightsTable({window}, m_rights);
+    if (!entry.prefix.isEmpty() && m_titleAddress)
+        window->setWindowTitle(entry.prefix + *m_titleAddress);
+    return window;
 }
 
 void MainWindow::buildMenus() {
@@ -261,23 +276,23 @@ void MainWindow::buildSettingsMenu() {
 void MainWindow::buildViewMenu() {
     QMenu* view = menuBar()->addMenu(QStringLiteral("&Zobraz"));
     const std::vector<WindowRow>& table = windowTable();
+    const auto showOrHide = [this](size_t i, bool on) {
+        ManagedWindow* window = windowAt(i);
+        if (on) {
+            window->show();
+            window->raise();
+            window->activateWindow();
+        } else {
+            window->hide();
+        }
+    };
     for (size_t i = 0; i < table.size(); ++i) {
         if (!table[i].menuItem)
             continue;
-        ManagedWindow* window = m_windows[i].window.get();
         QAction* toggle = view->addAction(QString::fromUtf8(table[i].menuItem));
-        toggle->setObjectName(QStringLiteral("zobraz_") + window->formName());
+        toggle->setObjectName(QStringLiteral("zobraz_") + table[i].form());
         toggle->setCheckable(true);
-        connect(toggle, &QAction::triggered, window, [window](bool on) {
-            if (on) {
-                window->show();
-                window->raise();
-                window->activateWindow();
-            } else {
-                window->hide();
-            }
-        });
-        connect(window, &ManagedWindow::visibilityChanged, toggle, &QAction::setChecked);
+        connect(toggle, &QAction::triggered, this, [showOrHide, i](bool on) { showOrHide(i, on); });
         m_windows[i].toggle = toggle;
     }
     QAction* service = view->addAction(QStringLiteral("Servisní pa&nel"));
@@ -289,27 +304,26 @@ void MainWindow::buildViewMenu() {
     m_moreItem->setObjectName(QStringLiteral("zobraz_Fvice"));
     m_moreItem->setCheckable(true);
     connect(m_moreItem, &QAction::toggled, m_network, &NetworkFields::setAdvancedVisible);
-    ManagedWindow* overview = window(QStringLiteral("TFprehled"));
     QAction* stations = view->addAction(QStringLiteral("&Přehled stanic"));
     stations->setObjectName(QStringLiteral("zobraz_Fprehled"));
-    connect(stations, &QAction::triggered, overview, [overview] {
-        overview->show();
-        overview->raise();
-        overview->activateWindow();
-    });
+    for (size_t i = 0; i < table.size(); ++i)
+        if (table[i].windowClass() == QLatin1String("TFprehled"))
+            connect(stations, &QAction::triggered, this, [showOrHide, i] { showOrHide(i, true); });
 }
 
 ManagedWindow* MainWindow::window(const QString& className) const {
-    for (const auto& entry : m_windows)
-        if (entry.window->objectName() == className)
-            return entry.window.get();
+    const std::vector<WindowRow>& table = windowTable();
+    for (size_t i = 0; i < table.size(); ++i)
+        if (table[i].windowClass() == className)
+            return const_cast<MainWindow*>(this)->windowAt(i);
     return nullptr;
 }
 
 QList<QWidget*> MainWindow::allWindows() const {
     QList<QWidget*> list{const_cast<MainWindow*>(this)};
     for (const auto& entry : m_windows)
-        list << entry.window.get();
+        if (entry.window)
+            list << entry.window.get();
     list << m_login.get() << m_password.get();
     return list;
 }
@@ -321,7 +335,7 @@ QAction* MainWindow::action(const QString& objectName) const {
 QList<std::pair<QWidget*, QString>> MainWindow::addressTitledWindows() const {
     QList<std::pair<QWidget*, QString>> list;
     for (const auto& entry : m_windows)
-        if (!entry.prefix.isEmpty())
+        if (entry.window && !entry.prefix.isEmpty())
             list.append({entry.window.get(), entry.prefix});
     list.append({m_login.get(), QStringLiteral("Přihlášení - ")});
     list.append({m_password.get(), QStringLiteral("Změna hesla - ")});
@@ -329,6 +343,7 @@ QList<std::pair<QWidget*, QString>> MainWindow::addressTitledWindows() const {
 }
 
 void MainWindow::retitle(const QString& address) {
+    m_titleAddress = address;
     for (const auto& [window, prefix] : addressTitledWindows())
         window->setWindowTitle(prefix + address);
 }
@@ -377,9 +392,9 @@ void MainWindow::restoreSession() {
     for (const char* key : session::Windows) {
         if (m_settings->value(QLatin1String(key), 0).toInt() != 1)
             continue;
-        for (auto& entry : m_windows)
-            if (entry.window->formName() == QLatin1String(key))
-                reopen << entry.window.get();
+        for (size_t i = 0; i < m_windows.size(); ++i)
+            if (windowTable()[i].form() == QLatin1String(key))
+                reopen << windowAt(i);
     }
     const bool more = m_settings->value(session::More, 0).toInt() == 1;
     m_verifyItem->setChecked(m_settings->value(session::Verify, 1).toInt() != 0);
@@ -411,11 +426,12 @@ void MainWindow::saveSession() {
     m_settings->beginGroup(session::Section);
     m_settings->setValue(session::File, m_workspace->currentFile());
     for (const char* key : session::Windows) {
-        for (const auto& entry : m_windows) {
-            if (entry.window->formName() != QLatin1String(key))
+        for (size_t i = 0; i < m_windows.size(); ++i) {
+            const WindowEntry& entry = m_windows[i];
+            if (windowTable()[i].form() != QLatin1String(key))
                 continue;
-            const bool open =
-                entry.window->isVisible() || (entry.toggle && entry.toggle->isChecked());
+            const bool open = (entry.window && entry.window->isVisible()) ||
+                              (entry.toggle && entry.toggle->isChecked());
             m_settings->setValue(QLatin1String(key), open ? 1 : 0);
         }
     }

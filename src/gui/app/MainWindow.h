@@ -6,6 +6,7 @@
 #include "app/ManagedWindow.h"
 #include "app/NetworkFields.h"
 #include "app/Placement.h"
+#include "app/WindowTable.h"
 #include "link/Login.h"
 #include "workspace/Workspace.h"
 
@@ -49,6 +50,7 @@ public:
     NetworkFields* networkFields() const { return m_network; }
     LoginDialog* loginDialog() const { return m_login.get(); }
     PasswordDialog* passwordDialog() const { return m_password.get(); }
+    // The window of that class; made now if nothing needed it before.
     ManagedWindow* window(const QString& className) const;
     QList<QWidget*> allWindows() const;
     QAction* action(const QString& objectName) const;
@@ -96,12 +98,14 @@ private:
     class Target;
     class OperationScope;
     struct WindowEntry {
-        std::unique_ptr<ManagedWindow> window;
+        std::unique_ptr<ManagedWindow> window; // null until first needed
         QString prefix;  // title prefix when the address changes; empty: title stays
         QAction* toggle; // tick item of "Zobraz", or nullptr
     };
 
     void buildWindows();
+    // The window of the table's row i, made now if it was not yet.
+    ManagedWindow* windowAt(size_t i);
     void buildMenus();
     void buildFileMenu();
     void buildSettingsMenu();
@@ -142,6 +146,8 @@ private:
     std::unique_ptr<DeviceLink> m_link;
     std::unique_ptr<Workspace> m_workspace;
     FieldBinder* m_networkBinder = nullptr;
+    std::unique_ptr<WindowContext> m_context;
+    std::optional<QString> m_titleAddress; // the address the titles follow, once there is one
     std::vector<WindowEntry> m_windows;
     std::unique_ptr<LoginDialog> m_login;
     std::unique_ptr<PasswordDialog> m_password;

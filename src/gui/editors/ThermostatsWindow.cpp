@@ -69,7 +69,11 @@ public:
         layout->addStretch();
         bind();
 
-        // The type picker shows pictures only; the meaning is its tool tip.
+        // The type picker shows pictures only; the meaning is its tool tip. Each picture is
+        // drawn once for all the rows.
+        std::vector<QIcon> icons;
+        for (int t = 0; t < ThermostatPage::Types; ++t)
+            icons.emplace_back(QPixmap::fromImage(thermostatPicture(t, PictureSet::Coloured)));
         for (int k = 0; k < ThermostatPage::Rows; ++k) {
             findChild<QWidget*>(ThermostatPage::name("trf", k))
                 ->setToolTip(QStringLiteral("Kombinace"));
@@ -77,8 +81,7 @@ public:
             picker->setIconSize(QSize(ThermostatPictureWidth, ThermostatPictureHeight));
             for (int t = 0; t < ThermostatPage::Types; ++t) {
                 picker->setItemText(t, QString());
-                picker->setItemIcon(
-                    t, QIcon(QPixmap::fromImage(thermostatPicture(t, PictureSet::Coloured))));
+                picker->setItemIcon(t, icons[size_t(t)]);
                 picker->setItemData(t, ThermostatPage::TypeNames[t], Qt::ToolTipRole);
             }
             auto tip = [picker] {
