@@ -2,6 +2,7 @@
 #include "monitor/Discovery.h"
 #include "monitor/StationFiles.h"
 #include "monitor/StationModel.h"
+#include "workspace/StationBackup.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -9,6 +10,7 @@
 #include <QNetworkDatagram>
 #include <QSet>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
 #include <QUdpSocket>
 #include <gtest/gtest.h>
@@ -367,6 +369,41 @@ TEST(StationModel, FiltersByColumnAndSurviveANewList) {
     EXPECT_EQ(column(view, 1), (QStringList{"delta", "Alpha", "beta"}));
     EXPECT_FALSE(StationFilterModel::hasFilterSlot(0));
     EXPECT_FALSE(StationFilterModel::hasFilterSlot(7));
+}
+
+} // namespace
+
+namespace {
+
+// "Přerušit": the job that runs finishes, the ones not started are reported skipped and
+// never run.
+TEST(StationRun, CancelLeavesTheStationsNotStartedAlone) {
+    QEventLoop loop;
+    std::atomic<int> ran{0};
+    std::vector<stations::StationRun::Job> jobs;
+    for (int i = 0; i < 5; ++i)
+        jobs.push_back([&ran] {
+            ++ran;
+            QThread::msleep(50);
+            return stations::BackupResult{true, QStringLiteral("OK")};
+        });
+    stations::StationRun run(1);
+    std::vector<stations::BackupResult> results(5);
+    int done = 0;
+    run.start(
+        std::move(jobs), &loop, [&run](int) { run.cancel(); },
+        [&](int i, const stations::BackupResult& result) {
+            results[size_t(i)] = result;
+            if (++done == 5)
+                loop.quit();
+        });
+    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+    loop.exec();
+    ASSERT_EQ(done, 5);
+    EXPECT_EQ(ran, 1);
+    EXPECT_TRUE(results[0].ok && !results[0].skipped);
+    for (int i = 1; i < 5; ++i)
+        EXPECT_TRUE(results[size_t(i)].skipped) << i;
 }
 
 } // namespace

@@ -136,7 +136,7 @@ public:
         layout->setMenuBar(toolbar);
         layout->addWidget(m_notesPanel);
         layout->addWidget(m_grid, 1);
-        resize(520, 360);
+        resize(780, 380);
     }
 
     ~OverviewWindow() override {
