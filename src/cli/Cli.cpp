@@ -7,6 +7,7 @@
 #include "logic/RelayCompiler.h"
 #include "workspace/Workspace.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 #include <cctype>
@@ -36,6 +37,26 @@ QString takeOption(QStringList& args, const QString& name, const QString& fallba
     if (args.contains(name))
         throw Usage(QStringLiteral("%1 given twice").arg(name));
     return value;
+}
+
+QString takePassword(QStringList& args) {
+    const bool fromInput = takeFlag(args, QStringLiteral("--password-stdin"));
+    const QString given = takeOption(args, QStringLiteral("--password"), QString());
+    if (fromInput && !given.isNull())
+        throw Usage(QStringLiteral("--password and --password-stdin exclude each other"));
+    if (fromInput) {
+        // The first line of standard input, without its line end.
+        QFile input;
+        if (!input.open(stdin, QIODevice::ReadOnly))
+            throw Usage(QStringLiteral("--password-stdin: standard input cannot be read"));
+        QByteArray line = input.readLine(4096);
+        while (line.endsWith('\n') || line.endsWith('\r'))
+            line.chop(1);
+        return QString::fromUtf8(line);
+    }
+    if (!given.isNull())
+        return given;
+    return qEnvironmentVariable("QUEL5_PASSWORD");
 }
 
 QStringList takeOptions(QStringList& args, const QString& name) {
@@ -117,7 +138,7 @@ int writeCommand(Context& ctx, QStringList args) {
     const bool allButNetwork = takeFlag(args, QStringLiteral("--all-but-network"));
     const QString pages = takeOption(args, QStringLiteral("--pages"));
     const QString user = takeOption(args, QStringLiteral("--user"));
-    const QString password = takeOption(args, QStringLiteral("--password"));
+    const QString password = takePassword(args);
     const bool noVerify = takeFlag(args, QStringLiteral("--no-verify"));
     const bool force = takeFlag(args, QStringLiteral("--force"));
     expectPositionals(args, 1);

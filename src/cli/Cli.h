@@ -68,6 +68,9 @@ int energyPresetCommand(Context& ctx, QStringList args);
 int discoverCommand(Context& ctx, QStringList args);
 int stationsCommand(Context& ctx, QStringList args);
 int backupStationsCommand(Context& ctx, QStringList args);
+// The password: --password PW, or the first line of standard input with --password-stdin,
+// or the environment variable QUEL5_PASSWORD; empty when none.
+QString takePassword(QStringList& args);
 // A comma list of page names as the pages; a name no page has is a usage error.
 Selectors parsePages(const QString& list);
 int writeStationsCommand(Context& ctx, QStringList args);

@@ -85,7 +85,7 @@ int statusCommand(Context& ctx, QStringList args) {
 
 int actionCommand(Context& ctx, QStringList args) {
     const QString user = takeOption(args, QStringLiteral("--user"));
-    const QString password = takeOption(args, QStringLiteral("--password"));
+    const QString password = takePassword(args);
     if (args.isEmpty())
         throw Usage(QStringLiteral("action needs a name"));
     const ActionInfo* action = actionByCliName(args.takeFirst());

@@ -180,7 +180,7 @@ int clockCommand(Context& ctx, QStringList args) {
     if (action != QLatin1String("set"))
         throw Usage(QStringLiteral("unknown clock action %1").arg(action));
     const QString user = takeOption(args, QStringLiteral("--user"));
-    const QString password = takeOption(args, QStringLiteral("--password"));
+    const QString password = takePassword(args);
     if (user.isEmpty())
         throw Usage(QStringLiteral("clock set needs --user"));
     if (args.size() > 1)
@@ -210,7 +210,7 @@ int clockCommand(Context& ctx, QStringList args) {
 int energyPresetCommand(Context& ctx, QStringList args) {
     const QString pulses = takeOption(args, QStringLiteral("--pulses-per-kwh"));
     const QString user = takeOption(args, QStringLiteral("--user"));
-    const QString password = takeOption(args, QStringLiteral("--password"));
+    const QString password = takePassword(args);
     expectPositionals(args, 1);
     if (pulses.isEmpty() || user.isEmpty())
         throw Usage(QStringLiteral("energy-preset needs --pulses-per-kwh and --user"));

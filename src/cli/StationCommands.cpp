@@ -162,7 +162,7 @@ int writeStationsCommand(Context& ctx, QStringList args) {
     const int jobs = jobsOption(args);
     const QString pages = takeOption(args, QStringLiteral("--pages"));
     const QString user = takeOption(args, QStringLiteral("--user"));
-    const QString password = takeOption(args, QStringLiteral("--password"));
+    const QString password = takePassword(args);
     // One file's network record on many units would give them all one address.
     if (takeFlag(args, QStringLiteral("--all")) ||
         takeFlag(args, QStringLiteral("--all-but-network")))

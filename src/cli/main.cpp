@@ -21,5 +21,10 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("quel5ctl"));
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
+    // Now that the arguments are copied, a password given on the command line is wiped
+    // from the process's own, so that neither the process list nor a core dump shows it.
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::strcmp(argv[i], "--password") == 0)
+            std::memset(argv[i + 1], 'x', std::strlen(argv[i + 1]));
     return cli::run(args);
 }

@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QThread>
 #include <gtest/gtest.h>
 
 namespace {
@@ -458,6 +459,44 @@ TEST_F(Cli, ReportWritesThePrintoutAsPdf) {
 
 // clock get prints ISO 8601; clock set logs in, sets and logs out; a clock without a time
 // and a year the clock cannot hold fail with a message.
+// A password need not stand on the command line: standard input or QUEL5_PASSWORD give
+// it; one that does is wiped from the process's arguments at once, and none reaches the
+// messages.
+TEST_F(Cli, PasswordsComeFromInputOrEnvironmentAndLeaveNoTrace) {
+    SimProcess sim({"--admin-password", "Tajne-42", "--latency-ms", "300"});
+    const QStringList set = {"--host", "127.0.0.1",           "--port", sim.port, "clock",
+                             "set",    "2031-12-31T23:59:58", "--user", "admin"};
+    QProcess p;
+    p.start(QStringLiteral(QUEL5CTL_PATH), set + QStringList{"--password", "Tajne-42"});
+    ASSERT_TRUE(p.waitForStarted());
+    QThread::msleep(200);
+    QFile cmdline(QStringLiteral("/proc/%1/cmdline").arg(p.processId()));
+    ASSERT_TRUE(cmdline.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(cmdline.readAll().contains("Tajne-42"));
+    p.waitForFinished(30000);
+    EXPECT_EQ(p.exitCode(), 0);
+    EXPECT_FALSE(p.readAllStandardError().contains("Tajne-42"));
+
+    QProcess fromInput;
+    fromInput.start(QStringLiteral(QUEL5CTL_PATH), set + QStringList{"--password-stdin"});
+    fromInput.write("Tajne-42\n");
+    fromInput.closeWriteChannel();
+    fromInput.waitForFinished(30000);
+    EXPECT_EQ(fromInput.exitCode(), 0) << fromInput.readAllStandardError().constData();
+
+    QProcess fromEnvironment;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QUEL5_PASSWORD"), QStringLiteral("Tajne-42"));
+    fromEnvironment.setProcessEnvironment(environment);
+    fromEnvironment.start(QStringLiteral(QUEL5CTL_PATH), set);
+    fromEnvironment.waitForFinished(30000);
+    EXPECT_EQ(fromEnvironment.exitCode(), 0);
+    // A wrong one is refused without being repeated.
+    const CtlRun wrong = ctl(set + QStringList{"--password", "Spatne-Heslo"});
+    EXPECT_EQ(wrong.exit, 1);
+    EXPECT_FALSE(wrong.err.contains(QStringLiteral("Spatne-Heslo")));
+}
+
 TEST_F(Cli, ClockSetThenGet) {
     SimProcess sim({"--clock", "8307090A050312"});
     const QStringList unit = {"--host", "127.0.0.1", "--port", sim.port, "clock"};
