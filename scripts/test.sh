@@ -17,3 +17,10 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUEL5_SANITIZE=ON
 cmake --build build-asan -j "$jobs"
 (cd build-asan && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
     ctest --output-on-failure -j "$jobs")
+
+# Every fuzz target for a short while over the instrumented core (scripts/fuzz.sh runs
+# them longer); their seed corpora are also replayed by the tests above.
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DQUEL5_FUZZ=ON -DBUILD_TESTING=OFF
+cmake --build build-fuzz -j "$jobs" --target fuzz_relay fuzz_image fuzz_status fuzz_stations \
+    fuzz_discovery fuzz_service fuzz_import
+scripts/fuzz.sh 20

@@ -1,0 +1,33 @@
+// The clock registers and the replies the service panel handles: the input is the clock
+// block, then a reply packet, then the numbers the panel asked with.
+#include "link/Clock.h"
+#include "monitor/DeviceStatus.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    unitclock::RegisterBlock registers{};
+    std::memcpy(registers.data(), data, std::min(size, registers.size()));
+    const auto time = unitclock::decode(registers);
+    if (time && !unitclock::encode(*time))
+        __builtin_trap(); // a time the clock held must go back into it
+    const std::size_t rest = size > registers.size() ? size - registers.size() : 0;
+    const std::uint8_t* reply = data + (size - rest);
+    LinkPacket packet;
+    std::memcpy(packet.bytes.data(), reply, std::min(rest, packet.bytes.size()));
+    std::uint32_t address = 0;
+    int count = 0;
+    if (rest > packet.bytes.size() + 4) {
+        std::memcpy(&address, reply + packet.bytes.size(), 4);
+        count = reply[packet.bytes.size() + 4];
+    }
+    (void)service::recvOneLine(packet);
+    (void)service::recvTwoLine(packet);
+    (void)service::recvManyLines(packet, count);
+    (void)service::sendLine(packet);
+    (void)service::flashReadLines(packet, address, count);
+    return 0;
+}
