@@ -9,7 +9,7 @@ seconds=${1:-600}
 shift || true
 targets=("$@")
 ((${#targets[@]})) || targets=(fuzz_relay fuzz_image fuzz_status fuzz_stations fuzz_discovery
-                               fuzz_service fuzz_import)
+                               fuzz_service fuzz_import fuzz_link)
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 status=0
@@ -22,6 +22,8 @@ for target in "${targets[@]}"; do
     # Whole configurations are 8000 bytes: the image target takes a little more.
     max_len=4096
     [[ $target == fuzz_image ]] && max_len=8200
+    # A recorded session of a read, an upload, a status and a backup.
+    [[ $target == fuzz_link ]] && max_len=20000
     log=build-fuzz/$target.log
     if build-fuzz/fuzz/"$target" "$work" -max_total_time="$seconds" -max_len="$max_len" \
         -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \

@@ -1,0 +1,116 @@
+// The unit's side of the link from the input. Every request the tool sends gets the next
+// reply the input holds: a length byte, then that many bytes (a length of 0 closes the
+// connection, 255 answers nothing). The replies go to a whole read, an upload with its
+// read-back, a status request and a station backup, in that order.
+#include "base/Errors.h"
+#include "monitor/DeviceStatus.h"
+#include "workspace/StationBackup.h"
+#include "workspace/Workspace.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <cstddef>
+#include <cstdint>
+
+namespace {
+
+class Silent : public Feedback {
+public:
+    void message(const QString&, Severity, const QString&) override {}
+    void log(const QString&) override {}
+    void setWaitCursor(bool) override {}
+};
+
+class FakeUnit {
+public:
+    explicit FakeUnit(QByteArray script) : m_script(std::move(script)) {
+        m_server.listen(QHostAddress::LocalHost, 0);
+        QObject::connect(&m_server, &QTcpServer::newConnection, &m_server, [this] {
+            while (QTcpSocket* socket = m_server.nextPendingConnection()) {
+                QObject::connect(socket, &QTcpSocket::readyRead, socket,
+                                 [this, socket] { serve(socket); });
+                QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+            }
+        });
+    }
+    quint16 port() const { return m_server.serverPort(); }
+
+private:
+    void serve(QTcpSocket* socket) {
+        QByteArray& waiting = m_buffers[socket];
+        waiting += socket->readAll();
+        // A request is its six header bytes and the data its length names.
+        while (waiting.size() >= qsizetype(LinkPacket::HeaderSize)) {
+            const int frame = int(LinkPacket::HeaderSize) +
+                              (std::uint8_t(waiting[4]) | (std::uint8_t(waiting[5]) << 8));
+            if (waiting.size() < frame)
+                return;
+            waiting.remove(0, frame);
+            if (m_at >= m_script.size()) {
+                socket->disconnectFromHost();
+                return;
+            }
+            const int length = std::uint8_t(m_script[m_at++]);
+            if (length == 0) {
+                socket->disconnectFromHost();
+                return;
+            }
+            if (length == 255)
+                continue;
+            socket->write(m_script.mid(m_at, length));
+            m_at += length;
+        }
+    }
+
+    QTcpServer m_server;
+    QByteArray m_script;
+    qsizetype m_at = 0;
+    QHash<QTcpSocket*, QByteArray> m_buffers;
+};
+
+constexpr int TimeoutMs = 20;
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    static QCoreApplication app(*argc, *argv);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FakeUnit unit(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
+    FixedTarget target(QStringLiteral("127.0.0.1"), unit.port());
+    Silent feedback;
+    DeviceLink link(target, feedback);
+    link.setReadTimeoutMs(TimeoutMs);
+    link.setConnectTimeoutMs(500);
+    Workspace workspace(link);
+    try {
+        workspace.readAll();
+    } catch (const OperationError&) {
+    }
+    try {
+        workspace.uploadConfig(Selectors::only(PageSlot::Outputs));
+    } catch (const OperationError&) {
+    }
+    try {
+        prepareStatusRequest(link.packet());
+        link.exchange(ExchangeMode::CloseAfterReply);
+        if (!link.linkFailed())
+            (void)statusLines(decodeStatus(link.packet().payload(), link.packet().length()));
+    } catch (const OperationError&) {
+    }
+    link.close();
+    static QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("unit.ql5"));
+    QFile::remove(file);
+    Station station{QStringLiteral("Unit"), {}, QStringLiteral("127.0.0.1"), unit.port()};
+    const stations::BackupResult result = stations::backUp(station, file, TimeoutMs);
+    // A file is written only for a complete read.
+    if (!result.ok && QFile::exists(file))
+        __builtin_trap();
+    return 0;
+}
