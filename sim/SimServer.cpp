@@ -108,7 +108,17 @@ void SimServer::onData(QTcpSocket* socket) {
             m_stalled.append(socket);
             return;
         }
-        const SimUnit::Response response = m_unit.handle(frame);
+        if (seen == m_faults.refuseAt) {
+            const QByteArray refusal = frame.left(3) + QByteArray("\x03\0\0", 3);
+            later(socket, [socket, refusal] { socket->write(refusal); });
+            continue;
+        }
+        SimUnit::Response response = m_unit.handle(frame);
+        if (seen == m_faults.wrongCommandAt && response.bytes.size() >= 3)
+            response.bytes.replace(1, 2, "ZZ");
+        if (seen == m_faults.oversizeAt && response.bytes.size() >= 6)
+            response.bytes =
+                response.bytes.left(4) + QByteArray("\xC8\0", 2) + QByteArray(200, '\x55');
         if (m_unit.takeMemoryChanged())
             persist();
         if (response.action == SimUnit::Action::Close) {

@@ -21,6 +21,11 @@ public:
         int latencyMs = 0;    // every reply (and the discovery answer) this much later
         int lateRepeat = -1;  // send the reply to this request again, lateRepeatMs after it
         int lateRepeatMs = 12;
+        // Request number k (from 0) answered wrongly, once: letters of another command, 200
+        // payload bytes, or status 3 without doing anything.
+        int wrongCommandAt = -1;
+        int oversizeAt = -1;
+        int refuseAt = -1;
     };
 
     struct Request {

@@ -77,9 +77,23 @@ int main(int argc, char** argv) {
         QStringLiteral("corrupt-write"),
         QStringLiteral("Keep the byte at ADDR wrongly (bit 0 flipped) whenever a write covers it."),
         QStringLiteral("ADDR"));
-    parser.addOptions({corrupt, clock, bind, port, discoveryPort, image, persist, userPassword,
-                       adminPassword, refuseRecord, refuseChunks, refuseCommand, dropAfter,
-                       stallAfter, repeatReply, lateRepeat, lateRepeatMs, latency, oversize});
+    const QCommandLineOption wrongAt(
+        QStringLiteral("wrong-command-at"),
+        QStringLiteral("Answer request K (counted from 0) with the letters of another command."),
+        QStringLiteral("K"));
+    const QCommandLineOption oversizeAt(
+        QStringLiteral("oversize-at"),
+        QStringLiteral("Answer request K (counted from 0) with 200 payload bytes."),
+        QStringLiteral("K"));
+    const QCommandLineOption refuseAt(
+        QStringLiteral("refuse-at"),
+        QStringLiteral("Answer request K (counted from 0) with status 3, doing nothing."),
+        QStringLiteral("K"));
+    parser.addOptions({corrupt,      clock,         bind,         port,          discoveryPort,
+                       image,        persist,       userPassword, adminPassword, refuseRecord,
+                       refuseChunks, refuseCommand, dropAfter,    stallAfter,    repeatReply,
+                       lateRepeat,   lateRepeatMs,  latency,      oversize,      wrongAt,
+                       oversizeAt,   refuseAt});
     parser.process(app);
 
     auto number = [&](const QCommandLineOption& option, int fallback, int max, bool* ok) {
@@ -129,6 +143,13 @@ int main(int argc, char** argv) {
     faults.lateRepeatMs = number(lateRepeatMs, 12, 60000, &ok);
     if (!ok)
         return usage(QStringLiteral("--late-repeat-ms takes 0..60000"));
+    for (const auto& [option, field] :
+         {std::pair{&wrongAt, &faults.wrongCommandAt}, std::pair{&oversizeAt, &faults.oversizeAt},
+          std::pair{&refuseAt, &faults.refuseAt}}) {
+        *field = number(*option, -1, 1 << 30, &ok);
+        if (!ok)
+            return usage(QStringLiteral("--%1 takes a count").arg(option->names().first()));
+    }
     faults.latencyMs = number(latency, 0, 60000, &ok);
     if (!ok)
         return usage(QStringLiteral("--latency-ms takes 0..60000"));

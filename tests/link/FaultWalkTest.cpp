@@ -1,0 +1,109 @@
+// Every request of a whole read and of "Ulož vše" with its read-back, faulted in turn in
+// every way a unit can fail: dropped, stalled, answered with another command, with an
+// oversized reply, refused. Each ends in one clear failure within the time-out, never a
+// success; a read keeps the blocks that came before the fault and scatters nothing.
+#include "TestSupport.h"
+#include "base/Errors.h"
+#include "workspace/Workspace.h"
+
+#include <QElapsedTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int TimeoutMs = 150;
+
+struct Fault {
+    const char* name;
+    void (*set)(SimServer::Faults&, int k);
+};
+const Fault Faults[] = {
+    {"drop", [](SimServer::Faults& f, int k) { f.dropAfter = k; }},
+    {"stall", [](SimServer::Faults& f, int k) { f.stallAfter = k; }},
+    {"wrong command", [](SimServer::Faults& f, int k) { f.wrongCommandAt = k; }},
+    {"oversized reply", [](SimServer::Faults& f, int k) { f.oversizeAt = k; }},
+    {"refusal", [](SimServer::Faults& f, int k) { f.refuseAt = k; }},
+};
+
+// What one faulted operation left: whether it claimed success, its failure texts.
+struct Outcome {
+    bool succeeded = false;
+    QStringList failures;
+};
+
+template <typename Operation> Outcome run(SimRig& rig, Operation operation) {
+    Outcome outcome;
+    try {
+        outcome.succeeded = operation();
+    } catch (const OperationError& e) {
+        outcome.failures << e.text();
+    }
+    outcome.failures << rig.feedback.messages;
+    return outcome;
+}
+
+TEST(FaultWalk, EveryRequestOfAReadFailsClearlyAndKeepsWhatCameBefore) {
+    constexpr int Requests = 79;
+    for (const Fault& fault : Faults)
+        for (int k = 0; k < Requests; ++k) {
+            SimServer::Faults faults;
+            fault.set(faults, k);
+            SimRig rig({}, faults);
+            rig.link.setReadTimeoutMs(TimeoutMs);
+            Workspace workspace(rig.link);
+            ProbePage probe;
+            workspace.setPage(PageSlot::Modes, &probe);
+            QElapsedTimer clock;
+            clock.start();
+            const Outcome outcome = run(rig, [&] { return workspace.readAll(); });
+            const std::string where = std::string(fault.name) + " at " + std::to_string(k);
+            EXPECT_FALSE(outcome.succeeded) << where;
+            EXPECT_EQ(outcome.failures.size(), 1)
+                << where << " " << outcome.failures.join(" | ").toStdString();
+            EXPECT_LT(clock.elapsed(), 5 * TimeoutMs + 2000) << where;
+            EXPECT_EQ(probe.scatters, 0) << where;
+            EXPECT_FALSE(rig.link.isOpen()) << where;
+            // The blocks before the fault are the unit's; none after it was touched.
+            const QByteArray& unit = rig.server.unit().memory();
+            const ConfigImage& image = workspace.image();
+            const int kept = mem::ReadFirst + 100 * k;
+            EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(image.data()) + 56, kept - 56),
+                      unit.mid(56, kept - 56))
+                << where;
+            const int after = std::min(kept + 100, mem::ImageSize);
+            EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(image.data()) + after,
+                                 mem::ImageSize - after),
+                      QByteArray(mem::ImageSize - after, '\0'))
+                << where;
+        }
+}
+
+TEST(FaultWalk, EveryRequestOfAnUploadWithItsReadBackFailsClearly) {
+    // "Ulož vše" of the unit's own configuration with an empty relay program: its records
+    // and ranges, then as many reads back.
+    SimRig counting;
+    Workspace plan(counting.link);
+    plan.image().setU16(mem::RelayCodeLength, 0);
+    plan.scatterAll();
+    ASSERT_TRUE(plan.uploadConfig(Selectors::all()).ok());
+    const int requests = int(counting.server.requests().size());
+    ASSERT_GT(requests, 39);
+    for (const Fault& fault : Faults)
+        for (int k = 0; k < requests; ++k) {
+            SimServer::Faults faults;
+            fault.set(faults, k);
+            SimRig rig({}, faults);
+            rig.link.setReadTimeoutMs(TimeoutMs);
+            Workspace workspace(rig.link);
+            workspace.image().setU16(mem::RelayCodeLength, 0);
+            workspace.scatterAll();
+            const Outcome outcome =
+                run(rig, [&] { return workspace.uploadConfig(Selectors::all()).ok(); });
+            const std::string where = std::string(fault.name) + " at " + std::to_string(k);
+            EXPECT_FALSE(outcome.succeeded) << where;
+            EXPECT_FALSE(rig.link.isOpen()) << where;
+            EXPECT_FALSE(workspace.isBusy()) << where;
+        }
+}
+
+} // namespace
