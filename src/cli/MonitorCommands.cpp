@@ -68,6 +68,10 @@ int statusCommand(Context& ctx, QStringList args) {
     link.exchange(ExchangeMode::CloseAfterReply);
     if (link.linkFailed())
         return Failed; // nothing stale is shown as the unit's state
+    if (const QString refusal = statusRefusal(link.packet()); !refusal.isEmpty()) {
+        ctx.feedback.message(refusal);
+        return Failed;
+    }
     const DeviceStatus s = decodeStatus(link.packet().payload(), link.packet().length());
     if (json) {
         std::printf("%s", QJsonDocument(statusJson(s)).toJson().constData());

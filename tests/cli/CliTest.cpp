@@ -497,6 +497,22 @@ TEST_F(Cli, PasswordsComeFromInputOrEnvironmentAndLeaveNoTrace) {
     EXPECT_FALSE(wrong.err.contains(QStringLiteral("Spatne-Heslo")));
 }
 
+// The status request under every fault a unit can show: one message, exit 1, no state
+// printed; a refusal is no empty state.
+TEST_F(Cli, StatusUnderEveryFaultFailsWithoutPrintingAState) {
+    for (const QStringList& fault :
+         {QStringList{"--drop-after", "0"}, QStringList{"--stall-after", "0"},
+          QStringList{"--wrong-command-at", "0"}, QStringList{"--oversize-at", "0"},
+          QStringList{"--refuse-at", "0"}}) {
+        SimProcess sim(fault);
+        const CtlRun r =
+            ctl({"--host", "127.0.0.1", "--port", sim.port, "--timeout-ms", "300", "status"});
+        EXPECT_EQ(r.exit, 1) << qPrintable(fault.join(' '));
+        EXPECT_TRUE(r.out.isEmpty()) << qPrintable(r.out);
+        EXPECT_EQ(r.err.trimmed().count(QLatin1Char('\n')), 0) << qPrintable(r.err);
+    }
+}
+
 TEST_F(Cli, ClockSetThenGet) {
     SimProcess sim({"--clock", "8307090A050312"});
     const QStringList unit = {"--host", "127.0.0.1", "--port", sim.port, "clock"};

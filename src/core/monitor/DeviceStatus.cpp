@@ -154,6 +154,12 @@ std::uint16_t outputPattern(const QStringList& cells) {
     return pattern;
 }
 
+QString statusRefusal(const LinkPacket& reply) {
+    if (reply.status() == 0 || reply.length() > 0)
+        return {};
+    return QStringLiteral("Jednotka odmítla požadavek na stav (status %1).").arg(reply.status());
+}
+
 void prepareStatusRequest(LinkPacket& packet) {
     setHeader(packet, 'G', 'S', 0, 0);
     packet.payload()[0] = 0;

@@ -68,6 +68,9 @@ QString generalFloat(float value);
 std::uint16_t outputPattern(const QStringList& cells);
 
 void prepareStatusRequest(LinkPacket& packet);
+// A reply to #GS that carries no state but a non-zero status byte: the unit refused.
+// Empty when the reply is a state; else the message that says so.
+QString statusRefusal(const LinkPacket& reply);
 
 // The action commands of the status window and of quel5ctl action.
 enum class UnitAction {

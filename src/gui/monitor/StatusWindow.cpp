@@ -6,6 +6,8 @@
 #include "app/ManagedWindow.h"
 #include "monitor/DeviceStatus.h"
 #include "monitor/MonitorWindows.h"
+
+#include "base/Errors.h"
 #include "workspace/Workspace.h"
 
 #include <QApplication>
@@ -223,6 +225,8 @@ private:
             link.exchange(ExchangeMode::CloseAfterReply);
             if (link.linkFailed())
                 return; // the exchange said why; nothing stale is shown
+            if (const QString refusal = statusRefusal(link.packet()); !refusal.isEmpty())
+                throw OperationError(refusal);
             show(decodeStatus(link.packet().payload(), link.packet().length()));
             reached = true;
         });
