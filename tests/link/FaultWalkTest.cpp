@@ -4,9 +4,13 @@
 // success; a read keeps the blocks that came before the fault and scatters nothing.
 #include "TestSupport.h"
 #include "base/Errors.h"
+#include "link/Clock.h"
+#include "workspace/StationBackup.h"
 #include "workspace/Workspace.h"
 
 #include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -104,6 +108,39 @@ TEST(FaultWalk, EveryRequestOfAnUploadWithItsReadBackFailsClearly) {
             EXPECT_FALSE(rig.link.isOpen()) << where;
             EXPECT_FALSE(workspace.isBusy()) << where;
         }
+}
+
+// The clock's one request and a station backup's 79: a clock under a fault gives no time
+// and sets nothing; a backup under a fault fails and writes no file.
+TEST(FaultWalk, TheClockAndAStationBackupFailClearlyAndWriteNoFile) {
+    QTemporaryDir dir;
+    for (const Fault& fault : Faults) {
+        SimServer::Faults faults;
+        fault.set(faults, 0);
+        for (const bool writing : {false, true}) {
+            SimRig rig({}, faults);
+            rig.link.setReadTimeoutMs(TimeoutMs);
+            const Outcome outcome = run(rig, [&] {
+                return writing ? unitclock::write(rig.link,
+                                                  QDateTime(QDate(2030, 1, 2), QTime(3, 4, 5)))
+                               : unitclock::read(rig.link).isValid();
+            });
+            EXPECT_FALSE(outcome.succeeded) << fault.name << (writing ? " set" : " get");
+            EXPECT_FALSE(outcome.failures.isEmpty()) << fault.name;
+        }
+        for (int k : {0, 1, 40, 78}) {
+            fault.set(faults, k);
+            SimServer sim({}, faults);
+            ASSERT_TRUE(sim.listen(QHostAddress::LocalHost, 0));
+            const QString file = dir.filePath(QStringLiteral("unit.ql5"));
+            const Station station{
+                QStringLiteral("Unit"), {}, QStringLiteral("127.0.0.1"), sim.port()};
+            const stations::BackupResult result = stations::backUp(station, file, TimeoutMs);
+            EXPECT_FALSE(result.ok) << fault.name << " at " << k;
+            EXPECT_TRUE(result.line.startsWith(QStringLiteral("CHYBA\tUnit\t")));
+            EXPECT_FALSE(QFile::exists(file)) << fault.name << " at " << k;
+        }
+    }
 }
 
 } // namespace
