@@ -513,6 +513,25 @@ TEST_F(Cli, StatusUnderEveryFaultFailsWithoutPrintingAState) {
     }
 }
 
+// quel5ctl read under each fault at the first, second, a middle and the last request:
+// exit 1, one message, and no file (every request is walked in the core and the window).
+TEST_F(Cli, ReadUnderEveryFaultWritesNoFile) {
+    for (const char* fault :
+         {"--drop-after", "--stall-after", "--wrong-command-at", "--oversize-at", "--refuse-at"})
+        for (const char* k : {"0", "1", "40", "78"}) {
+            SimProcess sim({fault, k});
+            const CtlRun r = ctl({"--host", "127.0.0.1", "--port", sim.port, "--timeout-ms", "300",
+                                  "read", path("out.ql5")});
+            EXPECT_EQ(r.exit, 1) << fault << " " << k;
+            // Beside the progress lines ("40 - 4056"), one message.
+            const QStringList messages =
+                r.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts)
+                    .filter(QRegularExpression(QStringLiteral("^(?!\\d+ - \\d+$)")));
+            EXPECT_EQ(messages.size(), 1) << qPrintable(r.err);
+            EXPECT_FALSE(QFile::exists(path("out.ql5"))) << fault << " " << k;
+        }
+}
+
 TEST_F(Cli, ClockSetThenGet) {
     SimProcess sim({"--clock", "8307090A050312"});
     const QStringList unit = {"--host", "127.0.0.1", "--port", sim.port, "clock"};

@@ -245,3 +245,36 @@ TEST(ShellClose, ClosingDuringATransferAsksWhetherToStopItAndQuit) {
 }
 
 } // namespace
+
+namespace {
+
+// "Načti vše" under every fault at every request of the read: one message, no success,
+// the windows keep what they showed, and the tool goes on to the next read.
+TEST(FaultWalkWindow, EveryRequestOfNactiVseFailsWithOneMessageAndKeepsTheWindows) {
+    QTemporaryDir dir;
+    ToolRun run(dir.filePath(QStringLiteral("Quel5_cf.ini")));
+    run.window->link().setReadTimeoutMs(150);
+    auto* name = run.find<QLineEdit>(QStringLiteral("LMDnbname"));
+    const QString before = name->text();
+    const std::pair<const char*, void (*)(SimServer::Faults&, int)> faults[] = {
+        {"drop", [](SimServer::Faults& f, int k) { f.dropAfter = k; }},
+        {"stall", [](SimServer::Faults& f, int k) { f.stallAfter = k; }},
+        {"wrong command", [](SimServer::Faults& f, int k) { f.wrongCommandAt = k; }},
+        {"oversized reply", [](SimServer::Faults& f, int k) { f.oversizeAt = k; }},
+        {"refusal", [](SimServer::Faults& f, int k) { f.refuseAt = k; }},
+    };
+    for (const auto& [fault, set] : faults)
+        for (int k = 0; k < 79; ++k) {
+            SimServer::Faults f;
+            set(f, k);
+            SimServer sim(SimOptions{}, f);
+            ASSERT_TRUE(sim.listen(QHostAddress::LocalHost, 0));
+            run.window->setTarget(QStringLiteral("127.0.0.1"), sim.port());
+            run.find<QAction>(QStringLiteral("menuNactiVse"))->trigger();
+            EXPECT_EQ(run.dialogs.takeMessages().size(), 1) << fault << " at " << k;
+            EXPECT_EQ(name->text(), before) << fault << " at " << k;
+            EXPECT_FALSE(run.window->operationRunning());
+        }
+}
+
+} // namespace
