@@ -1,23 +1,15 @@
 // Any file content opened and saved again: every page of the registry scatters it and
 // gathers it back, and quel5ctl show reads every page's values.
+#include "FuzzSupport.h"
 #include "workspace/Workspace.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 
-namespace {
-class Silent : public Feedback {
-public:
-    void message(const QString&, Severity, const QString&) override {}
-    void log(const QString&) override {}
-    void setWaitCursor(bool) override {}
-};
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static FixedTarget target;
-    static Silent feedback;
+    static SilentFeedback feedback;
     static DeviceLink link(target, feedback);
     Workspace workspace(link);
     ConfigImage& image = workspace.image();

@@ -2,6 +2,7 @@
 // reply the input holds: a length byte, then that many bytes (a length of 0 closes the
 // connection, 255 answers nothing). The replies go to a whole read, an upload with its
 // read-back, a status request and a station backup, in that order.
+#include "FuzzSupport.h"
 #include "base/Errors.h"
 #include "monitor/DeviceStatus.h"
 #include "workspace/StationBackup.h"
@@ -16,13 +17,6 @@
 #include <cstdint>
 
 namespace {
-
-class Silent : public Feedback {
-public:
-    void message(const QString&, Severity, const QString&) override {}
-    void log(const QString&) override {}
-    void setWaitCursor(bool) override {}
-};
 
 class FakeUnit {
 public:
@@ -83,7 +77,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FakeUnit unit(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
     FixedTarget target(QStringLiteral("127.0.0.1"), unit.port());
-    Silent feedback;
+    SilentFeedback feedback;
     DeviceLink link(target, feedback);
     link.setReadTimeoutMs(TimeoutMs);
     link.setConnectTimeoutMs(500);

@@ -9,6 +9,14 @@
 #include <QTcpServer>
 #include <QThread>
 
+const SimFault SimFaults[5] = {
+    {"drop", [](SimServer::Faults& f, int k) { f.dropAfter = k; }},
+    {"stall", [](SimServer::Faults& f, int k) { f.stallAfter = k; }},
+    {"wrong command", [](SimServer::Faults& f, int k) { f.wrongCommandAt = k; }},
+    {"oversized reply", [](SimServer::Faults& f, int k) { f.oversizeAt = k; }},
+    {"refusal", [](SimServer::Faults& f, int k) { f.refuseAt = k; }},
+};
+
 SimRig::SimRig(SimOptions options, SimServer::Faults faults)
     : server(std::move(options), faults), link(target, feedback) {
     if (!server.listen(QHostAddress::LocalHost, 0))

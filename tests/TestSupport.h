@@ -67,6 +67,19 @@ struct SimRig {
     bool waitForClosedConnections();
 };
 
+// A way a unit fails at one request k (counted from 0): dropped, stalled, answered with
+// another command, with an oversized reply, refused. Walks fault every request in turn.
+struct SimFault {
+    const char* name;
+    void (*set)(SimServer::Faults& faults, int k);
+    SimServer::Faults at(int k) const {
+        SimServer::Faults faults;
+        set(faults, k);
+        return faults;
+    }
+};
+extern const SimFault SimFaults[5];
+
 // A loopback port that nobody listens on.
 quint16 closedPort();
 

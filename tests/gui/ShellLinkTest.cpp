@@ -256,23 +256,14 @@ TEST(FaultWalkWindow, EveryRequestOfNactiVseFailsWithOneMessageAndKeepsTheWindow
     run.window->link().setReadTimeoutMs(150);
     auto* name = run.find<QLineEdit>(QStringLiteral("LMDnbname"));
     const QString before = name->text();
-    const std::pair<const char*, void (*)(SimServer::Faults&, int)> faults[] = {
-        {"drop", [](SimServer::Faults& f, int k) { f.dropAfter = k; }},
-        {"stall", [](SimServer::Faults& f, int k) { f.stallAfter = k; }},
-        {"wrong command", [](SimServer::Faults& f, int k) { f.wrongCommandAt = k; }},
-        {"oversized reply", [](SimServer::Faults& f, int k) { f.oversizeAt = k; }},
-        {"refusal", [](SimServer::Faults& f, int k) { f.refuseAt = k; }},
-    };
-    for (const auto& [fault, set] : faults)
+    for (const SimFault& fault : SimFaults)
         for (int k = 0; k < 79; ++k) {
-            SimServer::Faults f;
-            set(f, k);
-            SimServer sim(SimOptions{}, f);
+            SimServer sim(SimOptions{}, fault.at(k));
             ASSERT_TRUE(sim.listen(QHostAddress::LocalHost, 0));
             run.window->setTarget(QStringLiteral("127.0.0.1"), sim.port());
             run.find<QAction>(QStringLiteral("menuNactiVse"))->trigger();
-            EXPECT_EQ(run.dialogs.takeMessages().size(), 1) << fault << " at " << k;
-            EXPECT_EQ(name->text(), before) << fault << " at " << k;
+            EXPECT_EQ(run.dialogs.takeMessages().size(), 1) << fault.name << " at " << k;
+            EXPECT_EQ(name->text(), before) << fault.name << " at " << k;
             EXPECT_FALSE(run.window->operationRunning());
         }
 }

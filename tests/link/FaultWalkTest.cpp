@@ -17,18 +17,6 @@ namespace {
 
 constexpr int TimeoutMs = 150;
 
-struct Fault {
-    const char* name;
-    void (*set)(SimServer::Faults&, int k);
-};
-const Fault Faults[] = {
-    {"drop", [](SimServer::Faults& f, int k) { f.dropAfter = k; }},
-    {"stall", [](SimServer::Faults& f, int k) { f.stallAfter = k; }},
-    {"wrong command", [](SimServer::Faults& f, int k) { f.wrongCommandAt = k; }},
-    {"oversized reply", [](SimServer::Faults& f, int k) { f.oversizeAt = k; }},
-    {"refusal", [](SimServer::Faults& f, int k) { f.refuseAt = k; }},
-};
-
 // What one faulted operation left: whether it claimed success, its failure texts.
 struct Outcome {
     bool succeeded = false;
@@ -48,11 +36,9 @@ template <typename Operation> Outcome run(SimRig& rig, Operation operation) {
 
 TEST(FaultWalk, EveryRequestOfAReadFailsClearlyAndKeepsWhatCameBefore) {
     constexpr int Requests = 79;
-    for (const Fault& fault : Faults)
+    for (const SimFault& fault : SimFaults)
         for (int k = 0; k < Requests; ++k) {
-            SimServer::Faults faults;
-            fault.set(faults, k);
-            SimRig rig({}, faults);
+            SimRig rig({}, fault.at(k));
             rig.link.setReadTimeoutMs(TimeoutMs);
             Workspace workspace(rig.link);
             ProbePage probe;
@@ -92,11 +78,9 @@ TEST(FaultWalk, EveryRequestOfAnUploadWithItsReadBackFailsClearly) {
     ASSERT_TRUE(plan.uploadConfig(Selectors::all()).ok());
     const int requests = int(counting.server.requests().size());
     ASSERT_GT(requests, 39);
-    for (const Fault& fault : Faults)
+    for (const SimFault& fault : SimFaults)
         for (int k = 0; k < requests; ++k) {
-            SimServer::Faults faults;
-            fault.set(faults, k);
-            SimRig rig({}, faults);
+            SimRig rig({}, fault.at(k));
             rig.link.setReadTimeoutMs(TimeoutMs);
             Workspace workspace(rig.link);
             workspace.image().setU16(mem::RelayCodeLength, 0);
@@ -114,11 +98,9 @@ TEST(FaultWalk, EveryRequestOfAnUploadWithItsReadBackFailsClearly) {
 // and sets nothing; a backup under a fault fails and writes no file.
 TEST(FaultWalk, TheClockAndAStationBackupFailClearlyAndWriteNoFile) {
     QTemporaryDir dir;
-    for (const Fault& fault : Faults) {
-        SimServer::Faults faults;
-        fault.set(faults, 0);
+    for (const SimFault& fault : SimFaults) {
         for (const bool writing : {false, true}) {
-            SimRig rig({}, faults);
+            SimRig rig({}, fault.at(0));
             rig.link.setReadTimeoutMs(TimeoutMs);
             const Outcome outcome = run(rig, [&] {
                 return writing ? unitclock::write(rig.link,
@@ -129,8 +111,7 @@ TEST(FaultWalk, TheClockAndAStationBackupFailClearlyAndWriteNoFile) {
             EXPECT_FALSE(outcome.failures.isEmpty()) << fault.name;
         }
         for (int k : {0, 1, 40, 78}) {
-            fault.set(faults, k);
-            SimServer sim({}, faults);
+            SimServer sim({}, fault.at(k));
             ASSERT_TRUE(sim.listen(QHostAddress::LocalHost, 0));
             const QString file = dir.filePath(QStringLiteral("unit.ql5"));
             const Station station{

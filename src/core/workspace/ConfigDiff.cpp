@@ -1,40 +1,31 @@
 #include "workspace/ConfigDiff.h"
 
 #include "base/Text.h"
+#include "workspace/ConfigDocument.h"
 #include "workspace/PageRegistry.h"
 #include "workspace/Report.h"
 
 #include <QHash>
 
-namespace {
-
-QString whereOf(const ShownField& f) {
-    return f.row.isEmpty() ? f.caption : f.row + QStringLiteral(" / ") + f.caption;
-}
-
-} // namespace
-
 std::vector<FieldChange> diffImages(const ConfigImage& before, const ConfigImage& after) {
     std::vector<FieldChange> changes;
+    PageModels a;
+    PageModels b;
+    a.scatter(before);
+    b.scatter(after);
     for (const PageInfo& info : pageRegistry()) {
-        if (!info.createModel)
-            continue;
-        const std::unique_ptr<Page> a = info.createModel();
-        const std::unique_ptr<Page> b = info.createModel();
-        a->scatter(before);
-        b->scatter(after);
         // Fields in the order the first side shows them, then those only the second shows.
         QStringList order;
         QHash<QString, QString> left;
         QHash<QString, QString> right;
-        for (const ShownField& f : a->shownFields()) {
-            order << whereOf(f);
-            left.insert(whereOf(f), shownText(f.value));
+        for (const ShownField& f : a.page(info.slot).shownFields()) {
+            order << f.where();
+            left.insert(f.where(), shownText(f.value));
         }
-        for (const ShownField& f : b->shownFields()) {
-            if (!left.contains(whereOf(f)))
-                order << whereOf(f);
-            right.insert(whereOf(f), shownText(f.value));
+        for (const ShownField& f : b.page(info.slot).shownFields()) {
+            if (!left.contains(f.where()))
+                order << f.where();
+            right.insert(f.where(), shownText(f.value));
         }
         const QString missing = QStringLiteral("(nezobrazeno)");
         for (const QString& where : order) {

@@ -51,9 +51,8 @@ QString shownText(const QVariant& value) {
 }
 
 QString shownLine(const ShownField& f) {
-    const QString where = f.row.isEmpty() ? f.caption : f.row + QStringLiteral(" / ") + f.caption;
     // A description may hold any byte; one field stays one line.
-    return QStringLiteral("%1: %2").arg(visibleText(where), visibleText(shownText(f.value)));
+    return QStringLiteral("%1: %2").arg(visibleText(f.where()), visibleText(shownText(f.value)));
 }
 
 Report buildReport(Workspace& workspace, const QString& file, const QDate& date) {
