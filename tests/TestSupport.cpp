@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QTcpServer>
 #include <QThread>
+#include <random>
 
 const SimFault SimFaults[5] = {
     {"drop", [](SimServer::Faults& f, int k) { f.dropAfter = k; }},
@@ -35,6 +36,17 @@ quint16 closedPort() {
     const quint16 port = probe.serverPort();
     probe.close();
     return port;
+}
+
+ConfigImage generatedImage(int seed) {
+    std::mt19937 random(std::uint32_t(20261210 + seed));
+    const QByteArray bytes = SimUnit::defaultImage();
+    ConfigImage image;
+    image.copyIn(0, int(bytes.size()), reinterpret_cast<const std::uint8_t*>(bytes.constData()));
+    const bool whole = seed % 4 == 0;
+    for (int i = 0; i < (whole ? mem::ImageSize : 300); ++i)
+        image[whole ? i : int(random() % mem::ImageSize)] = std::uint8_t(random());
+    return image;
 }
 
 QStringList writesSeen(const SimServer& server) {

@@ -83,6 +83,10 @@ extern const SimFault SimFaults[5];
 // A loopback port that nobody listens on.
 quint16 closedPort();
 
+// A generated configuration image for properties: every fourth seed wholly random, the
+// others the simulator's own image with a few hundred bytes changed.
+ConfigImage generatedImage(int seed);
+
 // The #XW requests the simulator saw, as "address n status".
 QStringList writesSeen(const SimServer& server);
 

@@ -270,6 +270,41 @@ TEST(Upload, SingleSelectorsSendOnlyTheirOwnRecordAndRanges) {
     }
 }
 
+// Over generated images, each page's "Ulož" writes exactly its records and ranges, with the
+// bytes its gather gives, and leaves every other byte of the unit as it was.
+TEST(Upload, EachPageOverGeneratedImagesWritesExactlyItsRecordsAndRanges) {
+    for (int seed = 0; seed < 6; ++seed)
+        for (const PageInfo& page : pageRegistry()) {
+            Rig rig;
+            fillPattern(rig.server.unit().memory());
+            const QByteArray before = rig.server.unit().memory();
+            rig.workspace.image() = generatedImage(seed);
+            rig.workspace.scatterAll();
+            const UploadReport report = rig.workspace.uploadConfig(Selectors::only(page.slot));
+            const std::string where = std::string(page.cliName) + " seed " + std::to_string(seed);
+            ASSERT_GT(report.planned, 0) << where;
+            const ConfigImage& sent = rig.workspace.image();
+            std::vector<bool> owned(mem::ImageSize, false);
+            for (const UploadRecord& r : page.records)
+                std::fill_n(owned.begin() + r.address, r.size, true);
+            for (const UploadRange& r : page.ranges)
+                std::fill(owned.begin() + r.first, owned.begin() + r.endIn(sent), true);
+            std::vector<bool> written(mem::ImageSize, false);
+            for (const QString& w : writesSeen(rig.server)) {
+                const int address = w.section(QLatin1Char(' '), 0, 0).toInt();
+                std::fill_n(written.begin() + address, w.section(QLatin1Char(' '), 1, 1).toInt(),
+                            true);
+            }
+            EXPECT_EQ(written, owned) << where;
+            const QByteArray& after = rig.server.unit().memory();
+            for (int a = 0; a < mem::ImageSize; ++a) {
+                ASSERT_EQ(std::uint8_t(after.at(a)),
+                          written[size_t(a)] ? sent[a] : std::uint8_t(before.at(a)))
+                    << where << " address " << a;
+            }
+        }
+}
+
 TEST(Upload, RelayRangeFollowsTheStoredCodeLength) {
     Rig rig;
     // Relay 1 holds 70 bytes of code.
