@@ -1,4 +1,5 @@
-// Every request of a whole read and of "Ulož vše" with its read-back, faulted in turn in
+// Every request of a whole read, of "Ulož vše" and of each page's "Ulož" with their
+// read-back, of the clock and of a station backup, faulted in turn in
 // every way a unit can fail: dropped, stalled, answered with another command, with an
 // oversized reply, refused. Each ends in one clear failure within the time-out, never a
 // success; a read keeps the blocks that came before the fault and scatters nothing.
@@ -16,6 +17,8 @@
 namespace {
 
 constexpr int TimeoutMs = 150;
+// Walks that assert nothing a late reply could change wait less.
+constexpr int QuickTimeoutMs = 60;
 
 // What one faulted operation left: whether it claimed success, its failure texts.
 struct Outcome {
@@ -69,29 +72,47 @@ TEST(FaultWalk, EveryRequestOfAReadFailsClearlyAndKeepsWhatCameBefore) {
 }
 
 TEST(FaultWalk, EveryRequestOfAnUploadWithItsReadBackFailsClearly) {
-    // "Ulož vše" of the unit's own configuration with an empty relay program: its records
-    // and ranges, then as many reads back.
-    SimRig counting;
-    Workspace plan(counting.link);
-    plan.image().setU16(mem::RelayCodeLength, 0);
-    plan.scatterAll();
-    ASSERT_TRUE(plan.uploadConfig(Selectors::all()).ok());
-    const int requests = int(counting.server.requests().size());
-    ASSERT_GT(requests, 39);
-    for (const SimFault& fault : SimFaults)
-        for (int k = 0; k < requests; ++k) {
-            SimRig rig({}, fault.at(k));
-            rig.link.setReadTimeoutMs(TimeoutMs);
-            Workspace workspace(rig.link);
-            workspace.image().setU16(mem::RelayCodeLength, 0);
-            workspace.scatterAll();
-            const Outcome outcome =
-                run(rig, [&] { return workspace.uploadConfig(Selectors::all()).ok(); });
-            const std::string where = std::string(fault.name) + " at " + std::to_string(k);
-            EXPECT_FALSE(outcome.succeeded) << where;
-            EXPECT_FALSE(rig.link.isOpen()) << where;
-            EXPECT_FALSE(workspace.isBusy()) << where;
-        }
+    // "Ulož vše" and each page's "Ulož" of the unit's own configuration with an empty relay
+    // program: their records and ranges, then as many reads back.
+    std::vector<std::pair<std::string, Selectors>> uploads{{"Ulož vše", Selectors::all()}};
+    for (const PageInfo& page : pageRegistry())
+        uploads.emplace_back(std::string("Ulož ") + page.cliName, Selectors::only(page.slot));
+    for (const auto& [name, selectors] : uploads) {
+        SimRig counting;
+        Workspace plan(counting.link);
+        plan.image().setU16(mem::RelayCodeLength, 0);
+        plan.scatterAll();
+        ASSERT_TRUE(plan.uploadConfig(selectors).ok());
+        const int requests = int(counting.server.requests().size());
+        ASSERT_GT(requests, 1) << name;
+        for (const SimFault& fault : SimFaults)
+            for (int k = 0; k < requests; ++k) {
+                SimRig rig({}, fault.at(k));
+                rig.link.setReadTimeoutMs(QuickTimeoutMs);
+                Workspace workspace(rig.link);
+                workspace.image().setU16(mem::RelayCodeLength, 0);
+                workspace.scatterAll();
+                UploadReport report;
+                const Outcome outcome = run(rig, [&] {
+                    report = workspace.uploadConfig(selectors);
+                    return report.ok();
+                });
+                const std::string where = name + ", " + fault.name + " at " + std::to_string(k);
+                EXPECT_FALSE(outcome.succeeded) << where;
+                // A refused chunk or read back is in the report (the callers show it),
+                // everything else in a message.
+                EXPECT_TRUE(!outcome.failures.isEmpty() || !report.refusedAddresses.isEmpty() ||
+                            report.verifyIncomplete)
+                    << where;
+                EXPECT_FALSE(rig.link.isOpen()) << where;
+                EXPECT_FALSE(workspace.isBusy()) << where;
+                // What was gathered stays the image: a read-back never replaces it.
+                EXPECT_TRUE(std::equal(workspace.image().data(),
+                                       workspace.image().data() + mem::ImageSize,
+                                       plan.image().data()))
+                    << where;
+            }
+    }
 }
 
 // The clock's one request and a station backup's 79: a clock under a fault gives no time
@@ -110,13 +131,13 @@ TEST(FaultWalk, TheClockAndAStationBackupFailClearlyAndWriteNoFile) {
             EXPECT_FALSE(outcome.succeeded) << fault.name << (writing ? " set" : " get");
             EXPECT_FALSE(outcome.failures.isEmpty()) << fault.name;
         }
-        for (int k : {0, 1, 40, 78}) {
+        for (int k = 0; k < 79; ++k) {
             SimServer sim({}, fault.at(k));
             ASSERT_TRUE(sim.listen(QHostAddress::LocalHost, 0));
             const QString file = dir.filePath(QStringLiteral("unit.ql5"));
             const Station station{
                 QStringLiteral("Unit"), {}, QStringLiteral("127.0.0.1"), sim.port()};
-            const stations::BackupResult result = stations::backUp(station, file, TimeoutMs);
+            const stations::BackupResult result = stations::backUp(station, file, QuickTimeoutMs);
             EXPECT_FALSE(result.ok) << fault.name << " at " << k;
             EXPECT_TRUE(result.line.startsWith(QStringLiteral("CHYBA\tUnit\t")));
             EXPECT_FALSE(QFile::exists(file)) << fault.name << " at " << k;
