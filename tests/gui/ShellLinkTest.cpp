@@ -2,6 +2,8 @@
 #include "TestSupport.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QDateEdit>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -266,6 +268,80 @@ TEST(FaultWalkWindow, EveryRequestOfNactiVseFailsWithOneMessageAndKeepsTheWindow
             EXPECT_EQ(name->text(), before) << fault.name << " at " << k;
             EXPECT_FALSE(run.window->operationRunning());
         }
+}
+
+} // namespace
+
+namespace {
+
+// "Ulož vše", the outputs window's "Ulož" (each with its read-back), the clock's "Načti" and
+// "Pošli" and the status window's "Stav", each under every fault at every one of its
+// requests: one message, no success logged, the windows and their edit marks as they were.
+TEST(FaultWalkWindow, EveryRequestOfTheUploadsTheClockAndTheStatusFailsWithOneMessage) {
+    QTemporaryDir dir;
+    ToolRun run(dir.filePath(QStringLiteral("Quel5_cf.ini")));
+    SimServer unit(adminPassword(QStringLiteral("pw")), SimServer::Faults{});
+    ASSERT_TRUE(unit.listen(QHostAddress::LocalHost, 0));
+    user::aimAt(run, unit.port());
+    user::loginAs(run, QStringLiteral("admin"), QStringLiteral("pw"));
+    run.find<QAction>(QStringLiteral("menuNactiVse"))->trigger();
+    run.window->link().setReadTimeoutMs(60);
+    run.find<QAction>(QStringLiteral("zobraz_Fvystupy"))->trigger();
+    run.find<QAction>(QStringLiteral("zobraz_Frezim"))->trigger();
+    QWidget* outputs = run.window->window(QStringLiteral("TFvystupy"));
+    QWidget* modes = run.window->window(QStringLiteral("TFrezim"));
+    QWidget* status = run.window->window(QStringLiteral("TFstav"));
+    auto* date = modes->findChild<QDateEdit*>(QStringLiteral("DateTimePicker1"));
+    const struct {
+        const char* name;
+        std::function<void()> act;
+    } operations[] = {
+        {"Ulož vše", [&] { run.find<QAction>(QStringLiteral("menuUlozVse"))->trigger(); }},
+        {"Výstupy Ulož",
+         [&] { user::click(outputs->findChild<QPushButton*>(QStringLiteral("LButtU"))); }},
+        {"hodiny Načti",
+         [&] { user::click(modes->findChild<QPushButton*>(QStringLiteral("LMDButton1"))); }},
+        {"hodiny Pošli",
+         [&] { user::click(modes->findChild<QPushButton*>(QStringLiteral("LButtPC"))); }},
+        {"Stav", [&] { status->findChild<QAction*>(QStringLiteral("actStav"))->trigger(); }},
+    };
+    // How many requests each sends to a sound unit.
+    std::vector<int> requests;
+    for (const auto& op : operations) {
+        unit.clearRequests();
+        op.act();
+        requests.push_back(int(unit.requests().size()));
+        ASSERT_GT(requests.back(), 0) << op.name;
+    }
+    ASSERT_TRUE(run.dialogs.takeMessages().isEmpty());
+    // An edit waiting in the main window, and the clock pickers' own time.
+    user::retype(run.find<QLineEdit>(QStringLiteral("LMDnbname")), QStringLiteral("WALK"));
+    modes->findChild<QCheckBox*>(QStringLiteral("LMDCheckBox1"))->setChecked(false);
+    date->setDate(QDate(2031, 2, 3));
+    const Selectors edited = run.window->editedPages();
+    ASSERT_FALSE(edited.isEmpty());
+    auto* log = run.find<QPlainTextEdit>(QStringLiteral("Memo1"));
+    for (size_t o = 0; o < std::size(operations); ++o)
+        for (const SimFault& fault : SimFaults)
+            for (int k = 0; k < requests[o]; ++k) {
+                SimServer sim(SimOptions{}, fault.at(k));
+                ASSERT_TRUE(sim.listen(QHostAddress::LocalHost, 0));
+                run.window->setTarget(QStringLiteral("127.0.0.1"), sim.port());
+                log->clear();
+                operations[o].act();
+                const std::string where = std::string(operations[o].name) + ", " + fault.name +
+                                          " at " + std::to_string(k);
+                EXPECT_EQ(run.dialogs.takeMessages().size(), 1) << where;
+                EXPECT_FALSE(log->toPlainText().contains(QStringLiteral("Vše zapsáno a ověřeno")))
+                    << where;
+                EXPECT_EQ(run.window->editedPages(), edited) << where;
+                EXPECT_EQ(run.find<QLineEdit>(QStringLiteral("LMDnbname"))->text(),
+                          QStringLiteral("WALK"))
+                    << where;
+                EXPECT_EQ(date->date(), QDate(2031, 2, 3)) << where;
+                EXPECT_FALSE(run.window->operationRunning()) << where;
+                EXPECT_FALSE(run.window->link().isOpen()) << where;
+            }
 }
 
 } // namespace

@@ -157,7 +157,8 @@ bool MainWindow::uploadPages(const Selectors& selectors) {
         if (!report.mismatches.isEmpty() || report.verifyIncomplete)
             m_feedback->message(QStringLiteral("Jednotka nedrží vše, co jí bylo zapsáno."),
                                 Severity::Warning, report.verifySummary());
-        if (report.refusedAddresses.isEmpty())
+        // A refused record has said so in its own message already.
+        if (report.refusedChunks == 0)
             return;
         QStringList addresses;
         for (int a : report.refusedAddresses)
