@@ -3,7 +3,9 @@
 #include "TestSupport.h"
 
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -11,6 +13,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -513,25 +516,6 @@ TEST_F(Cli, StatusUnderEveryFaultFailsWithoutPrintingAState) {
     }
 }
 
-// quel5ctl read under each fault at the first, second, a middle and the last request:
-// exit 1, one message, and no file (every request is walked in the core and the window).
-TEST_F(Cli, ReadUnderEveryFaultWritesNoFile) {
-    for (const char* fault :
-         {"--drop-after", "--stall-after", "--wrong-command-at", "--oversize-at", "--refuse-at"})
-        for (const char* k : {"0", "1", "40", "78"}) {
-            SimProcess sim({fault, k});
-            const CtlRun r = ctl({"--host", "127.0.0.1", "--port", sim.port, "--timeout-ms", "300",
-                                  "read", path("out.ql5")});
-            EXPECT_EQ(r.exit, 1) << fault << " " << k;
-            // Beside the progress lines ("40 - 4056"), one message.
-            const QStringList messages =
-                r.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts)
-                    .filter(QRegularExpression(QStringLiteral("^(?!\\d+ - \\d+$)")));
-            EXPECT_EQ(messages.size(), 1) << qPrintable(r.err);
-            EXPECT_FALSE(QFile::exists(path("out.ql5"))) << fault << " " << k;
-        }
-}
-
 TEST_F(Cli, ClockSetThenGet) {
     SimProcess sim({"--clock", "8307090A050312"});
     const QStringList unit = {"--host", "127.0.0.1", "--port", sim.port, "clock"};
@@ -909,6 +893,144 @@ TEST_F(Cli, WriteGuardsTheUnitsAddress) {
     r = ctl(write + QStringList{"--force"});
     EXPECT_EQ(r.exit, 0) << qPrintable(r.err);
     EXPECT_TRUE(r.err.contains(QStringLiteral("Save - App Config")));
+}
+
+} // namespace
+
+namespace {
+
+// quel5ctl against a unit served in this process, so that a walk needs no simulator
+// process per request; the events run while the command does.
+CtlRun ctlServing(const QStringList& args) {
+    QProcess p;
+    QEventLoop loop;
+    QObject::connect(&p, &QProcess::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&p, &QProcess::errorOccurred, &loop, &QEventLoop::quit);
+    QTimer::singleShot(30000, &loop, &QEventLoop::quit);
+    p.start(QStringLiteral(QUEL5CTL_PATH), args);
+    loop.exec();
+    if (p.state() != QProcess::NotRunning) {
+        p.kill();
+        p.waitForFinished();
+        return {-1, {}, {}};
+    }
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+            QString::fromUtf8(p.readAllStandardError()),
+            QString::fromUtf8(p.readAllStandardOutput())};
+}
+
+// A command walked under every fault at every request it sends to a sound unit: exit 1,
+// no success said, no file left behind; a command without a log of its own gives exactly
+// one message. A logout that fails after the work was done leaves its result standing,
+// with a warning unless the unit answered it at all (its reply is not used).
+struct CtlWalk {
+    const char* name;
+    std::function<QStringList(quint16 port)> args;
+    QString leavesNoFile; // a file, or a folder that must stay empty
+    bool oneMessage;      // its standard error holds the message alone (and progress lines)
+    bool endsWithLogout = false;
+};
+
+bool nothingLeft(const QString& path) {
+    return QFileInfo(path).isDir() ? QDir(path).isEmpty(QDir::Files) : !QFile::exists(path);
+}
+
+void walkEveryRequest(const CtlWalk& walk) {
+    int requests = 0;
+    {
+        SimServer sound(SimOptions{}, SimServer::Faults{});
+        ASSERT_TRUE(sound.listen(QHostAddress::LocalHost, 0));
+        const CtlRun r = ctlServing(walk.args(sound.port()));
+        ASSERT_EQ(r.exit, 0) << walk.name << " " << qPrintable(r.err);
+        requests = int(sound.requests().size());
+        ASSERT_GT(requests, 0) << walk.name;
+        if (QFileInfo(walk.leavesNoFile).isDir())
+            for (const QFileInfo& f : QDir(walk.leavesNoFile).entryInfoList(QDir::Files))
+                QFile::remove(f.filePath());
+        else
+            QFile::remove(walk.leavesNoFile);
+    }
+    const QRegularExpression progress(QStringLiteral("^\\d+ - \\d+$"));
+    for (const SimFault& fault : SimFaults)
+        for (int k = 0; k < requests; ++k) {
+            SimServer sim(SimOptions{}, fault.at(k));
+            ASSERT_TRUE(sim.listen(QHostAddress::LocalHost, 0));
+            const CtlRun r = ctlServing(walk.args(sim.port()));
+            const std::string where =
+                std::string(walk.name) + ", " + fault.name + " at " + std::to_string(k);
+            if (walk.endsWithLogout && k == requests - 1) {
+                EXPECT_EQ(r.exit, 0) << where << " " << qPrintable(r.err);
+                EXPECT_EQ(r.err.contains(QStringLiteral("odhlášení z jednotky se nezdařilo")),
+                          std::string(fault.name) != "refusal")
+                    << where << " " << qPrintable(r.err);
+                continue;
+            }
+            EXPECT_EQ(r.exit, 1) << where << " " << qPrintable(r.err);
+            EXPECT_FALSE(r.out.startsWith(QStringLiteral("OK\t")) ||
+                         r.err.contains(QStringLiteral("Vše zapsáno a ověřeno")))
+                << where;
+            if (walk.oneMessage) {
+                QStringList lines = r.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+                lines.removeIf([&](const QString& l) { return progress.match(l).hasMatch(); });
+                EXPECT_EQ(lines.size(), 1) << where << " " << qPrintable(r.err);
+            }
+            EXPECT_TRUE(nothingLeft(walk.leavesNoFile)) << where;
+        }
+}
+
+// The unit's options, with a short time-out: a late reply only makes a failure earlier.
+QStringList at(quint16 port, const QStringList& command) {
+    return QStringList{"--host",       "127.0.0.1", "--port", QString::number(port),
+                       "--timeout-ms", "100"} +
+           command;
+}
+
+TEST_F(Cli, ReadTheClockAndTheStatusFailAtEveryRequestUnderEveryFault) {
+    const QString out = path("out.ql5");
+    const CtlWalk walks[] = {
+        {"read",
+         [&](quint16 port) {
+             return at(port, {"read", out});
+         },
+         out, true},
+        {"clock get",
+         [](quint16 port) {
+             return at(port, {"clock", "get"});
+         },
+         out, true},
+        {"clock set",
+         [](quint16 port) {
+             return at(port, {"clock", "set", "2030-01-02T03:04:05", "--user", "admin",
+                              "--password", "admin"});
+         },
+         out, false, true},
+        {"status", [](quint16 port) { return at(port, {"status"}); }, out, true},
+    };
+    for (const CtlWalk& walk : walks)
+        walkEveryRequest(walk);
+}
+
+TEST_F(Cli, WriteWithItsReadBackFailsAtEveryRequestUnderEveryFault) {
+    QFile in(path("in.ql5"));
+    ASSERT_TRUE(in.open(QIODevice::WriteOnly));
+    in.write(SimUnit::defaultImage());
+    in.close();
+    walkEveryRequest({"write --all",
+                      [&](quint16 port) {
+                          return at(port, {"write", path("in.ql5"), "--all", "--user", "admin",
+                                           "--password", "admin"});
+                      },
+                      path("none"), false, true});
+}
+
+TEST_F(Cli, BackupStationsFailsAtEveryRequestUnderEveryFaultAndWritesNoFile) {
+    QDir().mkpath(path("backup"));
+    walkEveryRequest({"backup-stations",
+                      [&](quint16 port) {
+                          writeStations(path("st.dat"), {stationRecord("Unit", "127.0.0.1", port)});
+                          return at(port, {"backup-stations", path("st.dat"), path("backup")});
+                      },
+                      path("backup"), false});
 }
 
 } // namespace
