@@ -311,11 +311,21 @@ TEST_F(Cli, RelayCompileAndDecodeReproduceTheWorkedExamples) {
     EXPECT_EQ(ctl({"relay"}).exit, 2);
 }
 
-// quel5ctl run against a simulator in this process: events are served while it runs.
+// quel5ctl run against a simulator in this process: its events are served while the
+// command runs, without a wait between them.
 CtlRun ctlServed(const QStringList& args) {
     QProcess p;
+    QEventLoop loop;
+    QObject::connect(&p, &QProcess::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&p, &QProcess::errorOccurred, &loop, &QEventLoop::quit);
+    QTimer::singleShot(30000, &loop, &QEventLoop::quit);
     p.start(QStringLiteral(QUEL5CTL_PATH), args);
-    spinUntil([&] { return p.state() == QProcess::NotRunning; }, 30000);
+    loop.exec();
+    if (p.state() != QProcess::NotRunning) {
+        p.kill();
+        p.waitForFinished();
+        return {-1, {}, {}};
+    }
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
             QString::fromUtf8(p.readAllStandardError()),
             QString::fromUtf8(p.readAllStandardOutput())};
@@ -899,26 +909,6 @@ TEST_F(Cli, WriteGuardsTheUnitsAddress) {
 
 namespace {
 
-// quel5ctl against a unit served in this process, so that a walk needs no simulator
-// process per request; the events run while the command does.
-CtlRun ctlServing(const QStringList& args) {
-    QProcess p;
-    QEventLoop loop;
-    QObject::connect(&p, &QProcess::finished, &loop, &QEventLoop::quit);
-    QObject::connect(&p, &QProcess::errorOccurred, &loop, &QEventLoop::quit);
-    QTimer::singleShot(30000, &loop, &QEventLoop::quit);
-    p.start(QStringLiteral(QUEL5CTL_PATH), args);
-    loop.exec();
-    if (p.state() != QProcess::NotRunning) {
-        p.kill();
-        p.waitForFinished();
-        return {-1, {}, {}};
-    }
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardError()),
-            QString::fromUtf8(p.readAllStandardOutput())};
-}
-
 // A command walked under every fault at every request it sends to a sound unit: exit 1,
 // no success said, no file left behind; a command without a log of its own gives exactly
 // one message. A logout that fails after the work was done leaves its result standing,
@@ -940,7 +930,7 @@ void walkEveryRequest(const CtlWalk& walk) {
     {
         SimServer sound(SimOptions{}, SimServer::Faults{});
         ASSERT_TRUE(sound.listen(QHostAddress::LocalHost, 0));
-        const CtlRun r = ctlServing(walk.args(sound.port()));
+        const CtlRun r = ctlServed(walk.args(sound.port()));
         ASSERT_EQ(r.exit, 0) << walk.name << " " << qPrintable(r.err);
         requests = int(sound.requests().size());
         ASSERT_GT(requests, 0) << walk.name;
@@ -955,7 +945,7 @@ void walkEveryRequest(const CtlWalk& walk) {
         for (int k = 0; k < requests; ++k) {
             SimServer sim(SimOptions{}, fault.at(k));
             ASSERT_TRUE(sim.listen(QHostAddress::LocalHost, 0));
-            const CtlRun r = ctlServing(walk.args(sim.port()));
+            const CtlRun r = ctlServed(walk.args(sim.port()));
             const std::string where =
                 std::string(walk.name) + ", " + fault.name + " at " + std::to_string(k);
             if (walk.endsWithLogout && k == requests - 1) {
