@@ -1005,12 +1005,15 @@ TEST_F(Cli, WriteWithItsReadBackFailsAtEveryRequestUnderEveryFault) {
     ASSERT_TRUE(in.open(QIODevice::WriteOnly));
     in.write(SimUnit::defaultImage());
     in.close();
-    walkEveryRequest({"write --all",
-                      [&](quint16 port) {
-                          return at(port, {"write", path("in.ql5"), "--all", "--user", "admin",
-                                           "--password", "admin"});
-                      },
-                      path("none"), false, true});
+    // "Ulož vše" and one page's "Ulož".
+    const QStringList admin{"--user", "admin", "--password", "admin"};
+    const std::pair<const char*, QStringList> uploads[] = {
+        {"write --all", {"--all"}}, {"write --pages outputs", {"--pages", "outputs"}}};
+    for (const auto& [name, pages] : uploads) {
+        const QStringList write = QStringList{"write", path("in.ql5")} + pages + admin;
+        walkEveryRequest(
+            {name, [&](quint16 port) { return at(port, write); }, path("none"), false, true});
+    }
 }
 
 TEST_F(Cli, BackupStationsFailsAtEveryRequestUnderEveryFaultAndWritesNoFile) {
