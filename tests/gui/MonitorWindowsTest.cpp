@@ -286,6 +286,45 @@ TEST_F(Overview, SelectedStationsArePushedAndBackedUpSideBySide) {
     EXPECT_EQ(QFileInfo(path("backup/Two.ql5")).size(), 8000);
 }
 
+// "Zálohuj vybrané…" of five stations, each failing in its own way at request k, for every
+// k of a backup: five errors in the result column, no message box, no file in the folder.
+TEST_F(Overview, BackupOfSelectedStationsFailsAtEveryRequestAndWritesNoFile) {
+    run->window->link().setReadTimeoutMs(60);
+    QDir().mkpath(path("backup"));
+    QAction* backup = window->findChild<QAction*>(QStringLiteral("actZalohujVybrane"));
+    for (int k = 0; k < 79; ++k) {
+        std::vector<std::unique_ptr<SimServer>> units;
+        QByteArray list(3, '\0');
+        for (const SimFault& fault : SimFaults) {
+            units.push_back(std::make_unique<SimServer>(SimOptions{}, fault.at(k)));
+            ASSERT_TRUE(units.back()->listen(QHostAddress::LocalHost, 0));
+            list += stationRecord(fault.name, "127.0.0.1", units.back()->port());
+        }
+        QFile file(path("faults.dat"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(list);
+        file.close();
+        run->dialogs.answers << path("faults.dat");
+        window->findChild<QAction*>(QStringLiteral("actOtevri"))->trigger();
+        user::click(grid->viewport());
+        user::key(Qt::Key_A, Qt::ControlModifier);
+        run->dialogs.answers << path("backup");
+        backup->trigger();
+        ASSERT_TRUE(serveUntil(
+            [&] {
+                return backup->isEnabled() && !columnText(StationTableModel::ResultColumn)
+                                                   .contains(QStringLiteral("čeká"));
+            },
+            30000));
+        const QStringList results = columnText(StationTableModel::ResultColumn);
+        ASSERT_EQ(results.size(), 5) << "at " << k;
+        for (int i = 0; i < 5; ++i)
+            EXPECT_TRUE(results[i].startsWith(QStringLiteral("CHYBA: ")))
+                << SimFaults[i].name << " at " << k << ": " << qPrintable(results[i]);
+        EXPECT_TRUE(QDir(path("backup")).isEmpty()) << "at " << k;
+    }
+}
+
 TEST_F(Overview, DoubleClickMakesTheStationTheTargetAndSettingsAreKept) {
     const QRect cell = grid->visualRect(grid->model()->index(1, 2));
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
