@@ -59,6 +59,35 @@ TEST(ConfigDocument, ExportAndImportUndoEachOtherOverGeneratedImages) {
     }
 }
 
+// Bytes of the records that no control edits, over generated images: carried from the file
+// into the next save (an empty "fixed"), or always written as the fixed bytes given.
+TEST(ConfigDocument, BytesNoControlEditsAreCarriedOrFixedOverGeneratedImages) {
+    const struct {
+        const char* what;
+        int first, size;
+        QByteArray fixed;
+    } bytes[] = {
+        {"AppConfig offset 28", 84, 1, {}},
+        {"MAC", 85, 6, {}},
+        {"SnmpComm offsets 54..57", 211, 4, {}},
+        {"EthConfig offset 0", 215, 1, QByteArray("\x02", 1)},
+        {"EthConfig offsets 83..86", 298, 4, QByteArray("\0\0\0\x2c", 4)},
+        {"modes reserved 427", 427, 1, QByteArray(1, '\0')},
+        {"modes reserved 434..436", 434, 3, QByteArray(3, '\0')},
+        {"input description slots 5..7", 5100, 60, QByteArray(60, '\0')},
+        {"output description slots 10..15", 5360, 120, QByteArray(120, '\0')},
+    };
+    for (int seed = 0; seed < 24; ++seed) {
+        const ConfigImage image = generatedImage(seed);
+        const ConfigImage saved = savedImage(image);
+        for (const auto& b : bytes)
+            for (int i = 0; i < b.size; ++i)
+                ASSERT_EQ(saved[b.first + i],
+                          b.fixed.isEmpty() ? image[b.first + i] : std::uint8_t(b.fixed[i]))
+                    << b.what << ", seed " << seed << ", address " << b.first + i;
+    }
+}
+
 TEST(ConfigDocument, AnEditedDocumentChangesWhatWasEdited) {
     const ConfigImage start = savedImage(simImage());
     const struct {
