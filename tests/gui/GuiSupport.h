@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPdfWriter>
+#include <QProgressDialog>
 #include <QSettings>
 #include <QSpinBox>
 #include <QStringList>
@@ -33,11 +34,15 @@ public:
         QString text;
         Severity severity;
         QString detail;
+        bool progressOpen; // a transfer's progress box was still up behind it
     };
     void message(QWidget* parent, const QString& text, Severity severity,
                  const QString& detail) override {
         messages << text;
-        shown.push_back({parent, text, severity, detail});
+        bool progressOpen = false;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            progressOpen |= qobject_cast<QProgressDialog*>(w) && w->isVisible();
+        shown.push_back({parent, text, severity, detail, progressOpen});
     }
     // Answers from replies in order; a question nobody scripted fails the test.
     bool ask(QWidget*, const QString& question) override {

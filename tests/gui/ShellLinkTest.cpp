@@ -196,6 +196,27 @@ TEST_F(WithUnit, StalledUnitShowsProgressAndZrusitEndsTheReadAtOnce) {
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
+// A unit that stops answering half way: the progress box has gone when the time-out is said.
+TEST_F(WithUnit, TimeOutIsSaidAfterTheProgressBoxHasGone) {
+    SimServer stalled{SimOptions{}, SimServer::Faults{-1, 5}};
+    ASSERT_TRUE(stalled.listen(QHostAddress::LocalHost, 0));
+    ToolRun run(ini());
+    aim(run, stalled.port());
+    run.window->link().setReadTimeoutMs(700);
+    bool progressSeen = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto* p = run.window->findChild<QProgressDialog*>(QStringLiteral("Prubeh")))
+            progressSeen |= p->isVisible();
+    });
+    poll.start(50);
+    run.find<QAction>(QStringLiteral("menuNactiVse"))->trigger();
+    EXPECT_TRUE(progressSeen);
+    ASSERT_EQ(run.dialogs.shown.size(), 1u);
+    EXPECT_FALSE(run.dialogs.shown[0].progressOpen);
+    EXPECT_TRUE(run.dialogs.takeMessages()[0].contains(QStringLiteral("700 ms")));
+}
+
 TEST_F(WithUnit, RefusedChunksGiveOneMessageAfterTheUpload) {
     SimOptions options = adminPassword(QStringLiteral("s3cret"));
     options.refuseChunks = true;

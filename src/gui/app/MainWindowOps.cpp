@@ -53,9 +53,7 @@ public:
             showProgress();
     }
     ~OperationScope() {
-        m_window.m_feedback->onProgress = nullptr;
-        m_window.m_feedback->onMessageBox = nullptr;
-        delete m_progress.data();
+        closeProgress();
         for (const auto& action : m_actions)
             if (action)
                 action->setEnabled(true);
@@ -63,6 +61,13 @@ public:
             if (control)
                 control->setEnabled(true);
         m_window.m_operationRunning = false;
+    }
+
+    // The operation has ended: its progress box goes before a failure is said.
+    void closeProgress() {
+        m_window.m_feedback->onProgress = nullptr;
+        m_window.m_feedback->onMessageBox = nullptr;
+        delete m_progress.data();
     }
 
 private:
@@ -128,9 +133,11 @@ void MainWindow::runOperation(const std::function<void()>& operation, bool talks
         } catch (const Cancelled& e) {
             m_feedback->log(e.text());
         } catch (const OperationError& e) {
+            scope.closeProgress();
             if (!m_closeWhenDone)
                 m_dialogs.message(this, e.text(), Severity::Error);
         } catch (const std::exception& e) {
+            scope.closeProgress();
             m_dialogs.message(this, QString::fromLocal8Bit(e.what()), Severity::Error);
         }
     }
