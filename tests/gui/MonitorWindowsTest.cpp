@@ -318,6 +318,8 @@ TEST_F(Overview, BackupOfSelectedStationsFailsAtEveryRequestAndWritesNoFile) {
             30000));
         const QStringList results = columnText(StationTableModel::ResultColumn);
         ASSERT_EQ(results.size(), 5) << "at " << k;
+        const QModelIndex first = grid->model()->index(0, StationTableModel::ResultColumn);
+        EXPECT_EQ(first.data(Qt::ToolTipRole), first.data()) << "at " << k;
         for (int i = 0; i < 5; ++i)
             EXPECT_TRUE(results[i].startsWith(QStringLiteral("CHYBA: ")))
                 << SimFaults[i].name << " at " << k << ": " << qPrintable(results[i]);

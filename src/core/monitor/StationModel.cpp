@@ -123,7 +123,13 @@ QString StationTableModel::text(int row, int column) const {
 }
 
 QVariant StationTableModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || role != Qt::DisplayRole)
+    if (!index.isValid())
+        return {};
+    // A failure is longer than the column: its whole text on hovering too.
+    if (role == Qt::ToolTipRole && index.column() == ResultColumn &&
+        !text(index.row(), index.column()).isEmpty())
+        return visibleText(text(index.row(), index.column()));
+    if (role != Qt::DisplayRole)
         return {};
     // A name from a list may hold any byte: shown whole, one line per cell.
     return visibleText(text(index.row(), index.column()));
