@@ -3,11 +3,11 @@
 #include "base/Errors.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QProcess>
 #include <QTcpServer>
-#include <QThread>
+#include <QTimer>
 #include <random>
 
 const SimFault SimFaults[5] = {
@@ -70,12 +70,18 @@ void ProbePage::gatherImage(ConfigImage&) {
 }
 
 bool spinUntil(const std::function<bool()>& done, int timeoutMs) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!done() && timer.elapsed() < timeoutMs) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(1);
-    }
+    // On the event loop, not with sleeps between rounds: a simulator in this thread answers
+    // at once, and a wait ends as soon as done() holds.
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (done())
+            loop.quit();
+    });
+    poll.start(2);
+    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    if (!done())
+        loop.exec();
     return done();
 }
 

@@ -3,7 +3,6 @@
 #include "TestSupport.h"
 
 #include <QDir>
-#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -13,7 +12,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -311,17 +309,11 @@ TEST_F(Cli, RelayCompileAndDecodeReproduceTheWorkedExamples) {
     EXPECT_EQ(ctl({"relay"}).exit, 2);
 }
 
-// quel5ctl run against a simulator in this process: its events are served while the
-// command runs, without a wait between them.
+// quel5ctl run against a simulator in this process: events are served while it runs.
 CtlRun ctlServed(const QStringList& args) {
     QProcess p;
-    QEventLoop loop;
-    QObject::connect(&p, &QProcess::finished, &loop, &QEventLoop::quit);
-    QObject::connect(&p, &QProcess::errorOccurred, &loop, &QEventLoop::quit);
-    QTimer::singleShot(30000, &loop, &QEventLoop::quit);
     p.start(QStringLiteral(QUEL5CTL_PATH), args);
-    loop.exec();
-    if (p.state() != QProcess::NotRunning) {
+    if (!spinUntil([&] { return p.state() == QProcess::NotRunning; }, 30000)) {
         p.kill();
         p.waitForFinished();
         return {-1, {}, {}};

@@ -10,7 +10,6 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPdfWriter>
@@ -185,22 +184,6 @@ struct ToolRun {
     std::unique_ptr<QSettings> settings;
     std::unique_ptr<MainWindow> window;
 };
-
-// Runs the event loop until done() holds or the time runs out; unlike a wait that sleeps
-// between rounds, a simulator in this thread answers at once.
-inline bool serveUntil(const std::function<bool()>& done, int timeoutMs) {
-    QEventLoop loop;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (done())
-            loop.quit();
-    });
-    poll.start(2);
-    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
-    if (!done())
-        loop.exec();
-    return done();
-}
 
 // Input as a user gives it: a click puts the focus into a control, keys go to whatever
 // has the focus.

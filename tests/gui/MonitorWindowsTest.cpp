@@ -310,7 +310,7 @@ TEST_F(Overview, BackupOfSelectedStationsFailsAtEveryRequestAndWritesNoFile) {
         user::key(Qt::Key_A, Qt::ControlModifier);
         run->dialogs.answers << path("backup");
         backup->trigger();
-        ASSERT_TRUE(serveUntil(
+        ASSERT_TRUE(spinUntil(
             [&] {
                 return backup->isEnabled() && !columnText(StationTableModel::ResultColumn)
                                                    .contains(QStringLiteral("čeká"));
