@@ -9,12 +9,10 @@
 #include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const QJsonDocument document = QJsonDocument::fromJson(
-        QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size)));
-    if (!document.isObject())
-        return 0;
     try {
-        const ConfigImage image = importDocument(document.object());
+        const QJsonObject document = parseDocument(
+            QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size)));
+        const ConfigImage image = importDocument(document);
         const ConfigImage again = importDocument(exportDocument(image));
         if (!std::equal(again.data(), again.data() + mem::ImageSize, savedImage(image).data()))
             __builtin_trap();

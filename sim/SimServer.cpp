@@ -9,6 +9,7 @@ const QByteArray SimServer::DiscoveryRequest("Discovery: Who is out there?");
 
 SimServer::SimServer(SimOptions options, Faults faults, QObject* parent)
     : QObject(parent), m_unit(std::move(options)), m_faults(faults) {
+    m_clock.start();
     connect(&m_tcp, &QTcpServer::newConnection, this, &SimServer::onNewConnection);
     connect(&m_udp, &QUdpSocket::readyRead, this, &SimServer::onDatagrams);
 }
@@ -77,6 +78,7 @@ void SimServer::onNewConnection() {
             m_buffers.remove(socket);
             m_ids.remove(socket);
             m_stalled.removeAll(socket);
+            m_lastReplyAt.remove(socket);
             socket->deleteLater();
         });
     }
@@ -108,9 +110,19 @@ void SimServer::onData(QTcpSocket* socket) {
             m_stalled.append(socket);
             return;
         }
-        if (seen == m_faults.refuseAt) {
+        const Faults::Step step = m_faults.script ? m_faults.script(seen) : Faults::Step{};
+        int delayMs = -1;
+        if (m_faults.script) {
+            // A unit answers in order: a reply never overtakes a later one's.
+            const qint64 now = m_clock.elapsed();
+            const qint64 last = m_lastReplyAt.value(socket, -1);
+            delayMs = int(std::max<qint64>(step.delayMs, last >= now ? last - now + 1 : 0));
+            m_lastReplyAt[socket] = now + delayMs;
+        }
+        if (seen == m_faults.refuseAt || step.refuse) {
             const QByteArray refusal = frame.left(3) + QByteArray("\x03\0\0", 3);
-            later(socket, [socket, refusal] { socket->write(refusal); });
+            later(
+                socket, [socket, refusal] { socket->write(refusal); }, delayMs);
             continue;
         }
         SimUnit::Response response = m_unit.handle(frame);
@@ -130,19 +142,22 @@ void SimServer::onData(QTcpSocket* socket) {
         // One reply, one write; a faulty unit may send it again unasked.
         const QByteArray bytes =
             seen == m_faults.repeatReply ? response.bytes + response.bytes : response.bytes;
-        const bool repeatLate = seen == m_faults.lateRepeat;
-        const int repeatMs = m_faults.lateRepeatMs;
-        later(socket, [socket, bytes, repeatLate, repeatMs] {
-            socket->write(bytes);
-            socket->flush();
-            // The copy comes on its own, while the client may already wait for the next
-            // reply: it cannot be told from that reply by its bytes.
-            if (repeatLate)
-                QTimer::singleShot(repeatMs, socket, [socket, bytes] {
-                    socket->write(bytes);
-                    socket->flush();
-                });
-        });
+        const bool repeatLate = seen == m_faults.lateRepeat || step.repeatAfterMs >= 0;
+        const int repeatMs = step.repeatAfterMs >= 0 ? step.repeatAfterMs : m_faults.lateRepeatMs;
+        later(
+            socket,
+            [socket, bytes, repeatLate, repeatMs] {
+                socket->write(bytes);
+                socket->flush();
+                // The copy comes on its own, while the client may already wait for the next
+                // reply: it cannot be told from that reply by its bytes.
+                if (repeatLate)
+                    QTimer::singleShot(repeatMs, socket, [socket, bytes] {
+                        socket->write(bytes);
+                        socket->flush();
+                    });
+            },
+            delayMs);
     }
 }
 
@@ -159,10 +174,12 @@ void SimServer::onDatagrams() {
     }
 }
 
-void SimServer::later(QObject* context, const std::function<void()>& action) {
+void SimServer::later(QObject* context, const std::function<void()>& action, int delayMs) {
     // A unit behind a slow network: the same delay for every reply keeps their order.
-    if (m_faults.latencyMs > 0)
-        QTimer::singleShot(m_faults.latencyMs, context, action);
+    if (delayMs < 0)
+        delayMs = m_faults.latencyMs;
+    if (delayMs > 0)
+        QTimer::singleShot(delayMs, Qt::PreciseTimer, context, action);
     else
         action();
 }

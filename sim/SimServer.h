@@ -2,6 +2,7 @@
 
 #include "SimUnit.h"
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QHostAddress>
 #include <QList>
@@ -26,6 +27,14 @@ public:
         int wrongCommandAt = -1;
         int oversizeAt = -1;
         int refuseAt = -1;
+        // A unit scripted request by request (tests): for request k, its reply's delay, a
+        // copy of the reply this much later (-1 none) and whether it is refused.
+        struct Step {
+            int delayMs = 0;
+            int repeatAfterMs = -1;
+            bool refuse = false;
+        };
+        std::function<Step(int k)> script = nullptr;
     };
 
     struct Request {
@@ -58,7 +67,7 @@ private:
     void onData(QTcpSocket* socket);
     void onDatagrams();
     void persist();
-    void later(QObject* context, const std::function<void()>& action);
+    void later(QObject* context, const std::function<void()>& action, int delayMs = -1);
 
     void reboot();
 
@@ -70,6 +79,8 @@ private:
     QHash<QTcpSocket*, QByteArray> m_buffers;
     QHash<QTcpSocket*, int> m_ids;
     QList<QTcpSocket*> m_stalled;
+    QElapsedTimer m_clock;
+    QHash<QTcpSocket*, qint64> m_lastReplyAt; // when the last scripted reply goes out
     QList<Request> m_requests;
     int m_connections = 0;
     int m_closed = 0;

@@ -193,7 +193,8 @@ SimUnit::Response SimUnit::handle(const QByteArray& frame) {
     if (cmd == "IA")
         return {Action::Reply, reply(l1, l2, login(payload), {})};
     if (cmd == "GS")
-        return {Action::Reply, reply(l1, l2, 0, deviceStatus())};
+        return {Action::Reply,
+                reply(l1, l2, 0, m_options.state.isEmpty() ? deviceStatus() : m_options.state)};
     if (cmd == "IR")
         return {Action::Close, {}};
     if (cmd == "UB" || cmd == "Ub") {

@@ -1,6 +1,7 @@
 #include "Cli.h"
 
 #include "base/Errors.h"
+#include "base/Text.h"
 #include "image/ConfigFile.h"
 #include "image/MemoryMap.h"
 #include "link/Login.h"
@@ -76,8 +77,14 @@ bool takeFlag(QStringList& args, const QString& name) {
 
 void expectPositionals(const QStringList& args, int count) {
     for (const QString& a : args)
-        if (a.startsWith(QLatin1String("--")))
-            throw Usage(QStringLiteral("unknown option %1").arg(a));
+        if (a.startsWith(QLatin1String("--"))) {
+            // "--password=PW" and the like: the value is never repeated.
+            const qsizetype equals = a.indexOf(QLatin1Char('='));
+            throw Usage(equals < 0 ? QStringLiteral("unknown option %1").arg(visibleText(a))
+                                   : QStringLiteral("unknown option %1=… (give the value as a "
+                                                    "separate argument)")
+                                         .arg(visibleText(a.left(equals))));
+        }
     if (args.size() != count)
         throw Usage(QStringLiteral("expected %1 argument(s)").arg(count));
 }
@@ -105,22 +112,13 @@ Selectors parsePages(const QString& list) {
     return s;
 }
 
-void logOut(Context& ctx, DeviceLink& link) {
-    try {
-        logoutFromUnit(link);
-        if (link.linkFailed())
-            ctx.feedback.message(QStringLiteral("Varování: odhlášení z jednotky se nezdařilo."),
-                                 Severity::Warning);
-    } catch (const OperationError& e) {
-        ctx.feedback.message(
-            QStringLiteral("Varování: odhlášení z jednotky se nezdařilo: %1").arg(e.text()),
-            Severity::Warning);
-    }
+void logOut(Context& ctx, UnitSession& session, bool afterTrouble) {
+    const QString failed = session.logout(afterTrouble);
+    if (!failed.isEmpty())
+        ctx.feedback.message(QStringLiteral("Varování: %1").arg(failed), Severity::Warning);
 }
 
 namespace {
-
-constexpr int ShortLogoutMs = 1000;
 
 int readCommand(Context& ctx, QStringList args) {
     expectPositionals(args, 1);
@@ -170,31 +168,17 @@ int writeCommand(Context& ctx, QStringList args) {
     workspace.loadConfigFile();
 
     // The network record may move the unit off the network, or belong to another unit:
-    // compared with what the unit holds now, and refused unless --force.
-    if (selectors.network()) {
-        ConfigImage unit;
-        const bool read = readRange(link, unit, mem::AppConfig.first, mem::AppConfig.end());
-        link.close();
-        if (!read) {
-            ctx.feedback.message(QStringLiteral("Síťová nastavení jednotky se nepodařilo přečíst; "
-                                                "nic nebylo odesláno."));
-            return Failed;
-        }
-        workspace.rememberUnit(ctx.target.host(), unit);
-        workspace.gatherPages(selectors);
-        const QStringList changes = workspace.guardedChanges(ctx.target.host(), workspace.image());
-        if (!changes.isEmpty() && !force) {
-            ctx.feedback.message(
-                QStringLiteral("Nahrání by změnilo síťová nastavení jednotky (%1); "
-                               "bez --force nebylo nic odesláno.")
-                    .arg(changes.join(QStringLiteral("; "))));
-            return Failed;
-        }
-        workspace.confirmGuarded = [](const QStringList&) { return true; };
-    }
+    // the upload compares it with what the unit holds now and refuses it unless --force.
+    QStringList guarded;
+    workspace.confirmGuarded = [&](const QStringList& changes) {
+        guarded = changes;
+        return force;
+    };
 
-    if (loginToUnit(link, user, password) != Rights::Admin) {
+    UnitSession session(link, user, password);
+    if (!session.granted()) {
         ctx.feedback.message(QStringLiteral("Chyba při přihlášení"));
+        logOut(ctx, session);
         return Failed;
     }
     // The upload's result decides the exit status and is reported first; the logout only
@@ -205,17 +189,18 @@ int writeCommand(Context& ctx, QStringList args) {
         const UploadReport report = workspace.uploadConfig(selectors);
         status = report.ok() ? Success : Failed;
         linkTrouble = report.linkFailures > 0;
+    } catch (const Cancelled&) {
+        ctx.feedback.message(QStringLiteral("Nahrání by změnilo síťová nastavení jednotky (%1); "
+                                            "bez --force nebylo nic odesláno.")
+                                 .arg(guarded.join(QStringLiteral("; "))));
+        status = Failed;
     } catch (const OperationError& e) {
         ctx.feedback.message(e.text());
         status = Failed;
         linkTrouble = true;
     }
-    if (linkTrouble) {
-        // A unit that just failed the upload gets one short chance, not a second time-out.
-        link.setReadTimeoutMs(std::min(link.readTimeoutMs(), ShortLogoutMs));
-        link.setConnectTimeoutMs(ShortLogoutMs);
-    }
-    logOut(ctx, link);
+    // A unit that just failed the upload gets one short chance, not a second time-out.
+    logOut(ctx, session, linkTrouble);
     return status;
 }
 

@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 class DeviceLink;
+class UnitSession;
 
 namespace cli {
 
@@ -53,7 +54,7 @@ int run(QStringList args);
 // The commands that live beside the core commands.
 // Logs out of the unit; a logout that fails only warns: the command's work decides its
 // exit status.
-void logOut(Context& ctx, DeviceLink& link);
+void logOut(Context& ctx, UnitSession& session, bool afterTrouble = false);
 
 int showCommand(Context& ctx, QStringList args);
 int reportCommand(Context& ctx, QStringList args);

@@ -9,7 +9,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
 #include <cstdio>
+#include <optional>
 
 namespace cli {
 
@@ -20,37 +22,52 @@ void printLines(const QStringList& lines) {
         std::printf("%s\n", qUtf8Printable(line));
 }
 
-// A number for a field of `max` at most: a value that does not fit is refused, not cut.
+// A number for a field of `max` at most, in decimal or as 0x hexadecimal (a leading zero
+// is no octal): a value that does not fit is refused, not cut.
 quint32 fieldValue(const QString& text, const char* what, quint32 max) {
-    bool ok = false;
-    const qulonglong v = text.toULongLong(&ok, 0);
+    const bool hex = text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive);
+    const QString digits = hex ? text.mid(2) : text;
+    const QString allowed =
+        hex ? QStringLiteral("0123456789abcdefABCDEF") : QStringLiteral("0123456789");
+    bool ok =
+        !digits.isEmpty() && digits.size() <= 16 &&
+        std::all_of(digits.begin(), digits.end(), [&](QChar c) { return allowed.contains(c); });
+    const qulonglong v = ok ? digits.toULongLong(&ok, hex ? 16 : 10) : 0;
     if (!ok || v > max)
-        throw Usage(
-            QStringLiteral("%1 takes 0..%2, not %3").arg(QLatin1String(what)).arg(max).arg(text));
+        throw Usage(QStringLiteral("%1 takes 0..%2 (decimal or 0x hexadecimal), not %3")
+                        .arg(QLatin1String(what))
+                        .arg(max)
+                        .arg(text));
     return quint32(v);
 }
 
+// Only the fields the reply carried: a field left out is no zero.
 QJsonObject statusJson(const DeviceStatus& s) {
     QJsonObject o;
-    o[QStringLiteral("Typ")] = s.typ;
-    o[QStringLiteral("Mod")] = s.mod;
-    o[QStringLiteral("Stav")] = s.stav;
-    o[QStringLiteral("Tlacitka")] = s.buttons;
+    auto put = [&](const char* key, int offset, int size, const QJsonValue& value) {
+        if (s.has(offset, size))
+            o[QLatin1String(key)] = value;
+    };
+    put("Typ", 0, 1, s.typ);
+    put("Mod", 1, 1, s.mod);
+    put("Stav", 2, 1, s.stav);
+    put("Tlacitka", 5, 1, s.buttons);
     QJsonArray on, blink;
     for (int i = 0; i < 4; ++i)
         on << s.ledOn[size_t(i)], blink << s.ledBlink[size_t(i)];
-    o[QStringLiteral("LED zobr")] = on;
-    o[QStringLiteral("LED blik")] = blink;
-    o[QStringLiteral("Opt")] = s.opt;
-    o[QStringLiteral("Test idx")] = s.testIndex;
-    o[QStringLiteral("Vybran")] = s.selected;
-    o[QStringLiteral("PWM")] = double(s.pwm);
-    o[QStringLiteral("PI sum")] = double(s.piSum);
-    o[QStringLiteral("I2C error")] = s.i2cError;
-    o[QStringLiteral("I2C error adr")] = s.i2cErrorAddress;
+    put("LED zobr", 18, 4, on);
+    put("LED blik", 22, 4, blink);
+    put("Opt", 26, 1, s.opt);
+    put("Test idx", 36, 1, s.testIndex);
+    put("Vybran", 37, 1, s.selected);
+    put("PWM", 38, 4, double(s.pwm));
+    put("PI sum", 42, 4, double(s.piSum));
+    put("I2C error", 46, 1, s.i2cError);
+    put("I2C error adr", 47, 1, s.i2cErrorAddress);
     for (const BitRow& row : bitRows(s))
-        o[row.name] = row.value;
-    o[QStringLiteral("Teplotni priznaky")] = s.thermometerFlags;
+        if (row.carried)
+            o[row.name] = row.value;
+    put("Teplotni priznaky", 27, 1, s.thermometerFlags);
     for (const ValueRow& row : valueRows(s))
         o[row.name] = row.value;
     o[QStringLiteral("Delka odpovedi")] = s.length;
@@ -73,9 +90,16 @@ int statusCommand(Context& ctx, QStringList args) {
         return Failed;
     }
     const DeviceStatus s = decodeStatus(link.packet().payload(), link.packet().length());
+    // A reply without the whole fixed part is shown as far as it goes, and fails.
+    const int status = s.length < DeviceStatus::FixedSize ? Failed : Success;
+    if (status != Success)
+        ctx.feedback.message(QStringLiteral("Odpověď jednotky na stav nese jen %1 bajtů, pevná "
+                                            "část jich má %2.")
+                                 .arg(s.length)
+                                 .arg(DeviceStatus::FixedSize));
     if (json) {
         std::printf("%s", QJsonDocument(statusJson(s)).toJson().constData());
-        return Success;
+        return status;
     }
     printLines(statusLines(s));
     for (const BitRow& row : bitRows(s))
@@ -84,7 +108,7 @@ int statusCommand(Context& ctx, QStringList args) {
     for (const ValueRow& row : valueRows(s))
         std::printf("%-10s%s%s\n", qUtf8Printable(row.name), qUtf8Printable(valueText(row.value)),
                     row.flagged ? " !" : "");
-    return Success;
+    return status;
 }
 
 int actionCommand(Context& ctx, QStringList args) {
@@ -99,23 +123,29 @@ int actionCommand(Context& ctx, QStringList args) {
     std::uint16_t pattern = 0;
     if (action->action == UnitAction::SetOutputs) {
         expectPositionals(args, 1);
-        if (args.at(0).size() != 4)
-            throw Usage(QStringLiteral("set-outputs takes four hexadecimal digits, as 8001"));
-        pattern = std::uint16_t(fieldValue(QStringLiteral("0x") + args.at(0), "PATTERN", 0xFFFF));
+        const QString& digits = args.at(0);
+        bool ok = digits.size() == 4 && std::all_of(digits.begin(), digits.end(), [](QChar c) {
+                      return QStringLiteral("0123456789abcdefABCDEF").contains(c);
+                  });
+        pattern = std::uint16_t(ok ? digits.toUInt(&ok, 16) : 0);
+        if (!ok)
+            throw Usage(QStringLiteral("set-outputs takes four hexadecimal digits, as 8001, "
+                                       "not %1")
+                            .arg(args.at(0)));
     } else {
         expectPositionals(args, 0);
     }
     DeviceLink link(ctx.target, ctx.feedback);
     link.setReadTimeoutMs(ctx.readTimeoutMs);
-    const bool needsLogin = action->rightsNeeded > 0;
-    if (needsLogin) {
+    std::optional<UnitSession> session;
+    if (action->rightsNeeded > 0) {
         if (user.isEmpty())
             throw Usage(QStringLiteral("%1 needs --user").arg(QLatin1String(action->cliName)));
-        const Rights rights = loginToUnit(link, user, password);
-        if (int(rights) < action->rightsNeeded || rights == Rights::LoggedOut) {
-            if (rights != Rights::Nobody)
-                logoutFromUnit(link);
+        session.emplace(link, user, password,
+                        action->rightsNeeded > 1 ? Rights::Admin : Rights::User);
+        if (!session->granted()) {
             ctx.feedback.message(QStringLiteral("Chyba při přihlášení"));
+            logOut(ctx, *session);
             return Failed;
         }
     }
@@ -123,21 +153,32 @@ int actionCommand(Context& ctx, QStringList args) {
     try {
         prepareAction(link.packet(), *action, pattern);
         link.exchange(action->mode);
-        if (link.linkFailed())
+        const QString text = QString::fromUtf8(action->menuText);
+        if (link.linkFailed()) {
             status = Failed;
-        else
-            ctx.feedback.log(
-                QStringLiteral("Odesláno: %1").arg(QString::fromUtf8(action->menuText)));
+        } else if (action->mode != ExchangeMode::SendOnly && link.packet().status() != 0) {
+            ctx.feedback.message(QStringLiteral("Jednotka akci %1 odmítla (stav %2).")
+                                     .arg(text)
+                                     .arg(link.packet().status()));
+            status = Failed;
+        } else {
+            ctx.feedback.log(QStringLiteral("Odesláno: %1").arg(text));
+        }
     } catch (const OperationError& e) {
         ctx.feedback.message(e.text());
         status = Failed;
     }
-    if (needsLogin && action->action != UnitAction::Reset)
-        logOut(ctx, link);
+    // A unit that resets has forgotten the login by itself.
+    if (session && action->action == UnitAction::Reset)
+        session->forget();
+    else if (session)
+        logOut(ctx, *session, status != Success);
     return status;
 }
 
 int serviceCommand(Context& ctx, QStringList args) {
+    const QString user = takeOption(args, QStringLiteral("--user"));
+    const QString password = takePassword(args);
     if (args.isEmpty())
         throw Usage(QStringLiteral("service needs a request"));
     const QString what = args.takeFirst();
@@ -148,12 +189,15 @@ int serviceCommand(Context& ctx, QStringList args) {
         return std::uint8_t(fieldValue(args.at(i), name, 255));
     };
     std::function<QStringList()> lines = [] { return QStringList(); };
+    int expected = 0;    // the payload bytes a reading request must get back
+    bool changes = true; // the request changes the unit: an administrator's
     if (what == QLatin1String("i2c-read")) {
         expectPositionals(args, 3);
         const int memory = byte(1, "MEM");
-        service::i2cRead(p, byte(0, "DEV"), std::uint8_t(memory),
-                         std::uint8_t(fieldValue(args.at(2), "COUNT", 122)));
+        expected = int(fieldValue(args.at(2), "COUNT", 122));
+        service::i2cRead(p, byte(0, "DEV"), std::uint8_t(memory), std::uint8_t(expected));
         lines = [&p, memory] { return service::recvManyLines(p, memory); };
+        changes = false;
     } else if (what == QLatin1String("i2c-write")) {
         if (args.size() < 3 || args.size() > 4)
             throw Usage(QStringLiteral("i2c-write takes DEV MEM B1 [B2]"));
@@ -165,9 +209,10 @@ int serviceCommand(Context& ctx, QStringList args) {
     } else if (what == QLatin1String("flash-read")) {
         expectPositionals(args, 2);
         const quint32 address = fieldValue(args.at(0), "ADDR", 0xFFFFFFFFu);
-        const int count = int(fieldValue(args.at(1), "COUNT", 100));
-        service::flashRead(p, address, count);
-        lines = [&p, address, count] { return service::flashReadLines(p, address, count); };
+        expected = int(fieldValue(args.at(1), "COUNT", 100));
+        service::flashRead(p, address, expected);
+        lines = [&p, address, expected] { return service::flashReadLines(p, address, expected); };
+        changes = false;
     } else if (what == QLatin1String("flash-write")) {
         expectPositionals(args, 3);
         service::flashWrite(p, fieldValue(args.at(0), "ADDR", 0xFFFFFFFFu),
@@ -183,11 +228,45 @@ int serviceCommand(Context& ctx, QStringList args) {
     } else {
         throw Usage(QStringLiteral("unknown service request %1").arg(what));
     }
-    link.exchange(ExchangeMode::CloseAfterReply);
-    if (link.linkFailed())
-        return Failed;
-    printLines(lines());
-    return Success;
+    if (changes && user.isEmpty())
+        throw Usage(
+            QStringLiteral("%1 changes the unit and needs --user (an administrator)").arg(what));
+    // The request is built; a login would use the same packet, so keep it aside.
+    const LinkPacket request = p;
+    std::optional<UnitSession> session;
+    if (changes) {
+        session.emplace(link, user, password);
+        if (!session->granted()) {
+            ctx.feedback.message(QStringLiteral("Chyba při přihlášení"));
+            logOut(ctx, *session);
+            return Failed;
+        }
+        p = request;
+    }
+    int status = Success;
+    try {
+        link.exchange(ExchangeMode::CloseAfterReply);
+        if (link.linkFailed()) {
+            status = Failed;
+        } else if (p.status() != 0) {
+            ctx.feedback.message(
+                QStringLiteral("Jednotka požadavek odmítla (stav %1).").arg(p.status()));
+            status = Failed;
+        } else if (p.length() < expected) {
+            ctx.feedback.message(QStringLiteral("Odpověď jednotky nese jen %1 z %2 bajtů.")
+                                     .arg(p.length())
+                                     .arg(expected));
+            status = Failed;
+        } else {
+            printLines(lines());
+        }
+    } catch (const OperationError& e) {
+        ctx.feedback.message(e.text());
+        status = Failed;
+    }
+    if (session)
+        logOut(ctx, *session, status != Success);
+    return status;
 }
 
 } // namespace cli

@@ -103,17 +103,14 @@ int importCommand(Context& ctx, QStringList args) {
         throw FileError(QStringLiteral("Soubor %1 nelze přečíst: %2")
                             .arg(args.at(0), in.size() > Largest ? QStringLiteral("je příliš velký")
                                                                  : in.errorString()));
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(in.read(Largest), &error);
-    if (error.error != QJsonParseError::NoError || !document.isObject())
-        throw FileError(
-            QStringLiteral("Soubor %1 není dokument konfigurace (JSON objekt): %2 u znaku %3.")
-                .arg(args.at(0), error.error != QJsonParseError::NoError
-                                     ? error.errorString()
-                                     : QStringLiteral("není objekt"))
-                .arg(error.offset));
+    QJsonObject document;
+    try {
+        document = parseDocument(in.read(Largest));
+    } catch (const OperationError& e) {
+        throw FileError(QStringLiteral("Soubor %1: %2").arg(args.at(0), e.text()));
+    }
     QStringList warnings;
-    const ConfigImage image = importDocument(document.object(), &warnings);
+    const ConfigImage image = importDocument(document, &warnings);
     for (const QString& warning : warnings)
         ctx.feedback.message(warning, Severity::Warning);
     writeImageFile(args.at(1), image, false);
@@ -141,8 +138,10 @@ namespace {
 // command's, a failed logout only warns.
 int asAdministrator(Context& ctx, DeviceLink& link, const QString& user, const QString& password,
                     const std::function<int()>& action) {
-    if (loginToUnit(link, user, password) != Rights::Admin) {
+    UnitSession session(link, user, password);
+    if (!session.granted()) {
         ctx.feedback.message(QStringLiteral("Chyba při přihlášení"));
+        logOut(ctx, session);
         return Failed;
     }
     int status = Success;
@@ -152,7 +151,7 @@ int asAdministrator(Context& ctx, DeviceLink& link, const QString& user, const Q
         ctx.feedback.message(e.text());
         status = Failed;
     }
-    logOut(ctx, link);
+    logOut(ctx, session, status != Success);
     return status;
 }
 

@@ -92,12 +92,18 @@ int stationsCommand(Context& ctx, QStringList args) {
         const QString column = descending ? sort.chopped(5) : sort;
         view.sort(columnNamed(column), descending ? Qt::DescendingOrder : Qt::AscendingOrder);
     }
+    // The whole table in one buffer: rows that do not stream are not flushed one by one.
+    QString table;
     for (int row = 0; row < view.rowCount(); ++row) {
-        QStringList cells;
-        for (int column = 0; column < StationTableModel::Columns; ++column)
-            cells << view.index(row, column).data().toString(); // control characters shown
-        printLine(cells.join(QLatin1Char('\t')));
+        for (int column = 0; column < StationTableModel::Columns; ++column) {
+            if (column > 0)
+                table += QLatin1Char('\t');
+            table += view.index(row, column).data().toString(); // control characters shown
+        }
+        table += QLatin1Char('\n');
     }
+    const QByteArray out = table.toUtf8();
+    std::fwrite(out.constData(), 1, size_t(out.size()), stdout);
     return Success;
 }
 
@@ -184,11 +190,14 @@ int writeStationsCommand(Context& ctx, QStringList args) {
                             .arg(mem::ImageSize));
     ConfigImage image;
     readImageFile(args.at(1), image);
-    std::vector<stations::StationRun::Job> uploads;
-    for (const Station& station : list)
-        uploads.push_back([station, image, selectors, user, password, timeout = ctx.readTimeoutMs] {
-            return stations::push(station, image, selectors, user, password, timeout);
-        });
+    if (list.empty()) {
+        ctx.feedback.message(QStringLiteral("%1: seznam neobsahuje žádnou stanici; nic nebylo "
+                                            "odesláno.")
+                                 .arg(args.at(0)));
+        return Failed;
+    }
+    std::vector<stations::StationRun::Job> uploads =
+        stations::pushJobs(list, image, selectors, user, password, ctx.readTimeoutMs);
     return runStations(std::move(uploads), jobs);
 }
 

@@ -23,8 +23,12 @@ int main(int argc, char** argv) {
     args.removeFirst();
     // Now that the arguments are copied, a password given on the command line is wiped
     // from the process's own, so that neither the process list nor a core dump shows it.
-    for (int i = 1; i + 1 < argc; ++i)
-        if (std::strcmp(argv[i], "--password") == 0)
+    // The "--password=PW" form is refused, but its value is wiped all the same.
+    for (int i = 1; i < argc; ++i) {
+        if (i + 1 < argc && std::strcmp(argv[i], "--password") == 0)
             std::memset(argv[i + 1], 'x', std::strlen(argv[i + 1]));
+        if (std::strncmp(argv[i], "--password=", 11) == 0)
+            std::memset(argv[i] + 11, 'x', std::strlen(argv[i] + 11));
+    }
     return cli::run(args);
 }

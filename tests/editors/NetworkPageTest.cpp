@@ -148,6 +148,7 @@ TEST(NetworkGather, BadAddressStopsTheGatherAndTheSave) {
 TEST(NetworkUpload, RecordsReachTheUnit) {
     SimRig rig;
     Workspace workspace(rig.link);
+    workspace.confirmGuarded = [](const QStringList&) { return true; };
     workspace.pageAs<NetworkPage>(PageSlot::Network)
         .setValue(QStringLiteral("LMDnbname"), QStringLiteral("NOVY"));
     workspace.uploadConfig(Selectors::only(PageSlot::Network));

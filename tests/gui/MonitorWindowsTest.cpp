@@ -424,3 +424,60 @@ TEST(StatusWindow, ShowsTheUnitAndSendsItsActions) {
 }
 
 } // namespace
+
+namespace {
+
+QColor labelColour(ToolRun& run, const char* window, int k) {
+    for (QWidget* w : run.window->allWindows())
+        if (w->objectName() == QLatin1String(window))
+            if (auto* label =
+                    w->findChild<QLabel*>(QStringLiteral("lp%1").arg(k, 2, 10, QLatin1Char('0'))))
+                return label->palette().color(QPalette::WindowText);
+    return {};
+}
+
+// Each page window's state labels take their own bit row of the reply, and rows 0-4 of the
+// value table their thermometer's flag, whether a temperature came for them or not.
+TEST(StatusWindow, EachPageTakesItsOwnBitRowAndEveryFlagItsRow) {
+    QTemporaryDir dir;
+    SimOptions options;
+    // Every row differs: TM inputs 0x02, Inputs 0xA1, Outputs 0x0006, Vrele 0x0010,
+    // Vterm 0x0008; flags 0x3C (thermometers 3-6); two temperatures only.
+    options.state = QByteArray(49 + 8, '\0');
+    options.state[3] = 0x02;
+    options.state[4] = char(0xA1);
+    options.state[6] = 0x06;
+    options.state[8] = 0x10;
+    options.state[12] = 0x08;
+    options.state[27] = 0x3C;
+    options.state[48] = 2;
+    SimServer sim(options, SimServer::Faults{});
+    ASSERT_TRUE(sim.listen(QHostAddress::LocalHost, 0));
+    ToolRun run(dir.filePath(QStringLiteral("Quel5_cf.ini")));
+    for (const char* item : {"zobraz_Fstav", "zobraz_Fvstupy", "zobraz_Fvystupy",
+                             "zobraz_Ftermostaty", "zobraz_Fvrele"})
+        run.find<QAction>(QLatin1String(item))->trigger();
+    user::aimAt(run, sim.port());
+    QWidget* w = nullptr;
+    for (QWidget* window : run.window->allWindows())
+        if (window->objectName() == QLatin1String("TFstav"))
+            w = window;
+    ASSERT_NE(w, nullptr);
+    w->findChild<QAction*>(QStringLiteral("actStav"))->trigger();
+
+    const QColor red(Qt::red), black(Qt::black);
+    const std::pair<const char*, std::vector<int>> redOnes[] = {
+        {"TFvstupy", {0}}, {"TFvystupy", {1, 2}}, {"TFvrele", {4}}, {"TFtermostaty", {3}}};
+    for (const auto& [window, on] : redOnes)
+        for (int k = 0; k < 5; ++k)
+            EXPECT_EQ(labelColour(run, window, k),
+                      std::find(on.begin(), on.end(), k) != on.end() ? red : black)
+                << window << " lp" << k;
+    auto* values = w->findChild<QTableWidget*>(QStringLiteral("valueTable"));
+    for (int r = 0; r < 5; ++r)
+        EXPECT_EQ(values->item(r, 1)->background().color(), r >= 2 ? red : QColor(Qt::white))
+            << "value row " << r;
+    EXPECT_NE(values->item(5, 1)->background().color(), red); // bit 5 flags no row
+}
+
+} // namespace

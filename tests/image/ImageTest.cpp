@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 #include "base/Errors.h"
+#include "base/Text.h"
 #include "image/ConfigFile.h"
 #include "image/RawRegionPage.h"
 #include "workspace/Workspace.h"
@@ -211,6 +212,25 @@ TEST(Descriptions, NineteenCharactersAndAZeroInWindows1250) {
     full.bytes().fill('x');
     EXPECT_EQ(full.description(5000).size(), 20);
     EXPECT_EQ(full.description(7990).size(), 10);
+}
+
+} // namespace
+
+namespace {
+
+// Text from a unit, a file or a list stays one value on one line and reads in its order.
+TEST(VisibleText, ControlAndFormatCharactersAreShown) {
+    const std::pair<QString, QString> cases[] = {
+        {QStringLiteral("Žluťoučký kůň"), QStringLiteral("Žluťoučký kůň")},
+        {QStringLiteral("a\tb\nc\rd"), QStringLiteral("a\\tb\\nc\\rd")},
+        {QString(QChar(0x7F)) + QChar(0x85), QStringLiteral("\\x7f\\x85")},
+        {QString(QChar(0x2028)), QStringLiteral("\\u2028")},
+        {QStringLiteral("zaloha") + QChar(0x202E) + QStringLiteral("fdp.ql5"),
+         QStringLiteral("zaloha\\u202efdp.ql5")},
+        {QString(QChar(0x200B)) + QChar(0xFEFF), QStringLiteral("\\u200b\\ufeff")},
+    };
+    for (const auto& [text, shown] : cases)
+        EXPECT_EQ(visibleText(text), shown) << text.toStdString();
 }
 
 } // namespace

@@ -1,5 +1,6 @@
-// Every request of a whole read, of "Ulož vše" and of each page's "Ulož" with their
-// read-back, of the clock and of a station backup, faulted in turn in
+// Every request of a whole read, of "Ulož vše" and of each page's "Ulož" with the network
+// guard's reads, the read-back and the check that ends each transfer, of the clock and of
+// station backups and pushes, faulted in turn in
 // every way a unit can fail: dropped, stalled, answered with another command, with an
 // oversized reply, refused. Each ends in one clear failure within the time-out, never a
 // success; a read keeps the blocks that came before the fault and scatters nothing.
@@ -12,6 +13,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -38,7 +40,7 @@ template <typename Operation> Outcome run(SimRig& rig, Operation operation) {
 }
 
 TEST(FaultWalk, EveryRequestOfAReadFailsClearlyAndKeepsWhatCameBefore) {
-    constexpr int Requests = 79;
+    constexpr int Requests = 80; // 79 blocks and the check at the end
     for (const SimFault& fault : SimFaults)
         for (int k = 0; k < Requests; ++k) {
             SimRig rig({}, fault.at(k));
@@ -80,6 +82,7 @@ TEST(FaultWalk, EveryRequestOfAnUploadWithItsReadBackFailsClearly) {
     for (const auto& [name, selectors] : uploads) {
         SimRig counting;
         Workspace plan(counting.link);
+        plan.confirmGuarded = [](const QStringList&) { return true; };
         plan.image().setU16(mem::RelayCodeLength, 0);
         plan.scatterAll();
         ASSERT_TRUE(plan.uploadConfig(selectors).ok());
@@ -90,6 +93,7 @@ TEST(FaultWalk, EveryRequestOfAnUploadWithItsReadBackFailsClearly) {
                 SimRig rig({}, fault.at(k));
                 rig.link.setReadTimeoutMs(QuickTimeoutMs);
                 Workspace workspace(rig.link);
+                workspace.confirmGuarded = [](const QStringList&) { return true; };
                 workspace.image().setU16(mem::RelayCodeLength, 0);
                 workspace.scatterAll();
                 UploadReport report;
@@ -143,6 +147,89 @@ TEST(FaultWalk, TheClockAndAStationBackupFailClearlyAndWriteNoFile) {
             EXPECT_FALSE(QFile::exists(file)) << fault.name << " at " << k;
         }
     }
+}
+
+// A push to a station under every fault at every request, the login first among them:
+// the station's result is a failure, nothing escapes its work. A login that gives only a
+// user's rights writes nothing and is logged out again.
+TEST(FaultWalk, EveryRequestOfAStationPushFailsAsThatStationsResult) {
+    ConfigImage image;
+    {
+        SimRig rig;
+        Workspace source(rig.link);
+        ASSERT_TRUE(source.readAll());
+        image = source.image();
+    }
+    const Selectors pages = Selectors::only(PageSlot::Outputs);
+    int requests = 0;
+    {
+        SimServer sound({}, {});
+        ASSERT_TRUE(sound.listen(QHostAddress::LocalHost, 0));
+        const Station station{
+            QStringLiteral("Unit"), {}, QStringLiteral("127.0.0.1"), sound.port()};
+        const stations::BackupResult result = stations::push(
+            station, image, pages, QStringLiteral("admin"), QStringLiteral("admin"), TimeoutMs);
+        ASSERT_TRUE(result.ok) << result.line.toStdString();
+        requests = int(sound.requests().size());
+        EXPECT_EQ(sound.requests().last().frame, QByteArray("#IA\0\x12\0", 6) + QByteArray(18, 0));
+    }
+    for (const SimFault& fault : SimFaults)
+        for (int k = 0; k < requests - 1; ++k) {
+            SimServer sim({}, fault.at(k));
+            ASSERT_TRUE(sim.listen(QHostAddress::LocalHost, 0));
+            const Station station{
+                QStringLiteral("Unit"), {}, QStringLiteral("127.0.0.1"), sim.port()};
+            const stations::BackupResult result =
+                stations::push(station, image, pages, QStringLiteral("admin"),
+                               QStringLiteral("admin"), QuickTimeoutMs);
+            EXPECT_FALSE(result.ok) << fault.name << " at " << k;
+            EXPECT_TRUE(result.line.startsWith(QStringLiteral("CHYBA\tUnit\t")))
+                << fault.name << " at " << k << " " << result.line.toStdString();
+        }
+
+    SimServer sim({}, {});
+    ASSERT_TRUE(sim.listen(QHostAddress::LocalHost, 0));
+    const Station station{QStringLiteral("Unit"), {}, QStringLiteral("127.0.0.1"), sim.port()};
+    const stations::BackupResult user = stations::push(
+        station, image, pages, QStringLiteral("user"), QStringLiteral("user"), TimeoutMs);
+    EXPECT_FALSE(user.ok);
+    EXPECT_TRUE(writesSeen(sim).isEmpty());
+    ASSERT_EQ(sim.requests().size(), 2);
+    EXPECT_EQ(sim.requests().last().frame, QByteArray("#IA\0\x12\0", 6) + QByteArray(18, 0));
+}
+
+// Whatever a station's job throws becomes its own failure, and the run goes on.
+TEST(FaultWalk, AStationJobThatThrowsIsThatStationsFailure) {
+    QEventLoop loop;
+    std::vector<stations::StationRun::Job> jobs;
+    jobs.push_back([]() -> stations::BackupResult { throw LinkBroken(QStringLiteral("pryč")); });
+    jobs.push_back([]() -> stations::BackupResult { throw 42; });
+    jobs.push_back([] { return stations::BackupResult{true, QStringLiteral("OK")}; });
+    const Station unit{QStringLiteral("U"), {}, QStringLiteral("127.0.0.1"), 1};
+    jobs.push_back([unit] {
+        return stations::stationWork(unit,
+                                     [](const stations::StationLines&) -> stations::BackupResult {
+                                         throw std::runtime_error("x");
+                                     });
+    });
+    std::vector<stations::BackupResult> results(jobs.size());
+    size_t done = 0;
+    stations::StationRun run(2);
+    run.start(
+        std::move(jobs), &loop, [](int) {},
+        [&](int i, const stations::BackupResult& r) {
+            results[size_t(i)] = r;
+            if (++done == results.size())
+                loop.quit();
+        });
+    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+    loop.exec();
+    ASSERT_EQ(done, results.size());
+    EXPECT_FALSE(results[0].ok);
+    EXPECT_TRUE(results[0].line.contains(QStringLiteral("pryč")));
+    EXPECT_FALSE(results[1].ok);
+    EXPECT_TRUE(results[2].ok);
+    EXPECT_EQ(results[3].line, QStringLiteral("CHYBA\tU\t127.0.0.1:1\tx"));
 }
 
 } // namespace

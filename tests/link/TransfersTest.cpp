@@ -6,6 +6,8 @@
 #include <QElapsedTimer>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <memory>
+#include <random>
 
 namespace {
 
@@ -14,8 +16,12 @@ void fillPattern(QByteArray& memory) {
         memory[i] = char((i * 7 + 3) & 0xFF);
 }
 
+// Uploads here say yes to the network guard unless a test asks otherwise.
 struct Rig : SimRig {
-    using SimRig::SimRig;
+    explicit Rig(SimOptions options = {}, SimServer::Faults faults = {})
+        : SimRig(std::move(options), std::move(faults)) {
+        workspace.confirmGuarded = [](const QStringList&) { return true; };
+    }
     Workspace workspace{link};
 };
 
@@ -28,8 +34,11 @@ TEST(ReadAll, Reads79BlocksOverOneConnectionClosedByTheLast) {
 
     ASSERT_TRUE(rig.workspace.readAll());
 
+    // The 79 blocks, then the check that no reply came twice, on the same connection.
     const auto& requests = rig.server.requests();
-    ASSERT_EQ(requests.size(), 79);
+    ASSERT_EQ(requests.size(), 80);
+    EXPECT_EQ(requests[79].frame, QByteArray("#GS\0\0\0", 6));
+    EXPECT_EQ(requests[79].connection, 1);
     QStringList expectedLogs;
     for (int n = 0; n < 79; ++n) {
         const int address = 56 + 100 * n;
@@ -96,13 +105,21 @@ TEST(ReadAll, ReplySentTwiceEndsTheReadInsteadOfShiftingEveryLaterBlock) {
 
 // A copy of one reply sent alone a little later is taken for the next reply; only the
 // silence that must follow the last reply tells the read or upload that it went wrong.
+// A copy of the last block's reply may come after the check's own answer: the read then
+// holds the unit's memory all the same.
 TEST(LateRepeatedReply, FailsTheReadAtAnyRequestAndScattersNothing) {
     for (int k : {0, 5, 77, 78}) {
         Rig rig({}, {.latencyMs = 10, .lateRepeat = k, .lateRepeatMs = 12});
         ProbePage probe;
         rig.workspace.setPage(PageSlot::Modes, &probe);
         try {
-            rig.workspace.readAll();
+            if (rig.workspace.readAll() && k == 78) {
+                EXPECT_TRUE(std::equal(
+                    rig.workspace.image().data() + 56, rig.workspace.image().data() + 7956,
+                    rig.server.unit().memory().constData() + 56,
+                    [](std::uint8_t a, char b) { return a == std::uint8_t(b); }));
+                continue;
+            }
             ADD_FAILURE() << "read completed with reply " << k << " sent twice";
         } catch (const LinkBroken& e) {
             EXPECT_TRUE(e.text().contains(QStringLiteral("nikdo nežádal"))) << k;
@@ -113,9 +130,12 @@ TEST(LateRepeatedReply, FailsTheReadAtAnyRequestAndScattersNothing) {
     }
 }
 
+// An upload of the network page starts with the guard's three reads and its check.
+constexpr int GuardRequests = 4;
+
 TEST(LateRepeatedReply, FailsTheUploadAtAnyRequest) {
     const int planned = 39;
-    for (int k : {0, 20, planned - 1}) {
+    for (int k : {0, GuardRequests, GuardRequests + 20, GuardRequests + planned - 1}) {
         Rig rig({}, {.latencyMs = 10, .lateRepeat = k, .lateRepeatMs = 12});
         rig.workspace.image().setU16(mem::RelayCodeLength, 0);
         rig.workspace.scatterAll();
@@ -128,11 +148,17 @@ TEST(LateRepeatedReply, FailsTheUploadAtAnyRequest) {
     }
 }
 
-TEST(LateRepeatedReply, AQuietUnitCostsOneShortPauseAtTheEnd) {
-    Rig rig({}, {.latencyMs = 30});
+// The check at the end is one status request, also behind an upload without read-back.
+TEST(LateRepeatedReply, TheEndOfATransferIsOneStatusRequest) {
+    Rig rig;
     ASSERT_TRUE(rig.workspace.readAll());
-    EXPECT_GE(rig.link.slowestReplyMs(), 30);
-    EXPECT_EQ(rig.link.quietPeriodMs(), 2 * rig.link.slowestReplyMs());
+    EXPECT_EQ(rig.server.requests().size(), 80);
+    EXPECT_EQ(rig.server.requests().last().frame.left(6), QByteArray("#GS\0\0\0", 6));
+    rig.server.clearRequests();
+    rig.workspace.setVerifyUploads(false);
+    ASSERT_TRUE(rig.workspace.uploadConfig(Selectors::only(PageSlot::Modes)).ok());
+    ASSERT_EQ(rig.server.requests().size(), 2);
+    EXPECT_EQ(rig.server.requests().last().frame.left(3), QByteArray("#GS"));
 }
 
 TEST(ReadAll, SilentUnitTimesOutInsteadOfHanging) {
@@ -367,7 +393,7 @@ TEST(Upload, UnreachableUnitAtALinkTestedRecordEndsTheUpload) {
 }
 
 TEST(Upload, BrokenConnectionRestoresTheCursorClosesTheLinkAndSaysHowFarItGot) {
-    Rig rig({}, {.dropAfter = 3, .stallAfter = -1});
+    Rig rig({}, {.dropAfter = GuardRequests + 3, .stallAfter = -1});
     EXPECT_THROW(rig.workspace.uploadConfig(Selectors::all()), LinkBroken);
     EXPECT_FALSE(rig.feedback.waitCursor);
     EXPECT_FALSE(rig.link.isOpen());
@@ -406,7 +432,7 @@ TEST(Cancel, ReadKeepsTheBlocksSoFarWithoutAScatterAndClosesTheConnection) {
 }
 
 TEST(Cancel, UploadReportsWhatItWrote) {
-    Rig rig({}, {.dropAfter = -1, .stallAfter = 2});
+    Rig rig({}, {.dropAfter = -1, .stallAfter = GuardRequests + 2});
     rig.link.setReadTimeoutMs(5000);
     QTimer::singleShot(100, [&] { rig.link.cancel(); });
     EXPECT_THROW(rig.workspace.uploadConfig(Selectors::only(PageSlot::Network)), Cancelled);
@@ -495,7 +521,7 @@ TEST(Upload, NetworkChangesThatMoveTheUnitAskFirst) {
     EXPECT_THROW(rig.workspace.uploadConfig(Selectors::only(PageSlot::Network)), Cancelled);
     EXPECT_EQ(asked,
               QStringList({"IP adresa: 127.0.0.1 → 10.1.2.203", "Gateway: 127.0.0.1 → 10.1.2.1"}));
-    EXPECT_TRUE(rig.server.requests().isEmpty());
+    EXPECT_TRUE(writesSeen(rig.server).isEmpty());
     // Another unit's MAC in the configuration.
     rig.workspace.image()[85] = 0x02;
     rig.workspace.scatterAll();
@@ -505,6 +531,139 @@ TEST(Upload, NetworkChangesThatMoveTheUnitAskFirst) {
     answer = true;
     EXPECT_TRUE(rig.workspace.uploadConfig(Selectors::only(PageSlot::Network)).ok());
     EXPECT_EQ(rig.server.unit().memory().mid(56, 4), QByteArray::fromHex("0A0102CB"));
+}
+
+} // namespace
+
+namespace {
+
+// A unit scripted from a seed: some replies late (the last one too), some sent again a
+// little later, some refused, and maybe a drop or a stall at one request. Whatever it
+// does, a read that reports success holds the unit's memory, and an upload that reports
+// success left the unit holding what was sent.
+SimServer::Faults scripted(std::uint32_t seed) {
+    SimServer::Faults faults;
+    auto rng = std::make_shared<std::mt19937>(seed);
+    // Seeds alternate between reads and uploads; each kind meets every shape and density.
+    const int shape = int((seed / 2) % 4);
+    const int density = int((seed / 8) % 3); // none, rare or frequent copies and refusals
+    const int dropAt = shape == 1 ? int((*rng)() % 90) : -1;
+    const int stallAt = shape == 2 ? int((*rng)() % 90) : -1;
+    if (dropAt >= 0)
+        faults.dropAfter = dropAt;
+    if (stallAt >= 0)
+        faults.stallAfter = stallAt;
+    faults.script = [rng, density](int) {
+        SimServer::Faults::Step step;
+        const std::uint32_t r = (*rng)();
+        if (r % 16 == 0)
+            step.delayMs = int((r >> 8) % 30); // late, the last reply too
+        const std::uint32_t odds = density == 1 ? 150 : 13;
+        if (density > 0 && r % odds == 1)
+            step.repeatAfterMs = int((r >> 16) % 30);
+        step.refuse = density > 0 && r % (3 * odds) == 2;
+        return step;
+    };
+    return faults;
+}
+
+TEST(TransferProperty, ASuccessIsAlwaysTheUnitsTruth) {
+    int reads = 0, uploads = 0;
+    for (std::uint32_t seed = 0; seed < 200; ++seed) {
+        const ConfigImage sent = generatedImage(int(seed));
+        SimRig rig({}, scripted(seed));
+        rig.link.setReadTimeoutMs(80);
+        fillPattern(rig.server.unit().memory());
+        const QByteArray before = rig.server.unit().memory();
+        Workspace workspace(rig.link);
+        if (seed % 2 == 0) {
+            bool ok = false;
+            ConfigImage read;
+            try {
+                ok = workspace.readUnit(read);
+            } catch (const OperationError&) {
+            }
+            if (ok) {
+                ++reads;
+                for (int a = 56; a < 7956; ++a)
+                    if (read[a] != std::uint8_t(before[a])) {
+                        ADD_FAILURE() << "seed " << seed << " first wrong byte " << a;
+                        break;
+                    }
+                EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(read.data()) + 56, 7900),
+                          before.mid(56, 7900))
+                    << "seed " << seed;
+            }
+            continue;
+        }
+        // One page, verified or not.
+        const PageInfo& page = pageRegistry()[(seed / 2) % pageRegistry().size()];
+        workspace.setVerifyUploads(seed % 4 == 1);
+        workspace.image() = sent;
+        workspace.image().setU16(mem::RelayCodeLength, 0);
+        workspace.scatterAll();
+        bool ok = false;
+        try {
+            ok = workspace.uploadConfig(Selectors::only(page.slot)).ok();
+        } catch (const OperationError&) {
+        }
+        if (!ok)
+            continue;
+        ++uploads;
+        const ConfigImage& gathered = workspace.image(); // what was sent
+        const QByteArray& unit = rig.server.unit().memory();
+        for (const UploadRecord& record : page.records)
+            EXPECT_EQ(unit.mid(record.address, record.size),
+                      QByteArray(reinterpret_cast<const char*>(gathered.data()) + record.address,
+                                 record.size))
+                << "seed " << seed << " " << page.cliName << " record " << record.number;
+        for (const UploadRange& range : page.ranges) {
+            const int end = range.endIn(gathered);
+            EXPECT_EQ(unit.mid(range.first, end - range.first),
+                      QByteArray(reinterpret_cast<const char*>(gathered.data()) + range.first,
+                                 end - range.first))
+                << "seed " << seed << " " << page.cliName << " range " << range.first;
+        }
+    }
+    // The seeds reach both outcomes.
+    EXPECT_GT(reads, 10);
+    EXPECT_GT(uploads, 10);
+}
+
+} // namespace
+
+namespace {
+
+// The guard reads the unit it uploads to, whatever was read before and from where: the
+// ports and the account names the tool reaches it by count as much as its address.
+TEST(Upload, TheGuardReadsTheUnitItUploadsTo) {
+    Rig first;
+    ASSERT_TRUE(first.workspace.readAll());
+    SimRig other;
+    other.server.unit().memory()[56 + 3] = 7; // another unit at 127.0.0.7 in its record
+    Workspace workspace(other.link);
+    workspace.image() = first.workspace.image();
+    workspace.scatterAll();
+    QStringList asked;
+    workspace.confirmGuarded = [&](const QStringList& changes) {
+        asked = changes;
+        return false;
+    };
+    EXPECT_THROW(workspace.uploadConfig(Selectors::only(PageSlot::Network)), Cancelled);
+    EXPECT_EQ(asked, QStringList({"IP adresa: 127.0.0.7 → 127.0.0.1"}));
+    EXPECT_TRUE(writesSeen(other.server).isEmpty());
+
+    auto& network = workspace.pageAs<FieldPage>(PageSlot::Network);
+    const std::pair<const char*, QVariant> edits[] = {
+        {"LMDIP", "127.0.0.7"}, {"tcpport1", 9999},  {"tcpport2", 9998},
+        {"udpport", 30000},     {"LMDuziv", "jiny"}, {"LMDAdmin", "spravce"}};
+    for (const auto& [name, value] : edits)
+        network.setValue(QLatin1String(name), value);
+    EXPECT_THROW(workspace.uploadConfig(Selectors::only(PageSlot::Network)), Cancelled);
+    EXPECT_EQ(asked, QStringList({"UDP port: 30305 → 30000", "TCP port1: 9760 → 9999",
+                                  "TCP port2: 9761 → 9998", "Uživatel: „user“ → „jiny“",
+                                  "Admin: „admin“ → „spravce“"}));
+    EXPECT_TRUE(writesSeen(other.server).isEmpty());
 }
 
 } // namespace

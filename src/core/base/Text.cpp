@@ -4,17 +4,16 @@
 #include <QStringEncoder>
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
 namespace cp1250 {
 
-QByteArray encode(const QString& text) {
+namespace {
+
+// Walks the text character by character (a surrogate pair is one character; a lone
+// surrogate is one character the code page lacks): each with its byte, or nothing.
+template <typename Visit> void eachCharacter(const QString& text, Visit visit) {
     QStringEncoder encoder("windows-1250");
-    if (!encoder.isValid())
-        return text.toLatin1();
-    QByteArray out;
-    out.reserve(text.size());
-    // Character by character (a surrogate pair is one character), so that every character
-    // the code page lacks is exactly one '?'.
     for (qsizetype i = 0; i < text.size();) {
         const qsizetype length =
             text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()
@@ -22,13 +21,47 @@ QByteArray encode(const QString& text) {
                 : 1;
         const QStringView character = QStringView(text).mid(i, length);
         i += length;
-        // The code page's converter writes SUB (0x1A) for what it cannot map.
-        const QByteArray one = encoder.encode(character);
+        if (!encoder.isValid()) {
+            const bool latin =
+                length == 1 && character.at(0).unicode() > 0 && character.at(0).unicode() < 0x100;
+            if (!visit(character,
+                       latin ? std::optional<char>(char(character.at(0).unicode())) : std::nullopt))
+                return;
+            continue;
+        }
+        // The code page's converter writes SUB (0x1A) for what it cannot map; a lone
+        // surrogate must not reach it, since it would eat the next character.
+        const bool lone = character.at(0).isSurrogate();
+        const QByteArray one = lone ? QByteArray() : encoder.encode(character);
         const bool mapped = one.size() == 1 && one.at(0) != '\0' &&
                             (one.at(0) != '\x1A' || character == QStringView(u"\x1A"));
-        out.append(mapped ? one.at(0) : '?');
+        if (!visit(character, mapped ? std::optional<char>(one.at(0)) : std::nullopt))
+            return;
     }
+}
+
+} // namespace
+
+QByteArray encode(const QString& text) {
+    QByteArray out;
+    out.reserve(text.size());
+    // Every character the code page lacks is exactly one '?'.
+    eachCharacter(text, [&out](QStringView, std::optional<char> byte) {
+        out.append(byte.value_or('?'));
+        return true;
+    });
     return out;
+}
+
+QString firstUnencodable(const QString& text) {
+    QString found;
+    eachCharacter(text, [&found](QStringView character, std::optional<char> byte) {
+        if (byte)
+            return true;
+        found = character.toString();
+        return false;
+    });
+    return found;
 }
 
 QString decode(const char* bytes, int maxLength) {
@@ -80,8 +113,11 @@ QString formatIpAddress(const std::uint8_t* b) {
 }
 
 QString visibleText(const QString& text) {
+    // Control characters, the line and paragraph separators, and the invisible format
+    // characters (a right-to-left override would turn the rest of a line around).
     auto isControl = [](char16_t c) {
-        return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029;
+        return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029 ||
+               (c > 0x9F && QChar::category(c) == QChar::Other_Format);
     };
     if (std::none_of(text.begin(), text.end(), [&](QChar c) { return isControl(c.unicode()); }))
         return text;

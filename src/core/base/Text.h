@@ -9,6 +9,9 @@ namespace cp1250 {
 // One byte per character; a character the code page lacks (and a zero, which would end
 // the text early on the unit) becomes one '?'.
 QByteArray encode(const QString& text);
+// The first character of the text the code page lacks (a zero among them), or an empty
+// text when it has every one.
+QString firstUnencodable(const QString& text);
 // The bytes up to the first zero, at most maxLength.
 QString decode(const char* bytes, int maxLength);
 } // namespace cp1250
@@ -22,7 +25,8 @@ QString getZeroTerminated(const std::uint8_t* field, int width);
 
 // The text with every control character made visible, so that one value stays one value
 // on a line: TAB, LF and CR as \t, \n and \r, the other C0 and C1 characters and DEL as
-// \xNN, the line and paragraph separators as \u2028 and \u2029.
+// \xNN, the line and paragraph separators as \u2028 and \u2029, and the invisible format
+// characters (Unicode category Cf, as the right-to-left override) as \uNNNN.
 QString visibleText(const QString& text);
 
 #include <array>

@@ -183,8 +183,6 @@ void DeviceLink::exchange(ExchangeMode mode) {
 
     const char letter1 = m_packet.letter1();
     const char letter2 = m_packet.letter2();
-    QElapsedTimer roundTrip;
-    roundTrip.start();
     const qint64 size = qint64(LinkPacket::HeaderSize) + m_packet.length();
     if (m_socket.write(reinterpret_cast<const char*>(m_packet.bytes.data()), size) != size)
         fail(QStringLiteral("Chyba zápisu do spojení: %1").arg(m_socket.errorString()));
@@ -228,38 +226,34 @@ void DeviceLink::exchange(ExchangeMode mode) {
     if (length > 0)
         readExactly(m_packet.payload(), length);
     refuseUnaskedBytes("za odpovědí");
-    m_slowestReplyMs =
-        std::max(m_slowestReplyMs, int(std::min<qint64>(roundTrip.elapsed(), 1 << 20)));
 
     if (mode == ExchangeMode::CloseAfterReply)
         close();
 }
 
-int DeviceLink::quietPeriodMs() const {
-    return std::clamp(2 * m_slowestReplyMs, int(MinQuietMs), int(MaxQuietMs));
-}
-
-void DeviceLink::awaitQuiet() {
-    if (m_cancelled) {
-        close();
-        throw Cancelled(CancelledText);
+bool DeviceLink::confirmEndOfTransfer() {
+    m_packet.setCommand('G', 'S');
+    m_packet.setStatus(0);
+    m_packet.setLength(0);
+    m_packet.payload()[0] = 0;
+    const QString behind = QStringLiteral(
+        "Jednotka poslala odpověď navíc, o kterou nikdo nežádal: odpovědi nelze přiřadit k "
+        "požadavkům, proto přenos neplatí. Spojení bylo ukončeno.");
+    try {
+        exchange(ExchangeMode::KeepOpen);
+    } catch (const LinkBroken&) {
+        // Another command's reply in its place: the stream was behind.
+        if (m_packet.bytes[0] == '#' && (m_packet.letter1() != 'G' || m_packet.letter2() != 'S'))
+            throw LinkBroken(behind);
+        throw;
     }
-    if (m_socket.state() != QAbstractSocket::ConnectedState && m_socket.bytesAvailable() == 0)
-        return;
-    BusyScope busy(m_busy);
-    const int quietMs = quietPeriodMs();
-    QElapsedTimer elapsed;
-    elapsed.start();
-    // A connection the unit closes meanwhile can bring no more bytes.
-    auto spoke = [this] {
-        return m_socket.bytesAvailable() > 0 || m_socket.state() != QAbstractSocket::ConnectedState;
-    };
-    while (!spoke() && elapsed.elapsed() < quietMs)
-        waitUntil(spoke, int(std::max<qint64>(1, quietMs - elapsed.elapsed())));
-    const qint64 stray = m_socket.bytesAvailable();
-    if (stray > 0)
-        fail(QStringLiteral("Jednotka poslala po poslední odpovědi ještě %1 bajtů, o které nikdo "
-                            "nežádal. Odpovědi mohly patřit k jiným požadavkům, proto přenos "
-                            "neplatí; spojení bylo ukončeno.")
-                 .arg(stray));
+    if (m_linkFailed)
+        return false;
+    if (m_packet.status() != 0) {
+        close();
+        fail(QStringLiteral("Jednotka nepotvrdila konec přenosu (status %1), proto přenos neplatí. "
+                            "Spojení bylo ukončeno.")
+                 .arg(m_packet.status()));
+    }
+    return true;
 }

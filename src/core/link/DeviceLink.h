@@ -38,17 +38,14 @@ public:
     void clearCancel() { m_cancelled = false; }
     bool isCancelled() const { return m_cancelled; }
 
-    // A transfer of many exchanges starts by forgetting the round trips of the last one.
-    void beginTransfer() { m_slowestReplyMs = 0; }
-    // Every reply of the unit looks alike, so a reply sent twice a little late would be
-    // taken for the answer to the next request. A transfer is complete only when, after
-    // its last reply, the unit stays quiet for quietPeriodMs(); a byte in that time throws
-    // LinkBroken with the connection closed. Returns at once on a closed connection.
-    void awaitQuiet();
-    int quietPeriodMs() const;
-    int slowestReplyMs() const { return m_slowestReplyMs; }
-    static constexpr int MinQuietMs = 25;
-    static constexpr int MaxQuietMs = 2000;
+    // Every reply of the unit to a transfer's requests looks alike, so a reply the unit sent
+    // twice would be taken for the answer to the next request, and the stream would stay
+    // one reply behind to its end, however late that end comes. A transfer therefore ends
+    // with one more request whose reply no transfer request gets: the live status "#GS".
+    // A stream that is behind delivers a transfer's reply to it, which throws LinkBroken
+    // (the connection closed); so does a refused or missing answer. Returns false, the
+    // user told why, when the unit could not be reached for it.
+    bool confirmEndOfTransfer();
 
     bool linkFailed() const { return m_linkFailed; }
     bool isOpen() const;
@@ -85,5 +82,4 @@ private:
     int m_connectTimeoutMs = ConnectTimeoutMs;
     int m_readTimeoutMs = DefaultReadTimeoutMs;
     int m_sendOnlyWaitMs = SendOnlyWaitMs;
-    int m_slowestReplyMs = 0;
 };

@@ -1,5 +1,6 @@
 #include "link/Login.h"
 
+#include "base/Errors.h"
 #include "base/Text.h"
 
 #include <algorithm>
@@ -51,4 +52,48 @@ void logoutFromUnit(DeviceLink& link) {
     packet.setLength(2 * FieldSize);
     std::fill_n(packet.payload(), 2 * FieldSize, std::uint8_t(0));
     link.exchange(ExchangeMode::CloseAfterReply);
+}
+
+namespace {
+constexpr int ShortLogoutMs = 1000;
+}
+
+UnitSession::UnitSession(DeviceLink& link, const QString& name, const QString& password,
+                         Rights needed)
+    : m_link(link), m_needed(needed) {
+    m_rights = loginToUnit(link, name, password);
+    m_open = m_rights != Rights::Nobody;
+}
+
+UnitSession::~UnitSession() {
+    if (m_open)
+        logout(true);
+}
+
+bool UnitSession::granted() const {
+    return m_rights != Rights::Nobody && m_rights != Rights::LoggedOut &&
+           int(m_rights) >= int(m_needed);
+}
+
+QString UnitSession::logout(bool afterTrouble) {
+    if (!m_open)
+        return {};
+    m_open = false;
+    if (afterTrouble) {
+        m_link.setReadTimeoutMs(std::min(m_link.readTimeoutMs(), ShortLogoutMs));
+        m_link.setConnectTimeoutMs(ShortLogoutMs);
+    }
+    try {
+        logoutFromUnit(m_link);
+        if (m_link.linkFailed())
+            return QStringLiteral("odhlášení z jednotky se nezdařilo.");
+    } catch (const OperationError& e) {
+        return QStringLiteral("odhlášení z jednotky se nezdařilo: %1").arg(e.text());
+    } catch (const std::exception& e) {
+        return QStringLiteral("odhlášení z jednotky se nezdařilo: %1")
+            .arg(QString::fromStdString(e.what()));
+    } catch (...) {
+        return QStringLiteral("odhlášení z jednotky se nezdařilo.");
+    }
+    return {};
 }

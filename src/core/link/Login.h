@@ -19,3 +19,30 @@ Rights loginToUnit(DeviceLink& link, const QString& name, const QString& passwor
 
 // Logs out with #IA and 18 zero bytes; the reply is not used.
 void logoutFromUnit(DeviceLink& link);
+
+// A login for one piece of work on one link. It logs in at once and logs out again
+// whenever the login gave any rights, also when the work failed or threw: a unit that
+// granted user rights to someone who needed an administrator is not left logged in.
+class UnitSession {
+public:
+    UnitSession(DeviceLink& link, const QString& name, const QString& password,
+                Rights needed = Rights::Admin);
+    ~UnitSession();
+    UnitSession(const UnitSession&) = delete;
+    UnitSession& operator=(const UnitSession&) = delete;
+
+    Rights rights() const { return m_rights; }
+    // The login gave at least the rights the work needs.
+    bool granted() const;
+    // Logs out now (a unit that just failed gets a short time-out). An empty text when
+    // the logout went through, otherwise why not: the work's own result stands all the same.
+    QString logout(bool afterTrouble = false);
+    // The unit dropped the login by itself (it was reset): nothing to log out.
+    void forget() { m_open = false; }
+
+private:
+    DeviceLink& m_link;
+    Rights m_rights = Rights::Nobody;
+    Rights m_needed;
+    bool m_open = false;
+};

@@ -130,6 +130,10 @@ QString bitRowText(const BitRow& row) {
     return text;
 }
 
+bool thermometerFlagged(const DeviceStatus& s, int row) {
+    return row >= 0 && row < 5 && s.has(27, 1) && ((s.thermometerFlags >> row) & 1);
+}
+
 std::vector<ValueRow> valueRows(const DeviceStatus& s) {
     std::vector<ValueRow> rows;
     const int n = int(s.temperatures.size());
@@ -138,8 +142,7 @@ std::vector<ValueRow> valueRows(const DeviceStatus& s) {
                         i < n - 1 || n < std::min(s.reportedTemperatures, 6)
                             ? QStringLiteral("Teplota%1").arg(i + 1)
                             : QStringLiteral("Vnitrni"),
-                        double(s.temperatures[size_t(i)]),
-                        i < 5 && s.has(27, 1) && ((s.thermometerFlags >> i) & 1)});
+                        double(s.temperatures[size_t(i)]), thermometerFlagged(s, i)});
     if (s.has(28, 4))
         rows.push_back({6, QStringLiteral("Energie1"), double(s.energy1), false});
     if (s.has(32, 4))
@@ -302,7 +305,8 @@ QString sendLine(const LinkPacket& r) {
 
 QStringList flashReadLines(const LinkPacket& r, std::uint32_t address, int count) {
     QStringList lines;
-    count = std::clamp(count, 0, int(LinkPacket::PayloadCapacity));
+    // Only what the reply carries: the rest of the buffer is the request's own bytes.
+    count = std::clamp(count, 0, std::min<int>(r.length(), LinkPacket::PayloadCapacity));
     for (int i = 0; i < count; ++i)
         lines << QStringLiteral("%1 %2").arg(quint64(address) + quint64(i)).arg(r.payload()[i]);
     return lines;

@@ -58,6 +58,8 @@ struct ValueRow {
     bool flagged; // rows 0-4: the thermometer's flag
 };
 std::vector<ValueRow> valueRows(const DeviceStatus& status);
+// Whether the flag byte marks value row 0-4 (its thermometer); no other row has a flag.
+bool thermometerFlagged(const DeviceStatus& status, int row);
 // "%.5f" with the user's decimal separator.
 QString valueText(double value);
 // The shortest general form with up to 15 significant digits, the user's separator.
@@ -115,6 +117,6 @@ QString recvTwoLine(const LinkPacket& reply); // "2 - 17  18 : 0"
 // One line per byte, "Adr + i - byte", only for status 0.
 QStringList recvManyLines(const LinkPacket& reply, int memory);
 QString sendLine(const LinkPacket& reply); // the status
-// n lines "address+i byte", the sum not cut to 32 bits.
+// Up to n lines "address+i byte", as many as the reply carries; the sum not cut to 32 bits.
 QStringList flashReadLines(const LinkPacket& reply, std::uint32_t address, int count);
 } // namespace service

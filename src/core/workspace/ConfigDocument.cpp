@@ -6,6 +6,9 @@
 #include "logic/RelayPage.h"
 
 #include <QJsonArray>
+#include <QJsonDocument>
+#include <QSet>
+#include <optional>
 
 namespace {
 
@@ -79,6 +82,16 @@ QVariant fromJson(const QString& where, const QJsonValue& v) {
     case QJsonValue::Double:
         return v.toDouble();
     case QJsonValue::String:
+        // The unit keeps one Windows-1250 byte a character: a character it lacks would be
+        // stored as "?" without a word.
+        if (const QString bad = cp1250::firstUnencodable(v.toString()); !bad.isEmpty()) {
+            QStringList codes;
+            for (const uint c : bad.toUcs4())
+                codes << QStringLiteral("U+%1").arg(c, 4, 16, QLatin1Char('0')).toUpper();
+            throwBadValue(where, QStringLiteral("znak %1 (%2) jednotka neumí uložit "
+                                                "(kódování Windows-1250).")
+                                     .arg(visibleText(bad), codes.join(QLatin1Char(' '))));
+        }
         return v.toString();
     default:
         throwBadValue(where, QStringLiteral("čeká se jedna hodnota, ne seznam ani objekt."));
@@ -255,4 +268,65 @@ QJsonObject exportDocument(const ConfigImage& image) {
 
 ConfigImage importDocument(const QJsonObject& document, QStringList* warnings) {
     return apply(baseImage(document.value(RestKey)), document, true, warnings);
+}
+
+namespace {
+
+// The first member name an object of the JSON text repeats, as written, or nothing. The
+// text has already parsed, so only strings, nesting and separators need telling apart.
+std::optional<QString> repeatedKey(const QByteArray& json) {
+    struct Level {
+        bool object;
+        bool expectKey;
+        QSet<QString> keys;
+    };
+    std::vector<Level> levels;
+    for (qsizetype i = 0; i < json.size(); ++i) {
+        const char c = json.at(i);
+        if (c == '{' || c == '[') {
+            levels.push_back({c == '{', c == '{', {}});
+        } else if (c == '}' || c == ']') {
+            if (!levels.empty())
+                levels.pop_back();
+        } else if (c == ',') {
+            if (!levels.empty() && levels.back().object)
+                levels.back().expectKey = true;
+        } else if (c == '"') {
+            const qsizetype start = i;
+            for (++i; i < json.size() && json.at(i) != '"'; ++i)
+                if (json.at(i) == '\\')
+                    ++i;
+            if (levels.empty() || !levels.back().object || !levels.back().expectKey)
+                continue;
+            levels.back().expectKey = false;
+            // The name with its escapes read as JSON reads them.
+            const QJsonDocument one =
+                QJsonDocument::fromJson("[" + json.mid(start, i - start + 1) + "]");
+            const QString key = one.array().at(0).toString();
+            if (levels.back().keys.contains(key))
+                return key;
+            levels.back().keys.insert(key);
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+QJsonObject parseDocument(const QByteArray& json) {
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
+    if (error.error != QJsonParseError::NoError)
+        throw OperationError(QStringLiteral("Není to dokument konfigurace (JSON objekt): %1 u "
+                                            "znaku %2.")
+                                 .arg(error.errorString())
+                                 .arg(error.offset));
+    if (!document.isObject())
+        throw OperationError(
+            QStringLiteral("Není to dokument konfigurace (JSON objekt): není objekt."));
+    if (const auto key = repeatedKey(json))
+        throw OperationError(QStringLiteral("Dokument uvádí „%1“ dvakrát; nelze poznat, která "
+                                            "hodnota platí.")
+                                 .arg(visibleText(*key)));
+    return document.object();
 }

@@ -44,3 +44,8 @@ QJsonObject exportDocument(const ConfigImage& image);
 // page or field, a value of the wrong kind or out of range, a relay that does not compile.
 // What a save would warn about as well (more than 16 timers) goes to warnings.
 ConfigImage importDocument(const QJsonObject& document, QStringList* warnings = nullptr);
+
+// The document in a JSON text: an object in which no object names a member twice (a page
+// or field given twice would leave one of them unread). Throws OperationError saying what
+// is wrong and where.
+QJsonObject parseDocument(const QByteArray& json);

@@ -8,6 +8,7 @@
 
 #include <QFileInfo>
 #include <algorithm>
+#include <set>
 
 namespace stations {
 
@@ -30,87 +31,119 @@ bool standsAsLink(const QString& file) {
 const QString LinkRefused = QStringLiteral(
     "Na místě souboru zálohy je symbolický odkaz; přes odkaz se nezapisuje, nic nebylo zapsáno.");
 
-// The result lines of a station: "OK" or "CHYBA", its name, its address, then what.
-struct Lines {
-    explicit Lines(const Station& station)
-        : name(visibleText(station.name)),
-          where(QStringLiteral("%1:%2").arg(visibleText(station.ip)).arg(station.port)) {}
-    BackupResult ok(const QString& what) const {
-        return {true, QStringLiteral("OK\t%1\t%2\t%3").arg(name, where, what)};
-    }
-    BackupResult failed(const QString& why) const {
-        return {false, QStringLiteral("CHYBA\t%1\t%2\t%3").arg(name, where, why)};
-    }
-    QString name;
-    QString where;
-};
-
 } // namespace
+
+StationLines::StationLines(const Station& station)
+    : name(visibleText(station.name)),
+      where(QStringLiteral("%1:%2").arg(visibleText(station.ip)).arg(station.port)) {}
+
+BackupResult StationLines::ok(const QString& what) const {
+    return {true, QStringLiteral("OK\t%1\t%2\t%3").arg(name, where, what)};
+}
+
+BackupResult StationLines::failed(const QString& why) const {
+    return {false, QStringLiteral("CHYBA\t%1\t%2\t%3").arg(name, where, why)};
+}
+
+BackupResult stationWork(const Station& station,
+                         const std::function<BackupResult(const StationLines&)>& work) {
+    const StationLines lines(station);
+    try {
+        // A station's address is a dotted address or nothing: no name is looked up.
+        if (!parseIpAddress(station.ip))
+            return lines.failed(QStringLiteral("Špatná IP adresa"));
+        return work(lines);
+    } catch (const OperationError& e) {
+        return lines.failed(e.text());
+    } catch (const std::exception& e) {
+        return lines.failed(QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+        return lines.failed(QStringLiteral("Neznámá chyba"));
+    }
+}
 
 BackupResult push(const Station& station, const ConfigImage& image, const Selectors& pages,
                   const QString& user, const QString& password, int readTimeoutMs) {
-    const Lines lines(station);
-    if (!parseIpAddress(station.ip))
-        return lines.failed(QStringLiteral("Špatná IP adresa"));
-    FixedTarget target(station.ip, station.port);
-    QuietFeedback feedback;
-    DeviceLink link(target, feedback);
-    link.setReadTimeoutMs(readTimeoutMs);
-    Workspace workspace(link);
-    workspace.image() = image;
-    workspace.scatterAll();
-    const auto why = [&feedback](const QString& fallback) {
-        return feedback.messages.isEmpty() ? fallback
-                                           : feedback.messages.join(QStringLiteral("; "));
-    };
-    if (loginToUnit(link, user, password) != Rights::Admin)
-        return lines.failed(why(QString()).isEmpty()
-                                ? QStringLiteral("Chyba při přihlášení")
-                                : QStringLiteral("Chyba při přihlášení: ") + why(QString()));
-    BackupResult result;
-    try {
-        const UploadReport report = workspace.uploadConfig(pages);
-        result = report.ok()
-                     ? lines.ok(report.verifySummary())
-                     : lines.failed(report.verified ? report.verifySummary() : report.summary());
-    } catch (const OperationError& e) {
-        result = lines.failed(e.text());
-    }
-    // The upload's result stands; a logout that fails only adds a note.
-    try {
-        logoutFromUnit(link);
-        if (link.linkFailed())
+    return stationWork(station, [&](const StationLines& lines) {
+        // The network page is never pushed to many units: one address would take them
+        // all off the network.
+        if (pages.network())
+            return lines.failed(QStringLiteral("Síťová stránka se do více stanic nenahrává"));
+        FixedTarget target(station.ip, station.port);
+        QuietFeedback feedback;
+        DeviceLink link(target, feedback);
+        link.setReadTimeoutMs(readTimeoutMs);
+        Workspace workspace(link);
+        workspace.image() = image;
+        workspace.scatterAll();
+        const auto why = [&feedback] { return feedback.messages.join(QStringLiteral("; ")); };
+        UnitSession session(link, user, password);
+        if (!session.granted()) {
+            const bool logoutFailed = !session.logout().isEmpty();
+            BackupResult result =
+                lines.failed(why().isEmpty() ? QStringLiteral("Chyba při přihlášení")
+                                             : QStringLiteral("Chyba při přihlášení: ") + why());
+            if (logoutFailed)
+                result.line += QStringLiteral(" (odhlášení se nezdařilo)");
+            return result;
+        }
+        BackupResult result;
+        bool trouble = false;
+        try {
+            const UploadReport report = workspace.uploadConfig(pages);
+            trouble = report.linkFailures > 0;
+            result = report.ok() ? lines.ok(report.verifySummary())
+                                 : lines.failed(report.verified ? report.verifySummary()
+                                                                : report.summary());
+        } catch (const OperationError& e) {
+            result = lines.failed(e.text());
+            trouble = true;
+        }
+        // The upload's result stands; a logout that fails only adds a note.
+        if (!session.logout(trouble).isEmpty())
             result.line += QStringLiteral(" (odhlášení se nezdařilo)");
-    } catch (const OperationError&) {
-        result.line += QStringLiteral(" (odhlášení se nezdařilo)");
-    }
-    return result;
+        return result;
+    });
 }
 
 BackupResult backUp(const Station& station, const QString& file, int readTimeoutMs) {
-    const Lines lines(station);
-    const auto failed = [&](const QString& why) { return lines.failed(why); };
-    // A station's address is a dotted address or nothing: no name is looked up.
-    if (!parseIpAddress(station.ip))
-        return failed(QStringLiteral("Špatná IP adresa"));
-    if (standsAsLink(file))
-        return failed(LinkRefused);
-    FixedTarget target(station.ip, station.port);
-    QuietFeedback feedback;
-    DeviceLink link(target, feedback);
-    link.setReadTimeoutMs(readTimeoutMs);
-    Workspace workspace(link);
-    try {
+    return stationWork(station, [&](const StationLines& lines) {
+        if (standsAsLink(file))
+            return lines.failed(LinkRefused);
+        FixedTarget target(station.ip, station.port);
+        QuietFeedback feedback;
+        DeviceLink link(target, feedback);
+        link.setReadTimeoutMs(readTimeoutMs);
+        Workspace workspace(link);
         if (!workspace.readAll())
-            return failed(feedback.messages.join(QStringLiteral("; ")));
+            return lines.failed(feedback.messages.join(QStringLiteral("; ")));
         // A link may have been put there while the station was read.
         if (standsAsLink(file))
-            return failed(LinkRefused);
+            return lines.failed(LinkRefused);
         writeImageFile(file, workspace.image(), false);
-    } catch (const OperationError& e) {
-        return failed(e.text());
+        return lines.ok(file);
+    });
+}
+
+std::vector<StationRun::Job> pushJobs(const std::vector<Station>& list, const ConfigImage& image,
+                                      const Selectors& pages, const QString& user,
+                                      const QString& password, int readTimeoutMs) {
+    const auto shared = std::make_shared<const ConfigImage>(image);
+    std::vector<StationRun::Job> jobs;
+    jobs.reserve(list.size());
+    std::set<std::pair<QString, quint16>> units;
+    for (const Station& station : list) {
+        if (!units.insert({station.ip, station.port}).second)
+            jobs.push_back([station] {
+                return StationLines(station).failed(
+                    QStringLiteral("Jednotka je v seznamu znovu; zapisuje se jen jednou."));
+            });
+        else
+            jobs.push_back([station, shared, pages, user, password, readTimeoutMs] {
+                return push(station, *shared, pages, user, password, readTimeoutMs);
+            });
     }
-    return lines.ok(file);
+    return jobs;
 }
 
 StationRun::StationRun(int parallel) : m_cancelled(std::make_shared<std::atomic<bool>>(false)) {
@@ -138,7 +171,16 @@ void StationRun::start(std::vector<Job> jobs, QObject* context, std::function<vo
             } else {
                 QMetaObject::invokeMethod(
                     context, [started, i] { started(i); }, Qt::QueuedConnection);
-                result = job();
+                // Whatever the job lets out becomes its station's failure here: nothing
+                // crosses the thread.
+                try {
+                    result = job();
+                } catch (const std::exception& e) {
+                    result = {false, QStringLiteral("CHYBA\t\t\t%1")
+                                         .arg(visibleText(QString::fromLocal8Bit(e.what())))};
+                } catch (...) {
+                    result = {false, QStringLiteral("CHYBA\t\t\tNeznámá chyba")};
+                }
             }
             QMetaObject::invokeMethod(
                 context, [finished, i, result] { finished(i, result); }, Qt::QueuedConnection);

@@ -21,6 +21,21 @@ struct BackupResult {
     bool skipped = false; // cancelled before it started: the station was left alone
 };
 
+// The result lines of a station: "OK" or "CHYBA", its name, its address, then what.
+struct StationLines {
+    explicit StationLines(const Station& station);
+    BackupResult ok(const QString& what) const;
+    BackupResult failed(const QString& why) const;
+    QString name;
+    QString where;
+};
+
+// Runs one station's work and turns whatever it throws into that station's failure: a
+// station's trouble is its own result, never the program's. A station whose address is no
+// dotted address is not contacted.
+BackupResult stationWork(const Station& station,
+                         const std::function<BackupResult(const StationLines&)>& work);
+
 // Jobs for many stations side by side: at most `parallel` at a time, each in a thread of
 // its own. started and finished run in the event loop of `context`'s thread, finished once
 // for every job (skipped when cancel() came before it started). The run stays alive until
@@ -49,9 +64,17 @@ BackupResult backUp(const Station& station, const QString& file, int readTimeout
 
 // Uploads the selected pages of a configuration to the station on a connection of its
 // own: logs in (an administrator's account), uploads what the pages make of the image,
-// reads it back, logs out. "OK\tname\tip:port\tN bajtů ověřeno" or "CHYBA\t…\twhy". The
-// network page is the caller's to keep out. Safe to run side by side like backUp.
+// reads it back, logs out whenever the login gave any rights. "OK\tname\tip:port\tN bajtů
+// ověřeno" or "CHYBA\t…\twhy". The network page is refused. Safe to run side by side like
+// backUp.
 BackupResult push(const Station& station, const ConfigImage& image, const Selectors& pages,
                   const QString& user, const QString& password, int readTimeoutMs);
+
+// One push job per station, in the list's order, all sharing one image. A unit (address
+// and port) listed again is not written a second time: its later rows fail with a note
+// instead of logging in twice at once.
+std::vector<StationRun::Job> pushJobs(const std::vector<Station>& list, const ConfigImage& image,
+                                      const Selectors& pages, const QString& user,
+                                      const QString& password, int readTimeoutMs);
 
 } // namespace stations

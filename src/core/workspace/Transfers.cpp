@@ -88,12 +88,20 @@ bool readAllBlocks(DeviceLink& link, ConfigImage& image) {
     for (int n = 0; n < mem::ReadBlockCount; ++n) {
         const int address = mem::ReadFirst + mem::ReadBlockSize * n;
         prepareRead(packet, address, mem::ReadBlockSize);
-        // The connection stays open past the last reply: the caller listens for a late
-        // copy of a reply before it takes the blocks as read.
+        // The connection stays open past the last reply: the caller checks that no late
+        // copy of a reply put the stream behind before it takes the blocks as read.
         link.exchange(ExchangeMode::KeepOpen);
         if (link.linkFailed()) {
             link.feedback().message(CommunicationError);
             return false;
+        }
+        // A refused read is no memory, whatever bytes came with it; the read-back treats it
+        // the same way.
+        if (packet.status() != 0) {
+            link.close();
+            throw LinkBroken(QStringLiteral("Jednotka odmítla čtení adresy %1 (status %2).")
+                                 .arg(address)
+                                 .arg(packet.status()));
         }
         // A short reply would leave the request's own bytes in the packet; they are not
         // the unit's memory and must not reach the image.

@@ -5,6 +5,7 @@
 #include "base/Errors.h"
 #include "image/ConfigFile.h"
 #include "image/RawRegionPage.h"
+#include "workspace/Transfers.h"
 
 #include <QFileInfo>
 
@@ -76,18 +77,13 @@ void Workspace::saveConfigFile() {
 bool Workspace::readInto(ConfigImage& target) {
     OperationScope scope(*this);
     bool complete = false;
-    m_link.beginTransfer();
     try {
-        complete = readAllBlocks(m_link, target);
-        if (complete)
-            m_link.awaitQuiet();
+        complete = readAllBlocks(m_link, target) && m_link.confirmEndOfTransfer();
         m_link.close();
     } catch (...) {
         m_link.close();
         throw;
     }
-    if (complete)
-        rememberUnit(m_link.target().host(), target);
     return complete;
 }
 
@@ -113,38 +109,44 @@ ConfigImage Workspace::gatheredCopy() {
     return copy;
 }
 
-void Workspace::rememberUnit(const QString& host, const ConfigImage& image) {
-    m_lastReadHost = host;
-    m_lastRead = image;
-}
-
-QStringList Workspace::guardedChanges(const QString& host, const ConfigImage& image) const {
+QStringList Workspace::guardedChanges(const ConfigImage& unit, const ConfigImage& image) {
     QStringList changes;
-    if (m_lastReadHost.isEmpty() || host != m_lastReadHost)
-        return changes;
-    const struct {
-        const char* name;
-        int at;
-    } addresses[] = {{"IP adresa", mem::AppConfig.first},
-                     {"Maska", mem::AppConfig.first + 4},
-                     {"Gateway", mem::AppConfig.first + 8}};
-    for (const auto& a : addresses) {
-        const QString was = formatIpAddress(m_lastRead.data() + a.at);
-        const QString is = formatIpAddress(image.data() + a.at);
+    const int app = mem::AppConfig.first;
+    const int eth = mem::EthConfig.first;
+    for (const auto& [name, at] : {std::pair{"IP adresa", app}, std::pair{"Maska", app + 4},
+                                   std::pair{"Gateway", app + 8}}) {
+        const QString was = formatIpAddress(unit.data() + at);
+        const QString is = formatIpAddress(image.data() + at);
         if (was != is)
-            changes << QStringLiteral("%1: %2 → %3").arg(QString::fromUtf8(a.name), was, is);
+            changes << QStringLiteral("%1: %2 → %3").arg(QString::fromUtf8(name), was, is);
     }
+    for (const auto& [name, at] :
+         {std::pair{"UDP port", eth + 47}, std::pair{"TCP port1", eth + 49},
+          std::pair{"TCP port2", eth + 51}})
+        if (unit.u16(at) != image.u16(at))
+            changes << QStringLiteral("%1: %2 → %3")
+                           .arg(QString::fromUtf8(name))
+                           .arg(unit.u16(at))
+                           .arg(image.u16(at));
+    // The accounts the tool logs in with; a name is at most 8 characters and its zero.
+    auto name = [](const ConfigImage& i, int at) {
+        return visibleText(getZeroTerminated(i.data() + at, 9));
+    };
+    for (const auto& [label, at] : {std::pair{"Uživatel", eth + 29}, std::pair{"Admin", eth + 38}})
+        if (name(unit, at) != name(image, at))
+            changes << QStringLiteral("%1: „%2“ → „%3“")
+                           .arg(QString::fromUtf8(label), name(unit, at), name(image, at));
     // The MAC is the unit's own: another one means the configuration is another unit's.
-    const int mac = mem::AppConfig.first + 29;
+    const int mac = app + 29;
     auto macText = [](const std::uint8_t* b) {
         QStringList parts;
         for (int i = 0; i < 6; ++i)
             parts << QStringLiteral("%1").arg(b[i], 2, 16, QLatin1Char('0')).toUpper();
         return parts.join(QLatin1Char('-'));
     };
-    if (!std::equal(image.data() + mac, image.data() + mac + 6, m_lastRead.data() + mac))
+    if (!std::equal(image.data() + mac, image.data() + mac + 6, unit.data() + mac))
         changes << QStringLiteral("MAC: %1 (jednotka) → %2 (konfigurace)")
-                       .arg(macText(m_lastRead.data() + mac), macText(image.data() + mac));
+                       .arg(macText(unit.data() + mac), macText(image.data() + mac));
     return changes;
 }
 
@@ -155,12 +157,38 @@ UploadReport Workspace::uploadConfig(const Selectors& selectors) {
     const WaitCursor hourglass(feedback);
     gatherPages(selectors);
     if (selectors.network()) {
-        const QStringList changes = guardedChanges(m_link.target().host(), m_image);
-        if (!changes.isEmpty() && !(confirmGuarded && confirmGuarded(changes)))
+        // What the unit holds now, whoever uploads and whatever was read before.
+        ConfigImage unit;
+        bool read = false;
+        try {
+            read = readRange(m_link, unit, mem::AppConfig.first, mem::EthConfig.end()) &&
+                   m_link.confirmEndOfTransfer();
+        } catch (...) {
+            m_link.close();
+            report.planned = plannedRequests(m_image, selectors);
+            report.endedEarly = true;
+            feedback.log(report.summary());
+            throw;
+        }
+        if (!read) {
+            const bool unreachable = m_link.linkFailed();
+            m_link.close();
+            if (unreachable) { // the user was told why
+                report.linkFailures = 1;
+                report.endedEarly = true;
+                feedback.log(report.summary());
+                return report;
+            }
+            throw OperationError(QStringLiteral("Síťová nastavení jednotky se nepodařilo "
+                                                "přečíst; do jednotky nebylo nic odesláno."));
+        }
+        const QStringList changes = guardedChanges(unit, m_image);
+        if (!changes.isEmpty() && !(confirmGuarded && confirmGuarded(changes))) {
+            m_link.close();
             throw Cancelled(QStringLiteral("Nahrávání zrušeno, do jednotky nebylo nic odesláno: ") +
                             changes.join(QStringLiteral("; ")));
+        }
     }
-    m_link.beginTransfer();
     try {
         uploadImage(m_link, m_image, selectors, report);
     } catch (...) {
@@ -170,8 +198,15 @@ UploadReport Workspace::uploadConfig(const Selectors& selectors) {
         feedback.log(report.summary());
         throw;
     }
+    // Every upload ends with the check: a refused last chunk behind a late copy of an
+    // earlier reply would otherwise read as written. A read-back that follows asks
+    // another command, whose first reply shows a stream behind as well; the check then
+    // comes after it.
+    const bool verifying = m_verifyUploads && report.ok();
     try {
-        m_link.awaitQuiet();
+        if (!verifying && !report.endedEarly && report.linkFailures == 0 &&
+            !m_link.confirmEndOfTransfer())
+            report.repliesInDoubt = true;
     } catch (const LinkBroken&) {
         report.repliesInDoubt = true;
         feedback.log(report.summary());
@@ -181,8 +216,8 @@ UploadReport Workspace::uploadConfig(const Selectors& selectors) {
     // What the unit took is read back and compared, unless the upload already failed.
     if (m_verifyUploads && report.ok()) {
         try {
-            if (verifyUpload(m_link, m_image, selectors, report))
-                m_link.awaitQuiet();
+            if (verifyUpload(m_link, m_image, selectors, report) && !m_link.confirmEndOfTransfer())
+                report.verifyIncomplete = true;
         } catch (const OperationError&) {
             report.verifyIncomplete = true;
             m_link.close();

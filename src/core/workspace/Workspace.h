@@ -56,15 +56,14 @@ public:
     // What a save would store: every page gathered into a blank image; the image itself
     // is left as it is.
     ConfigImage gatheredCopy();
-    // What the unit at an address held when it was last read: its network record (IP, mask,
-    // gateway, MAC). An upload of the network page to that address that changes the IP,
-    // mask or gateway, or whose MAC is another unit's, asks confirmGuarded first, naming
-    // the old and new values; without a yes it throws Cancelled and sends nothing.
-    void rememberUnit(const QString& host, const ConfigImage& image);
+    // An upload of the network page first reads the unit's own network record. When the
+    // upload would change what the tool reaches the unit by (IP, mask, gateway, the TCP
+    // and UDP ports, the user and administrator names) or carries another unit's MAC, it
+    // asks confirmGuarded first, naming the old and new values; without a yes it throws
+    // Cancelled and sends nothing.
     std::function<bool(const QStringList& changes)> confirmGuarded;
-    // The guarded changes an upload of `image` to `host` would make; empty when none or
-    // when that unit was never read.
-    QStringList guardedChanges(const QString& host, const ConfigImage& image) const;
+    // The guarded changes an upload of `image` would make to a unit holding `unit`.
+    static QStringList guardedChanges(const ConfigImage& unit, const ConfigImage& image);
 
     // Whether an upload reads back what it wrote and compares it (on unless turned off).
     void setVerifyUploads(bool on) { m_verifyUploads = on; }
@@ -83,8 +82,6 @@ private:
     DeviceLink& m_link;
     ConfigImage m_image;
     bool m_verifyUploads = true;
-    QString m_lastReadHost;
-    ConfigImage m_lastRead;
     QString m_currentFile;
     QString m_caption = QString::fromLatin1(BaseCaption);
     std::array<std::unique_ptr<Page>, PageSlotCount> m_own;

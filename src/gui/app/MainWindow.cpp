@@ -110,8 +110,10 @@ MainWindow::MainWindow(QSettings* settings, UserDialogs& dialogs)
     connect(clear, &QPushButton::clicked, m_log, &QPlainTextEdit::clear);
 
     // Created hidden; "Servisní panel" in "Zobraz" shows it.
-    m_service = new ServicePanel(central, *m_link, *m_feedback,
-                                 [this](const std::function<void()>& f) { runLinkOperation(f); });
+    m_service = new ServicePanel(
+        central, *m_link, *m_feedback,
+        [this](const std::function<void()>& f) { runLinkOperation(f); },
+        [this](const QString& q) { return m_dialogs.ask(this, q); });
     m_service->hide();
 
     auto* layout = new QVBoxLayout(central);

@@ -16,6 +16,13 @@ const QList<RightsRow>& rightsTable() {
         {"TForm1", "menuZmenaHesla", R::Enable, true, true},
         {"TForm1", "LButtU", R::Enable, false, true},
         {"TForm1", "BNahrajVybrane", R::Enable, false, true},
+        // The service panel's buttons that change the unit.
+        {"TForm1", "BSend1", R::Show, false, true},
+        {"TForm1", "BSend2", R::Show, false, true},
+        {"TForm1", "BOutputs", R::Show, false, true},
+        {"TForm1", "BPwm", R::Show, false, true},
+        {"TForm1", "BFlashUloz", R::Show, false, true},
+        {"TForm1", "BNulujEn", R::Show, false, true},
         // Status window actions.
         {"TFstav", "actBypassOn", R::Enable, true, true},
         {"TFstav", "actBypassOff", R::Enable, true, true},

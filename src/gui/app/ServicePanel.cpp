@@ -38,8 +38,10 @@ std::uint8_t low(const QSpinBox* box) {
 } // namespace
 
 ServicePanel::ServicePanel(QWidget* parent, DeviceLink& link, Feedback& feedback,
-                           std::function<void(const std::function<void()>&)> runLink)
-    : QWidget(parent), m_link(link), m_feedback(feedback), m_runLink(std::move(runLink)) {
+                           std::function<void(const std::function<void()>&)> runLink,
+                           std::function<bool(const QString&)> ask)
+    : QWidget(parent), m_link(link), m_feedback(feedback), m_runLink(std::move(runLink)),
+      m_ask(std::move(ask)) {
     setObjectName(QStringLiteral("servicePanel"));
     QSpinBox* device = spin(this, "PBi2cadr", 256, 64);
     QSpinBox* memory = spin(this, "PBadrmem", 256, 0);
@@ -67,12 +69,16 @@ ServicePanel::ServicePanel(QWidget* parent, DeviceLink& link, Feedback& feedback
     // The link's one packet, the same for the panel's whole life.
     LinkPacket* pk = &m_link.packet();
     auto button = [&](const char* name, const char* text, int column, int row,
-                      std::function<void()> request, std::function<void()> after = {}) {
+                      std::function<void()> request, std::function<void()> after = {},
+                      const char* question = nullptr) {
         auto* b = new QPushButton(QString::fromUtf8(text), this);
         b->setObjectName(QLatin1String(name));
         markExchangeControl(b);
         grid->addWidget(b, row, column);
-        connect(b, &QPushButton::clicked, this, [this, request, after] { send(request, after); });
+        connect(b, &QPushButton::clicked, this, [this, request, after, question] {
+            if (!question || m_ask(QString::fromUtf8(question)))
+                send(request, after);
+        });
     };
     button(
         "BRecv1", "Recv 1.B", 0, 2, [=] { service::i2cRead(*pk, low(device), low(memory), 1); },
@@ -106,10 +112,13 @@ ServicePanel::ServicePanel(QWidget* parent, DeviceLink& link, Feedback& feedback
         [pk, this] { m_feedback.log(service::sendLine(*pk)); });
     button("BOutputs", "Outputs", 0, 3, [=] { service::rawOutputs(*pk, low(b1), low(b2)); });
     button("BPwm", "PWM", 1, 3, [=] { service::rawPwm(*pk, low(b1), low(b2)); });
-    button("BFlashUloz", "Flash uloz", 2, 3, [=] {
-        service::flashWrite(*pk, std::uint32_t(flashAddress->value()), flashCount->value(),
-                            std::uint32_t(flashStart->value()));
-    });
+    button(
+        "BFlashUloz", "Flash uloz", 2, 3,
+        [=] {
+            service::flashWrite(*pk, std::uint32_t(flashAddress->value()), flashCount->value(),
+                                std::uint32_t(flashStart->value()));
+        },
+        {}, "Zapsat bajty do paměti flash jednotky?");
     button(
         "BFlashNacti", "Flash nacti", 3, 3,
         [=] { service::flashRead(*pk, std::uint32_t(flashAddress->value()), flashCount->value()); },
@@ -118,7 +127,9 @@ ServicePanel::ServicePanel(QWidget* parent, DeviceLink& link, Feedback& feedback
                      *pk, std::uint32_t(flashAddress->value()), flashCount->value()))
                 m_feedback.log(line);
         });
-    button("BNulujEn", "Nuluj en.", 4, 3, [pk] { service::energyReset(*pk); });
+    button(
+        "BNulujEn", "Nuluj en.", 4, 3, [pk] { service::energyReset(*pk); }, {},
+        "Vynulovat čítače energie jednotky?");
 }
 
 void ServicePanel::send(const std::function<void()>& request, const std::function<void()>& after) {

@@ -12,9 +12,12 @@ class Feedback;
 class ServicePanel : public QWidget {
     Q_OBJECT
 public:
-    // runLink runs an exchange as the main window runs its operations.
+    // runLink runs an exchange as the main window runs its operations; ask puts a yes/no
+    // question to the user. The buttons that change the unit are the rights table's: an
+    // administrator's only.
     ServicePanel(QWidget* parent, DeviceLink& link, Feedback& feedback,
-                 std::function<void(const std::function<void()>&)> runLink);
+                 std::function<void(const std::function<void()>&)> runLink,
+                 std::function<bool(const QString&)> ask);
 
 private:
     void send(const std::function<void()>& request, const std::function<void()>& after);
@@ -22,4 +25,5 @@ private:
     DeviceLink& m_link;
     Feedback& m_feedback;
     std::function<void(const std::function<void()>&)> m_runLink;
+    std::function<bool(const QString&)> m_ask;
 };

@@ -377,14 +377,11 @@ private:
                                  "stanicím:"));
         if (!account)
             return;
-        std::vector<stations::StationRun::Job> jobs;
+        std::vector<Station> chosen;
         for (int row : rows)
-            jobs.push_back([station = m_stations.stations()[size_t(row)], image = *image, pages,
-                            account = *account, timeout = readTimeout()] {
-                return stations::push(station, image, pages, account.first, account.second,
-                                      timeout);
-            });
-        startRun(rows, std::move(jobs));
+            chosen.push_back(m_stations.stations()[size_t(row)]);
+        startRun(rows, stations::pushJobs(chosen, *image, pages, account->first, account->second,
+                                          readTimeout()));
     }
 
     // Runs the jobs side by side; the result column follows each station.

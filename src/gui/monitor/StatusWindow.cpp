@@ -248,15 +248,14 @@ private:
             for (int k = 0; k < row.width; ++k)
                 m_bits->item(r + 1, 16 - k)
                     ->setText((row.value >> k) & 1 ? QStringLiteral("1") : QStringLiteral("0"));
-            mirror(r + 1, row);
+            mirror(r, row);
         }
+        // Rows 0-4 take their thermometer's flag at every reply, new temperature or not.
         for (int r = 0; r < 5; ++r)
-            m_values->item(r, 1)->setBackground(Qt::white);
+            m_values->item(r, 1)->setBackground(thermometerFlagged(s, r) ? Qt::red : Qt::white);
         for (const ValueRow& row : valueRows(s)) {
             m_values->item(row.row, 0)->setText(row.name);
             m_values->item(row.row, 1)->setText(valueText(row.value));
-            if (row.row < 5)
-                m_values->item(row.row, 1)->setBackground(row.flagged ? Qt::red : Qt::white);
         }
         if (m_firstPointMs == 0)
             m_firstPointMs = QDateTime::currentMSecsSinceEpoch();
