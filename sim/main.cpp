@@ -73,6 +73,11 @@ int main(int argc, char** argv) {
         QStringLiteral("Start the clock from seven register bytes in hexadecimal (a time that is "
                        "not valid is held as it is)."),
         QStringLiteral("HEX"));
+    const QCommandLineOption state(
+        QStringLiteral("state"),
+        QStringLiteral("Answer the live status request with these payload bytes in hexadecimal "
+                       "(at most 122)."),
+        QStringLiteral("HEX"));
     const QCommandLineOption corrupt(
         QStringLiteral("corrupt-write"),
         QStringLiteral("Keep the byte at ADDR wrongly (bit 0 flipped) whenever a write covers it."),
@@ -89,6 +94,7 @@ int main(int argc, char** argv) {
         QStringLiteral("refuse-at"),
         QStringLiteral("Answer request K (counted from 0) with status 3, doing nothing."),
         QStringLiteral("K"));
+    parser.addOption(state);
     parser.addOptions({corrupt,      clock,         bind,         port,          discoveryPort,
                        image,        persist,       userPassword, adminPassword, refuseRecord,
                        refuseChunks, refuseCommand, dropAfter,    stallAfter,    repeatReply,
@@ -118,6 +124,9 @@ int main(int argc, char** argv) {
     options.clock = QByteArray::fromHex(parser.value(clock).toLatin1());
     if (parser.isSet(clock) && options.clock.size() != 7)
         return usage(QStringLiteral("--clock takes seven bytes in hexadecimal, as 8307090A050312"));
+    options.state = QByteArray::fromHex(parser.value(state).toLatin1());
+    if (parser.isSet(state) && (options.state.isEmpty() || options.state.size() > 122))
+        return usage(QStringLiteral("--state takes 1..122 bytes in hexadecimal"));
     options.corruptAddress = number(corrupt, -1, 7999, &ok);
     if (!ok)
         return usage(QStringLiteral("--corrupt-write takes an address 0..7999"));

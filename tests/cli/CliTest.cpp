@@ -716,6 +716,72 @@ TEST_F(Cli, WriteStationsPushesThePagesToEveryStation) {
               2);
 }
 
+// What the command line says is what happened: a short state is no zeros, a character the
+// unit cannot keep or a field given twice is refused, a password is never repeated, and a
+// station list without stations or with one unit twice says so.
+TEST_F(Cli, ReportsOnlyWhatHappened) {
+    SimProcess shortState({"--state", "050102"});
+    CtlRun r = ctl({"--host", "127.0.0.1", "--port", shortState.port, "status", "--json"});
+    EXPECT_EQ(r.exit, 1);
+    const QJsonObject state = QJsonDocument::fromJson(r.out.toUtf8()).object();
+    EXPECT_EQ(state.value(QStringLiteral("Stav")).toInt(), 2);
+    EXPECT_FALSE(state.contains(QStringLiteral("Outputs")));
+    EXPECT_FALSE(state.contains(QStringLiteral("PWM")));
+
+    SimProcess sim;
+    ASSERT_EQ(ctl({"--host", "127.0.0.1", "--port", sim.port, "read", path("a.ql5")}).exit, 0);
+    ASSERT_EQ(ctl({"export", path("a.ql5"), path("a.json")}).exit, 0);
+    const QByteArray doc = readFile(path("a.json"));
+    ASSERT_TRUE(doc.contains("\"Simulátor\""));
+    const std::pair<QByteArray, const char*> refused[] = {
+        {QByteArray(doc).replace("\"Simulátor\"", "\"a😀b\""), "U+1F600"},
+        {QByteArray(doc).replace("\"Simulátor\"", "\"a\\ud800b\""), "U+FFFD"},
+        {QByteArray(doc).replace("\"Popis\": \"Simulátor\"",
+                                 "\"Popis\": \"Jiný\", \"Popis\": \"Simulátor\""),
+         "dvakrát"}};
+    for (const auto& [text, why] : refused) {
+        QFile f(path("b.json"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(text);
+        f.close();
+        r = ctl({"import", path("b.json"), path("b.ql5")});
+        EXPECT_EQ(r.exit, 1) << why;
+        EXPECT_TRUE(r.err.contains(QString::fromUtf8(why))) << qPrintable(r.err);
+        EXPECT_FALSE(QFile::exists(path("b.ql5")));
+    }
+    // The bytes Windows-1250 leaves unmapped still travel as U+0081 and the like.
+    {
+        QFile f(path("c.json"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(doc).replace("\"Simulátor\"", "\"a\\u0081b\""));
+    }
+    ASSERT_EQ(ctl({"import", path("c.json"), path("c.ql5")}).exit, 0);
+    EXPECT_EQ(readFile(path("c.ql5")).mid(107, 4), QByteArray("a\x81"
+                                                              "b\0",
+                                                              4));
+
+    r = ctl({"--host", "127.0.0.1", "--port", sim.port, "clock", "set", "2030-01-01T00:00:00",
+             "--user", "admin", "--password=Tajne-42"});
+    EXPECT_EQ(r.exit, 2);
+    EXPECT_FALSE(r.err.contains(QStringLiteral("Tajne-42"))) << qPrintable(r.err);
+
+    const QStringList push = {"write-stations", path("st.dat"), path("a.ql5"), "--pages", "relays",
+                              "--user",         "admin",        "--password",  "admin"};
+    writeStations(path("st.dat"), {});
+    r = ctl(push);
+    EXPECT_EQ(r.exit, 1);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("žádnou stanici"))) << qPrintable(r.err);
+    writeStations(path("st.dat"), {stationRecord("One", "127.0.0.1", sim.port.toUShort(), 0),
+                                   stationRecord("Again", "127.0.0.1", sim.port.toUShort(), 0)});
+    r = ctl(push);
+    EXPECT_EQ(r.exit, 1);
+    EXPECT_TRUE(r.out.contains(QStringLiteral("OK\tOne\t"))) << qPrintable(r.out);
+    EXPECT_TRUE(r.out.contains(QStringLiteral("CHYBA\tAgain\t127.0.0.1:%1\tJednotka je v seznamu "
+                                              "znovu")
+                                   .arg(sim.port)))
+        << qPrintable(r.out);
+}
+
 TEST_F(Cli, BackupStationsReadsEveryStationSideBySide) {
     SimProcess first({"--latency-ms", "20"});
     SimProcess second({"--latency-ms", "20"});

@@ -2,6 +2,7 @@
 #include "TestSupport.h"
 #include "image/MemoryMap.h"
 #include "logic/RelayWindow.h"
+#include "monitor/DeviceStatus.h"
 #include "monitor/StationModel.h"
 
 #include <QAction>
@@ -478,6 +479,74 @@ TEST(StatusWindow, EachPageTakesItsOwnBitRowAndEveryFlagItsRow) {
         EXPECT_EQ(values->item(r, 1)->background().color(), r >= 2 ? red : QColor(Qt::white))
             << "value row " << r;
     EXPECT_NE(values->item(5, 1)->background().color(), red); // bit 5 flags no row
+}
+
+} // namespace
+
+namespace {
+
+// What changes the unit waits for an administrator: the service panel's writing buttons
+// are shown, and the status window's actions enabled, by the rights a login gave.
+TEST(Rights, ServiceButtonsAndActionsFollowTheLogin) {
+    QTemporaryDir dir;
+    SimServer sim(adminPassword(QStringLiteral("pw")), SimServer::Faults{});
+    ASSERT_TRUE(sim.listen(QHostAddress::LocalHost, 0));
+    ToolRun run(dir.filePath(QStringLiteral("Quel5_cf.ini")));
+    user::aimAt(run, sim.port());
+    run.find<QAction>(QStringLiteral("zobraz_servis"))->trigger();
+    run.find<QAction>(QStringLiteral("zobraz_Fstav"))->trigger();
+    QWidget* status = run.window->window(QStringLiteral("TFstav"));
+    ASSERT_NE(status, nullptr);
+    auto* panel = run.window->findChild<QWidget*>(QStringLiteral("servicePanel"));
+    ASSERT_TRUE(panel->isVisible());
+    const char* writing[] = {"BSend1", "BSend2", "BOutputs", "BPwm", "BFlashUloz", "BNulujEn"};
+    const char* reading[] = {"BRecv1", "BRecv2", "BRecvP", "BFlashNacti"};
+    const std::pair<int, std::function<void()>> logins[] = {
+        {0, [] {}},
+        {1, [&] { user::loginAs(run, QStringLiteral("user"), QStringLiteral("user")); }},
+        {2, [&] {
+             run.find<QAction>(QStringLiteral("TBXItem8"))->trigger(); // "Logout"
+             user::loginAs(run, QStringLiteral("admin"), QStringLiteral("pw"));
+         }}};
+    for (const auto& [rights, login] : logins) {
+        login();
+        for (const char* name : writing)
+            EXPECT_EQ(panel->findChild<QWidget*>(QLatin1String(name))->isVisible(), rights == 2)
+                << name << " for rights " << rights;
+        for (const char* name : reading)
+            EXPECT_TRUE(panel->findChild<QWidget*>(QLatin1String(name))->isVisible()) << name;
+        for (const ActionInfo& action : unitActions())
+            EXPECT_EQ(status->findChild<QAction*>(QLatin1String(action.objectName))->isEnabled(),
+                      rights >= action.rightsNeeded)
+                << action.objectName << " for rights " << rights;
+    }
+
+    // Two bytes into the device at "Adr. mem" 8, then read back: the lines count from there.
+    const std::pair<const char*, int> fields[] = {
+        {"PBadrmem", 8}, {"PBpoc", 2}, {"PBB1", 10}, {"PBB2", 20}};
+    for (const auto& [name, value] : fields) {
+        auto* box = panel->findChild<QSpinBox*>(QLatin1String(name));
+        user::click(box);
+        user::key(Qt::Key_A, Qt::ControlModifier);
+        user::type(box->displayIntegerBase() == 2 ? QString::number(value, 2)
+                                                  : QString::number(value));
+        EXPECT_EQ(box->value(), value) << name;
+    }
+    auto* log = run.window->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
+    log->clear();
+    user::click(panel->findChild<QPushButton*>(QStringLiteral("BSend2")));
+    user::click(panel->findChild<QPushButton*>(QStringLiteral("BRecvP")));
+    EXPECT_EQ(log->toPlainText(), QStringLiteral("0\n8 - 10\n9 - 20"));
+
+    // Zeroing the energy counters asks first; a no sends nothing.
+    sim.clearRequests();
+    run.dialogs.replies << false << true;
+    user::click(panel->findChild<QPushButton*>(QStringLiteral("BNulujEn")));
+    EXPECT_TRUE(sim.requests().isEmpty());
+    user::click(panel->findChild<QPushButton*>(QStringLiteral("BNulujEn")));
+    ASSERT_EQ(sim.requests().size(), 1);
+    EXPECT_EQ(sim.requests().first().frame, QByteArray("#XE\0\0\0", 6));
+    EXPECT_EQ(run.dialogs.questions.size(), 2);
 }
 
 } // namespace
