@@ -68,3 +68,27 @@ TEST(ConfigDiff, OneChangedFieldOfEachKindIsOneLine) {
 }
 
 } // namespace
+
+namespace {
+
+// A byte an upload sends that no shown field says (carried bytes of a record, a hidden
+// thermostat limit, the end of a description area) is a change all the same.
+TEST(ConfigDiff, BytesAnUploadSendsButNoFieldShowsAreListed) {
+    for (const int address : {388, 391, 211, 1004 + 2}) {
+        const ConfigImage before = startImage();
+        ConfigImage after = before;
+        after[address] = std::uint8_t(after[address] ^ 0x5A);
+        const std::vector<FieldChange> changes = diffImages(before, after);
+        ASSERT_FALSE(changes.empty()) << address;
+        EXPECT_TRUE(changes.back().where.startsWith(QStringLiteral("Ostatní bajty")) &&
+                    changes.back().where.contains(QString::number(address)))
+            << address << " " << changeLine(changes.back()).toStdString();
+    }
+    // A byte no page uploads (the unit is never even asked for 7990) is no change.
+    ConfigImage after = startImage();
+    after[20] = 0x77;
+    after[7990] = 0x77;
+    EXPECT_TRUE(diffImages(startImage(), after).empty());
+}
+
+} // namespace

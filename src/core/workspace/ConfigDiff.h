@@ -17,8 +17,10 @@ struct FieldChange {
     QString after;
 };
 
-// Every page of both images read as its window would read it, compared field by field,
-// page by page in the registry's order.
+// Every page of both images read as its window would read it (each image as a save would
+// store it), compared field by field, page by page in the registry's order. Bytes a page
+// uploads that differ where no shown field says so follow the page's fields as one change,
+// "Ostatní bajty 388, 391": so no change means an upload would change nothing.
 std::vector<FieldChange> diffImages(const ConfigImage& before, const ConfigImage& after);
 
 // "Výstupy / X14 / Negace: ano → ne", control characters made visible.
