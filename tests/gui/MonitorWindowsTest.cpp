@@ -550,3 +550,26 @@ TEST(Rights, ServiceButtonsAndActionsFollowTheLogin) {
 }
 
 } // namespace
+
+namespace {
+
+// "Automaticky" leaves out a tick that meets another transfer and stays on; its item says so.
+TEST(StatusWindow, AutomaticOutlastsAnotherTransfer) {
+    QTemporaryDir dir;
+    SimServer sim({}, {.latencyMs = 30});
+    ASSERT_TRUE(sim.listen(QHostAddress::LocalHost, 0));
+    ToolRun run(dir.filePath(QStringLiteral("Quel5_cf.ini")));
+    run.find<QAction>(QStringLiteral("zobraz_Fstav"))->trigger();
+    user::aimAt(run, sim.port());
+    auto* automatic =
+        run.window->window(QStringLiteral("TFstav"))->findChild<QAction*>(QStringLiteral("actAutomaticky"));
+    automatic->trigger();
+    EXPECT_EQ(automatic->text(), QStringLiteral("Auto&maticky: zapnuto"));
+    // 80 requests 30 ms apart: at least one tick comes while the read runs.
+    run.find<QAction>(QStringLiteral("menuNactiVse"))->trigger();
+    EXPECT_TRUE(automatic->isChecked());
+    automatic->trigger();
+    EXPECT_EQ(automatic->text(), QStringLiteral("Auto&maticky"));
+}
+
+} // namespace

@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QScopedValueRollback>
 #include <QSpinBox>
 #include <QWidget>
@@ -25,6 +26,13 @@ std::pair<double, double> tenthsRange(const FieldSpec& f, std::pair<int, int> ra
     return {0.0, (f.size >= 2 ? 0xFFFF : 0xFF) / 10.0};
 }
 
+// A number box that refuses a key says in its tool tip what it takes.
+template <typename Number> void hintRange(QWidget* box, Number low, Number high, int decimals) {
+    box->setToolTip(QStringLiteral("%1 až %2")
+                        .arg(QLocale().toString(double(low), 'f', decimals),
+                             QLocale().toString(double(high), 'f', decimals)));
+}
+
 void prepare(QObject* control, const FieldSpec& f) {
     if (auto* edit = qobject_cast<QLineEdit*>(control)) {
         if (f.typing > 0)
@@ -32,12 +40,14 @@ void prepare(QObject* control, const FieldSpec& f) {
     } else if (auto* spin = qobject_cast<QSpinBox*>(control)) {
         const int capacity = f.size >= 2 ? 0xFFFF : 0xFF;
         spin->setRange(f.max > f.min ? f.min : 0, f.max > f.min ? f.max : capacity);
+        hintRange(spin, spin->minimum(), spin->maximum(), 0);
     } else if (auto* spin = qobject_cast<QDoubleSpinBox*>(control)) {
         spin->setDecimals(1);
         // Temperatures step by whole degrees.
         spin->setSingleStep(f.kind == FieldKind::SignedTenths ? 1.0 : 0.1);
         const auto [low, high] = tenthsRange(f, {f.min, f.max});
         spin->setRange(low, high);
+        hintRange(spin, low, high, 1);
     } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
         combo->clear();
         combo->addItems(f.items);
@@ -144,8 +154,12 @@ void FieldBinder::applyRules() {
             if (auto* label = qobject_cast<QLabel*>(widget))
                 label->setText(m_page.captionNow(*b.field));
         if (auto* spin = qobject_cast<QDoubleSpinBox*>(widget)) {
+            // A narrower range (dT of types 4 and 5) limits what can be typed; the value
+            // the box holds stays as it is, so that another type brings it back whole.
             const auto [low, high] = tenthsRange(*b.field, m_page.rangeNow(*b.field));
-            spin->setRange(low, high);
+            const double value = spin->value();
+            spin->setRange(std::min(low, value), std::max(high, value));
+            hintRange(spin, low, high, 1);
         }
     }
 }

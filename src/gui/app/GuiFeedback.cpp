@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QPlainTextEdit>
+#include <QTextCursor>
 
 GuiFeedback::~GuiFeedback() {
     setWaitCursor(false);
@@ -26,8 +27,12 @@ void GuiFeedback::message(const QString& text, Severity severity, const QString&
 }
 
 void GuiFeedback::log(const QString& line) {
-    if (m_log)
-        m_log->appendPlainText(line);
+    if (!m_log)
+        return;
+    m_log->appendPlainText(line);
+    // The newest line in sight, even when the user had scrolled back.
+    m_log->moveCursor(QTextCursor::End);
+    m_log->ensureCursorVisible();
 }
 
 void GuiFeedback::setWaitCursor(bool on) {

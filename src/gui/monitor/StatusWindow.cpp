@@ -27,6 +27,7 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QPen>
 #include <QValueAxis>
 #include <array>
 #include <cmath>
@@ -125,6 +126,9 @@ public:
         m_timer->setInterval(2000);
         connect(m_timer, &QTimer::timeout, this, [this] { requestStatus(); });
         connect(m_automatic, &QAction::toggled, this, [this](bool on) {
+            // A menu bar shows no tick: the item says whether it runs.
+            m_automatic->setText(on ? QStringLiteral("Auto&maticky: zapnuto")
+                                    : QStringLiteral("Auto&maticky"));
             if (on) {
                 m_timer->start();
                 requestStatus();
@@ -161,9 +165,17 @@ private:
         m_chart = chart;
         // Every series is made before the chart is shown: one attached later leaves the
         // time axis without labels. Rows 0-5 of the value table, then the PWM value.
+        // Seven colours told apart at a glance (the theme's own palette repeats its hues).
+        const QColor colours[] = {QColor(0x1f, 0x77, 0xb4), QColor(0xd6, 0x27, 0x28),
+                                  QColor(0x2c, 0xa0, 0x2c), QColor(0xff, 0x7f, 0x0e),
+                                  QColor(0x94, 0x67, 0xbd), QColor(0x17, 0xbe, 0xcf),
+                                  QColor(0x00, 0x00, 0x00)};
         for (int i = 0; i <= 6; ++i) {
             auto* line = new QLineSeries;
             line->setName(i == 6 ? QStringLiteral("PWM") : QStringLiteral("Teplota%1").arg(i + 1));
+            QPen pen(colours[i]);
+            pen.setWidthF(2.0);
+            line->setPen(pen);
             chart->addSeries(line);
             line->attachAxis(m_time);
             line->attachAxis(m_axisValue);
@@ -219,7 +231,9 @@ private:
             return;
         m_requesting = true;
         bool reached = false;
-        m_context.runLink([this, &reached] {
+        bool ran = false;
+        m_context.runLink([this, &reached, &ran] {
+            ran = true;
             DeviceLink& link = m_context.workspace.link();
             prepareStatusRequest(link.packet());
             link.exchange(ExchangeMode::CloseAfterReply);
@@ -231,7 +245,9 @@ private:
             reached = true;
         });
         m_requesting = false;
-        if (!reached && m_automatic->isChecked())
+        // A tick that met another operation is left out; one that reached no unit ends
+        // the repetition (the failure was said).
+        if (ran && !reached && m_automatic->isChecked())
             m_automatic->setChecked(false);
     }
 
