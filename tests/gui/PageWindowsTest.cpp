@@ -425,6 +425,12 @@ TEST_F(PageWindows, ThermostatRowsFollowTheirTypeAndMode) {
     user::pick(in<QComboBox>(w, "trf01"), 2); // AVG shows the second sensor
     EXPECT_TRUE(visible("trte101"));
     user::retype(in<QDoubleSpinBox>(w, "trtl001"), QStringLiteral("19.5"));
+    // A type whose box takes less (dT of type 4) keeps the value it holds: type 3 again
+    // brings TH -5.0 back whole.
+    user::retype(in<QDoubleSpinBox>(w, "trth001"), QStringLiteral("-5"));
+    user::pick(in<QComboBox>(w, "trt01"), 4);
+    user::pick(in<QComboBox>(w, "trt01"), 3);
+    EXPECT_DOUBLE_EQ(in<QDoubleSpinBox>(w, "trth001")->value(), -5.0);
     user::retype(in<QDoubleSpinBox>(w, "trth001"), QStringLiteral("21"));
 
     // "Mod 1" shows the second set in the same places; labels stay.

@@ -157,3 +157,31 @@ TEST(ConfigDocument, ADocumentThePagesCannotTakeIsRefusedNamingIt) {
 }
 
 } // namespace
+
+namespace {
+
+// A "Mod 1" that follows "Mod 0" is written as null, and a script that edits only
+// "Mod 0" moves both, as the window does; a "Mod 1" of its own stays a number.
+TEST(ConfigDocument, AFollowingMod1IsNullAndFollowsAnEdit) {
+    ConfigImage image = simImage();
+    image[1004] = 1;             // T1 type 1, both modes 20.0 / 22.5
+    image.setU16(1004 + 4, 200);
+    image.setU16(1004 + 6, 200);
+    image.setU16(1004 + 8, 225);
+    image.setU16(1004 + 10, 225);
+    const QJsonObject doc = exportDocument(image);
+    const QJsonObject t1 = doc[QStringLiteral("Termostaty")].toObject()[QStringLiteral("T1")].toObject();
+    EXPECT_TRUE(t1[QStringLiteral("TL (Mod 1)")].isNull());
+    EXPECT_TRUE(t1[QStringLiteral("TH (Mod 1)")].isNull());
+    EXPECT_EQ(t1[QStringLiteral("TL (Mod 0)")].toDouble(), 20.0);
+    const ConfigImage moved =
+        importDocument(edited(doc, {"Termostaty", "T1", "TL (Mod 0)"}, 18.5));
+    EXPECT_EQ(moved.u16(1004 + 4), 185);
+    EXPECT_EQ(moved.u16(1004 + 6), 185);
+    // A number of its own stays its own.
+    const ConfigImage own = importDocument(edited(doc, {"Termostaty", "T1", "TL (Mod 1)"}, 17.0));
+    EXPECT_EQ(own.u16(1004 + 4), 200);
+    EXPECT_EQ(own.u16(1004 + 6), 170);
+}
+
+} // namespace

@@ -306,7 +306,7 @@ std::vector<ShownField> FieldPage::shownFields() const {
         QString caption = captionNow(f);
         if (f.mode >= 0 && m_mode >= 0)
             caption += QStringLiteral(" (%1)").arg(m_fields[size_t(m_mode)].items.value(f.mode));
-        shown.push_back({QString::fromUtf8(f.row), caption, shownValueNow(f)});
+        shown.push_back({QString::fromUtf8(f.row), caption, shownValueNow(f), followsNow(f)});
     }
     return shown;
 }
@@ -419,8 +419,13 @@ void FieldPage::setShownFields(const std::vector<ShownField>& given, const Refus
             const auto it = pending.constFind(key.where());
             if (it == pending.constEnd())
                 continue;
-            const QVariant& v = given[*it].value;
+            const QVariant v = given[*it].follows ? QVariant() : given[*it].value;
             pending.erase(it);
+            if (!v.isValid() && mayFollow(f)) {
+                if (!followsNow(f))
+                    setValue(QLatin1String(f.name), 0.0); // left at 0, it follows
+                continue;
+            }
             if (sameShownValue(v, shownValueNow(f)))
                 continue;
             QString problem;

@@ -100,6 +100,16 @@ public:
     // The value shownFields gives for the field: what the window shows, unless the page
     // knows better what the unit will hold.
     virtual QVariant shownValueNow(const FieldSpec& f) const;
+    // Whether the field may follow another one (null in a document: follow it), and
+    // whether it does now.
+    virtual bool mayFollow(const FieldSpec& f) const {
+        Q_UNUSED(f);
+        return false;
+    }
+    virtual bool followsNow(const FieldSpec& f) const {
+        Q_UNUSED(f);
+        return false;
+    }
     // Whether the window shows the field now: its rules hold and its mode is chosen.
     bool isShown(const FieldSpec& f) const;
     // Whether the field's rules hold, whatever the mode: its `shownWhen`, or a page's own.

@@ -15,6 +15,9 @@ struct ShownField {
     QString row;
     QString caption;
     QVariant value; // QString, int, double or bool
+    // The value is another field's, which this one follows while it is left alone (a
+    // thermostat's "Mod 1" limits): a document writes it as null.
+    bool follows = false;
     // "X14 / Negace", or the caption alone for a field without a row.
     QString where() const {
         return row.isEmpty() ? caption : row + QStringLiteral(" / ") + caption;

@@ -164,13 +164,19 @@ std::pair<int, int> ThermostatPage::rangeNow(const FieldSpec& f) const {
     return FieldPage::rangeNow(f);
 }
 
+bool ThermostatPage::followsNow(const FieldSpec& f) const {
+    if (f.mode != 1)
+        return false;
+    const int row = QLatin1String(f.name).right(2).toInt();
+    bool followsMode0 = true;
+    for (const char* stem : {"trtl1", "trth1", "trtp1"})
+        followsMode0 = followsMode0 && value(name(stem, row)).toDouble() == 0.0;
+    return followsMode0;
+}
+
 QVariant ThermostatPage::shownValueNow(const FieldSpec& f) const {
     if (f.mode == 1) {
-        const int row = QLatin1String(f.name).right(2).toInt();
-        bool followsMode0 = true;
-        for (const char* stem : {"trtl1", "trth1", "trtp1"})
-            followsMode0 = followsMode0 && value(name(stem, row)).toDouble() == 0.0;
-        if (followsMode0) {
+        if (followsNow(f)) {
             QByteArray sibling(f.name);
             sibling[4] = '0';
             return FieldPage::shownValueNow(*field(QString::fromLatin1(sibling)));

@@ -34,6 +34,8 @@ public:
     std::pair<int, int> rangeNow(const FieldSpec& f) const override;
     // "Mod 1" boxes left at 0 give the unit the "Mod 0" limits: those are shown for them.
     QVariant shownValueNow(const FieldSpec& f) const override;
+    bool mayFollow(const FieldSpec& f) const override { return f.mode == 1; }
+    bool followsNow(const FieldSpec& f) const override;
 
 protected:
     void afterScatter() override;

@@ -208,10 +208,10 @@ QJsonObject shownDocument(const std::vector<ShownPage>& pages) {
         QJsonObject page;
         for (const ShownField& f : shown.fields) {
             if (f.row.isEmpty()) {
-                page[f.caption] = asJson(f.value);
+                page[f.caption] = f.follows ? QJsonValue(QJsonValue::Null) : asJson(f.value);
             } else {
                 QJsonObject row = page[f.row].toObject();
-                row[f.caption] = asJson(f.value);
+                row[f.caption] = f.follows ? QJsonValue(QJsonValue::Null) : asJson(f.value);
                 page[f.row] = row;
             }
         }
