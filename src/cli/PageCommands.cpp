@@ -184,14 +184,19 @@ int clockCommand(Context& ctx, QStringList args) {
         throw Usage(QStringLiteral("clock set needs --user"));
     if (args.size() > 1)
         throw Usage(QStringLiteral("clock set takes at most one date and time"));
-    QDateTime time = QDateTime::currentDateTime();
+    // A wall-clock time, as the unit keeps it: no time zone, so no hour is skipped.
+    const QDateTime now = QDateTime::currentDateTime();
+    QDate date = now.date();
+    QTime clock = now.time();
     if (!args.isEmpty()) {
-        time = QDateTime::fromString(args.at(0), QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
-        if (!time.isValid())
+        const QString& text = args.at(0);
+        date = QDate::fromString(text.left(10), QStringLiteral("yyyy-MM-dd"));
+        clock = QTime::fromString(text.mid(11), QStringLiteral("HH:mm:ss"));
+        if (text.size() != 19 || text.at(10) != QLatin1Char('T') || !date.isValid() ||
+            !clock.isValid())
             throw Usage(QStringLiteral("clock set takes a date and time as 2012-03-05T09:07:03"));
     }
-    time = QDateTime(time.date(),
-                     QTime(time.time().hour(), time.time().minute(), time.time().second()));
+    const QDateTime time(date, QTime(clock.hour(), clock.minute(), clock.second()), Qt::UTC);
     if (!unitclock::encode(time)) {
         ctx.feedback.message(unitclock::yearRefused(time.date().year()));
         return Failed;

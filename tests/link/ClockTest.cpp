@@ -5,6 +5,7 @@
 #include "base/Errors.h"
 
 #include <QRandomGenerator>
+#include <ctime>
 #include <gtest/gtest.h>
 
 namespace {
@@ -16,8 +17,10 @@ unitclock::RegisterBlock block(const char* hex) {
     return r;
 }
 
+// A wall-clock time, as the unit keeps it.
 QDateTime at(const char* iso) {
-    return QDateTime::fromString(QLatin1String(iso), Qt::ISODate);
+    const QDateTime local = QDateTime::fromString(QLatin1String(iso), Qt::ISODate);
+    return QDateTime(local.date(), local.time(), Qt::UTC);
 }
 
 TEST(UnitClock, RegistersBothWays) {
@@ -100,6 +103,26 @@ TEST(UnitClock, AClockWithoutATimeOrARefusalIsAFailedRead) {
     gone.target.setPort(closedPort());
     EXPECT_FALSE(unitclock::read(gone.link).isValid());
     EXPECT_FALSE(unitclock::write(gone.link, at("2012-03-05T09:07:03")));
+}
+
+// Registers read as they stand: an hour summer time skips here is a time of the unit all
+// the same, and the month's tens are one bit (the bit above it is no part of the month).
+TEST(UnitClock, RegistersReadAsTheyStand) {
+    const QByteArray zone = qgetenv("TZ");
+    qputenv("TZ", "Europe/Prague");
+    tzset();
+    const auto skipped = unitclock::decode(block("00300200290326"));
+    ASSERT_TRUE(skipped.has_value());
+    EXPECT_EQ(skipped->date(), QDate(2026, 3, 29));
+    EXPECT_EQ(skipped->time(), QTime(2, 30, 0));
+    if (zone.isNull())
+        qunsetenv("TZ");
+    else
+        qputenv("TZ", zone);
+    tzset();
+    const auto month = unitclock::decode(block("00000000052112"));
+    ASSERT_TRUE(month.has_value());
+    EXPECT_EQ(month->date(), QDate(2012, 1, 5));
 }
 
 } // namespace

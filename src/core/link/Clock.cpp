@@ -63,7 +63,9 @@ std::optional<QDateTime> decode(const RegisterBlock& r) {
     const QTime time(hour, minute, second);
     if (!date.isValid() || !time.isValid())
         return std::nullopt;
-    return QDateTime(date, time);
+    // The unit's clock knows no time zone: its registers' time as it stands, also one
+    // that falls into an hour a change to summer time skips here.
+    return QDateTime(date, time, Qt::UTC);
 }
 
 QDateTime read(DeviceLink& link) {

@@ -276,7 +276,7 @@ private:
 
     void sendClock() {
         const QTime t = m_time->time();
-        const QDateTime time(m_date->date(), QTime(t.hour(), t.minute(), t.second()));
+        const QDateTime time(m_date->date(), QTime(t.hour(), t.minute(), t.second()), Qt::UTC);
         m_context.runLink([this, time] { unitclock::write(m_context.workspace.link(), time); });
     }
 
