@@ -13,15 +13,13 @@
 
 namespace {
 
-// The settings file lives beside the program; where that folder cannot be written (an
-// installed copy), in the user's configuration folder.
 QString defaultSettingsPath() {
-    const QString besideProgram = QCoreApplication::applicationDirPath();
-    if (QFileInfo(besideProgram).isWritable())
-        return QDir(besideProgram).filePath(QStringLiteral("Quel5_cf.ini"));
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    QDir().mkpath(folder);
-    return QDir(folder).filePath(QStringLiteral("Quel5_cf.ini"));
+    const QString path =
+        settingsFilePath(QCoreApplication::applicationDirPath(), folder, QStringLiteral(QUEL5_BUILD_TREE));
+    if (path.startsWith(folder))
+        QDir().mkpath(folder);
+    return path;
 }
 
 } // namespace

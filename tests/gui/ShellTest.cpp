@@ -395,3 +395,31 @@ TEST_F(Shell, KeyboardMenusHelpAndIcon) {
 }
 
 } // namespace
+
+namespace {
+
+// The settings go to the user's configuration folder, unless a settings file already
+// stands beside the program or the program runs from its build tree.
+TEST(SettingsFile, BesideTheProgramOnlyWhenOneStandsThereOrInTheBuildTree) {
+    QTemporaryDir dir;
+    const QString bin = dir.filePath(QStringLiteral("prefix/bin"));
+    const QString build = dir.filePath(QStringLiteral("build"));
+    const QString config = dir.filePath(QStringLiteral("config"));
+    QDir().mkpath(bin);
+    QDir().mkpath(build + QStringLiteral("/src/gui"));
+    const QString inConfig = QDir(config).filePath(QStringLiteral("Quel5_cf.ini"));
+    // A writable program folder of an installed copy is no place for it.
+    EXPECT_EQ(settingsFilePath(bin, config, build), inConfig);
+    EXPECT_EQ(settingsFilePath(build + QStringLiteral("/src/gui"), config, build),
+              build + QStringLiteral("/src/gui/Quel5_cf.ini"));
+    QFile existing(bin + QStringLiteral("/Quel5_cf.ini"));
+    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+    existing.close();
+    EXPECT_EQ(settingsFilePath(bin, config, build), bin + QStringLiteral("/Quel5_cf.ini"));
+    EXPECT_EQ(settingsFilePath(bin, config, QString()), bin + QStringLiteral("/Quel5_cf.ini"));
+    // A folder whose name only begins like the build tree's is not in it.
+    QDir().mkpath(build + QStringLiteral("-old"));
+    EXPECT_EQ(settingsFilePath(build + QStringLiteral("-old"), config, build), inConfig);
+}
+
+} // namespace

@@ -3,6 +3,7 @@
 #include "app/Dialogs.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QIcon>
 #include <QLibraryInfo>
@@ -67,4 +68,16 @@ public:
 void quitWhenShown(QWidget* window) {
     window->winId(); // the native window the exposure arrives at
     window->windowHandle()->installEventFilter(new ShownProbe(window));
+}
+
+QString settingsFilePath(const QString& programFolder, const QString& configFolder,
+                         const QString& buildTree) {
+    const QString beside = QDir(programFolder).filePath(QStringLiteral("Quel5_cf.ini"));
+    const QString program = QDir(programFolder).canonicalPath();
+    const QString tree = buildTree.isEmpty() ? QString() : QDir(buildTree).canonicalPath();
+    const bool inTree =
+        !tree.isEmpty() && (program == tree || program.startsWith(tree + QLatin1Char('/')));
+    if (QFileInfo(beside).isFile() || (inTree && QFileInfo(programFolder).isWritable()))
+        return beside;
+    return QDir(configFolder).filePath(QStringLiteral("Quel5_cf.ini"));
 }
