@@ -119,6 +119,7 @@ int importCommand(Context& ctx, QStringList args) {
 
 int reportCommand(Context& ctx, QStringList args) {
     const QString pdf = takeOption(args, QStringLiteral("--pdf"));
+    const bool record = takeFlag(args, QStringLiteral("--record"));
     expectPositionals(args, 1);
     if (pdf.isEmpty())
         throw Usage(QStringLiteral("report needs --pdf OUT.pdf"));
@@ -128,7 +129,8 @@ int reportCommand(Context& ctx, QStringList args) {
     workspace.loadConfigFile();
     // What "Tisk" prints: the pages gathered as a file save gathers them.
     workspace.gatherPages(Selectors::all());
-    writeReportPdf(pdf, buildReport(workspace, args.at(0), QDate::currentDate()));
+    writeReportPdf(pdf, buildReport(workspace, args.at(0), QDate::currentDate()),
+                   record ? ReportKind::Record : ReportKind::Printout);
     return Success;
 }
 

@@ -87,7 +87,7 @@ private:
 
 } // namespace
 
-void paintReport(QPagedPaintDevice& device, const Report& report) {
+void paintReport(QPagedPaintDevice& device, const Report& report, ReportKind kind) {
     QPainter painter(&device);
     if (!painter.isActive())
         return;
@@ -104,6 +104,21 @@ void paintReport(QPagedPaintDevice& device, const Report& report) {
     painter.setFont(font);
     pages.advance(TitleBand);
 
+    if (kind == ReportKind::Record) {
+        painter.setFont(bold);
+        pages.text(QStringLiteral("Záznam o nastavení jednotky"), LabelLeft, LabelTop);
+        painter.setFont(font);
+        pages.advance(RelayBand * 1.5);
+        for (const ShownPage& page : report.pages) {
+            QStringList lines;
+            for (const ShownField& f : page.fields)
+                lines << shownLine(f);
+            pages.block(page.title, lines, 5.0);
+            pages.advance(2.0);
+        }
+        return;
+    }
+
     for (const Report::ThermostatRow& row : report.thermostats) {
         if (row.type != 0) {
             pages.text(row.label, LabelLeft, LabelTop);
@@ -118,23 +133,9 @@ void paintReport(QPagedPaintDevice& device, const Report& report) {
     if (relays.isEmpty())
         relays << QStringLiteral("žádné relé nemá program");
     pages.block(QStringLiteral("Virtuální relé"), relays, RelayBand);
-
-    // The commissioning record: every page as the windows hold it.
-    pages.newPage();
-    painter.setFont(bold);
-    pages.text(QStringLiteral("Záznam o nastavení jednotky"), LabelLeft, LabelTop);
-    painter.setFont(font);
-    pages.advance(RelayBand * 1.5);
-    for (const ShownPage& page : report.pages) {
-        QStringList lines;
-        for (const ShownField& f : page.fields)
-            lines << shownLine(f);
-        pages.block(page.title, lines, 5.0);
-        pages.advance(2.0);
-    }
 }
 
-void writeReportPdf(const QString& path, const Report& report) {
+void writeReportPdf(const QString& path, const Report& report, ReportKind kind) {
     requireRegularFile(path, true);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
@@ -144,7 +145,7 @@ void writeReportPdf(const QString& path, const Report& report) {
         pdf.setPageLayout(reportPageLayout());
         pdf.setTitle(report.title);
         pdf.setCreator(QStringLiteral("Quel5"));
-        paintReport(pdf, report);
+        paintReport(pdf, report, kind);
     }
     if (!file.commit())
         throw FileError(QStringLiteral("%1: %2").arg(path, file.errorString()));

@@ -443,7 +443,13 @@ TEST_F(Cli, ReportWritesThePrintoutAsPdf) {
     EXPECT_TRUE(text.startsWith(QStringLiteral("Quel5 - konfigurace pages.ql5 - ")));
     EXPECT_TRUE(text.contains(QStringLiteral("Typ 0: 1\n\nTyp 2: 4\n"))) << qPrintable(text);
     EXPECT_TRUE(text.contains(QStringLiteral("Virtuální relé\nR1: V1 & T2\n")));
-    EXPECT_TRUE(text.contains(QStringLiteral("T3 / PB (Mod 1): 13.0")));
+    // The printout alone; the record is a report of its own.
+    EXPECT_FALSE(text.contains(QStringLiteral("Záznam o nastavení"))) << qPrintable(text);
+    ASSERT_EQ(ctl({"report", path("pages.ql5"), "--pdf", path("z.pdf"), "--record"}).exit, 0);
+    const QString record = pdfText(path("z.pdf"));
+    EXPECT_TRUE(record.contains(QStringLiteral("Záznam o nastavení jednotky")));
+    EXPECT_TRUE(record.contains(QStringLiteral("T3 / PB (Mod 1): 13.0")));
+    EXPECT_FALSE(record.contains(QStringLiteral("Typ 2: 4")));
     EXPECT_FALSE(text.contains(QStringLiteral("Typ 1:")) ||
                  text.contains(QStringLiteral("Typ 16")));
     // The rows' labels 17 mm apart (two bands), 2.1 mm below the band's top at 34.1 mm.

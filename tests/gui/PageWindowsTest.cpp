@@ -467,8 +467,8 @@ TEST_F(PageWindows, PrintPreviewsTheReportOfWhatTheWindowsHold) {
     openFile(thermostatImage());
     QWidget* w = open("Ftermostaty");
     user::pick(in<QComboBox>(w, "trt01"), 3);
-    auto print = [&] {
-        run->find<QAction>(QStringLiteral("menuTisk"))->trigger();
+    auto print = [&](const char* item = "menuTisk") {
+        run->find<QAction>(QLatin1String(item))->trigger();
         EXPECT_EQ(run->dialogs.previews.size(), 1);
         const QByteArray pdf = run->dialogs.previews.value(0);
         run->dialogs.previews.clear();
@@ -477,8 +477,12 @@ TEST_F(PageWindows, PrintPreviewsTheReportOfWhatTheWindowsHold) {
     const QString first = print();
     EXPECT_TRUE(first.contains(QStringLiteral("Typ 0: 1\nTyp 1: 3\nTyp 2: 4\n")))
         << qPrintable(first);
-    EXPECT_TRUE(first.contains(QStringLiteral("T2 / TL (Mod 0): 0.0")));
+    EXPECT_FALSE(first.contains(QStringLiteral("Záznam o nastavení")));
     EXPECT_EQ(print(), first);
+    // The commissioning record is its own item.
+    const QString record = print("menuTiskZaznamu");
+    EXPECT_TRUE(record.contains(QStringLiteral("T2 / TL (Mod 0): 0.0"))) << qPrintable(record);
+    EXPECT_FALSE(record.contains(QStringLiteral("Typ 1: 3")));
 }
 
 // Dragging along a row of hour switches sets every hour passed to the state the first one

@@ -5,6 +5,8 @@
 #include "base/Errors.h"
 #include "workspace/ConfigDiff.h"
 #include "workspace/ConfigDocument.h"
+#include "workspace/Report.h"
+#include "workspace/Workspace.h"
 
 #include <QJsonArray>
 #include <gtest/gtest.h>
@@ -164,24 +166,46 @@ namespace {
 // "Mod 0" moves both, as the window does; a "Mod 1" of its own stays a number.
 TEST(ConfigDocument, AFollowingMod1IsNullAndFollowsAnEdit) {
     ConfigImage image = simImage();
-    image[1004] = 1;             // T1 type 1, both modes 20.0 / 22.5
+    image[1004] = 1; // T1 type 1, both modes 20.0 / 22.5
     image.setU16(1004 + 4, 200);
     image.setU16(1004 + 6, 200);
     image.setU16(1004 + 8, 225);
     image.setU16(1004 + 10, 225);
     const QJsonObject doc = exportDocument(image);
-    const QJsonObject t1 = doc[QStringLiteral("Termostaty")].toObject()[QStringLiteral("T1")].toObject();
+    const QJsonObject t1 =
+        doc[QStringLiteral("Termostaty")].toObject()[QStringLiteral("T1")].toObject();
     EXPECT_TRUE(t1[QStringLiteral("TL (Mod 1)")].isNull());
     EXPECT_TRUE(t1[QStringLiteral("TH (Mod 1)")].isNull());
     EXPECT_EQ(t1[QStringLiteral("TL (Mod 0)")].toDouble(), 20.0);
-    const ConfigImage moved =
-        importDocument(edited(doc, {"Termostaty", "T1", "TL (Mod 0)"}, 18.5));
+    const ConfigImage moved = importDocument(edited(doc, {"Termostaty", "T1", "TL (Mod 0)"}, 18.5));
     EXPECT_EQ(moved.u16(1004 + 4), 185);
     EXPECT_EQ(moved.u16(1004 + 6), 185);
     // A number of its own stays its own.
     const ConfigImage own = importDocument(edited(doc, {"Termostaty", "T1", "TL (Mod 1)"}, 17.0));
     EXPECT_EQ(own.u16(1004 + 4), 200);
     EXPECT_EQ(own.u16(1004 + 6), 170);
+}
+
+} // namespace
+
+namespace {
+
+// The printout has one row for each type 1-5 and none for an unknown type; a file name
+// cannot turn the title around.
+TEST(Report, OneRowForEachTypeAndAVisibleTitle) {
+    SimRig rig;
+    Workspace workspace(rig.link);
+    for (int k = 0; k < 6; ++k)
+        workspace.image()[mem::ThermostatTable + mem::ThermostatRecordSize * k] =
+            std::uint8_t(k + 1);
+    const Report report = buildReport(
+        workspace, QStringLiteral("/tmp/zaloha") + QChar(0x202E) + QStringLiteral("fdp.ql5"),
+        QDate(2026, 12, 10));
+    for (int k = 0; k < 16; ++k)
+        EXPECT_EQ(report.thermostats[size_t(k)].type, k < 5 ? k + 1 : 0) << k;
+    EXPECT_EQ(report.thermostats[4].label, QStringLiteral("Typ 4: 5"));
+    EXPECT_EQ(report.title,
+              QStringLiteral("Quel5 - konfigurace zaloha\\u202efdp.ql5 - 10. 12. 2026"));
 }
 
 } // namespace

@@ -233,10 +233,12 @@ void MainWindow::buildFileMenu() {
         item(file, QStringLiteral("Ulož &jako"), "menuUlozJako", Qt::CTRL | Qt::SHIFT | Qt::Key_S),
         &QAction::triggered, this, &MainWindow::saveFileAs);
     connect(item(file, QStringLiteral("&Tisk"), "menuTisk", Qt::CTRL | Qt::Key_P),
-            &QAction::triggered, this, &MainWindow::print);
+            &QAction::triggered, this, [this] { print(ReportKind::Printout); });
+    connect(item(file, QStringLiteral("Tisk &záznamu o nastavení…"), "menuTiskZaznamu"),
+            &QAction::triggered, this, [this] { print(ReportKind::Record); });
 }
 
-void MainWindow::print() {
+void MainWindow::print(ReportKind kind) {
     // The image brought up to date with every window, then the report of it.
     std::optional<Report> report;
     runOperation([this, &report] {
@@ -244,9 +246,9 @@ void MainWindow::print() {
         report = buildReport(*m_workspace, m_workspace->currentFile(), QDate::currentDate());
     });
     if (report)
-        m_dialogs.printPreview(this, reportPageLayout(), [&report](QPagedPaintDevice& device) {
-            paintReport(device, *report);
-        });
+        m_dialogs.printPreview(
+            this, reportPageLayout(),
+            [&report, kind](QPagedPaintDevice& device) { paintReport(device, *report, kind); });
 }
 
 void MainWindow::buildSettingsMenu() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ReportPainter.h"
 #include "app/AddressBox.h"
 #include "app/GuiFeedback.h"
 #include "app/LoginDialogs.h"
@@ -115,7 +116,7 @@ private:
     void saveFile();
     void saveFileAs();
     // "Tisk": the full gather, then the report in a print preview.
-    void print();
+    void print(ReportKind kind);
     // The save dialog, then the question before a file is replaced; empty: cancelled.
     QString chooseFileToSave(const QString& proposed);
     void loadCurrentFile();
