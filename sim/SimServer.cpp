@@ -131,6 +131,15 @@ void SimServer::onData(QTcpSocket* socket) {
         if (seen == m_faults.oversizeAt && response.bytes.size() >= 6)
             response.bytes =
                 response.bytes.left(4) + QByteArray("\xC8\0", 2) + QByteArray(200, '\x55');
+        if (seen == m_faults.shortAt && frame.mid(1, 2) == "XR" && response.bytes.size() > 6) {
+            m_shortened = true;
+            response.bytes.chop(1);
+            const int length = int(response.bytes.size()) - 6;
+            response.bytes[4] = char(length & 0xFF);
+            response.bytes[5] = char(length >> 8);
+        }
+        if (seen == m_faults.strayAt)
+            response.bytes.append("#X\0", 3);
         if (m_unit.takeMemoryChanged())
             persist();
         if (response.action == SimUnit::Action::Close) {

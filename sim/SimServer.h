@@ -27,6 +27,11 @@ public:
         int wrongCommandAt = -1;
         int oversizeAt = -1;
         int refuseAt = -1;
+        // Memory read k answered with one payload byte fewer than it asked for (the header
+        // says so; shortened() tells whether request k was such a read), or request k
+        // followed by a few stray bytes that belong to no reply.
+        int shortAt = -1;
+        int strayAt = -1;
         // A unit scripted request by request (tests): for request k, its reply's delay, a
         // copy of the reply this much later (-1 none) and whether it is refused.
         struct Step {
@@ -58,6 +63,7 @@ public:
     int connectionsAccepted() const { return m_connections; }
     int connectionsClosed() const { return m_closed; }
     int openConnections() const { return m_connections - m_closed; }
+    bool shortened() const { return m_shortened; }
 
     static const QByteArray DiscoveryRequest;
     QByteArray discoveryReply() const;
@@ -85,4 +91,5 @@ private:
     int m_connections = 0;
     int m_closed = 0;
     int m_requestCount = 0;
+    bool m_shortened = false;
 };

@@ -18,6 +18,16 @@ const SimFault SimFaults[5] = {
     {"refusal", [](SimServer::Faults& f, int k) { f.refuseAt = k; }},
 };
 
+const SimFault LinkFaults[7] = {
+    SimFaults[0],
+    SimFaults[1],
+    SimFaults[2],
+    SimFaults[3],
+    SimFaults[4],
+    {"short reply", [](SimServer::Faults& f, int k) { f.shortAt = k; }},
+    {"stray bytes", [](SimServer::Faults& f, int k) { f.strayAt = k; }},
+};
+
 SimRig::SimRig(SimOptions options, SimServer::Faults faults)
     : server(std::move(options), faults), link(target, feedback) {
     if (!server.listen(QHostAddress::LocalHost, 0))

@@ -79,6 +79,9 @@ struct SimFault {
     }
 };
 extern const SimFault SimFaults[5];
+// The walk of the core meets a few more: a reply one byte short, and stray bytes behind a
+// reply (a reply sent twice is the transfers' property's).
+extern const SimFault LinkFaults[7];
 
 // A loopback port that nobody listens on.
 quint16 closedPort();

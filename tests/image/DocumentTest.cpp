@@ -156,6 +156,8 @@ TEST(ConfigDocument, ADocumentThePagesCannotTakeIsRefusedNamingIt) {
             EXPECT_TRUE(e.text().contains(QString::fromUtf8(r.named))) << qPrintable(e.text());
         }
     }
+    // A run that ends at the image's last byte is taken.
+    EXPECT_NO_THROW(importDocument(edited(doc, {"Ostatní bajty", "7998"}, "0102")));
 }
 
 } // namespace

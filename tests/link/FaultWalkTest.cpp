@@ -28,6 +28,12 @@ struct Outcome {
     QStringList failures;
 };
 
+// A short reply is a fault only where a memory read got it; elsewhere the request was
+// answered whole.
+bool applied(const SimFault& fault, const SimServer& server) {
+    return std::string(fault.name) != "short reply" || server.shortened();
+}
+
 template <typename Operation> Outcome run(SimRig& rig, Operation operation) {
     Outcome outcome;
     try {
@@ -41,7 +47,7 @@ template <typename Operation> Outcome run(SimRig& rig, Operation operation) {
 
 TEST(FaultWalk, EveryRequestOfAReadFailsClearlyAndKeepsWhatCameBefore) {
     constexpr int Requests = 80; // 79 blocks and the check at the end
-    for (const SimFault& fault : SimFaults)
+    for (const SimFault& fault : LinkFaults)
         for (int k = 0; k < Requests; ++k) {
             SimRig rig({}, fault.at(k));
             rig.link.setReadTimeoutMs(TimeoutMs);
@@ -51,6 +57,8 @@ TEST(FaultWalk, EveryRequestOfAReadFailsClearlyAndKeepsWhatCameBefore) {
             QElapsedTimer clock;
             clock.start();
             const Outcome outcome = run(rig, [&] { return workspace.readAll(); });
+            if (!applied(fault, rig.server))
+                continue;
             const std::string where = std::string(fault.name) + " at " + std::to_string(k);
             EXPECT_FALSE(outcome.succeeded) << where;
             EXPECT_EQ(outcome.failures.size(), 1)
@@ -88,7 +96,7 @@ TEST(FaultWalk, EveryRequestOfAnUploadWithItsReadBackFailsClearly) {
         ASSERT_TRUE(plan.uploadConfig(selectors).ok());
         const int requests = int(counting.server.requests().size());
         ASSERT_GT(requests, 1) << name;
-        for (const SimFault& fault : SimFaults)
+        for (const SimFault& fault : LinkFaults)
             for (int k = 0; k < requests; ++k) {
                 SimRig rig({}, fault.at(k));
                 rig.link.setReadTimeoutMs(QuickTimeoutMs);
@@ -101,6 +109,8 @@ TEST(FaultWalk, EveryRequestOfAnUploadWithItsReadBackFailsClearly) {
                     report = workspace.uploadConfig(selectors);
                     return report.ok();
                 });
+                if (!applied(fault, rig.server))
+                    continue;
                 const std::string where = name + ", " + fault.name + " at " + std::to_string(k);
                 EXPECT_FALSE(outcome.succeeded) << where;
                 // A refused chunk or read back is in the report (the callers show it),
@@ -123,7 +133,7 @@ TEST(FaultWalk, EveryRequestOfAnUploadWithItsReadBackFailsClearly) {
 // and sets nothing; a backup under a fault fails and writes no file.
 TEST(FaultWalk, TheClockAndAStationBackupFailClearlyAndWriteNoFile) {
     QTemporaryDir dir;
-    for (const SimFault& fault : SimFaults) {
+    for (const SimFault& fault : LinkFaults) {
         for (const bool writing : {false, true}) {
             SimRig rig({}, fault.at(0));
             rig.link.setReadTimeoutMs(TimeoutMs);
@@ -132,6 +142,8 @@ TEST(FaultWalk, TheClockAndAStationBackupFailClearlyAndWriteNoFile) {
                                                   QDateTime(QDate(2030, 1, 2), QTime(3, 4, 5)))
                                : unitclock::read(rig.link).isValid();
             });
+            if (!applied(fault, rig.server))
+                continue;
             EXPECT_FALSE(outcome.succeeded) << fault.name << (writing ? " set" : " get");
             EXPECT_FALSE(outcome.failures.isEmpty()) << fault.name;
         }
@@ -142,6 +154,8 @@ TEST(FaultWalk, TheClockAndAStationBackupFailClearlyAndWriteNoFile) {
             const Station station{
                 QStringLiteral("Unit"), {}, QStringLiteral("127.0.0.1"), sim.port()};
             const stations::BackupResult result = stations::backUp(station, file, QuickTimeoutMs);
+            if (!applied(fault, sim))
+                continue;
             EXPECT_FALSE(result.ok) << fault.name << " at " << k;
             EXPECT_TRUE(result.line.startsWith(QStringLiteral("CHYBA\tUnit\t")));
             EXPECT_FALSE(QFile::exists(file)) << fault.name << " at " << k;
@@ -173,7 +187,7 @@ TEST(FaultWalk, EveryRequestOfAStationPushFailsAsThatStationsResult) {
         requests = int(sound.requests().size());
         EXPECT_EQ(sound.requests().last().frame, QByteArray("#IA\0\x12\0", 6) + QByteArray(18, 0));
     }
-    for (const SimFault& fault : SimFaults)
+    for (const SimFault& fault : LinkFaults)
         for (int k = 0; k < requests - 1; ++k) {
             SimServer sim({}, fault.at(k));
             ASSERT_TRUE(sim.listen(QHostAddress::LocalHost, 0));
@@ -182,6 +196,8 @@ TEST(FaultWalk, EveryRequestOfAStationPushFailsAsThatStationsResult) {
             const stations::BackupResult result =
                 stations::push(station, image, pages, QStringLiteral("admin"),
                                QStringLiteral("admin"), QuickTimeoutMs);
+            if (!applied(fault, sim))
+                continue;
             EXPECT_FALSE(result.ok) << fault.name << " at " << k;
             EXPECT_TRUE(result.line.startsWith(QStringLiteral("CHYBA\tUnit\t")))
                 << fault.name << " at " << k << " " << result.line.toStdString();

@@ -667,3 +667,22 @@ TEST(Upload, TheGuardReadsTheUnitItUploadsTo) {
 }
 
 } // namespace
+
+namespace {
+
+// The read-back compares every byte it sent, the last of a record and of a range too.
+TEST(Upload, TheReadBackComparesTheLastByteOfEveryRecordAndRange) {
+    for (const int address : {360, 369, 5000, 5159}) {
+        SimOptions options;
+        options.corruptAddress = address;
+        Rig rig(options);
+        rig.workspace.image()[address] = 0x20;
+        rig.workspace.scatterAll();
+        const UploadReport report = rig.workspace.uploadConfig(Selectors::only(PageSlot::Inputs));
+        EXPECT_FALSE(report.ok()) << address;
+        ASSERT_EQ(report.mismatches.size(), 1) << address;
+        EXPECT_EQ(report.mismatches[0].first, address);
+    }
+}
+
+} // namespace

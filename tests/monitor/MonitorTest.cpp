@@ -266,6 +266,8 @@ TEST(FilterCondition, OperatorsComparisonsAndPatterns) {
         {">B", "a", true}, // text
         {">1.1.2020", "2.1.2020", true},
         {">1.1.2020", "31.12.2019", false},
+        {">31.12.2023", "1.2.24", true}, // a two-digit year is of this century
+        {"<1.1.2000", "1.2.99", false},
         {"Alpha | Beta", "Beta", true},
         {"A* & *a", "Alpha", true},
         {"A* & *x", "Alpha", false},
