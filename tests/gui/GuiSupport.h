@@ -134,6 +134,11 @@ struct ToolRun {
         window->show();
         window->restoreSession();
         activate(window.get());
+        // The last session's windows follow the main window onto the screen.
+        QElapsedTimer waited;
+        waited.start();
+        while (window->reopening() && waited.elapsed() < 5000)
+            QTest::qWait(5);
     }
     // Closes the main window and ends the run as the program does.
     void finish() {

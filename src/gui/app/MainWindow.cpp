@@ -24,8 +24,12 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
+#include <algorithm>
 #include <optional>
+#include <utility>
 
 // The connection goes where the address and port boxes point.
 class MainWindow::Target : public ConnectionTarget {
@@ -392,13 +396,13 @@ void MainWindow::restoreSession() {
     m_settings->beginGroup(session::Section);
     // The windows are shown once the main window's section is closed again: each reads
     // its own placement from its own section as it shows.
-    QList<ManagedWindow*> reopen;
+    std::vector<size_t> reopen;
     for (const char* key : session::Windows) {
         if (m_settings->value(QLatin1String(key), 0).toInt() != 1)
             continue;
         for (size_t i = 0; i < m_windows.size(); ++i)
             if (windowTable()[i].form() == QLatin1String(key))
-                reopen << windowAt(i);
+                reopen.push_back(i);
     }
     const bool more = m_settings->value(session::More, 0).toInt() == 1;
     m_verifyItem->setChecked(m_settings->value(session::Verify, 1).toInt() != 0);
@@ -411,8 +415,16 @@ void MainWindow::restoreSession() {
     const int selected = m_settings->value(session::HistoryIndex, -1).toInt();
     m_settings->endGroup();
 
-    for (ManagedWindow* window : reopen)
-        window->show();
+    // Made and shown after the main window is on the screen (each reads its own placement
+    // as it shows); a main window that is not shown yet gets them at once.
+    m_pendingReopen = reopen;
+    QWindow* handle = windowHandle();
+    if (!reopen.empty() && isVisible() && handle && !handle->isExposed()) {
+        handle->installEventFilter(this);
+        QTimer::singleShot(2000, this, &MainWindow::reopenPending);
+    } else {
+        reopenPending();
+    }
     if (more)
         m_moreItem->setChecked(true);
     if (!file.isEmpty() && QFileInfo(file).isFile()) {
@@ -422,6 +434,20 @@ void MainWindow::restoreSession() {
         m_workspace->setCurrentFile(QString());
     }
     m_address->setHistory(history, selected);
+}
+
+void MainWindow::reopenPending() {
+    if (QWindow* handle = windowHandle())
+        handle->removeEventFilter(this);
+    for (size_t i : std::exchange(m_pendingReopen, {}))
+        windowAt(i)->show();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == windowHandle() && event->type() == QEvent::Expose &&
+        windowHandle()->isExposed() && !m_pendingReopen.empty())
+        QTimer::singleShot(0, this, &MainWindow::reopenPending);
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::saveSession() {
@@ -435,7 +461,9 @@ void MainWindow::saveSession() {
             if (windowTable()[i].form() != QLatin1String(key))
                 continue;
             const bool open = (entry.window && entry.window->isVisible()) ||
-                              (entry.toggle && entry.toggle->isChecked());
+                              (entry.toggle && entry.toggle->isChecked()) ||
+                              std::find(m_pendingReopen.begin(), m_pendingReopen.end(), i) !=
+                                  m_pendingReopen.end();
             m_settings->setValue(QLatin1String(key), open ? 1 : 0);
         }
     }

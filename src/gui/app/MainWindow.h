@@ -53,6 +53,8 @@ public:
     PasswordDialog* passwordDialog() const { return m_password.get(); }
     // The window of that class; made now if nothing needed it before.
     ManagedWindow* window(const QString& className) const;
+    // The last session's windows are still to be reopened (they follow the main window).
+    bool reopening() const { return !m_pendingReopen.empty(); }
     QList<QWidget*> allWindows() const;
     QAction* action(const QString& objectName) const;
     Rights rights() const { return m_rights; }
@@ -94,6 +96,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     class Target;
@@ -105,6 +108,9 @@ private:
     };
 
     void buildWindows();
+    // The windows the last session had open, made and shown once the main window is on
+    // the screen: it shows at once, they follow.
+    void reopenPending();
     // The window of the table's row i, made now if it was not yet.
     ManagedWindow* windowAt(size_t i);
     void buildMenus();
@@ -150,6 +156,7 @@ private:
     std::unique_ptr<WindowContext> m_context;
     std::optional<QString> m_titleAddress; // the address the titles follow, once there is one
     std::vector<WindowEntry> m_windows;
+    std::vector<size_t> m_pendingReopen; // rows of m_windows still to reopen
     std::unique_ptr<LoginDialog> m_login;
     std::unique_ptr<PasswordDialog> m_password;
     Rights m_rights = Rights::Nobody;
