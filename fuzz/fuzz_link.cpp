@@ -2,7 +2,12 @@
 // reply the input holds: a length byte, then that many bytes (a length of 0 closes the
 // connection, 255 answers nothing). The replies go to a whole read, an upload with its
 // read-back, a status request and a station backup, in that order.
+// Then the same input scripts the simulated unit's timing, request by request: replies
+// late (the last one too), sent again a little later, refused, or a drop or a stall. A read
+// that reports success must hold the unit's memory, an upload that reports success must
+// have left the unit holding what was sent.
 #include "FuzzSupport.h"
+#include "SimServer.h"
 #include "base/Errors.h"
 #include "monitor/DeviceStatus.h"
 #include "workspace/StationBackup.h"
@@ -67,6 +72,83 @@ private:
 
 constexpr int TimeoutMs = 20;
 
+// Request k's timing from the input's byte k (past its end: none).
+SimServer::Faults scripted(const QByteArray& input) {
+    SimServer::Faults faults;
+    if (!input.isEmpty()) {
+        const auto first = std::uint8_t(input[0]);
+        if (first % 16 == 1)
+            faults.dropAfter = first / 16 * 6;
+        else if (first % 16 == 2)
+            faults.stallAfter = first / 16 * 6;
+    }
+    faults.script = [input](int k) {
+        SimServer::Faults::Step step;
+        if (k + 1 >= input.size())
+            return step;
+        const auto b = std::uint8_t(input[k + 1]);
+        step.delayMs = b & 0x07;                          // 0-7 ms late
+        step.repeatAfterMs = b & 0x08 ? (b >> 4) : -1;    // a copy 0-15 ms later
+        step.refuse = (b & 0xF0) == 0xF0 && !(b & 0x08); // refused now and then
+        return step;
+    };
+    return faults;
+}
+
+bool sameBytes(const std::uint8_t* image, const QByteArray& unit, int first, int end) {
+    return std::equal(image + first, image + end,
+                      reinterpret_cast<const std::uint8_t*>(unit.constData()) + first);
+}
+
+// The scripted unit against a read and against an upload of the outputs without read-back
+// (the check at the end alone stands between a late copy and a false success).
+void truthOfSuccess(const QByteArray& input) {
+    {
+        SimServer sim({}, scripted(input));
+        sim.listen(QHostAddress::LocalHost, 0);
+        FixedTarget target(QStringLiteral("127.0.0.1"), sim.port());
+        SilentFeedback feedback;
+        DeviceLink link(target, feedback);
+        link.setReadTimeoutMs(TimeoutMs);
+        Workspace workspace(link);
+        ConfigImage read;
+        bool ok = false;
+        try {
+            ok = workspace.readUnit(read);
+        } catch (const OperationError&) {
+        }
+        if (ok && !sameBytes(read.data(), sim.unit().memory(), 56, 7956))
+            __builtin_trap();
+    }
+    SimServer sim({}, scripted(input));
+    sim.listen(QHostAddress::LocalHost, 0);
+    FixedTarget target(QStringLiteral("127.0.0.1"), sim.port());
+    SilentFeedback feedback;
+    DeviceLink link(target, feedback);
+    link.setReadTimeoutMs(TimeoutMs);
+    Workspace workspace(link);
+    workspace.setVerifyUploads(false);
+    for (int a = 370; a < 394; ++a)
+        workspace.image()[a] = std::uint8_t(a * 7);
+    workspace.scatterAll();
+    bool ok = false;
+    try {
+        ok = workspace.uploadConfig(Selectors::only(PageSlot::Outputs)).ok();
+    } catch (const OperationError&) {
+    }
+    if (ok) {
+        const PageInfo& page = pageInfo(PageSlot::Outputs);
+        for (const UploadRecord& record : page.records)
+            if (!sameBytes(workspace.image().data(), sim.unit().memory(), record.address,
+                           record.address + record.size))
+                __builtin_trap();
+        for (const UploadRange& range : page.ranges)
+            if (!sameBytes(workspace.image().data(), sim.unit().memory(), range.first,
+                           range.endIn(workspace.image())))
+                __builtin_trap();
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
@@ -106,5 +188,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // A file is written only for a complete read.
     if (!result.ok && QFile::exists(file))
         __builtin_trap();
+    truthOfSuccess(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
     return 0;
 }
