@@ -416,6 +416,10 @@ TEST_F(PageWindows, ThermostatRowsFollowTheirTypeAndMode) {
     EXPECT_DOUBLE_EQ(in<QDoubleSpinBox>(w, "trtp002")->value(), 13.0);
     EXPECT_EQ(in<QLineEdit>(w, "trpop00")->text(), QStringLiteral("Kotel"));
     EXPECT_EQ(in<QComboBox>(w, "trt00")->toolTip(), ThermostatPage::TypeNames[1]);
+    // "Mod 1" boxes in red, the second sensor's list not; PB steps by whole degrees.
+    EXPECT_EQ(in<QWidget>(w, "trtl100")->palette().color(QPalette::Text), QColor(Qt::red));
+    EXPECT_NE(in<QWidget>(w, "trte100")->palette().color(QPalette::Text), QColor(Qt::red));
+    EXPECT_DOUBLE_EQ(in<QDoubleSpinBox>(w, "trtp002")->singleStep(), 1.0);
 
     // T2 becomes type 3: its loop boxes appear, and T4 as the next free row.
     user::pick(in<QComboBox>(w, "trt01"), 3);

@@ -22,6 +22,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QSpinBox>
 #include <QTimer>
@@ -307,7 +308,18 @@ void MainWindow::buildViewMenu() {
     service->setObjectName(QStringLiteral("zobraz_servis"));
     service->setCheckable(true);
     service->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_D);
-    connect(service, &QAction::toggled, m_service, &QWidget::setVisible);
+    connect(service, &QAction::toggled, this, [this](bool on) {
+        m_service->setVisible(on);
+        // The panel does not take the log's lines: the window grows by it (as far as the
+        // screen allows) and gives the height back when it goes.
+        if (isMaximized() || isFullScreen())
+            return;
+        const int panel = m_service->sizeHint().height();
+        int height = this->height() + (on ? panel : -panel);
+        if (const QScreen* screen = this->screen())
+            height = std::min(height, screen->availableGeometry().height());
+        resize(width(), std::max(height, minimumSizeHint().height()));
+    });
     m_moreItem = view->addAction(QStringLiteral("V&íce"));
     m_moreItem->setObjectName(QStringLiteral("zobraz_Fvice"));
     m_moreItem->setCheckable(true);

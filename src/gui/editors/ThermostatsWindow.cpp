@@ -54,7 +54,8 @@ public:
                     bold.setBold(true);
                     w->setFont(bold);
                 }
-                if (name.startsWith("trt") && name.at(4) == '1') {
+                const QByteArray stemName(stem);
+                if (stemName == "trtl1" || stemName == "trth1" || stemName == "trtp1") {
                     // The second parameter set in red.
                     QPalette red = w->palette();
                     red.setColor(QPalette::Text, Qt::red);
@@ -68,6 +69,11 @@ public:
         layout->addLayout(grid);
         layout->addStretch();
         bind();
+        // The band PB steps by whole degrees, as the limits do.
+        for (int k = 0; k < ThermostatPage::Rows; ++k)
+            for (const char* stem : {"trtp0", "trtp1"})
+                if (auto* band = findChild<QDoubleSpinBox*>(ThermostatPage::name(stem, k)))
+                    band->setSingleStep(1.0);
 
         // The type picker shows pictures only; the meaning is its tool tip. Each picture is
         // drawn once for all the rows.
