@@ -562,6 +562,12 @@ TEST_F(PageWindows, TheClockIsReadAndSetFromTheWindow) {
     user::key(Qt::Key_Backtab);
     user::type(QStringLiteral("235958"));
     EXPECT_EQ(time->time(), QTime(23, 59, 58));
+    // Digits typed where the cursor stands, nothing selected, go into that section.
+    user::key(Qt::Key_End);
+    user::type(QStringLiteral("30"));
+    EXPECT_EQ(time->time(), QTime(23, 59, 30));
+    user::key(Qt::Key_End);
+    user::type(QStringLiteral("58"));
     user::click(in<QPushButton>(w, "LButtPC"));
     EXPECT_EQ(sim.requests().last().frame.mid(0, 3), QByteArray("#Xi"));
     EXPECT_EQ(sim.requests().last().frame.mid(9).toHex(), QByteArray("d859230a050312"));

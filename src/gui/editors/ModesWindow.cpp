@@ -15,7 +15,9 @@
 #include <QDateEdit>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -27,6 +29,28 @@
 #include <functional>
 
 namespace {
+
+// A digit typed into a date or time picker goes into the section the cursor stands in,
+// also when that section is full and not selected (the picker would refuse it as one
+// digit too many).
+class SectionTyping : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* edit = qobject_cast<QDateTimeEdit*>(watched);
+        if (edit && event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            const QString text = key->text();
+            const QDateTimeEdit::Section section = edit->currentSection();
+            const int full = section == QDateTimeEdit::YearSection ? 4 : 2;
+            if (text.size() == 1 && text.at(0).isDigit() && key->modifiers() == Qt::NoModifier &&
+                section != QDateTimeEdit::NoSection && edit->sectionText(section).size() >= full &&
+                !edit->findChild<QLineEdit*>()->hasSelectedText())
+                edit->setSelectedSection(section);
+        }
+        return false;
+    }
+};
 
 // Seven lines, Monday first: the hours each day is on, in the colour of its profile, each
 // hour under its switches; the day's name after hour 23.
@@ -224,6 +248,9 @@ private:
         m_time = new QTimeEdit(this);
         m_time->setObjectName(QStringLiteral("DateTimePicker2"));
         m_time->setDisplayFormat(QStringLiteral("HH:mm:ss"));
+        auto* typing = new SectionTyping(this);
+        m_date->installEventFilter(typing);
+        m_time->installEventFilter(typing);
         auto* read = new QPushButton(QStringLiteral("Načti"), this);
         read->setObjectName(QStringLiteral("LMDButton1"));
         markExchangeControl(read);
