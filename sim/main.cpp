@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <cstdio>
+#include <utility>
 
 namespace {
 int usage(const QString& text) {
@@ -11,6 +12,11 @@ int usage(const QString& text) {
     return 2;
 }
 } // namespace
+
+// The late copy's request, which a script takes over from the plain fault.
+static int lateRepeatSeen(SimServer::Faults& faults) {
+    return std::exchange(faults.lateRepeat, -1);
+}
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
@@ -73,6 +79,13 @@ int main(int argc, char** argv) {
         QStringLiteral("Start the clock from seven register bytes in hexadecimal (a time that is "
                        "not valid is held as it is)."),
         QStringLiteral("HEX"));
+    const QCommandLineOption slowAt(
+        QStringLiteral("slow-at"),
+        QStringLiteral("Answer request K (counted from 0) --slow-ms later than the others."),
+        QStringLiteral("K"));
+    const QCommandLineOption slowMs(QStringLiteral("slow-ms"),
+                                    QStringLiteral("How much later --slow-at answers (100 ms)."),
+                                    QStringLiteral("N"));
     const QCommandLineOption state(
         QStringLiteral("state"),
         QStringLiteral("Answer the live status request with these payload bytes in hexadecimal "
@@ -94,7 +107,7 @@ int main(int argc, char** argv) {
         QStringLiteral("refuse-at"),
         QStringLiteral("Answer request K (counted from 0) with status 3, doing nothing."),
         QStringLiteral("K"));
-    parser.addOption(state);
+    parser.addOptions({state, slowAt, slowMs});
     parser.addOptions({corrupt,      clock,         bind,         port,          discoveryPort,
                        image,        persist,       userPassword, adminPassword, refuseRecord,
                        refuseChunks, refuseCommand, dropAfter,    stallAfter,    repeatReply,
@@ -162,6 +175,24 @@ int main(int argc, char** argv) {
     faults.latencyMs = number(latency, 0, 60000, &ok);
     if (!ok)
         return usage(QStringLiteral("--latency-ms takes 0..60000"));
+    const int slowRequest = number(slowAt, -1, 1 << 30, &ok);
+    if (!ok)
+        return usage(QStringLiteral("--slow-at takes a count"));
+    const int slowBy = number(slowMs, 100, 60000, &ok);
+    if (!ok)
+        return usage(QStringLiteral("--slow-ms takes 0..60000"));
+    if (slowRequest >= 0) {
+        // Every reply at the usual latency, one of them later; the unit keeps their order.
+        const int late = lateRepeatSeen(faults);
+        faults.script = [slowRequest, slowBy, base = faults.latencyMs, late,
+                         lateMs = faults.lateRepeatMs](int k) {
+            SimServer::Faults::Step step;
+            step.delayMs = base + (k == slowRequest ? slowBy : 0);
+            if (k == late)
+                step.repeatAfterMs = lateMs;
+            return step;
+        };
+    }
     const int tcpPort = number(port, 9760, 65535, &ok);
     if (!ok)
         return usage(QStringLiteral("--port takes 0..65535"));
