@@ -95,6 +95,17 @@ TEST(DeviceStatus, TemperatureCountsAndShortReplies) {
     const DeviceStatus s9 = decoded(nine);
     EXPECT_EQ(s9.temperatures.size(), 6u);
     EXPECT_EQ(valueRows(s9).back().name, QStringLiteral("Energie2"));
+    // Six promised, two carried: two rows, nothing read past the reply's end.
+    QByteArray promised = reply(2);
+    promised[48] = 6;
+    const DeviceStatus s2 = decoded(promised);
+    EXPECT_EQ(s2.temperatures.size(), 2u);
+    EXPECT_EQ(valueRows(s2)[1].name, QStringLiteral("Teplota2"));
+    // A flag byte of 0x3F flags value rows 0-4 only.
+    QByteArray flags = reply(6);
+    flags[27] = 0x3F;
+    for (const ValueRow& v : valueRows(decoded(flags)))
+        EXPECT_EQ(v.flagged, v.row < 5) << v.row;
     // A reply cut after the Outputs word: what it carries, nothing invented.
     const DeviceStatus cut = decoded(reply(6).left(8));
     EXPECT_EQ(statusLines(cut)[2], QStringLiteral("Stav : 7"));
