@@ -100,15 +100,15 @@ TEST(ThermostatPage, RecordsReadBackAsEntered) {
         {"trtl000", 19.5}, {"trth000", 21.0},  {"trtl100", 0.0},    {"trth100", 0.0},
         {"trtl001", 21.0}, {"trth001", 2.0},   {"trtp001", 13.0},   {"trtl101", 0.0},
         {"trth101", 0.0},  {"trtp101", 0.0},   {"trtl102", 20.0},   {"trth102", 2.0},
-        {"trtp102", 25.5}, {"trtl003", 100.0}, {"trth003", -100.0},
+        {"trtp102", 25.5}, {"trtl003", 200.0}, {"trth003", -200.0},
     };
     for (const auto& s : shown)
         EXPECT_DOUBLE_EQ(page.value(QLatin1String(s.name)).toDouble(), s.value) << s.name;
     EXPECT_EQ(page.value(QStringLiteral("trte000")).toInt(), 2);
-    // Values past the boxes are stored as shown.
+    // Values past the boxes are shown and stored back as they came until edited.
     page.gather(image);
     EXPECT_EQ(record(image, 3).toHex(), QByteArray("010000"
-                                                   "00e803e80318fc18fc"));
+                                                   "00d007d00730f830f8"));
 }
 
 // Rows 17-32 go back byte for byte, even where the "Mod 1" words equal "Mod 0".

@@ -142,10 +142,10 @@ QVariant FieldPage::read(const FieldSpec& f) const {
     }
     case FieldKind::Tenths:
         return readUnsigned(m_copy, f.at, f.size) / 10.0;
-    case FieldKind::SignedTenths: {
-        const int raw = std::int16_t(m_copy.u16(f.at));
-        return (hasRange(f) ? std::clamp(raw, f.min, f.max) : raw) / 10.0;
-    }
+    case FieldKind::SignedTenths:
+        // A stored value outside the box's range is shown as it is and goes back as it
+        // came unless edited; the box limits only what can be typed.
+        return std::int16_t(m_copy.u16(f.at)) / 10.0;
     case FieldKind::BitChoice: {
         int chosen = -1;
         for (int set = 0; set < f.items.size(); ++set)
@@ -223,10 +223,10 @@ void FieldPage::write(const FieldSpec& f, const QVariant& value) {
 
 int FieldPage::tenthsHalfEven(double value, const FieldSpec& f) {
     // nearbyint rounds ties to even in the default rounding mode.
+    // The range limits typing and importing; what is stored only has to fit its word.
+    Q_UNUSED(f);
     const double tenths = std::nearbyint(value * 10.0);
-    const double low = hasRange(f) ? f.min : -32768;
-    const double high = hasRange(f) ? f.max : 32767;
-    return std::isnan(tenths) ? 0 : int(std::clamp(tenths, low, high));
+    return std::isnan(tenths) ? 0 : int(std::clamp(tenths, -32768.0, 32767.0));
 }
 
 void FieldPage::scatterImage(const ConfigImage& image) {
