@@ -8,7 +8,10 @@
 #include <QProcess>
 #include <QTcpServer>
 #include <QTimer>
+#include <algorithm>
+#include <numeric>
 #include <random>
+#include <string>
 
 const SimFault SimFaults[5] = {
     {"drop", [](SimServer::Faults& f, int k) { f.dropAfter = k; }},
@@ -27,6 +30,22 @@ const SimFault LinkFaults[7] = {
     {"short reply", [](SimServer::Faults& f, int k) { f.shortAt = k; }},
     {"stray bytes", [](SimServer::Faults& f, int k) { f.strayAt = k; }},
 };
+
+std::vector<int> chosenRequests(int count) {
+    std::vector<int> chosen;
+    for (int k : {0, count / 2, count - 2, count - 1})
+        if (k >= 0 && k < count && std::find(chosen.begin(), chosen.end(), k) == chosen.end())
+            chosen.push_back(k);
+    return chosen;
+}
+
+std::vector<int> walkedRequests(const SimFault& fault, int count) {
+    if (std::string(fault.name) == "stall")
+        return chosenRequests(count);
+    std::vector<int> all(size_t(std::max(count, 0)));
+    std::iota(all.begin(), all.end(), 0);
+    return all;
+}
 
 SimRig::SimRig(SimOptions options, SimServer::Faults faults)
     : server(std::move(options), faults), link(target, feedback) {

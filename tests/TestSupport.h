@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <ostream>
+#include <vector>
 
 // Readable failure output for Qt strings.
 inline void PrintTo(const QString& s, std::ostream* os) {
@@ -82,6 +83,13 @@ extern const SimFault SimFaults[5];
 // The walk of the core meets a few more: a reply one byte short, and stray bytes behind a
 // reply (a reply sent twice is the transfers' property's).
 extern const SimFault LinkFaults[7];
+
+// The requests a front end's walk faults: the first, one in the middle, the last of the work
+// and the last of all (the check or the logout). The core walks every request.
+std::vector<int> chosenRequests(int count);
+// The requests the core's walk faults: every one, but a stall only at the chosen ones (each
+// stall costs a whole time-out, and every request meets the same wait).
+std::vector<int> walkedRequests(const SimFault& fault, int count);
 
 // A loopback port that nobody listens on.
 quint16 closedPort();
