@@ -87,8 +87,8 @@ SimServer::Faults scripted(const QByteArray& input) {
         if (k + 1 >= input.size())
             return step;
         const auto b = std::uint8_t(input[k + 1]);
-        step.delayMs = b & 0x07;                          // 0-7 ms late
-        step.repeatAfterMs = b & 0x08 ? (b >> 4) : -1;    // a copy 0-15 ms later
+        step.delayMs = b & 0x07;                         // 0-7 ms late
+        step.repeatAfterMs = b & 0x08 ? (b >> 4) : -1;   // a copy 0-15 ms later
         step.refuse = (b & 0xF0) == 0xF0 && !(b & 0x08); // refused now and then
         return step;
     };
@@ -100,33 +100,36 @@ bool sameBytes(const std::uint8_t* image, const QByteArray& unit, int first, int
                       reinterpret_cast<const std::uint8_t*>(unit.constData()) + first);
 }
 
+// A scripted unit and a workspace on its own link.
+struct ScriptedRig {
+    explicit ScriptedRig(const QByteArray& input) : sim({}, scripted(input)) {
+        sim.listen(QHostAddress::LocalHost, 0);
+        target.setPort(sim.port());
+        link.setReadTimeoutMs(TimeoutMs);
+    }
+    SimServer sim;
+    FixedTarget target{QStringLiteral("127.0.0.1"), 0};
+    SilentFeedback feedback;
+    DeviceLink link{target, feedback};
+    Workspace workspace{link};
+};
+
 // The scripted unit against a read and against an upload of the outputs without read-back
 // (the check at the end alone stands between a late copy and a false success).
 void truthOfSuccess(const QByteArray& input) {
     {
-        SimServer sim({}, scripted(input));
-        sim.listen(QHostAddress::LocalHost, 0);
-        FixedTarget target(QStringLiteral("127.0.0.1"), sim.port());
-        SilentFeedback feedback;
-        DeviceLink link(target, feedback);
-        link.setReadTimeoutMs(TimeoutMs);
-        Workspace workspace(link);
+        ScriptedRig rig(input);
         ConfigImage read;
         bool ok = false;
         try {
-            ok = workspace.readUnit(read);
+            ok = rig.workspace.readUnit(read);
         } catch (const OperationError&) {
         }
-        if (ok && !sameBytes(read.data(), sim.unit().memory(), 56, 7956))
+        if (ok && !sameBytes(read.data(), rig.sim.unit().memory(), 56, 7956))
             __builtin_trap();
     }
-    SimServer sim({}, scripted(input));
-    sim.listen(QHostAddress::LocalHost, 0);
-    FixedTarget target(QStringLiteral("127.0.0.1"), sim.port());
-    SilentFeedback feedback;
-    DeviceLink link(target, feedback);
-    link.setReadTimeoutMs(TimeoutMs);
-    Workspace workspace(link);
+    ScriptedRig rig(input);
+    Workspace& workspace = rig.workspace;
     workspace.setVerifyUploads(false);
     for (int a = 370; a < 394; ++a)
         workspace.image()[a] = std::uint8_t(a * 7);
@@ -138,12 +141,13 @@ void truthOfSuccess(const QByteArray& input) {
     }
     if (ok) {
         const PageInfo& page = pageInfo(PageSlot::Outputs);
+        const QByteArray& unit = rig.sim.unit().memory();
         for (const UploadRecord& record : page.records)
-            if (!sameBytes(workspace.image().data(), sim.unit().memory(), record.address,
+            if (!sameBytes(workspace.image().data(), unit, record.address,
                            record.address + record.size))
                 __builtin_trap();
         for (const UploadRange& range : page.ranges)
-            if (!sameBytes(workspace.image().data(), sim.unit().memory(), range.first,
+            if (!sameBytes(workspace.image().data(), unit, range.first,
                            range.endIn(workspace.image())))
                 __builtin_trap();
     }

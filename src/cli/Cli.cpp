@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <optional>
 
 namespace cli {
 
@@ -112,10 +113,36 @@ Selectors parsePages(const QString& list) {
     return s;
 }
 
+namespace {
 void logOut(Context& ctx, UnitSession& session, bool afterTrouble) {
     const QString failed = session.logout(afterTrouble);
     if (!failed.isEmpty())
         ctx.feedback.message(QStringLiteral("Varování: %1").arg(failed), Severity::Warning);
+}
+} // namespace
+
+int withLogin(Context& ctx, DeviceLink& link, const QString& user, const QString& password,
+              Rights needed, const std::function<int(UnitSession*)>& work) {
+    std::optional<UnitSession> session;
+    if (needed != Rights::Nobody) {
+        session.emplace(link, user, password, needed);
+        if (!session->granted()) {
+            ctx.feedback.message(QStringLiteral("Chyba při přihlášení"));
+            logOut(ctx, *session, false);
+            return Failed;
+        }
+    }
+    int status = Success;
+    try {
+        status = work(session ? &*session : nullptr);
+    } catch (const OperationError& e) {
+        ctx.feedback.message(e.text());
+        status = Failed;
+    }
+    // A unit that just failed gets one short chance to log out, not a second time-out.
+    if (session)
+        logOut(ctx, *session, status != Success);
+    return status;
 }
 
 namespace {
@@ -175,33 +202,19 @@ int writeCommand(Context& ctx, QStringList args) {
         return force;
     };
 
-    UnitSession session(link, user, password);
-    if (!session.granted()) {
-        ctx.feedback.message(QStringLiteral("Chyba při přihlášení"));
-        logOut(ctx, session);
-        return Failed;
-    }
     // The upload's result decides the exit status and is reported first; the logout only
     // adds a warning when it fails.
-    int status = Success;
-    bool linkTrouble = false;
-    try {
-        const UploadReport report = workspace.uploadConfig(selectors);
-        status = report.ok() ? Success : Failed;
-        linkTrouble = report.linkFailures > 0;
-    } catch (const Cancelled&) {
-        ctx.feedback.message(QStringLiteral("Nahrání by změnilo síťová nastavení jednotky (%1); "
-                                            "bez --force nebylo nic odesláno.")
-                                 .arg(guarded.join(QStringLiteral("; "))));
-        status = Failed;
-    } catch (const OperationError& e) {
-        ctx.feedback.message(e.text());
-        status = Failed;
-        linkTrouble = true;
-    }
-    // A unit that just failed the upload gets one short chance, not a second time-out.
-    logOut(ctx, session, linkTrouble);
-    return status;
+    return withLogin(ctx, link, user, password, Rights::Admin, [&](UnitSession*) {
+        try {
+            return int(workspace.uploadConfig(selectors).ok() ? Success : Failed);
+        } catch (const Cancelled&) {
+            ctx.feedback.message(
+                QStringLiteral("Nahrání by změnilo síťová nastavení jednotky (%1); "
+                               "bez --force nebylo nic odesláno.")
+                    .arg(guarded.join(QStringLiteral("; "))));
+            return int(Failed);
+        }
+    });
 }
 
 int normalizeCommand(Context& ctx, QStringList args) {

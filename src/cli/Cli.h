@@ -4,11 +4,13 @@
 #include "workspace/PageRegistry.h"
 
 #include <QStringList>
+#include <cstdint>
 #include <functional>
 #include <stdexcept>
 
 class DeviceLink;
 class UnitSession;
+enum class Rights : std::uint8_t;
 
 namespace cli {
 
@@ -52,9 +54,12 @@ const QList<Command>& commands();
 int run(QStringList args);
 
 // The commands that live beside the core commands.
-// Logs out of the unit; a logout that fails only warns: the command's work decides its
-// exit status.
-void logOut(Context& ctx, UnitSession& session, bool afterTrouble = false);
+// Logs in with the rights the work needs (Rights::Nobody: no login), runs it and logs out
+// again whenever the login gave any rights. The work's status is the command's (an
+// OperationError it throws is said and fails it); a logout that fails only warns. The
+// work gets the session, or null without a login.
+int withLogin(Context& ctx, DeviceLink& link, const QString& user, const QString& password,
+              Rights needed, const std::function<int(UnitSession*)>& work);
 
 int showCommand(Context& ctx, QStringList args);
 int reportCommand(Context& ctx, QStringList args);

@@ -137,43 +137,29 @@ int actionCommand(Context& ctx, QStringList args) {
     }
     DeviceLink link(ctx.target, ctx.feedback);
     link.setReadTimeoutMs(ctx.readTimeoutMs);
-    std::optional<UnitSession> session;
-    if (action->rightsNeeded > 0) {
-        if (user.isEmpty())
-            throw Usage(QStringLiteral("%1 needs --user").arg(QLatin1String(action->cliName)));
-        session.emplace(link, user, password,
-                        action->rightsNeeded > 1 ? Rights::Admin : Rights::User);
-        if (!session->granted()) {
-            ctx.feedback.message(QStringLiteral("Chyba při přihlášení"));
-            logOut(ctx, *session);
-            return Failed;
-        }
-    }
-    int status = Success;
-    try {
+    if (action->rightsNeeded > 0 && user.isEmpty())
+        throw Usage(QStringLiteral("%1 needs --user").arg(QLatin1String(action->cliName)));
+    const Rights needed = action->rightsNeeded > 1   ? Rights::Admin
+                          : action->rightsNeeded > 0 ? Rights::User
+                                                     : Rights::Nobody;
+    return withLogin(ctx, link, user, password, needed, [&](UnitSession* session) {
         prepareAction(link.packet(), *action, pattern);
         link.exchange(action->mode);
+        // A unit that resets has forgotten the login by itself.
+        if (session && action->action == UnitAction::Reset)
+            session->forget();
         const QString text = QString::fromUtf8(action->menuText);
-        if (link.linkFailed()) {
-            status = Failed;
-        } else if (action->mode != ExchangeMode::SendOnly && link.packet().status() != 0) {
+        if (link.linkFailed())
+            return int(Failed);
+        if (action->mode != ExchangeMode::SendOnly && link.packet().status() != 0) {
             ctx.feedback.message(QStringLiteral("Jednotka akci %1 odmítla (stav %2).")
                                      .arg(text)
                                      .arg(link.packet().status()));
-            status = Failed;
-        } else {
-            ctx.feedback.log(QStringLiteral("Odesláno: %1").arg(text));
+            return int(Failed);
         }
-    } catch (const OperationError& e) {
-        ctx.feedback.message(e.text());
-        status = Failed;
-    }
-    // A unit that resets has forgotten the login by itself.
-    if (session && action->action == UnitAction::Reset)
-        session->forget();
-    else if (session)
-        logOut(ctx, *session, status != Success);
-    return status;
+        ctx.feedback.log(QStringLiteral("Odesláno: %1").arg(text));
+        return int(Success);
+    });
 }
 
 int serviceCommand(Context& ctx, QStringList args) {
@@ -233,40 +219,26 @@ int serviceCommand(Context& ctx, QStringList args) {
             QStringLiteral("%1 changes the unit and needs --user (an administrator)").arg(what));
     // The request is built; a login would use the same packet, so keep it aside.
     const LinkPacket request = p;
-    std::optional<UnitSession> session;
-    if (changes) {
-        session.emplace(link, user, password);
-        if (!session->granted()) {
-            ctx.feedback.message(QStringLiteral("Chyba při přihlášení"));
-            logOut(ctx, *session);
-            return Failed;
-        }
-        p = request;
-    }
-    int status = Success;
-    try {
-        link.exchange(ExchangeMode::CloseAfterReply);
-        if (link.linkFailed()) {
-            status = Failed;
-        } else if (p.status() != 0) {
-            ctx.feedback.message(
-                QStringLiteral("Jednotka požadavek odmítla (stav %1).").arg(p.status()));
-            status = Failed;
-        } else if (p.length() < expected) {
-            ctx.feedback.message(QStringLiteral("Odpověď jednotky nese jen %1 z %2 bajtů.")
-                                     .arg(p.length())
-                                     .arg(expected));
-            status = Failed;
-        } else {
+    return withLogin(
+        ctx, link, user, password, changes ? Rights::Admin : Rights::Nobody, [&](UnitSession*) {
+            p = request;
+            link.exchange(ExchangeMode::CloseAfterReply);
+            if (link.linkFailed())
+                return int(Failed);
+            if (p.status() != 0) {
+                ctx.feedback.message(
+                    QStringLiteral("Jednotka požadavek odmítla (stav %1).").arg(p.status()));
+                return int(Failed);
+            }
+            if (p.length() < expected) {
+                ctx.feedback.message(QStringLiteral("Odpověď jednotky nese jen %1 z %2 bajtů.")
+                                         .arg(p.length())
+                                         .arg(expected));
+                return int(Failed);
+            }
             printLines(lines());
-        }
-    } catch (const OperationError& e) {
-        ctx.feedback.message(e.text());
-        status = Failed;
-    }
-    if (session)
-        logOut(ctx, *session, status != Success);
-    return status;
+            return int(Success);
+        });
 }
 
 } // namespace cli

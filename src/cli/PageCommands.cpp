@@ -136,27 +136,6 @@ int reportCommand(Context& ctx, QStringList args) {
 
 namespace {
 
-// Logs in as an administrator, runs the action and logs out; the action's status is the
-// command's, a failed logout only warns.
-int asAdministrator(Context& ctx, DeviceLink& link, const QString& user, const QString& password,
-                    const std::function<int()>& action) {
-    UnitSession session(link, user, password);
-    if (!session.granted()) {
-        ctx.feedback.message(QStringLiteral("Chyba při přihlášení"));
-        logOut(ctx, session);
-        return Failed;
-    }
-    int status = Success;
-    try {
-        status = action();
-    } catch (const OperationError& e) {
-        ctx.feedback.message(e.text());
-        status = Failed;
-    }
-    logOut(ctx, session, status != Success);
-    return status;
-}
-
 // The unit's clock as ISO 8601 without an offset: the clock keeps local time.
 QString isoText(const QDateTime& time) {
     return time.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
@@ -205,7 +184,7 @@ int clockCommand(Context& ctx, QStringList args) {
     }
     DeviceLink link(ctx.target, ctx.feedback);
     link.setReadTimeoutMs(ctx.readTimeoutMs);
-    return asAdministrator(ctx, link, user, password, [&] {
+    return withLogin(ctx, link, user, password, Rights::Admin, [&](UnitSession*) {
         if (!unitclock::write(link, time))
             return Failed;
         ctx.feedback.log(QStringLiteral("Hodiny jednotky nastaveny na %1.").arg(isoText(time)));
@@ -238,7 +217,7 @@ int energyPresetCommand(Context& ctx, QStringList args) {
 
     DeviceLink link(ctx.target, ctx.feedback);
     link.setReadTimeoutMs(ctx.readTimeoutMs);
-    return asAdministrator(ctx, link, user, password, [&] {
+    return withLogin(ctx, link, user, password, Rights::Admin, [&](UnitSession*) {
         energy::sendPreset(link, *count);
         if (link.linkFailed())
             return Failed;
