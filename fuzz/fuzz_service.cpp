@@ -1,7 +1,7 @@
 // The clock registers and the replies the service panel handles: the input is the clock
 // block, then a reply packet, then the numbers the panel asked with.
-#include "link/Clock.h"
-#include "monitor/DeviceStatus.h"
+#include "unit/Clock.h"
+#include "unit/UnitCommands.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -24,10 +24,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::memcpy(&address, reply + packet.bytes.size(), 4);
         count = reply[packet.bytes.size() + 4];
     }
-    (void)service::recvOneLine(packet);
-    (void)service::recvTwoLine(packet);
-    (void)service::recvManyLines(packet, count);
-    (void)service::sendLine(packet);
-    (void)service::flashReadLines(packet, address, count);
+    // Every row's check and lines, with the numbers as each argument in turn.
+    const unit::Values values = {address, std::uint32_t(count), address, std::uint32_t(count)};
+    for (const unit::Command& c : unit::commands()) {
+        (void)unit::replyProblem(c, packet, values);
+        if (c.lines)
+            (void)c.lines(packet, values);
+        LinkPacket request;
+        unit::prepare(request, c, values); // any value fits the packet
+    }
     return 0;
 }

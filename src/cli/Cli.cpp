@@ -1,4 +1,5 @@
 #include "Cli.h"
+#include "unit/UnitCommands.h"
 
 #include "base/Errors.h"
 #include "base/Text.h"
@@ -300,12 +301,11 @@ const QList<Command>& commands() {
          QStringLiteral("get | set [YYYY-MM-DDTHH:MM:SS] --user NAME --password PW"), true,
          clockCommand},
         {QStringLiteral("status"), QStringLiteral("[--json]"), true, statusCommand},
-        {QStringLiteral("action"), QStringLiteral("NAME [PATTERN] [--user NAME --password PW]"),
+        {QStringLiteral("action"),
+         QStringLiteral("(%1) [--user NAME --password PW]").arg(unit::usage(unit::Group::Action)),
          true, actionCommand},
         {QStringLiteral("service"),
-         QStringLiteral("i2c-read DEV MEM COUNT | i2c-write DEV MEM B1 [B2] | flash-read ADDR "
-                        "COUNT | flash-write ADDR COUNT START | raw-outputs B1 B2 | raw-pwm B1 B2 "
-                        "| energy-reset"),
+         QStringLiteral("(%1) [--user NAME --password PW]").arg(unit::usage(unit::Group::Service)),
          true, serviceCommand},
         {QStringLiteral("energy-preset"),
          QStringLiteral("KWH --pulses-per-kwh N --user NAME --password PW"), true,

@@ -8,8 +8,9 @@
 #include "base/Errors.h"
 #include "editors/InputsPage.h"
 #include "image/ConfigFile.h"
-#include "link/Clock.h"
 #include "link/Login.h"
+#include "unit/Clock.h"
+#include "unit/EnergyPreset.h"
 #include "workspace/ConfigDiff.h"
 #include "workspace/ConfigDocument.h"
 #include "workspace/Report.h"
@@ -206,29 +207,12 @@ int energyPresetCommand(Context& ctx, QStringList args) {
         throw Usage(QStringLiteral("KWH takes a number with at most one decimal, as 12.5"));
     const qint64 tenths = m.captured(1).toLongLong() * 10 + m.captured(2).toLongLong();
     const int perKwh = parseNumber(pulses, QStringLiteral("--pulses-per-kwh"), 0, 65535);
-    const auto count = energy::pulseCount(tenths, perKwh);
-    if (!count) {
-        ctx.feedback.message(QStringLiteral("Počet pulzů %1 kWh × %2 se nevejde do 32 bitů "
-                                            "jednotky; nic nebylo odesláno.")
-                                 .arg(args.at(0))
-                                 .arg(perKwh));
-        return Failed;
-    }
-
+    // A count the unit cannot hold fails before anything is sent.
+    const quint32 count = energy::presetCount(tenths, perKwh);
     DeviceLink link(ctx.target, ctx.feedback);
     link.setReadTimeoutMs(ctx.readTimeoutMs);
     return withLogin(ctx, link, user, password, Rights::Admin, [&](UnitSession*) {
-        energy::sendPreset(link, *count);
-        if (link.linkFailed())
-            return Failed;
-        if (link.packet().status() != 0) {
-            ctx.feedback.message(QStringLiteral("Jednotka nastavení čítače X6/SO1 odmítla "
-                                                "(stav %1).")
-                                     .arg(link.packet().status()));
-            return Failed;
-        }
-        ctx.feedback.log(QStringLiteral("Čítač X6/SO1 nastaven na %1 pulzů.").arg(*count));
-        return Success;
+        return energy::sendPreset(link, count) ? int(Success) : int(Failed);
     });
 }
 

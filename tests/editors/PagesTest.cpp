@@ -4,6 +4,7 @@
 #include "editors/ModesPage.h"
 #include "editors/OutputsPage.h"
 #include "editors/ThermometersPage.h"
+#include "unit/EnergyPreset.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 // success; a read keeps the blocks that came before the fault and scatters nothing.
 #include "TestSupport.h"
 #include "base/Errors.h"
-#include "link/Clock.h"
+#include "unit/Clock.h"
 #include "workspace/StationBackup.h"
 #include "workspace/Workspace.h"
 

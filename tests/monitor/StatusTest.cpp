@@ -1,9 +1,7 @@
-// The live status as the unit sends it, the action frames on the wire, and the service
-// panel's payloads and log lines.
+// The live status as the unit sends it.
 #include "TestSupport.h"
 #include "monitor/DeviceStatus.h"
 
-#include <QElapsedTimer>
 #include <cstring>
 #include <gtest/gtest.h>
 
@@ -113,82 +111,6 @@ TEST(DeviceStatus, TemperatureCountsAndShortReplies) {
     EXPECT_TRUE(bitRows(cut)[2].carried);
     EXPECT_FALSE(bitRows(cut)[3].carried);
     EXPECT_TRUE(valueRows(cut).empty());
-}
-
-TEST(UnitActions, FramesOnTheWire) {
-    SimRig rig;
-    const struct {
-        const char* name;
-        const char* frame;
-    } cases[] = {{"bypass-on", "235542000000"},     {"bypass-off", "235562000000"},
-                 {"reset-tcp", "234954010000"},     {"5v-on", "235835010000"},
-                 {"5v-off", "235835000000"},        {"set-outputs", "23554F0002000180"},
-                 {"cancel-outputs", "23556F000000"}};
-    for (const auto& c : cases) {
-        const ActionInfo* a = actionByCliName(QLatin1String(c.name));
-        ASSERT_TRUE(a) << c.name;
-        prepareAction(rig.link.packet(), *a, 0x8001);
-        rig.link.exchange(a->mode);
-        EXPECT_EQ(rig.server.requests().last().frame.toHex(), QByteArray(c.frame).toLower())
-            << c.name;
-    }
-    // Reset: sent, nothing read, about three seconds, the connection closed.
-    QElapsedTimer clock;
-    clock.start();
-    prepareAction(rig.link.packet(), *actionByCliName(QStringLiteral("reset")));
-    rig.link.exchange(ExchangeMode::SendOnly);
-    EXPECT_GE(clock.elapsed(), 2500);
-    EXPECT_FALSE(rig.link.isOpen());
-    EXPECT_EQ(rig.server.requests().last().frame.toHex(), QByteArray("234952000000"));
-
-    // A restarting unit refuses connections for about a second, then answers again.
-    rig.link.setSendOnlyWaitMs(50);
-    prepareAction(rig.link.packet(), *actionByCliName(QStringLiteral("reset")));
-    rig.link.exchange(ExchangeMode::SendOnly);
-    prepareStatusRequest(rig.link.packet());
-    rig.link.exchange(ExchangeMode::CloseAfterReply);
-    EXPECT_TRUE(rig.link.linkFailed());
-    EXPECT_EQ(rig.feedback.messages.size(), 1);
-    QElapsedTimer rebooting;
-    rebooting.start();
-    spinUntil([&] { return rebooting.elapsed() > 1300; }, 3000);
-    service::rawPwm(rig.link.packet(), 0x10, 0x02);
-    rig.link.exchange(ExchangeMode::CloseAfterReply);
-    ASSERT_FALSE(rig.link.linkFailed());
-    prepareStatusRequest(rig.link.packet());
-    rig.link.exchange(ExchangeMode::CloseAfterReply);
-    EXPECT_EQ(decodeStatus(rig.link.packet().payload(), rig.link.packet().length()).pwm, 528.0f);
-}
-
-TEST(ServicePanel, PayloadsAndLogLines) {
-    LinkPacket p;
-    service::i2cWrite(p, 64, 16, {1, 2});
-    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(p.bytes.data()), 11).toHex(),
-              QByteArray("235869000500401002"
-                         "0102"));
-    service::flashWrite(p, 4096, 3, 254);
-    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(p.bytes.data()), 14).toHex(),
-              QByteArray("23545700080000100000"
-                         "03feff00"));
-    service::flashWrite(p, 4096, 0, 254);
-    EXPECT_EQ(p.length(), 5);
-
-    // Replies as the unit gives them.
-    p.setStatus(0);
-    p.setLength(4);
-    const std::uint8_t bytes[] = {10, 20, 30, 40};
-    std::memcpy(p.payload(), bytes, 4);
-    EXPECT_EQ(service::recvManyLines(p, 8),
-              QStringList({"8 - 10", "9 - 20", "10 - 30", "11 - 40"}));
-    EXPECT_EQ(service::flashReadLines(p, 4294967295u, 2),
-              QStringList({"4294967295 10", "4294967296 20"}));
-    p.setLength(1);
-    EXPECT_EQ(service::recvOneLine(p), QStringLiteral("1 - 10 : 0"));
-    p.setLength(2);
-    EXPECT_EQ(service::recvTwoLine(p), QStringLiteral("2 - 10  20 : 0"));
-    p.setStatus(2);
-    EXPECT_TRUE(service::recvManyLines(p, 8).isEmpty());
-    EXPECT_EQ(service::sendLine(p), QStringLiteral("2"));
 }
 
 } // namespace

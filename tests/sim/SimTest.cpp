@@ -1,5 +1,5 @@
 #include "TestSupport.h"
-#include "link/I2c.h"
+#include "unit/I2c.h"
 
 #include <QDateTime>
 #include <QUdpSocket>

@@ -1,7 +1,6 @@
 #include "editors/InputsPage.h"
 
 #include "image/FieldTable.h"
-#include "link/DeviceLink.h"
 
 const char* const InputsPage::RowCaptions[Rows] = {"X8", "X9", "X10", "X6/SO1", "X7/SO2"};
 
@@ -44,27 +43,6 @@ std::optional<bool> KeySequence::feed(int character, bool administrator) {
         change = character == SecondKey;
     m_afterFirst = character == FirstKey;
     return change;
-}
-
-std::optional<quint32> pulseCount(qint64 tenthsOfKwh, qint64 pulsesPerKwh) {
-    if (tenthsOfKwh < 0 || pulsesPerKwh < 0)
-        return std::nullopt;
-    const qint64 limit = qint64(0xFFFFFFFFu);
-    // tenths × pulses ÷ 10 stays within 64 bits for any count that fits 32.
-    if (pulsesPerKwh != 0 && tenthsOfKwh > (limit * 10 + 9) / pulsesPerKwh)
-        return std::nullopt;
-    return quint32(tenthsOfKwh * pulsesPerKwh / 10);
-}
-
-void sendPreset(DeviceLink& link, quint32 count) {
-    LinkPacket& packet = link.packet();
-    packet.setCommand('X', 'e');
-    packet.setStatus(1);
-    packet.setLength(5);
-    packet.payload()[0] = 0;
-    for (int i = 0; i < 4; ++i)
-        packet.payload()[1 + i] = std::uint8_t(count >> (8 * i));
-    link.exchange(ExchangeMode::CloseAfterReply);
 }
 
 } // namespace energy

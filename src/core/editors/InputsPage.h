@@ -5,8 +5,6 @@
 #include <QString>
 #include <optional>
 
-class DeviceLink;
-
 // The five digital inputs: used, negated, trap 1 and 2 (InpConfig 360..369), the S0 pulse
 // length and pulses per kWh of X6/SO1 and X7/SO2, and the descriptions in slots 0..4 of
 // 5000..5159 (slots 5..7 belong to no page).
@@ -36,12 +34,5 @@ public:
 private:
     bool m_afterFirst = false;
 };
-
-// The pulse count for tenths of a kWh and pulses per kWh, in whole numbers so that 0.3 kWh
-// at 10 pulses is 3, not 2.999…; nothing when it does not fit 32 bits.
-std::optional<quint32> pulseCount(qint64 tenthsOfKwh, qint64 pulsesPerKwh);
-
-// Sends #Xe (status 1, payload 0 and the count as u32) and closes the connection.
-void sendPreset(DeviceLink& link, quint32 pulseCount);
 
 } // namespace energy

@@ -1,34 +1,58 @@
 #pragma once
 
-#include "link/DeviceLink.h"
+#include "link/LinkPacket.h"
 
+#include <QJsonObject>
 #include <QString>
 #include <QStringList>
 #include <array>
 #include <cstdint>
 #include <vector>
 
-// The unit's live state: the payload of the reply to "#GS". Multi-byte fields are
-// little-endian, floats IEEE single. A reply shorter than a field leaves that field out
-// (`has`); the temperature count is clamped to the six rows the view has.
+// The fields of the unit's live state, the payload of the reply to "#GS". Multi-byte fields
+// are little-endian, floats IEEE single. The log lines, the bit rows, the value rows,
+// `status --json` and whether a reply carried a field all come from this one table.
+enum class StatusKind : std::uint8_t {
+    Number,   // a byte in decimal: "Typ : 5"
+    Hex,      // a byte as 0xNN: "Tlacitka : 0x1F"
+    HexBytes, // four bytes as 0xNN each: "LED zobr : 0x11 0x22 0x33 0xFF"
+    Float,    // "PWM : 42.5"
+    Bits,     // a row of the bit table, 8 or 16 bits
+    Flags,    // the thermometers' flags: which value rows are marked
+    Energy,   // a value row after the temperatures
+};
+
+struct StatusField {
+    const char* key; // in `status --json`, also the log line's and the row's name
+    int offset;
+    int size;
+    StatusKind kind;
+};
+
+// In order: the thirteen log lines, the six bit rows, then the rest.
+const std::vector<StatusField>& statusFields();
+// The field of that key; it must exist.
+const StatusField& statusField(const char* key);
+
+// One reply as it came. A reply shorter than a field leaves that field out (`has`); the
+// temperature count is clamped to the six rows the view has.
 struct DeviceStatus {
     static constexpr int MaxTemperatures = 6;
-    static constexpr int FixedSize = 49;
+    static constexpr int FixedSize = 49; // the fields and the temperature count
+    static constexpr int CountOffset = 48;
 
     int length = 0; // payload bytes the reply carried
-    std::uint8_t typ = 0, mod = 0, stav = 0, tmInputs = 0, inputs = 0, buttons = 0;
-    std::uint16_t outputs = 0, relays = 0, thermostats = 0, pomPr = 0;
-    std::array<std::uint8_t, 4> ledOn{}, ledBlink{};
-    std::uint8_t opt = 0, thermometerFlags = 0;
-    float energy1 = 0, energy2 = 0;
-    std::uint8_t testIndex = 0, selected = 0;
-    float pwm = 0, piSum = 0;
-    std::uint8_t i2cError = 0, i2cErrorAddress = 0;
+    std::array<std::uint8_t, FixedSize + 4 * MaxTemperatures> bytes{};
     int reportedTemperatures = 0;    // the count the unit sent
     std::vector<float> temperatures; // those carried, at most six
 
     // Whether the reply carried the field at this payload offset and size.
     bool has(int offset, int size) const { return offset + size <= length; }
+    bool has(const StatusField& f) const { return has(f.offset, f.size); }
+    // The field as an unsigned number (little-endian) or as a float; zero when not carried.
+    std::uint32_t number(const StatusField& f) const;
+    float real(const StatusField& f) const;
+    float pwm() const { return real(statusField("PWM")); }
 };
 
 DeviceStatus decodeStatus(const std::uint8_t* payload, int length);
@@ -60,6 +84,28 @@ struct ValueRow {
 std::vector<ValueRow> valueRows(const DeviceStatus& status);
 // Whether the flag byte marks value row 0-4 (its thermometer); no other row has a flag.
 bool thermometerFlagged(const DeviceStatus& status, int row);
+
+// A point of the chart: series 0-5 the temperatures by value row, 6 the PWM value.
+struct ChartPoint {
+    int series;
+    QString name;
+    double value;
+};
+
+// Everything a window shows for one reply.
+struct StatusView {
+    QStringList lines;
+    std::array<BitRow, 6> bits;
+    std::vector<ValueRow> values;
+    std::array<bool, 5> flagged; // value rows 0-4 marked, new temperature or not
+    std::vector<ChartPoint> chart;
+};
+StatusView statusView(const DeviceStatus& status);
+
+// `status --json`: only the fields the reply carried (a field left out is no zero), the
+// bit rows and value rows by their names, and "Delka odpovedi".
+QJsonObject statusJson(const DeviceStatus& status);
+
 // "%.5f" with the user's decimal separator.
 QString valueText(double value);
 // The shortest general form with up to 15 significant digits, the user's separator.
@@ -73,50 +119,3 @@ void prepareStatusRequest(LinkPacket& packet);
 // A reply to #GS that carries no state but a non-zero status byte: the unit refused.
 // Empty when the reply is a state; else the message that says so.
 QString statusRefusal(const LinkPacket& reply);
-
-// The action commands of the status window and of quel5ctl action.
-enum class UnitAction {
-    BypassOn,
-    BypassOff,
-    Reset,
-    ResetTcp,
-    SupplyOn,
-    SupplyOff,
-    SetOutputs,
-    CancelOutputs
-};
-struct ActionInfo {
-    UnitAction action;
-    const char* objectName; // the menu item of the window
-    const char* menuText;
-    const char* cliName;
-    char letters[2];
-    std::uint8_t status;
-    ExchangeMode mode;
-    int rightsNeeded; // 0 anyone, 1 a user, 2 an administrator
-};
-const std::vector<ActionInfo>& unitActions();
-const ActionInfo* actionByCliName(const QString& name);
-// The request of an action; pattern is the output pattern of "Nastav výstup".
-void prepareAction(LinkPacket& packet, const ActionInfo& action, std::uint16_t pattern = 0);
-
-// The service panel's requests and log lines (status byte 0, CloseAfterReply).
-namespace service {
-void i2cRead(LinkPacket& packet, std::uint8_t device, std::uint8_t memory, std::uint8_t count);
-void i2cWrite(LinkPacket& packet, std::uint8_t device, std::uint8_t memory,
-              const std::vector<std::uint8_t>& bytes);
-void rawOutputs(LinkPacket& packet, std::uint8_t b1, std::uint8_t b2); // "#TO"
-void rawPwm(LinkPacket& packet, std::uint8_t b1, std::uint8_t b2);     // "#TP"
-// "#TW": address, n, then (start + i) mod 256; n at most 100.
-void flashWrite(LinkPacket& packet, std::uint32_t address, int count, std::uint32_t start);
-void flashRead(LinkPacket& packet, std::uint32_t address, int count); // "#TR"
-void energyReset(LinkPacket& packet);                                 // "#XE"
-
-QString recvOneLine(const LinkPacket& reply); // "1 - 17 : 0"
-QString recvTwoLine(const LinkPacket& reply); // "2 - 17  18 : 0"
-// One line per byte, "Adr + i - byte", only for status 0.
-QStringList recvManyLines(const LinkPacket& reply, int memory);
-QString sendLine(const LinkPacket& reply); // the status
-// Up to n lines "address+i byte", as many as the reply carries; the sum not cut to 32 bits.
-QStringList flashReadLines(const LinkPacket& reply, std::uint32_t address, int count);
-} // namespace service

@@ -1,46 +1,45 @@
 #include "app/Rights.h"
 
+#include "unit/UnitCommands.h"
+
 #include <QAction>
 #include <QWidget>
 
 const QList<RightsRow>& rightsTable() {
     using R = RightsRow;
-    static const QList<RightsRow> table = {
-        // Main window.
-        {"TForm1", "wcom0", R::Show, false, true},
-        {"TForm1", "wcom1", R::Show, false, true},
-        {"TForm1", "wcom2", R::Show, false, true},
-        {"TForm1", "Lwcom", R::Show, false, true},
-        {"TForm1", "menuUlozVse", R::Enable, false, true},
-        {"TForm1", "menuUlozVseMimoEth", R::Enable, false, true},
-        {"TForm1", "menuZmenaHesla", R::Enable, true, true},
-        {"TForm1", "LButtU", R::Enable, false, true},
-        {"TForm1", "BNahrajVybrane", R::Enable, false, true},
-        // The service panel's buttons that change the unit.
-        {"TForm1", "BSend1", R::Show, false, true},
-        {"TForm1", "BSend2", R::Show, false, true},
-        {"TForm1", "BOutputs", R::Show, false, true},
-        {"TForm1", "BPwm", R::Show, false, true},
-        {"TForm1", "BFlashUloz", R::Show, false, true},
-        {"TForm1", "BNulujEn", R::Show, false, true},
-        // Status window actions.
-        {"TFstav", "actBypassOn", R::Enable, true, true},
-        {"TFstav", "actBypassOff", R::Enable, true, true},
-        {"TFstav", "actReset", R::Enable, true, true},
-        {"TFstav", "act5VOn", R::Enable, true, true},
-        {"TFstav", "act5VOff", R::Enable, true, true},
-        {"TFstav", "actNastavVystup", R::Enable, false, true},
-        {"TFstav", "actZrusVystup", R::Enable, false, true},
-        // The pages' upload buttons and the clock's "Pošli".
-        {"TFvstupy", "LButtU", R::Enable, false, true},
-        {"TFvystupy", "LButtU", R::Enable, false, true},
-        {"TFavystup", "LButtU", R::Enable, false, true},
-        {"TFrezim", "LButtU", R::Enable, false, true},
-        {"TFrezim", "LButtPC", R::Enable, false, true},
-        {"TFquel5", "LButtU", R::Enable, false, true},
-        {"TFtermostaty", "LButtU", R::Enable, false, true},
-        {"TFvrele", "LButtU", R::Enable, false, true},
-    };
+    static const QList<RightsRow> table = [] {
+        QList<RightsRow> rows = {
+            // Main window.
+            {"TForm1", "wcom0", R::Show, false, true},
+            {"TForm1", "wcom1", R::Show, false, true},
+            {"TForm1", "wcom2", R::Show, false, true},
+            {"TForm1", "Lwcom", R::Show, false, true},
+            {"TForm1", "menuUlozVse", R::Enable, false, true},
+            {"TForm1", "menuUlozVseMimoEth", R::Enable, false, true},
+            {"TForm1", "menuZmenaHesla", R::Enable, true, true},
+            {"TForm1", "LButtU", R::Enable, false, true},
+            {"TForm1", "BNahrajVybrane", R::Enable, false, true},
+            // The pages' upload buttons and the clock's "Pošli".
+            {"TFvstupy", "LButtU", R::Enable, false, true},
+            {"TFvystupy", "LButtU", R::Enable, false, true},
+            {"TFavystup", "LButtU", R::Enable, false, true},
+            {"TFrezim", "LButtU", R::Enable, false, true},
+            {"TFrezim", "LButtPC", R::Enable, false, true},
+            {"TFquel5", "LButtU", R::Enable, false, true},
+            {"TFtermostaty", "LButtU", R::Enable, false, true},
+            {"TFvrele", "LButtU", R::Enable, false, true},
+        };
+        // The unit's commands: the service panel shows its requests that need an
+        // administrator to one only; the status window enables its actions by their rights.
+        for (const unit::Command& c : unit::commands()) {
+            if (c.needs == Rights::Nobody)
+                continue;
+            const bool action = c.group == unit::Group::Action;
+            rows.append({action ? "TFstav" : "TForm1", c.objectName, action ? R::Enable : R::Show,
+                         c.needs == Rights::User, true});
+        }
+        return rows;
+    }();
     return table;
 }
 

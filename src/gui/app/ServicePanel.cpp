@@ -2,7 +2,9 @@
 
 #include "app/ExchangeControls.h"
 #include "base/Feedback.h"
-#include "monitor/DeviceStatus.h"
+#include "unit/UnitCommands.h"
+
+#include <QCoreApplication>
 
 #include <QDoubleSpinBox>
 #include <QGridLayout>
@@ -28,11 +30,6 @@ QDoubleSpinBox* wide(QWidget* parent, const char* name) {
     box->setDecimals(0);
     box->setRange(0, 4294967295.0);
     return box;
-}
-
-// Values enter the packet as integers and keep their low-order bits: 256 in a byte is 0.
-std::uint8_t low(const QSpinBox* box) {
-    return std::uint8_t(box->value());
 }
 
 } // namespace
@@ -66,77 +63,45 @@ ServicePanel::ServicePanel(QWidget* parent, DeviceLink& link, Feedback& feedback
         grid->addWidget(fields[i].second, 1, i);
     }
 
-    // The link's one packet, the same for the panel's whole life.
-    LinkPacket* pk = &m_link.packet();
-    auto button = [&](const char* name, const char* text, int column, int row,
-                      std::function<void()> request, std::function<void()> after = {},
-                      const char* question = nullptr) {
-        auto* b = new QPushButton(QString::fromUtf8(text), this);
-        b->setObjectName(QLatin1String(name));
+    int index = 0;
+    for (const unit::Command& c : unit::commands()) {
+        if (c.group != unit::Group::Service)
+            continue;
+        auto* b = new QPushButton(QString::fromUtf8(c.text), this);
+        b->setObjectName(QLatin1String(c.objectName));
         markExchangeControl(b);
-        grid->addWidget(b, row, column);
-        connect(b, &QPushButton::clicked, this, [this, request, after, question] {
-            if (!question || m_ask(QString::fromUtf8(question)))
-                send(request, after);
+        grid->addWidget(b, 2 + index / 5, index % 5);
+        ++index;
+        const unit::Command* command = &c;
+        connect(b, &QPushButton::clicked, this, [this, command] {
+            if (!command->question || m_ask(QCoreApplication::translate("unit", command->question)))
+                send(*command);
         });
-    };
-    button(
-        "BRecv1", "Recv 1.B", 0, 2, [=] { service::i2cRead(*pk, low(device), low(memory), 1); },
-        [=, this] {
-            m_feedback.log(service::recvOneLine(*pk));
-            b1->setValue(pk->payload()[0]);
-        });
-    button(
-        "BRecv2", "Recv 2B", 1, 2, [=] { service::i2cRead(*pk, low(device), low(memory), 2); },
-        [=, this] {
-            m_feedback.log(service::recvTwoLine(*pk));
-            b1->setValue(pk->payload()[0]);
-            b2->setValue(pk->payload()[1]);
-        });
-    button(
-        "BRecvP", "Recv p.B", 2, 2,
-        [=] { service::i2cRead(*pk, low(device), low(memory), std::uint8_t(count->value())); },
-        [=, this] {
-            for (const QString& line : service::recvManyLines(*pk, memory->value()))
-                m_feedback.log(line);
-        });
-    button(
-        "BSend1", "Send 1.B", 3, 2,
-        [=] { service::i2cWrite(*pk, low(device), low(memory), {low(b1)}); },
-        [pk, this] { m_feedback.log(service::sendLine(*pk)); });
-    button(
-        "BSend2", "Send 2B", 4, 2,
-        [=] {
-            service::i2cWrite(*pk, low(device), low(memory), {low(b1), low(b2)});
-        },
-        [pk, this] { m_feedback.log(service::sendLine(*pk)); });
-    button("BOutputs", "Outputs", 0, 3, [=] { service::rawOutputs(*pk, low(b1), low(b2)); });
-    button("BPwm", "PWM", 1, 3, [=] { service::rawPwm(*pk, low(b1), low(b2)); });
-    button(
-        "BFlashUloz", "Flash uloz", 2, 3,
-        [=] {
-            service::flashWrite(*pk, std::uint32_t(flashAddress->value()), flashCount->value(),
-                                std::uint32_t(flashStart->value()));
-        },
-        {}, "Zapsat bajty do paměti flash jednotky?");
-    button(
-        "BFlashNacti", "Flash nacti", 3, 3,
-        [=] { service::flashRead(*pk, std::uint32_t(flashAddress->value()), flashCount->value()); },
-        [=, this] {
-            for (const QString& line : service::flashReadLines(
-                     *pk, std::uint32_t(flashAddress->value()), flashCount->value()))
-                m_feedback.log(line);
-        });
-    button(
-        "BNulujEn", "Nuluj en.", 4, 3, [pk] { service::energyReset(*pk); }, {},
-        "Vynulovat čítače energie jednotky?");
+    }
 }
 
-void ServicePanel::send(const std::function<void()>& request, const std::function<void()>& after) {
-    m_runLink([this, request, after] {
-        request();
-        m_link.exchange(ExchangeMode::CloseAfterReply);
-        if (after)
-            after();
+std::uint32_t ServicePanel::valueOf(const char* box) const {
+    const QString name = QLatin1String(box);
+    if (auto* spin = findChild<QSpinBox*>(name))
+        return std::uint32_t(spin->value());
+    if (auto* wide = findChild<QDoubleSpinBox*>(name))
+        return std::uint32_t(wide->value());
+    return 0;
+}
+
+void ServicePanel::send(const unit::Command& command) {
+    unit::Values values;
+    for (const unit::Argument& argument : command.arguments)
+        values.push_back(valueOf(argument.box));
+    m_runLink([this, &command, values] {
+        const auto lines = unit::send(m_link, command, values);
+        if (!lines)
+            return;
+        for (const QString& line : *lines)
+            m_feedback.log(line);
+        const LinkPacket& reply = m_link.packet();
+        for (size_t i = 0; i < command.shownBack.size(); ++i)
+            if (auto* box = findChild<QSpinBox*>(QLatin1String(command.shownBack[i])))
+                box->setValue(reply.payload()[i]);
     });
 }

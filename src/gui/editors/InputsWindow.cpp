@@ -2,6 +2,7 @@
 // X7/SO2, descriptions, and the hidden energy preset.
 #include "editors/InputsPage.h"
 #include "editors/PageWindow.h"
+#include "unit/EnergyPreset.h"
 
 #include "app/ExchangeControls.h"
 #include "base/Errors.h"
@@ -95,13 +96,7 @@ private:
         const qint64 tenths = qRound64(m_energy->value() * 10.0);
         const qint64 pulses = m_pulses->value();
         m_context.runLink([this, tenths, pulses] {
-            const auto count = energy::pulseCount(tenths, pulses);
-            if (!count)
-                throw OperationError(QStringLiteral("Počet pulzů %1 kWh × %2 se nevejde do 32 "
-                                                    "bitů jednotky; nic nebylo odesláno.")
-                                         .arg(tenths / 10.0, 0, 'f', 1)
-                                         .arg(pulses));
-            energy::sendPreset(m_context.workspace.link(), *count);
+            energy::sendPreset(m_context.workspace.link(), energy::presetCount(tenths, pulses));
         });
     }
 

@@ -7,7 +7,7 @@
 #include "app/ExchangeControls.h"
 #include "editors/ModesPage.h"
 #include "editors/PageWindow.h"
-#include "link/Clock.h"
+#include "unit/Clock.h"
 #include "workspace/Workspace.h"
 
 #include <QButtonGroup>

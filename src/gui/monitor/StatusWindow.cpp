@@ -6,6 +6,7 @@
 #include "app/ManagedWindow.h"
 #include "monitor/DeviceStatus.h"
 #include "monitor/MonitorWindows.h"
+#include "unit/UnitCommands.h"
 
 #include "base/Errors.h"
 #include "workspace/Workspace.h"
@@ -21,16 +22,17 @@
 #include <QLineSeries>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPen>
 #include <QPlainTextEdit>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <QPen>
 #include <QValueAxis>
 #include <array>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -48,15 +50,19 @@ public:
         markExchangeControl(status);
         connect(status, &QAction::triggered, this, [this] { requestStatus(); });
         QMenu* actions = bar->addMenu(QStringLiteral("&Akce"));
-        for (const ActionInfo& a : unitActions()) {
-            if (a.action == UnitAction::SetOutputs)
+        bool adminItems = false;
+        for (const unit::Command& a : unit::commands()) {
+            if (a.group != unit::Group::Action)
+                continue;
+            // The administrator's actions stand apart.
+            if (a.needs == Rights::Admin && !std::exchange(adminItems, true))
                 actions->addSeparator();
-            QAction* item = actions->addAction(QString::fromUtf8(a.menuText));
+            QAction* item = actions->addAction(QString::fromUtf8(a.text));
             item->setObjectName(QLatin1String(a.objectName));
-            item->setEnabled(a.rightsNeeded == 0); // the rights enable the others
+            item->setEnabled(a.needs == Rights::Nobody); // the rights enable the others
             markExchangeControl(item);
-            const ActionInfo* info = &a;
-            connect(item, &QAction::triggered, this, [this, info] { send(*info); });
+            const unit::Command* command = &a;
+            connect(item, &QAction::triggered, this, [this, command] { send(*command); });
         }
         auto* clear = bar->addAction(QStringLiteral("&Memo clear"));
         clear->setObjectName(QStringLiteral("actMemoClear"));
@@ -190,20 +196,14 @@ private:
 
     // One point per series at now, under the value table's names; points older than ten
     // minutes go. A series without points leaves the legend.
-    void plot(const DeviceStatus& s) {
+    void plot(const std::vector<ChartPoint>& points) {
         const qint64 now = QDateTime::currentMSecsSinceEpoch();
-        std::vector<std::pair<int, std::pair<QString, double>>> points;
-        for (const ValueRow& row : valueRows(s))
-            if (row.row < 6)
-                points.push_back({row.row, {row.name, row.value}});
-        if (s.has(38, 4))
-            points.push_back({6, {QStringLiteral("PWM"), double(s.pwm)}});
-        for (const auto& [index, point] : points) {
-            QLineSeries* line = m_series[size_t(index)];
-            if (line->name() != point.first)
-                line->setName(point.first);
-            if (std::isfinite(point.second))
-                line->append(double(now), point.second);
+        for (const ChartPoint& point : points) {
+            QLineSeries* line = m_series[size_t(point.series)];
+            if (line->name() != point.name)
+                line->setName(point.name);
+            if (std::isfinite(point.value))
+                line->append(double(now), point.value);
         }
         double low = 0, high = 1;
         bool first = true;
@@ -241,7 +241,7 @@ private:
                 return; // the exchange said why; nothing stale is shown
             if (const QString refusal = statusRefusal(link.packet()); !refusal.isEmpty())
                 throw OperationError(refusal);
-            show(decodeStatus(link.packet().payload(), link.packet().length()));
+            show(statusView(decodeStatus(link.packet().payload(), link.packet().length())));
             reached = true;
         });
         m_requesting = false;
@@ -251,13 +251,11 @@ private:
             m_automatic->setChecked(false);
     }
 
-    void show(const DeviceStatus& s) {
-        const QStringList lines = statusLines(s);
-        for (const QString& line : lines)
+    void show(const StatusView& view) {
+        for (const QString& line : view.lines)
             m_log->appendPlainText(line);
-        const auto rows = bitRows(s);
         for (int r = 0; r < 6; ++r) {
-            const BitRow& row = rows[size_t(r)];
+            const BitRow& row = view.bits[size_t(r)];
             if (!row.carried)
                 continue;
             m_bits->item(r + 1, 0)->setText(row.name);
@@ -268,14 +266,14 @@ private:
         }
         // Rows 0-4 take their thermometer's flag at every reply, new temperature or not.
         for (int r = 0; r < 5; ++r)
-            m_values->item(r, 1)->setBackground(thermometerFlagged(s, r) ? Qt::red : Qt::white);
-        for (const ValueRow& row : valueRows(s)) {
+            m_values->item(r, 1)->setBackground(view.flagged[size_t(r)] ? Qt::red : Qt::white);
+        for (const ValueRow& row : view.values) {
             m_values->item(row.row, 0)->setText(row.name);
             m_values->item(row.row, 1)->setText(valueText(row.value));
         }
         if (m_firstPointMs == 0)
             m_firstPointMs = QDateTime::currentMSecsSinceEpoch();
-        plot(s);
+        plot(view.chart);
     }
 
     // The state labels of the page windows whose registry row names this bit row.
@@ -308,13 +306,13 @@ private:
         return outputPattern(cells);
     }
 
-    void send(const ActionInfo& action) {
-        const std::uint16_t pattern = currentPattern();
-        m_context.runLink([this, &action, pattern] {
-            DeviceLink& link = m_context.workspace.link();
-            prepareAction(link.packet(), action, pattern);
-            link.exchange(action.mode);
-        });
+    void send(const unit::Command& action) {
+        // The one argument an action takes is the output pattern.
+        unit::Values values;
+        if (!action.arguments.empty())
+            values.push_back(currentPattern());
+        m_context.runLink(
+            [this, &action, values] { unit::send(m_context.workspace.link(), action, values); });
     }
 
     WindowContext m_context;

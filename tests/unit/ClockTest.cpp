@@ -1,6 +1,6 @@
 // The unit's clock: the register form both ways, and the requests on the wire against the
 // simulator.
-#include "link/Clock.h"
+#include "unit/Clock.h"
 #include "TestSupport.h"
 #include "base/Errors.h"
 

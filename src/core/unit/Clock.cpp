@@ -1,7 +1,7 @@
-#include "link/Clock.h"
+#include "unit/Clock.h"
 
 #include "base/Errors.h"
-#include "link/I2c.h"
+#include "unit/I2c.h"
 
 namespace unitclock {
 
