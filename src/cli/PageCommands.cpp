@@ -4,11 +4,11 @@
 
 #include "base/Text.h"
 
-#include "ReportPainter.h"
 #include "base/Errors.h"
 #include "editors/InputsPage.h"
 #include "image/ConfigFile.h"
 #include "link/Login.h"
+#include "print/ReportPainter.h"
 #include "unit/Clock.h"
 #include "unit/EnergyPreset.h"
 #include "workspace/ConfigDiff.h"

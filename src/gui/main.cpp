@@ -1,5 +1,5 @@
 #include "app/AppSetup.h"
-#include "app/Dialogs.h"
+#include "kit/Dialogs.h"
 #include "app/MainWindow.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
-#include "ReportPainter.h"
+#include "print/ReportPainter.h"
 
-#include "ThermostatPictures.h"
 #include "base/Errors.h"
 #include "image/ConfigFile.h"
+#include "print/ThermostatPictures.h"
 #include "workspace/Report.h"
 
 #include <QPagedPaintDevice>

@@ -1,4 +1,4 @@
-#include "ThermostatPictures.h"
+#include "print/ThermostatPictures.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Dialogs.h"
 #include "app/MainWindow.h"
+#include "kit/Dialogs.h"
 
 #include <QAbstractItemView>
 #include <QAction>

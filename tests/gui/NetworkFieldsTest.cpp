@@ -240,10 +240,11 @@ TEST(UploadControls, EachUlozAndEachMenuItemSendsExactlyItsSelection) {
         c.click();
         EXPECT_EQ(addressesWritten(sim), c.writes) << c.what;
         EXPECT_EQ(run.dialogs.questions.size(), c.asks ? 1 : 0) << c.what;
-        if (c.asks)
+        if (c.asks) {
             EXPECT_TRUE(run.dialogs.questions.value(0).contains(
                 QStringLiteral("IP adresa: 127.0.0.1 → 193.168.1.103")))
                 << c.what;
+        }
     }
 }
 

@@ -1,6 +1,6 @@
 #include "app/AppSetup.h"
 
-#include "app/Dialogs.h"
+#include "kit/Dialogs.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "app/CompareDialog.h"
 
-#include "app/ExchangeControls.h"
 #include "base/Text.h"
+#include "kit/ExchangeControls.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Placement.h"
+#include "kit/Placement.h"
 
 #include <QDialog>
 #include <functional>

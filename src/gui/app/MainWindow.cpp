@@ -1,14 +1,14 @@
 #include "app/MainWindow.h"
 
-#include "ReportPainter.h"
-#include "app/Dialogs.h"
-#include "app/ExchangeControls.h"
-#include "app/FieldBinder.h"
 #include "app/Rights.h"
-#include "app/ServicePanel.h"
 #include "app/WindowTable.h"
 #include "editors/NetworkPage.h"
+#include "kit/Dialogs.h"
+#include "kit/ExchangeControls.h"
+#include "kit/FieldBinder.h"
 #include "monitor/Discovery.h"
+#include "monitor/ServicePanel.h"
+#include "print/ReportPainter.h"
 #include "workspace/Report.h"
 
 #include <QAction>

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "ReportPainter.h"
 #include "app/AddressBox.h"
-#include "app/GuiFeedback.h"
 #include "app/LoginDialogs.h"
-#include "app/ManagedWindow.h"
-#include "app/NetworkFields.h"
-#include "app/Placement.h"
 #include "app/WindowTable.h"
+#include "editors/NetworkFields.h"
+#include "kit/GuiFeedback.h"
+#include "kit/ManagedWindow.h"
+#include "kit/Placement.h"
 #include "link/Login.h"
+#include "print/ReportPainter.h"
 #include "workspace/Workspace.h"
 
 #include <QHostAddress>

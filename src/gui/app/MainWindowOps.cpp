@@ -3,10 +3,10 @@
 #include "app/MainWindow.h"
 
 #include "app/CompareDialog.h"
-#include "app/Dialogs.h"
-#include "app/ExchangeControls.h"
 #include "app/Rights.h"
 #include "base/Errors.h"
+#include "kit/Dialogs.h"
+#include "kit/ExchangeControls.h"
 
 #include <QAction>
 #include <QApplication>

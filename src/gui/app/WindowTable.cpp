@@ -1,7 +1,7 @@
 #include "app/WindowTable.h"
 
-#include "app/ManagedWindow.h"
 #include "editors/PageWindow.h"
+#include "kit/ManagedWindow.h"
 #include "logic/RelayPage.h"
 #include "logic/RelayWindow.h"
 #include "monitor/MonitorWindows.h"
@@ -22,18 +22,6 @@ constexpr int page(PageSlot slot) {
 }
 
 } // namespace
-
-QString WindowRow::windowClass() const {
-    return QString::fromLatin1(page >= 0 ? pageInfo(PageSlot(page)).windowClass : className);
-}
-
-QString WindowRow::form() const {
-    return QString::fromLatin1(page >= 0 ? pageInfo(PageSlot(page)).formName : formName);
-}
-
-QString WindowRow::windowTitle() const {
-    return QString::fromUtf8(page >= 0 ? pageInfo(PageSlot(page)).title : title);
-}
 
 const std::vector<WindowRow>& windowTable() {
     using S = PageSlot;

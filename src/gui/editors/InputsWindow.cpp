@@ -4,8 +4,8 @@
 #include "editors/PageWindow.h"
 #include "unit/EnergyPreset.h"
 
-#include "app/ExchangeControls.h"
 #include "base/Errors.h"
+#include "kit/ExchangeControls.h"
 #include "workspace/Workspace.h"
 
 #include <QDoubleSpinBox>

@@ -4,9 +4,9 @@
 // along its row sets every hour passed to the state the first one took. Right, "Datum a
 // čas": the pickers follow the workstation's clock while "Synchro" is ticked; "Načti"
 // reads the unit's clock, "Pošli" sets it.
-#include "app/ExchangeControls.h"
 #include "editors/ModesPage.h"
 #include "editors/PageWindow.h"
+#include "kit/ExchangeControls.h"
 #include "unit/Clock.h"
 #include "workspace/Workspace.h"
 

@@ -1,8 +1,8 @@
 #include "editors/PageWindow.h"
 
-#include "app/ExchangeControls.h"
-#include "app/FieldBinder.h"
 #include "image/FieldPage.h"
+#include "kit/ExchangeControls.h"
+#include "kit/FieldBinder.h"
 #include "workspace/Workspace.h"
 
 #include <QButtonGroup>

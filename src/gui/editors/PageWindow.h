@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ManagedWindow.h"
-#include "app/WindowTable.h"
+#include "kit/ManagedWindow.h"
+#include "kit/WindowContext.h"
 
 class FieldBinder;
 class FieldPage;

@@ -1,7 +1,7 @@
 #include "logic/RelayWindow.h"
 
-#include "app/Dialogs.h"
-#include "app/ExchangeControls.h"
+#include "kit/Dialogs.h"
+#include "kit/ExchangeControls.h"
 #include "logic/RelayPage.h"
 #include "workspace/PageRegistry.h"
 

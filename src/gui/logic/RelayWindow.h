@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ManagedWindow.h"
+#include "kit/ManagedWindow.h"
 #include "logic/RelayText.h"
 
 #include <QTextEdit>

@@ -4,10 +4,10 @@
 // UDP socket, so it holds back no transfer and no transfer holds it back.
 #include "monitor/MonitorWindows.h"
 
-#include "app/Dialogs.h"
-#include "app/ManagedWindow.h"
 #include "base/Errors.h"
 #include "base/Text.h"
+#include "kit/Dialogs.h"
+#include "kit/ManagedWindow.h"
 #include "monitor/Discovery.h"
 
 #include <QHBoxLayout>

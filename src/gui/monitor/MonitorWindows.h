@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/WindowTable.h"
+#include "kit/WindowContext.h"
 
 #include <memory>
 

@@ -2,10 +2,10 @@
 // by column, with a notes folder and a double click that makes a station the target.
 #include "monitor/MonitorWindows.h"
 
-#include "app/Dialogs.h"
-#include "app/ManagedWindow.h"
 #include "base/Errors.h"
 #include "base/Text.h"
+#include "kit/Dialogs.h"
+#include "kit/ManagedWindow.h"
 #include "monitor/StationFiles.h"
 #include "monitor/StationModel.h"
 #include "workspace/StationBackup.h"

@@ -1,4 +1,4 @@
-#include "app/NetworkFields.h"
+#include "editors/NetworkFields.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -1,6 +1,6 @@
-#include "app/GuiFeedback.h"
+#include "kit/GuiFeedback.h"
 
-#include "app/Dialogs.h"
+#include "kit/Dialogs.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>

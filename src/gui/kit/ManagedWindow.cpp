@@ -1,4 +1,4 @@
-#include "app/ManagedWindow.h"
+#include "kit/ManagedWindow.h"
 
 #include <QHideEvent>
 #include <QShowEvent>

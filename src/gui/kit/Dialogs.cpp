@@ -1,4 +1,4 @@
-#include "app/Dialogs.h"
+#include "kit/Dialogs.h"
 
 #include <QPrintPreviewDialog>
 #include <QPrinter>

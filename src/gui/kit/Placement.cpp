@@ -1,4 +1,4 @@
-#include "app/Placement.h"
+#include "kit/Placement.h"
 
 #include <QEvent>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
-#include "app/ServicePanel.h"
+#include "monitor/ServicePanel.h"
 
-#include "app/ExchangeControls.h"
 #include "base/Feedback.h"
+#include "kit/ExchangeControls.h"
 #include "unit/UnitCommands.h"
 
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "app/FieldBinder.h"
+#include "kit/FieldBinder.h"
 
 #include "image/FieldPage.h"
 

@@ -1,0 +1,13 @@
+#include "kit/WindowContext.h"
+
+QString WindowRow::windowClass() const {
+    return QString::fromLatin1(page >= 0 ? pageInfo(PageSlot(page)).windowClass : className);
+}
+
+QString WindowRow::form() const {
+    return QString::fromLatin1(page >= 0 ? pageInfo(PageSlot(page)).formName : formName);
+}
+
+QString WindowRow::windowTitle() const {
+    return QString::fromUtf8(page >= 0 ? pageInfo(PageSlot(page)).title : title);
+}
