@@ -15,6 +15,7 @@ set(_quel5_allowed_logic base link image logic)
 set(_quel5_allowed_monitor base link image monitor)
 set(_quel5_allowed_unit base link monitor unit)
 set(_quel5_allowed_workspace base link image editors logic monitor unit workspace)
+set(_quel5_allowed_operations base link image editors logic monitor unit workspace operations)
 
 function(quel5_check_layers root)
     file(GLOB_RECURSE files RELATIVE ${root} ${root}/*.h ${root}/*.cpp)

@@ -10,7 +10,7 @@
 #include "SimServer.h"
 #include "base/Errors.h"
 #include "monitor/DeviceStatus.h"
-#include "workspace/StationBackup.h"
+#include "operations/StationBackup.h"
 #include "workspace/Workspace.h"
 
 #include <QCoreApplication>

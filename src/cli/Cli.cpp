@@ -7,8 +7,10 @@
 #include "image/MemoryMap.h"
 #include "link/Login.h"
 #include "logic/RelayCompiler.h"
+#include "operations/AdminSession.h"
 #include "workspace/Workspace.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
@@ -114,36 +116,19 @@ Selectors parsePages(const QString& list) {
     return s;
 }
 
-namespace {
-void logOut(Context& ctx, UnitSession& session, bool afterTrouble) {
-    const QString failed = session.logout(afterTrouble);
-    if (!failed.isEmpty())
-        ctx.feedback.message(QStringLiteral("Varování: %1").arg(failed), Severity::Warning);
-}
-} // namespace
-
 int withLogin(Context& ctx, DeviceLink& link, const QString& user, const QString& password,
               Rights needed, const std::function<int(UnitSession*)>& work) {
-    std::optional<UnitSession> session;
-    if (needed != Rights::Nobody) {
-        session.emplace(link, user, password, needed);
-        if (!session->granted()) {
-            ctx.feedback.message(QStringLiteral("Chyba při přihlášení"));
-            logOut(ctx, *session, false);
-            return Failed;
-        }
-    }
-    int status = Success;
-    try {
-        status = work(session ? &*session : nullptr);
-    } catch (const OperationError& e) {
-        ctx.feedback.message(e.text());
-        status = Failed;
-    }
-    // A unit that just failed gets one short chance to log out, not a second time-out.
-    if (session)
-        logOut(ctx, *session, status != Success);
-    return status;
+    const ops::SessionResult result =
+        ops::withSession(link, user, password, needed,
+                         [&](UnitSession* session) { return work(session) == Success; });
+    if (result.loginRefused)
+        ctx.feedback.message(QCoreApplication::translate("ops", ops::LoginRefused));
+    if (!result.failure.isEmpty())
+        ctx.feedback.message(result.failure);
+    if (!result.logoutFailure.isEmpty())
+        ctx.feedback.message(QStringLiteral("Varování: %1").arg(result.logoutFailure),
+                             Severity::Warning);
+    return result.ok ? Success : Failed;
 }
 
 namespace {
@@ -176,24 +161,12 @@ int writeCommand(Context& ctx, QStringList args) {
                                 : allButNetwork ? Selectors::allButNetwork()
                                                 : parsePages(pages);
 
-    // A short file would send zeros for everything it lacks: the unit would be wiped.
-    requireRegularFile(args.at(0), false);
-    const qint64 size = QFileInfo(args.at(0)).size();
-    if (size < mem::ImageSize) {
-        ctx.feedback.message(QStringLiteral("%1: soubor má jen %2 bajtů, konfigurace jich má %3. "
-                                            "Do jednotky nebylo nic odesláno.")
-                                 .arg(args.at(0))
-                                 .arg(size)
-                                 .arg(mem::ImageSize));
-        return Failed;
-    }
-
     DeviceLink link(ctx.target, ctx.feedback);
     link.setReadTimeoutMs(ctx.readTimeoutMs);
     Workspace workspace(link);
     workspace.setVerifyUploads(!noVerify);
-    workspace.setCurrentFile(args.at(0));
-    workspace.loadConfigFile();
+    ops::loadFullConfigFile(args.at(0), workspace.image());
+    workspace.scatterAll();
 
     // The network record may move the unit off the network, or belong to another unit:
     // the upload compares it with what the unit holds now and refuses it unless --force.

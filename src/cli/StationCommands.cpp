@@ -8,7 +8,8 @@
 #include "monitor/Discovery.h"
 #include "monitor/StationFiles.h"
 #include "monitor/StationModel.h"
-#include "workspace/StationBackup.h"
+#include "operations/AdminSession.h"
+#include "operations/StationBackup.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -181,15 +182,8 @@ int writeStationsCommand(Context& ctx, QStringList args) {
         throw Usage(QStringLiteral("write-stations never sends the network page: one file's IP "
                                    "address on many units would take them off the network"));
     const std::vector<Station> list = readList(args.at(0));
-    requireRegularFile(args.at(1), false);
-    if (QFileInfo(args.at(1)).size() < mem::ImageSize)
-        throw FileError(QStringLiteral("%1: soubor má jen %2 bajtů, konfigurace jich má %3. "
-                                       "Nic nebylo odesláno.")
-                            .arg(args.at(1))
-                            .arg(QFileInfo(args.at(1)).size())
-                            .arg(mem::ImageSize));
     ConfigImage image;
-    readImageFile(args.at(1), image);
+    ops::loadFullConfigFile(args.at(1), image);
     if (list.empty()) {
         ctx.feedback.message(QStringLiteral("%1: seznam neobsahuje žádnou stanici; nic nebylo "
                                             "odesláno.")

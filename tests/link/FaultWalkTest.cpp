@@ -7,7 +7,7 @@
 #include "TestSupport.h"
 #include "base/Errors.h"
 #include "unit/Clock.h"
-#include "workspace/StationBackup.h"
+#include "operations/StationBackup.h"
 #include "workspace/Workspace.h"
 
 #include <QElapsedTimer>

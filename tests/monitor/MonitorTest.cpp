@@ -2,7 +2,7 @@
 #include "monitor/Discovery.h"
 #include "monitor/StationFiles.h"
 #include "monitor/StationModel.h"
-#include "workspace/StationBackup.h"
+#include "operations/StationBackup.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -92,6 +92,7 @@ MainWindow::MainWindow(QSettings* settings, UserDialogs& dialogs)
     m_feedback = std::make_unique<GuiFeedback>(m_dialogs, this, m_log);
     m_link = std::make_unique<DeviceLink>(*m_target, *m_feedback);
     m_workspace = std::make_unique<Workspace>(*m_link);
+    m_runner = std::make_unique<OperationRunner>(*m_workspace);
     m_workspace->onCaptionChanged = [this](const QString& caption) {
         setWindowTitle(caption + QStringLiteral("[*]"));
     };
@@ -522,7 +523,7 @@ void MainWindow::setTarget(const QString& address, quint16 port) {
 void MainWindow::closeEvent(QCloseEvent* event) {
     // A transfer cannot be dropped half way from under its own event loop: the user may
     // stop it, and the tool closes as soon as it has ended.
-    if (m_operationRunning || m_workspace->isBusy()) {
+    if (m_runner->running()) {
         event->ignore();
         if (!m_closeWhenDone &&
             m_dialogs.ask(this, QStringLiteral("Probíhá přenos s jednotkou.\nPřerušit ho a "

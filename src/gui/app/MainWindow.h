@@ -8,6 +8,7 @@
 #include "kit/ManagedWindow.h"
 #include "kit/Placement.h"
 #include "link/Login.h"
+#include "operations/OperationRunner.h"
 #include "print/ReportPainter.h"
 #include "workspace/Workspace.h"
 
@@ -79,7 +80,7 @@ public:
     bool uploadPages(const Selectors& selectors);
     // "Porovnej s jednotkou": reads the unit aside and shows how the windows differ.
     void compareWithUnit();
-    bool operationRunning() const { return m_operationRunning; }
+    bool operationRunning() const { return m_runner->running(); }
     // The pages whose windows hold edits neither saved nor uploaded; the caption carries
     // the modified mark while there are any.
     const Selectors& editedPages() const { return m_edited; }
@@ -152,6 +153,7 @@ private:
     std::unique_ptr<GuiFeedback> m_feedback;
     std::unique_ptr<DeviceLink> m_link;
     std::unique_ptr<Workspace> m_workspace;
+    std::unique_ptr<OperationRunner> m_runner;
     FieldBinder* m_networkBinder = nullptr;
     std::unique_ptr<WindowContext> m_context;
     std::optional<QString> m_titleAddress; // the address the titles follow, once there is one
@@ -160,7 +162,6 @@ private:
     std::unique_ptr<LoginDialog> m_login;
     std::unique_ptr<PasswordDialog> m_password;
     Rights m_rights = Rights::Nobody;
-    bool m_operationRunning = false;
     Selectors m_edited;
     bool m_closeWhenDone = false; // the user chose to stop the transfer and quit
     // The one UDP socket, used by discovery.

@@ -35,8 +35,6 @@ bool isExchangeControl(const QObject* control) {
 class MainWindow::OperationScope {
 public:
     OperationScope(MainWindow& window, bool talksToUnit) : m_window(window) {
-        window.m_operationRunning = true;
-        window.m_link->clearCancel();
         for (QWidget* top : window.allWindows()) {
             for (QAction* action : top->findChildren<QAction*>())
                 if (isExchangeControl(action) && action->isEnabled()) {
@@ -60,7 +58,6 @@ public:
         for (const auto& control : m_widgets)
             if (control)
                 control->setEnabled(true);
-        m_window.m_operationRunning = false;
     }
 
     // The operation has ended: its progress box goes before a failure is said.
@@ -87,7 +84,7 @@ private:
         m_progress->setMinimumDuration(ProgressDelayMs);
         m_progress->reset();
         QObject::connect(m_progress, &QProgressDialog::canceled, &m_window,
-                         [w = &m_window] { w->m_link->cancel(); });
+                         [w = &m_window] { w->m_runner->cancel(); });
         QTimer::singleShot(ProgressDelayMs, m_progress, [this] {
             if (!m_messageOpen)
                 m_progress->show();
@@ -124,21 +121,17 @@ void MainWindow::runOperation(const std::function<void()>& operation) {
 void MainWindow::runOperation(const std::function<void()>& operation, bool talksToUnit) {
     // The disabled controls keep a second operation out; a timer or a queued event that
     // still gets here does not start one either.
-    if (m_operationRunning || m_workspace->isBusy())
+    if (m_runner->running())
         return;
     {
         OperationScope scope(*this, talksToUnit);
-        try {
-            operation();
-        } catch (const Cancelled& e) {
-            m_feedback->log(e.text());
-        } catch (const OperationError& e) {
+        const OperationRunner::Result result = m_runner->run(operation);
+        if (result.outcome == OperationRunner::Outcome::Cancelled) {
+            m_feedback->log(result.text);
+        } else if (result.outcome == OperationRunner::Outcome::Failed) {
             scope.closeProgress();
             if (!m_closeWhenDone)
-                m_dialogs.message(this, e.text(), Severity::Error);
-        } catch (const std::exception& e) {
-            scope.closeProgress();
-            m_dialogs.message(this, QString::fromLocal8Bit(e.what()), Severity::Error);
+                m_dialogs.message(this, result.text, Severity::Error);
         }
     }
     if (m_closeWhenDone)
@@ -149,7 +142,7 @@ void MainWindow::runOperation(const std::function<void()>& operation, bool talks
 }
 
 void MainWindow::runLinkOperation(const std::function<void()>& operation) {
-    if (m_operationRunning || !m_address->commitTyped())
+    if (m_runner->running() || !m_address->commitTyped())
         return;
     runOperation(operation, true);
 }
@@ -209,7 +202,7 @@ void MainWindow::compareWithUnit() {
 
 int MainWindow::login(const QString& name, const QString& password) {
     int level = 0;
-    if (m_operationRunning || !m_address->commitTyped())
+    if (m_runner->running() || !m_address->commitTyped())
         return level;
     OperationScope scope(*this, true);
     try {

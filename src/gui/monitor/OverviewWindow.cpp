@@ -8,7 +8,7 @@
 #include "kit/ManagedWindow.h"
 #include "monitor/StationFiles.h"
 #include "monitor/StationModel.h"
-#include "workspace/StationBackup.h"
+#include "operations/StationBackup.h"
 #include "workspace/Workspace.h"
 
 #include <QAction>

@@ -1,11 +1,13 @@
-#include "workspace/StationBackup.h"
+#include "operations/StationBackup.h"
 
 #include "base/Errors.h"
 #include "base/Text.h"
 #include "image/ConfigFile.h"
 #include "link/Login.h"
+#include "operations/AdminSession.h"
 #include "workspace/Workspace.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <algorithm>
 #include <set>
@@ -77,30 +79,23 @@ BackupResult push(const Station& station, const ConfigImage& image, const Select
         workspace.image() = image;
         workspace.scatterAll();
         const auto why = [&feedback] { return feedback.messages.join(QStringLiteral("; ")); };
-        UnitSession session(link, user, password);
-        if (!session.granted()) {
-            const bool logoutFailed = !session.logout().isEmpty();
-            BackupResult result =
-                lines.failed(why().isEmpty() ? QStringLiteral("Chyba při přihlášení")
-                                             : QStringLiteral("Chyba při přihlášení: ") + why());
-            if (logoutFailed)
-                result.line += QStringLiteral(" (odhlášení se nezdařilo)");
-            return result;
-        }
         BackupResult result;
-        bool trouble = false;
-        try {
-            const UploadReport report = workspace.uploadConfig(pages);
-            trouble = report.linkFailures > 0;
-            result = report.ok() ? lines.ok(report.verifySummary())
-                                 : lines.failed(report.verified ? report.verifySummary()
-                                                                : report.summary());
-        } catch (const OperationError& e) {
-            result = lines.failed(e.text());
-            trouble = true;
-        }
+        const ops::SessionResult session =
+            ops::withSession(link, user, password, Rights::Admin, [&](UnitSession*) {
+                const UploadReport report = workspace.uploadConfig(pages);
+                result = report.ok() ? lines.ok(report.verifySummary())
+                                     : lines.failed(report.verified ? report.verifySummary()
+                                                                    : report.summary());
+                return report.ok();
+            });
+        const QString refused = QCoreApplication::translate("ops", ops::LoginRefused);
+        if (session.loginRefused)
+            result =
+                lines.failed(why().isEmpty() ? refused : refused + QStringLiteral(": ") + why());
+        else if (!session.failure.isEmpty())
+            result = lines.failed(session.failure);
         // The upload's result stands; a logout that fails only adds a note.
-        if (!session.logout(trouble).isEmpty())
+        if (!session.logoutFailure.isEmpty())
             result.line += QStringLiteral(" (odhlášení se nezdařilo)");
         return result;
     });
