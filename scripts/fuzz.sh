@@ -8,8 +8,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-600}
 shift || true
 targets=("$@")
-((${#targets[@]})) || targets=(fuzz_relay fuzz_image fuzz_status fuzz_stations fuzz_discovery
-                               fuzz_service fuzz_import fuzz_link)
+((${#targets[@]})) || mapfile -t targets < fuzz/targets
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 status=0

@@ -21,6 +21,6 @@ cmake --build build-asan -j "$jobs"
 # Every fuzz target for a short while over the instrumented core (scripts/fuzz.sh runs
 # them longer); their seed corpora are also replayed by the tests above.
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DQUEL5_FUZZ=ON -DBUILD_TESTING=OFF
-cmake --build build-fuzz -j "$jobs" --target fuzz_relay fuzz_image fuzz_status fuzz_stations \
-    fuzz_discovery fuzz_service fuzz_import fuzz_link
+mapfile -t fuzz_targets < fuzz/targets
+cmake --build build-fuzz -j "$jobs" --target "${fuzz_targets[@]}"
 scripts/fuzz.sh 20

@@ -245,8 +245,9 @@ int relayCommand(Context&, QStringList args) {
 }
 
 void printUsage() {
-    QString text = QStringLiteral("usage: quel5ctl [--host H] [--port P] [--timeout-ms N] "
-                                  "COMMAND ...\ncommands:\n");
+    QString text =
+        QStringLiteral("usage: quel5ctl [--version] [--host H] [--port P] [--timeout-ms N] "
+                       "COMMAND ...\ncommands:\n");
     for (const Command& c : commands())
         text += QStringLiteral("  %1 %2\n").arg(c.name, c.synopsis);
     std::fprintf(stderr, "%s", qUtf8Printable(text));
@@ -302,6 +303,10 @@ const QList<Command>& commands() {
 int run(QStringList args) {
     Context ctx;
     try {
+        if (takeFlag(args, QStringLiteral("--version"))) {
+            std::printf("quel5ctl %s\n", QUEL5_VERSION);
+            return Success;
+        }
         if (takeFlag(args, QStringLiteral("--help")) || takeFlag(args, QStringLiteral("-h"))) {
             printUsage();
             return Success;

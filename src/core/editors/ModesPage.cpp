@@ -12,7 +12,7 @@ const int ModesPage::ScreenDays[7] = {2, 3, 4, 5, 6, 7, 1};
 
 namespace {
 
-constexpr int At = 425; // RezimConfig
+constexpr int At = mem::RezimConfig.first;
 constexpr int DaySets = At + 0;
 constexpr int HourSets = At + 3;
 

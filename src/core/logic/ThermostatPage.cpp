@@ -21,8 +21,9 @@ namespace {
 
 constexpr int At = mem::ThermostatTable;
 constexpr int Size = mem::ThermostatRecordSize;
-constexpr mem::Region UnrunDescriptions{5660 + 20 * ThermostatPage::EditedRows,
-                                        20 * (ThermostatPage::Rows - ThermostatPage::EditedRows)};
+constexpr mem::Region UnrunDescriptions{
+    mem::ThermostatDescriptions.first + mem::DescriptionSlotSize * ThermostatPage::EditedRows,
+    mem::DescriptionSlotSize*(ThermostatPage::Rows - ThermostatPage::EditedRows)};
 
 // Masks of rule values: bit t for type t.
 constexpr unsigned Used = 0b111110;
@@ -61,8 +62,14 @@ std::vector<FieldSpec> thermostatFields() {
             list(name("trte0", k, 2), row, "Teplota1", r + 1, ThermostatPage::Sensors, 0),
             list(combination, row, "Kombinace", r + 3, ThermostatPage::Combinations, 0),
             list(name("trte1", k, 2), row, "Teplota2", r + 2, ThermostatPage::Sensors, 0),
-            {.name = name("trll0", k, 2), .kind = FieldKind::Label, .initialText = "TL", .items = low},
-            {.name = name("trlh0", k, 2), .kind = FieldKind::Label, .initialText = "TH", .items = high},
+            {.name = name("trll0", k, 2),
+             .kind = FieldKind::Label,
+             .initialText = "TL",
+             .items = low},
+            {.name = name("trlh0", k, 2),
+             .kind = FieldKind::Label,
+             .initialText = "TH",
+             .items = high},
             {.name = name("trlp0", k, 2),
              .kind = FieldKind::Label,
              .initialText = "PB",
@@ -103,7 +110,9 @@ std::vector<FieldSpec> thermostatFields() {
             band.mode = m;
             rowFields.insert(rowFields.end(), {lowBox, highBox, band});
         }
-        FieldSpec text = description(name("trpop", k, 2), row, 5660 + 20 * k);
+        FieldSpec text =
+            description(name("trpop", k, 2), row,
+                        mem::ThermostatDescriptions.first + mem::DescriptionSlotSize * k);
         text.shownWhen = {{type, Used}};
         rowFields.push_back(text);
         for (FieldSpec& field : rowFields) {

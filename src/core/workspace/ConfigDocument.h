@@ -1,28 +1,11 @@
 #pragma once
 
 #include "image/ConfigImage.h"
+#include "workspace/PageModels.h"
 #include "workspace/PageRegistry.h"
 #include "workspace/Report.h"
 
 #include <QJsonObject>
-#include <array>
-#include <memory>
-
-// A model of every page, apart from any window: what opening a file, reading a unit or
-// saving makes of an image.
-class PageModels {
-public:
-    PageModels();
-    Page& page(PageSlot slot) { return *m_pages[size_t(slot)]; }
-    const Page& page(PageSlot slot) const { return *m_pages[size_t(slot)]; }
-    void scatter(const ConfigImage& image);
-    // Every page's gather into a cleared image, as a save makes it.
-    ConfigImage gatherAll();
-    std::vector<ShownPage> shown() const;
-
-private:
-    std::array<std::unique_ptr<Page>, PageSlotCount> m_pages;
-};
 
 // What opening and saving makes of an image.
 ConfigImage savedImage(const ConfigImage& image);

@@ -2,6 +2,7 @@
 
 #include "base/Text.h"
 #include "logic/RelayPage.h"
+#include "logic/ThermostatPage.h"
 #include "workspace/Workspace.h"
 
 #include <QFileInfo>
@@ -63,9 +64,9 @@ Report buildReport(Workspace& workspace, const QString& file, const QDate& date)
                        .arg(name, date.toString(QStringLiteral("d. M. yyyy")));
     // The types as the thermostats' gather left them in the image.
     const ConfigImage& image = workspace.image();
-    for (int k = 0; k < 16; ++k) {
+    for (int k = 0; k < ThermostatPage::EditedRows; ++k) {
         const int type = image[mem::ThermostatTable + mem::ThermostatRecordSize * k];
-        if (type == 0 || type > 5)
+        if (type == 0 || type >= ThermostatPage::Types)
             continue;
         report.thermostats[size_t(k)] = {QStringLiteral("Typ %1: %2").arg(k).arg(type), type};
     }

@@ -4,7 +4,6 @@
 
 #include "base/Errors.h"
 #include "image/ConfigFile.h"
-#include "image/RawRegionPage.h"
 #include "workspace/Transfers.h"
 
 #include <QFileInfo>
@@ -25,20 +24,19 @@ private:
 
 Workspace::Workspace(DeviceLink& link) : m_link(link) {
     for (const PageInfo& info : pageRegistry()) {
-        auto& own = m_own[size_t(info.slot)];
-        own = info.createModel ? info.createModel() : std::make_unique<RawRegionPage>(info.regions);
+        Page& own = m_own.page(info.slot);
         // What a page reports without ending the gather reaches the user.
-        own->onMessage = [this](const QString& text, const QString& detail) {
+        own.onMessage = [this](const QString& text, const QString& detail) {
             m_link.feedback().message(text, Severity::Warning, detail);
         };
-        m_pages[size_t(info.slot)] = own.get();
+        m_pages[size_t(info.slot)] = &own;
     }
 }
 
 Workspace::~Workspace() = default;
 
 void Workspace::setPage(PageSlot slot, Page* page) {
-    m_pages[size_t(slot)] = page ? page : m_own[size_t(slot)].get();
+    m_pages[size_t(slot)] = page ? page : &m_own.page(slot);
 }
 
 void Workspace::gatherPages(const Selectors& selectors) {

@@ -2,6 +2,7 @@
 
 #include "image/ConfigImage.h"
 #include "link/DeviceLink.h"
+#include "workspace/PageModels.h"
 #include "workspace/PageRegistry.h"
 #include "workspace/Transfers.h"
 
@@ -84,7 +85,7 @@ private:
     bool m_verifyUploads = true;
     QString m_currentFile;
     QString m_caption = QString::fromLatin1(BaseCaption);
-    std::array<std::unique_ptr<Page>, PageSlotCount> m_own;
+    PageModels m_own;
     std::array<Page*, PageSlotCount> m_pages{};
     bool m_busy = false;
 };

@@ -34,7 +34,7 @@ class CompareDialog;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    static constexpr const char* Title = "Quel5.00.04";
+    static constexpr const char* Title = Workspace::BaseCaption;
 
     MainWindow(QSettings* settings, UserDialogs& dialogs);
     ~MainWindow() override;
