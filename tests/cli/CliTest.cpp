@@ -678,8 +678,12 @@ TEST_F(Cli, WriteStationsPushesThePagesToEveryStation) {
     ASSERT_EQ(ctl({"--host", "127.0.0.1", "--port", first.port, "read", path("a.ql5")}).exit, 0);
     ASSERT_EQ(ctl({"export", path("a.ql5"), path("a.json")}).exit, 0);
     QByteArray doc = readFile(path("a.json"));
-    doc.replace("\"Výraz\": \"\"", "\"Výraz\": \"V1 & T2\"");
-    doc.replace("\"Negace\": false", "\"Negace\": true");
+    doc.replace("-expression\": \"\"", "-expression\": \"V1 & T2\"");
+    // Every negation of the inputs (inn0..4) and outputs (outn00..09).
+    doc = QString::fromUtf8(doc)
+              .replace(QRegularExpression(QStringLiteral("\"(inn\\d|outn\\d\\d)\": false")),
+                       QStringLiteral("\"\\1\": true"))
+              .toUtf8();
     {
         QFile f(path("b.json"));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -740,8 +744,8 @@ TEST_F(Cli, ReportsOnlyWhatHappened) {
     const std::pair<QByteArray, const char*> refused[] = {
         {QByteArray(doc).replace("\"Simulátor\"", "\"a😀b\""), "U+1F600"},
         {QByteArray(doc).replace("\"Simulátor\"", "\"a\\ud800b\""), "U+FFFD"},
-        {QByteArray(doc).replace("\"Popis\": \"Simulátor\"",
-                                 "\"Popis\": \"Jiný\", \"Popis\": \"Simulátor\""),
+        {QByteArray(doc).replace("\"LMDpopis\": \"Simulátor\"",
+                                 "\"LMDpopis\": \"Jiný\", \"LMDpopis\": \"Simulátor\""),
          "dvakrát"}};
     for (const auto& [text, why] : refused) {
         QFile f(path("b.json"));
@@ -929,8 +933,8 @@ TEST_F(Cli, DiffComparesFilesAndTheUnit) {
     // pages refuse names the field and writes nothing.
     ASSERT_EQ(ctl({"export", path("a.ql5"), path("a.json")}).exit, 0);
     QByteArray doc = readFile(path("a.json"));
-    ASSERT_GT(doc.indexOf("\"X14\""), 0);
-    doc.replace(doc.indexOf("\"Negace\": false", doc.indexOf("\"X14\"")), 15, "\"Negace\": true");
+    ASSERT_GT(doc.indexOf("\"outn01\": false"), 0); // X14
+    doc.replace("\"outn01\": false", "\"outn01\": true");
     {
         QFile f(path("b.json"));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -938,7 +942,7 @@ TEST_F(Cli, DiffComparesFilesAndTheUnit) {
     }
     ASSERT_EQ(ctl({"import", path("b.json"), path("c.ql5")}).exit, 0);
     EXPECT_EQ(ctl({"diff", path("a.ql5"), path("c.ql5")}).out, r.out);
-    doc.replace("\"Negace\": true", "\"Negace\": 1");
+    doc.replace("\"outn01\": true", "\"outn01\": 1");
     {
         QFile f(path("d.json"));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));

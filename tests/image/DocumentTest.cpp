@@ -8,6 +8,7 @@
 #include "workspace/Report.h"
 #include "workspace/Workspace.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <gtest/gtest.h>
 
@@ -20,16 +21,10 @@ ConfigImage simImage() {
     return image;
 }
 
-// A document with one value replaced: path is page, then row (if any), then caption.
+// A document with one value replaced: path is the page's key, then the field's key.
 QJsonObject edited(QJsonObject doc, const QStringList& path, const QJsonValue& value) {
     QJsonObject page = doc[path[0]].toObject();
-    if (path.size() == 3) {
-        QJsonObject row = page[path[1]].toObject();
-        row[path[2]] = value;
-        page[path[1]] = row;
-    } else {
-        page[path[1]] = value;
-    }
+    page[path[1]] = value;
     doc[path[0]] = page;
     return doc;
 }
@@ -90,6 +85,24 @@ TEST(ConfigDocument, BytesNoControlEditsAreCarriedOrFixedOverGeneratedImages) {
     }
 }
 
+// Documents written before the keys, with the Czech captions as keys, import for ever to
+// the image they were exported from; exporting that again gives the keyed form.
+TEST(ConfigDocument, DocumentsOfTheFirstFormImportUnchanged) {
+    for (const char* name : {"v1-sim", "v1-edited"}) {
+        const QString base = QStringLiteral(QUEL5_TEST_DATA "/documents/") + QLatin1String(name);
+        QFile json(base + QStringLiteral(".json"));
+        QFile ql5(base + QStringLiteral(".ql5"));
+        ASSERT_TRUE(json.open(QIODevice::ReadOnly) && ql5.open(QIODevice::ReadOnly)) << name;
+        const ConfigImage image = importDocument(parseDocument(json.readAll()));
+        const QByteArray expected = ql5.readAll();
+        ASSERT_EQ(QByteArray(reinterpret_cast<const char*>(image.data()), mem::ImageSize), expected)
+            << name;
+        const QJsonObject keyed = exportDocument(image);
+        EXPECT_EQ(keyed[QStringLiteral("_format")].toInt(), 2);
+        EXPECT_TRUE(same(importDocument(keyed), image)) << name;
+    }
+}
+
 TEST(ConfigDocument, AnEditedDocumentChangesWhatWasEdited) {
     const ConfigImage start = savedImage(simImage());
     const struct {
@@ -97,24 +110,21 @@ TEST(ConfigDocument, AnEditedDocumentChangesWhatWasEdited) {
         QJsonValue value;
         const char* line;
     } edits[] = {
-        {{"Ethernet", "IP adresa"}, "10.1.2.203", "Ethernet / IP adresa: 127.0.0.1 → 10.1.2.203"},
-        {{"Výstupy", "X14", "Negace"}, true, "Výstupy / X14 / Negace: ne → ano"},
-        {{"Výstupy", "X14", "Virt. relé"}, "3", "Výstupy / X14 / Virt. relé: 1 → 3"},
-        {{"Ethernet", "UDP port"}, 30400, "Ethernet / UDP port: 30305 → 30400"},
-        {{"Výstup 0-10V", "Hystereze setpointu"},
-         2.5,
-         "Výstup 0-10V / Hystereze setpointu: 0.0 → 2.5"},
-        {{"Režim", "Profil 1", "Hodiny"}, "5, 8-19", "Režim / Profil 1 / Hodiny: 8-19 → 5, 8-19"},
-        {{"Režim", "Profil 1", "Dny"},
-         "So",
+        {{"network", "LMDIP"}, "10.1.2.203", "Ethernet / IP adresa: 127.0.0.1 → 10.1.2.203"},
+        {{"outputs", "outn01"}, true, "Výstupy / X14 / Negace: ne → ano"},
+        {{"outputs", "outvr01"}, "3", "Výstupy / X14 / Virt. relé: 1 → 3"},
+        {{"network", "udpport"}, 30400, "Ethernet / UDP port: 30305 → 30400"},
+        {{"analog", "avhs"}, 2.5, "Výstup 0-10V / Hystereze setpointu: 0.0 → 2.5"},
+        {{"modes", "profile1-hours"}, "5, 8-19", "Režim / Profil 1 / Hodiny: 8-19 → 5, 8-19"},
+        {{"modes", "profile1-days"},
+         "so",
          "Režim / Profil 1 / Dny: So, Ne → So\nRežim / Dny bez profilu: (nezobrazeno) → Ne"},
-        {{"Virtuální relé", "R3", "Výraz"}, "V1 & T2", "Virtuální relé / R3 / Výraz:  → V1 & T2"},
-        {{"Vstupy", "X8", "Popis"}, "Okno", "Vstupy / X8 / Popis: Vstup 1 → Okno"},
+        {{"relays", "r3-expression"}, "V1 & T2", "Virtuální relé / R3 / Výraz:  → V1 & T2"},
+        {{"inputs", "inpop0"}, "Okno", "Vstupy / X8 / Popis: Vstup 1 → Okno"},
     };
     // A day moves from one profile to the other with both lists changed.
-    QJsonObject moved =
-        edited(exportDocument(start), {"Režim", "Profil 0", "Dny"}, "Po, Út, St, Čt");
-    moved = edited(moved, {"Režim", "Profil 1", "Dny"}, "Pá, So, Ne");
+    QJsonObject moved = edited(exportDocument(start), {"modes", "profile0-days"}, "po, ut, st, ct");
+    moved = edited(moved, {"modes", "profile1-days"}, "pa, so, ne");
     EXPECT_EQ(diffImages(start, importDocument(moved)).size(), 2u);
     for (const auto& e : edits) {
         const ConfigImage after = importDocument(edited(exportDocument(start), e.path, e.value));
@@ -132,21 +142,22 @@ TEST(ConfigDocument, ADocumentThePagesCannotTakeIsRefusedNamingIt) {
         QJsonValue value;
         const char* named;
     } refused[] = {
-        {{"Výstupy", "X99", "Negace"}, true, "Neznámé pole „X99 / Negace“"},
-        {{"Výstupy", "X14", "Negace"}, "ano", "X14 / Negace“: čeká se true nebo false"},
-        {{"Výstupy", "X14", "Virt. relé"}, "40", "jedna z položek „1“, „2“"},
-        {{"Ethernet", "UDP port"}, 0, "UDP port“: 0 je mimo rozsah 1 až 65535"},
-        {{"Ethernet", "UDP port"}, 2.5, "celé číslo"},
-        {{"Ethernet", "IP adresa"}, "10.1.2", "není IP adresa"},
-        {{"Ethernet", "MAC"}, "00-11-22-33-44-55", "MAC“: pole se jen zobrazuje"},
-        {{"Vstupy", "X8", "Popis"}, QString(40, QLatin1Char('a')), "X8 / Popis“: text je delší"},
-        {{"Režim", "Profil 1", "Hodiny"}, "8-25", "Profil 1 / Hodiny"},
-        {{"Režim", "Profil 1", "Dny"}, "So, Neděle", "čekají se dny jako „Po, Út“"},
-        {{"Režim", "Profil 1", "Dny"}, "Pá, So, Ne", "Profil 1 / Dny“: den Pá je i v profilu 0"},
-        {{"Virtuální relé", "R3", "Výraz"}, "V1 & ?", "Virtuální relé / R3: Chyba v zadání"},
-        {{"Virtuální relé", "R3", "Výraz"}, QJsonArray{1}, "R3 / Výraz“: čeká se jedna hodnota"},
-        {{"Kotelna", "X"}, 1, "Neznámá stránka „Kotelna“"},
-        {{"Ostatní bajty", "7999"}, "0000", "Ostatní bajty / 7999"},
+        {{"outputs", "outn99"}, true, "Neznámé pole „outn99“"},
+        {{"outputs", "outn01"}, "ano", "X14 / Negace“: čeká se true nebo false"},
+        {{"outputs", "outvr01"}, "40", "jedna z položek „1“, „2“"},
+        {{"network", "udpport"}, 0, "UDP port“: 0 je mimo rozsah 1 až 65535"},
+        {{"network", "udpport"}, 2.5, "celé číslo"},
+        {{"network", "LMDIP"}, "10.1.2", "není IP adresa"},
+        {{"network", "LMAC"}, "00-11-22-33-44-55", "MAC“: pole se jen zobrazuje"},
+        {{"inputs", "inpop0"}, QString(40, QLatin1Char('a')), "X8 / Popis“: text je delší"},
+        {{"modes", "profile1-hours"}, "8-25", "Profil 1 / Hodiny"},
+        {{"modes", "profile1-days"}, "so, nedele", "čekají se dny jako „Po, Út“"},
+        {{"modes", "profile1-days"}, "pa, so, ne", "Profil 1 / Dny“: den Pá je i v profilu 0"},
+        {{"relays", "r3-expression"}, "V1 & ?", "Virtuální relé / R3: Chyba v zadání"},
+        {{"relays", "r3-expression"}, QJsonArray{1}, "r3-expression“: čeká se jedna hodnota"},
+        {{"boiler", "X"}, 1, "Neznámá stránka „boiler“"},
+        {{"rest-bytes", "7999"}, "0000", "rest-bytes / 7999"},
+        {{"_format", "x"}, 3, "formě"},
     };
     for (const auto& r : refused) {
         try {
@@ -157,7 +168,7 @@ TEST(ConfigDocument, ADocumentThePagesCannotTakeIsRefusedNamingIt) {
         }
     }
     // A run that ends at the image's last byte is taken.
-    EXPECT_NO_THROW(importDocument(edited(doc, {"Ostatní bajty", "7998"}, "0102")));
+    EXPECT_NO_THROW(importDocument(edited(doc, {"rest-bytes", "7998"}, "0102")));
 }
 
 } // namespace
@@ -174,16 +185,15 @@ TEST(ConfigDocument, AFollowingMod1IsNullAndFollowsAnEdit) {
     image.setU16(1004 + 8, 225);
     image.setU16(1004 + 10, 225);
     const QJsonObject doc = exportDocument(image);
-    const QJsonObject t1 =
-        doc[QStringLiteral("Termostaty")].toObject()[QStringLiteral("T1")].toObject();
-    EXPECT_TRUE(t1[QStringLiteral("TL (Mod 1)")].isNull());
-    EXPECT_TRUE(t1[QStringLiteral("TH (Mod 1)")].isNull());
-    EXPECT_EQ(t1[QStringLiteral("TL (Mod 0)")].toDouble(), 20.0);
-    const ConfigImage moved = importDocument(edited(doc, {"Termostaty", "T1", "TL (Mod 0)"}, 18.5));
+    const QJsonObject t1 = doc[QStringLiteral("thermostats")].toObject();
+    EXPECT_TRUE(t1[QStringLiteral("trtl100")].isNull());
+    EXPECT_TRUE(t1[QStringLiteral("trth100")].isNull());
+    EXPECT_EQ(t1[QStringLiteral("trtl000")].toDouble(), 20.0);
+    const ConfigImage moved = importDocument(edited(doc, {"thermostats", "trtl000"}, 18.5));
     EXPECT_EQ(moved.u16(1004 + 4), 185);
     EXPECT_EQ(moved.u16(1004 + 6), 185);
     // A number of its own stays its own.
-    const ConfigImage own = importDocument(edited(doc, {"Termostaty", "T1", "TL (Mod 1)"}, 17.0));
+    const ConfigImage own = importDocument(edited(doc, {"thermostats", "trtl100"}, 17.0));
     EXPECT_EQ(own.u16(1004 + 4), 200);
     EXPECT_EQ(own.u16(1004 + 6), 170);
 }

@@ -140,3 +140,23 @@ QString visibleText(const QString& text) {
     }
     return shown;
 }
+
+QString asciiKey(const QString& text) {
+    QString key;
+    bool gap = false;
+    for (const QChar c : text.normalized(QString::NormalizationForm_D)) {
+        if (c.category() == QChar::Mark_NonSpacing)
+            continue;
+        const QChar lower = c.toLower();
+        if ((lower >= QLatin1Char('a') && lower <= QLatin1Char('z')) ||
+            (lower >= QLatin1Char('0') && lower <= QLatin1Char('9'))) {
+            if (gap && !key.isEmpty())
+                key += QLatin1Char('-');
+            key += lower;
+            gap = false;
+        } else {
+            gap = true;
+        }
+    }
+    return key;
+}

@@ -36,3 +36,8 @@ QString visibleText(const QString& text);
 // 0..255, the four values in written order. Nothing else is accepted.
 std::optional<std::array<std::uint8_t, 4>> parseIpAddress(const QString& text);
 QString formatIpAddress(const std::uint8_t* bytes);
+
+// A stable ASCII key for a text a program reads instead of the words: the letters without
+// their accents, lower case, every other run of characters one "-" ("Tepl. 1" → "tepl-1",
+// "Út" → "ut"). Made from the Czech source text, so a translation never changes it.
+QString asciiKey(const QString& text);

@@ -88,29 +88,56 @@ std::vector<ShownField> ModesPage::shownFields() const {
         for (int h = 0; h < Hours; ++h)
             hours.push_back(isOn(p, h));
         const QString row = QStringLiteral("Profil %1").arg(p);
-        shown.push_back(
-            {row, QStringLiteral("Dny"),
-             days.isEmpty() ? QStringLiteral("žádné") : days.join(QStringLiteral(", "))});
-        shown.push_back({row, QStringLiteral("Hodiny"), hourRanges(hours)});
+        const QString key = QStringLiteral("profile%1-").arg(p);
+        shown.push_back({row,
+                         QStringLiteral("Dny"),
+                         days.isEmpty() ? QStringLiteral("žádné") : days.join(QStringLiteral(", ")),
+                         false,
+                         key + QStringLiteral("days"),
+                         ShownField::Form::Items,
+                         {}});
+        shown.push_back({row,
+                         QStringLiteral("Hodiny"),
+                         hourRanges(hours),
+                         false,
+                         key + QStringLiteral("hours"),
+                         ShownField::Form::Items,
+                         {}});
     }
     for (int d : ScreenDays)
         if (profileOf(d) < 0)
             unassigned << DayCaptions[d - 1];
     if (!unassigned.isEmpty())
-        shown.push_back(
-            {QString(), QStringLiteral("Dny bez profilu"), unassigned.join(QStringLiteral(", "))});
+        shown.push_back({QString(),
+                         QStringLiteral("Dny bez profilu"),
+                         unassigned.join(QStringLiteral(", ")),
+                         false,
+                         QStringLiteral("days-without-profile"),
+                         ShownField::Form::Items,
+                         {}});
     return shown;
 }
 
 namespace {
 
-// "Po, Út" or "žádné" as day numbers; nullopt when a part is no day caption.
+const QString None = QStringLiteral("žádné");
+
+// "žádné", or its key "zadne".
+bool isNone(const QString& text) {
+    return text.trimmed() == None || text.trimmed() == asciiKey(None);
+}
+
+// "Po, Út" or "žádné" as day numbers, the days also by their keys ("po, ut"); nullopt
+// when a part is no day.
 std::optional<QList<int>> parseDays(const QString& text) {
     QList<int> days;
-    if (text.trimmed() == QStringLiteral("žádné"))
+    if (isNone(text))
         return days;
     for (const QString& part : text.split(QLatin1Char(','))) {
-        const int index = int(ModesPage::DayCaptions.indexOf(part.trimmed()));
+        int index = int(ModesPage::DayCaptions.indexOf(part.trimmed()));
+        for (int d = 0; index < 0 && d < ModesPage::DayCaptions.size(); ++d)
+            if (asciiKey(ModesPage::DayCaptions.at(d)) == part.trimmed())
+                index = d;
         if (index < 0)
             return std::nullopt;
         days << index + 1;
@@ -121,7 +148,7 @@ std::optional<QList<int>> parseDays(const QString& text) {
 // "0-5, 8, 22-23" or "žádné"; nullopt when a part is no hour or range of hours.
 std::optional<std::vector<bool>> parseHours(const QString& text) {
     std::vector<bool> on(ModesPage::Hours, false);
-    if (text.trimmed() == QStringLiteral("žádné"))
+    if (isNone(text))
         return on;
     for (const QString& part : text.split(QLatin1Char(','))) {
         const QStringList ends = part.trimmed().split(QLatin1Char('-'));
@@ -140,8 +167,9 @@ std::optional<std::vector<bool>> parseHours(const QString& text) {
 
 } // namespace
 
-void ModesPage::setShownFields(const std::vector<ShownField>& given, const Refusal& refuse) {
+void ModesPage::setShownFields(const std::vector<ShownField>& keyed, const Refusal& refuse) {
     const std::vector<ShownField> now = shownFields();
+    const std::vector<ShownField> given = underCaptions(keyed, now);
     const auto valueNow = [&](const QString& where) -> std::optional<QString> {
         for (const ShownField& f : now)
             if (f.where() == where)

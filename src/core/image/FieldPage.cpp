@@ -306,7 +306,12 @@ std::vector<ShownField> FieldPage::shownFields() const {
         QString caption = captionNow(f);
         if (f.mode >= 0 && m_mode >= 0)
             caption += QStringLiteral(" (%1)").arg(m_fields[size_t(m_mode)].items.value(f.mode));
-        shown.push_back({QString::fromUtf8(f.row), caption, shownValueNow(f), followsNow(f)});
+        const bool item = f.kind == FieldKind::List || f.kind == FieldKind::BitChoice;
+        const QVariant value = shownValueNow(f);
+        shown.push_back({QString::fromUtf8(f.row), caption, value, followsNow(f),
+                         QLatin1String(f.name),
+                         item ? ShownField::Form::Item : ShownField::Form::Plain,
+                         item ? itemKey(f.items, value.toString()) : QString()});
     }
     return shown;
 }
@@ -384,8 +389,8 @@ QVariant FieldPage::fromShown(const FieldSpec& f, const QString& where, const QV
     case FieldKind::BitChoice: {
         if (!v.isValid())
             return -1;
-        const int index =
-            v.typeId() == QMetaType::QString ? int(f.items.indexOf(v.toString())) : -1;
+        // The item's text, or its key.
+        const int index = v.typeId() == QMetaType::QString ? itemByKey(f.items, v.toString()) : -1;
         if (index < 0) {
             QStringList quoted;
             for (const QString& item : f.items)
@@ -402,9 +407,12 @@ QVariant FieldPage::fromShown(const FieldSpec& f, const QString& where, const QV
 }
 
 void FieldPage::setShownFields(const std::vector<ShownField>& given, const Refusal& refuse) {
-    QHash<QString, size_t> pending;
+    // A field is given by its key, or by where it is shown under the captions it has now.
+    QHash<QString, size_t> byKey, byWhere;
     for (size_t i = 0; i < given.size(); ++i)
-        pending.insert(given[i].where(), i);
+        (given[i].key.isEmpty() ? byWhere : byKey)
+            .insert(given[i].key.isEmpty() ? given[i].where() : given[i].key, i);
+    std::vector<bool> taken(given.size(), false);
     // The fields others' captions and showing depend on go first, so that the rest are
     // looked up under the captions they then have.
     for (const bool keys : {true, false})
@@ -415,12 +423,18 @@ void FieldPage::setShownFields(const std::vector<ShownField>& given, const Refus
             if (f.mode >= 0 && m_mode >= 0)
                 caption +=
                     QStringLiteral(" (%1)").arg(m_fields[size_t(m_mode)].items.value(f.mode));
-            const ShownField key{QString::fromUtf8(f.row), caption, {}};
-            const auto it = pending.constFind(key.where());
-            if (it == pending.constEnd())
+            ShownField shownNow;
+            shownNow.row = QString::fromUtf8(f.row);
+            shownNow.caption = caption;
+            auto it = byKey.constFind(QLatin1String(f.name));
+            if (it == byKey.constEnd())
+                it = byWhere.constFind(shownNow.where());
+            if (it == byWhere.constEnd() || taken[*it])
                 continue;
-            const QVariant v = given[*it].follows ? QVariant() : given[*it].value;
-            pending.erase(it);
+            const ShownField& field = given[*it];
+            taken[*it] = true;
+            const QString where = shownNow.where(); // by its captions, also when keyed
+            const QVariant v = field.follows ? QVariant() : field.value;
             if (!v.isValid() && mayFollow(f)) {
                 if (!followsNow(f))
                     setValue(QLatin1String(f.name), 0.0); // left at 0, it follows
@@ -430,15 +444,14 @@ void FieldPage::setShownFields(const std::vector<ShownField>& given, const Refus
                 continue;
             QString problem;
             try {
-                setValue(QLatin1String(f.name), fromShown(f, key.where(), v));
+                setValue(QLatin1String(f.name), fromShown(f, where, v));
             } catch (const OperationError& e) {
                 problem = e.text();
             }
             if (!problem.isEmpty())
                 refuse(problem);
         }
-    std::vector<size_t> unknown(pending.begin(), pending.end());
-    std::sort(unknown.begin(), unknown.end());
-    for (size_t i : unknown)
-        refuse(unknownFieldText(given[i].where()));
+    for (size_t i = 0; i < given.size(); ++i)
+        if (!taken[i])
+            refuse(unknownFieldText(given[i].where()));
 }

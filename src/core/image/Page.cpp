@@ -31,3 +31,33 @@ void Page::setShownFields(const std::vector<ShownField>& fields, const Refusal& 
     for (const ShownField& f : fields)
         refuse(unknownFieldText(f.where()));
 }
+
+std::vector<ShownField> underCaptions(const std::vector<ShownField>& given,
+                                      const std::vector<ShownField>& now) {
+    std::vector<ShownField> fields = given;
+    for (ShownField& f : fields)
+        for (const ShownField& n : now)
+            if (!f.key.isEmpty() && n.key == f.key) {
+                f.row = n.row;
+                f.caption = n.caption;
+            }
+    return fields;
+}
+
+QString itemKey(const QStringList& items, const QString& text) {
+    const QString key = asciiKey(text);
+    int same = 0;
+    for (const QString& item : items)
+        same += asciiKey(item) == key ? 1 : 0;
+    return key.isEmpty() || same > 1 ? text : key;
+}
+
+int itemByKey(const QStringList& items, const QString& given) {
+    const int exact = int(items.indexOf(given));
+    if (exact >= 0)
+        return exact;
+    for (int i = 0; i < items.size(); ++i)
+        if (itemKey(items, items.at(i)) == given)
+            return i;
+    return -1;
+}

@@ -18,6 +18,15 @@ struct ShownField {
     // The value is another field's, which this one follows while it is left alone (a
     // thermostat's "Mod 1" limits): a document writes it as null.
     bool follows = false;
+    // What a program reads instead of the words: the field's stable ASCII key within its
+    // page (the control's object name), and how its value is keyed.
+    QString key;
+    enum class Form : std::uint8_t {
+        Plain, // the value as it is
+        Item,  // a text of the field's list: keyed by asciiKey
+        Items, // ", "-separated texts of a list: each keyed by asciiKey
+    } form = Form::Plain;
+    QString itemKey; // Form::Item: the value's key (itemKey)
     // "X14 / Negace", or the caption alone for a field without a row.
     QString where() const {
         return row.isEmpty() ? caption : row + QStringLiteral(" / ") + caption;
@@ -26,6 +35,16 @@ struct ShownField {
 
 // Two shown values that a reader sees as the same: numbers by value, the rest as they are.
 bool sameShownValue(const QVariant& a, const QVariant& b);
+// The key of a list's item in a document: asciiKey of its text when that is not empty and
+// no other item of the list has it, else the text itself ("~IN1" beside "IN1").
+QString itemKey(const QStringList& items, const QString& text);
+// The item of a list a document names by its text or by its key; -1 when none.
+int itemByKey(const QStringList& items, const QString& given);
+
+// The given fields with each keyed one put under the row and caption that the field of its
+// key has in `now` (a key `now` lacks stays as it is, named by its key).
+std::vector<ShownField> underCaptions(const std::vector<ShownField>& given,
+                                      const std::vector<ShownField>& now);
 // The refusals of Page::setShownFields, naming the field.
 QString unknownFieldText(const QString& where);
 QString badValueText(const QString& where, const QString& problem);

@@ -98,14 +98,27 @@ std::vector<ShownField> RelayPage::shownFields() const {
     std::vector<ShownField> shown;
     for (int n = 0; n < StoredRows; ++n) {
         const QString row = QStringLiteral("R%1").arg(n + 1);
-        shown.push_back({row, QStringLiteral("Výraz"), rows[size_t(n)].text.trimmed()});
-        shown.push_back({row, QStringLiteral("Popis"), rows[size_t(n)].description});
+        const QString key = QStringLiteral("r%1-").arg(n + 1);
+        shown.push_back({row,
+                         QStringLiteral("Výraz"),
+                         rows[size_t(n)].text.trimmed(),
+                         false,
+                         key + QStringLiteral("expression"),
+                         ShownField::Form::Plain,
+                         {}});
+        shown.push_back({row,
+                         QStringLiteral("Popis"),
+                         rows[size_t(n)].description,
+                         false,
+                         key + QStringLiteral("description"),
+                         ShownField::Form::Plain,
+                         {}});
     }
     return shown;
 }
 
-void RelayPage::setShownFields(const std::vector<ShownField>& given, const Refusal& refuse) {
-    for (const ShownField& f : given) {
+void RelayPage::setShownFields(const std::vector<ShownField>& keyed, const Refusal& refuse) {
+    for (const ShownField& f : underCaptions(keyed, shownFields())) {
         const QString where = f.where();
         bool ok = false;
         const int n = f.row.startsWith(QLatin1Char('R')) ? f.row.mid(1).toInt(&ok) - 1 : -1;

@@ -12,7 +12,22 @@
 
 namespace {
 
-const QString RestKey = QStringLiteral("Ostatní bajty");
+// A document names its form at the top. One without it is of the first form, keyed by the
+// Czech captions: pages by title, fields by row and caption, list values by their texts.
+const QString VersionKey = QStringLiteral("_format");
+constexpr int Version = 2;
+const QString RestKey = QStringLiteral("rest-bytes");
+const QString CaptionRestKey = QStringLiteral("Ostatní bajty");
+
+bool keyed(const QJsonObject& document) {
+    return document.contains(VersionKey);
+}
+const QString& restKeyOf(const QJsonObject& document) {
+    return keyed(document) ? RestKey : CaptionRestKey;
+}
+
+// A shown value as a program reads it: list texts by their keys.
+QJsonValue keyedValue(const ShownField& f);
 
 bool same(const ConfigImage& a, const ConfigImage& b) {
     return std::equal(a.data(), a.data() + mem::ImageSize, b.data());
@@ -49,12 +64,12 @@ QJsonObject restBytes(const ConfigImage& image, const std::vector<bool>& mask) {
     return runs;
 }
 
-ConfigImage baseImage(const QJsonValue& rest) {
+ConfigImage baseImage(const QJsonValue& rest, const QString& restKey) {
     ConfigImage image;
     if (rest.isUndefined())
         return image;
     if (!rest.isObject())
-        throw OperationError(QStringLiteral("„%1“ má být objekt adres a bajtů.").arg(RestKey));
+        throw OperationError(QStringLiteral("„%1“ má být objekt adres a bajtů.").arg(restKey));
     const QJsonObject runs = rest.toObject();
     for (auto it = runs.begin(); it != runs.end(); ++it) {
         bool ok = false;
@@ -66,7 +81,7 @@ ConfigImage baseImage(const QJsonValue& rest) {
         if (!ok || first < 0 || !isHex || first + bytes.size() > mem::ImageSize)
             throw OperationError(QStringLiteral("%1 / %2: čeká se adresa 0 až %3 a šestnáctkové "
                                                 "bajty, které se do obrazu vejdou.")
-                                     .arg(RestKey, visibleText(it.key()))
+                                     .arg(restKey, visibleText(it.key()))
                                      .arg(mem::ImageSize - 1));
         std::copy(bytes.begin(), bytes.end(), image.data() + first);
     }
@@ -103,15 +118,33 @@ std::vector<ShownField> pageFields(const QJsonObject& page) {
     std::vector<ShownField> fields;
     for (auto it = page.begin(); it != page.end(); ++it) {
         if (!it.value().isObject()) {
-            fields.push_back({{}, it.key(), fromJson(it.key(), it.value())});
+            ShownField field;
+            field.caption = it.key();
+            field.value = fromJson(it.key(), it.value());
+            fields.push_back(std::move(field));
             continue;
         }
         const QJsonObject row = it.value().toObject();
         for (auto f = row.begin(); f != row.end(); ++f) {
-            ShownField field{it.key(), f.key(), {}};
+            ShownField field;
+            field.row = it.key();
+            field.caption = f.key();
             field.value = fromJson(field.where(), f.value());
             fields.push_back(std::move(field));
         }
+    }
+    return fields;
+}
+
+// A keyed page's object: field keys and values, nothing nested.
+std::vector<ShownField> keyedFields(const QJsonObject& page) {
+    std::vector<ShownField> fields;
+    for (auto it = page.begin(); it != page.end(); ++it) {
+        ShownField field;
+        field.caption = it.key();
+        field.key = it.key();
+        field.value = fromJson(field.where(), it.value());
+        fields.push_back(std::move(field));
     }
     return fields;
 }
@@ -129,12 +162,14 @@ ConfigImage apply(const ConfigImage& base, const QJsonObject& document, bool str
                             .arg(QString::fromUtf8(info.title), detail, visibleText(text));
         };
     models.scatter(base);
+    const bool byKeys = keyed(document);
     for (auto it = document.begin(); it != document.end(); ++it) {
-        if (it.key() == RestKey)
+        if (it.key() == restKeyOf(document) || (byKeys && it.key() == VersionKey))
             continue;
         const PageInfo* info = nullptr;
         for (const PageInfo& candidate : pageRegistry())
-            if (QString::fromUtf8(candidate.title) == it.key())
+            if ((byKeys ? QLatin1String(candidate.cliName) : QString::fromUtf8(candidate.title)) ==
+                it.key())
                 info = &candidate;
         if (!info)
             throw OperationError(
@@ -143,11 +178,13 @@ ConfigImage apply(const ConfigImage& base, const QJsonObject& document, bool str
             throw OperationError(QStringLiteral("Stránka „%1“ má být objekt polí.").arg(it.key()));
         const auto refuse = [&](const QString& text) {
             if (strict)
-                throw OperationError(QStringLiteral("%1: %2").arg(it.key(), text));
+                throw OperationError(
+                    QStringLiteral("%1: %2").arg(QString::fromUtf8(info->title), text));
         };
         std::vector<ShownField> fields;
         try {
-            fields = pageFields(it.value().toObject());
+            fields =
+                byKeys ? keyedFields(it.value().toObject()) : pageFields(it.value().toObject());
         } catch (const OperationError& e) {
             refuse(e.text());
         }
@@ -198,17 +235,52 @@ QJsonObject shownDocument(const std::vector<ShownPage>& pages) {
     return document;
 }
 
+namespace {
+
+QJsonValue keyedValue(const ShownField& f) {
+    if (f.follows || !f.value.isValid())
+        return QJsonValue::Null;
+    switch (f.form) {
+    case ShownField::Form::Item:
+        return f.itemKey;
+    case ShownField::Form::Items: {
+        QStringList keys;
+        for (const QString& part : f.value.toString().split(QStringLiteral(", ")))
+            keys << asciiKey(part);
+        return keys.join(QStringLiteral(", "));
+    }
+    case ShownField::Form::Plain:
+        break;
+    }
+    return asJson(f.value);
+}
+
+} // namespace
+
+QJsonObject keyedDocument(const std::vector<ShownPage>& pages) {
+    QJsonObject document;
+    document[VersionKey] = Version;
+    for (const ShownPage& shown : pages) {
+        QJsonObject page;
+        for (const ShownField& f : shown.fields) {
+            page[f.key.isEmpty() ? f.where() : f.key] = keyedValue(f);
+        }
+        document[shown.key] = page;
+    }
+    return document;
+}
+
 QJsonObject exportDocument(const ConfigImage& image) {
     const ConfigImage saved = savedImage(image);
     PageModels models;
     models.scatter(saved);
-    QJsonObject document = shownDocument(models.shown());
+    QJsonObject document = keyedDocument(models.shown());
     // The bytes the fields alone do not bring back, found by trying: each round adds the
     // bytes the import still gets wrong. A page whose fields depend on such bytes may take
     // a few rounds; should it not settle, every byte goes with the document.
     std::vector<bool> rest(mem::ImageSize, false);
     const auto wrongBytes = [&] {
-        const ConfigImage back = apply(baseImage(restBytes(saved, rest)), document, false);
+        const ConfigImage back = apply(baseImage(restBytes(saved, rest), RestKey), document, false);
         int wrong = 0;
         for (int a = 0; a < mem::ImageSize; ++a)
             if (back[a] != saved[a]) {
@@ -245,7 +317,14 @@ QJsonObject exportDocument(const ConfigImage& image) {
 }
 
 ConfigImage importDocument(const QJsonObject& document, QStringList* warnings) {
-    return apply(baseImage(document.value(RestKey)), document, true, warnings);
+    if (keyed(document) && document.value(VersionKey) != QJsonValue(Version))
+        throw OperationError(QStringLiteral("Dokument je ve formě %1, program zná formu %2.")
+                                 .arg(document.value(VersionKey).isDouble()
+                                          ? QString::number(document.value(VersionKey).toDouble())
+                                          : QStringLiteral("?"))
+                                 .arg(Version));
+    const QString& rest = restKeyOf(document);
+    return apply(baseImage(document.value(rest), rest), document, true, warnings);
 }
 
 namespace {

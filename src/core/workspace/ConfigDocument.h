@@ -15,14 +15,21 @@ ConfigImage savedImage(const ConfigImage& image);
 // selection).
 QJsonObject shownDocument(const std::vector<ShownPage>& pages);
 
+// The pages as a program reads them: "_format" 2 at the top, then each page under its
+// quel5ctl name with its fields by key (the controls' object names), list values by the
+// keys of their texts (asciiKey), null for no selection. No word of it changes with the
+// language the tool speaks.
+QJsonObject keyedDocument(const std::vector<ShownPage>& pages);
+
 // The configuration of an image as a document to keep in version control, review and
-// write by script: shownDocument of what a save would store, and under "Ostatní bajty"
-// the bytes no field gives (runs of hex by address), so that importing it gives the
-// saved image byte for byte.
+// write by script: keyedDocument of what a save would store, and under "rest-bytes" the
+// bytes no field gives (runs of hex by address), so that importing it gives the saved
+// image byte for byte.
 QJsonObject exportDocument(const ConfigImage& image);
 
-// The image a document describes: its "Ostatní bajty" over a blank image, then its fields
-// set as a user would set them in the windows, then everything gathered. Throws
+// The image a document describes, keyed or of the first form (captions as keys, the rest
+// under "Ostatní bajty", as documents were written before): its rest over a blank image, then its
+// fields set as a user would set them in the windows, then everything gathered. Throws
 // OperationError naming the page and field of the first thing it cannot take: an unknown
 // page or field, a value of the wrong kind or out of range, a relay that does not compile.
 // What a save would warn about as well (more than 16 timers) goes to warnings.

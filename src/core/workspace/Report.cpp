@@ -31,7 +31,8 @@ std::vector<ShownPage> shownPages(const std::function<const Page&(PageSlot)>& pa
                     taken[j] = true;
                 }
         }
-        pages.push_back({QString::fromUtf8(info.title), std::move(grouped)});
+        pages.push_back(
+            {QString::fromUtf8(info.title), QLatin1String(info.cliName), std::move(grouped)});
     }
     return pages;
 }

@@ -16,6 +16,7 @@ class Workspace;
 // fields together where the row first appears.
 struct ShownPage {
     QString title;
+    QString key; // the page's quel5ctl name, its key in a document
     std::vector<ShownField> fields;
 };
 // Every page that shows something, in the registry's order.
