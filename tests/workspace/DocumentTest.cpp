@@ -199,25 +199,3 @@ TEST(ConfigDocument, AFollowingMod1IsNullAndFollowsAnEdit) {
 }
 
 } // namespace
-
-namespace {
-
-// The printout has one row for each type 1-5 and none for an unknown type; a file name
-// cannot turn the title around.
-TEST(Report, OneRowForEachTypeAndAVisibleTitle) {
-    SimRig rig;
-    Workspace workspace(rig.link);
-    for (int k = 0; k < 6; ++k)
-        workspace.image()[mem::ThermostatTable + mem::ThermostatRecordSize * k] =
-            std::uint8_t(k + 1);
-    const Report report = buildReport(
-        workspace, QStringLiteral("/tmp/zaloha") + QChar(0x202E) + QStringLiteral("fdp.ql5"),
-        QDate(2026, 12, 10));
-    for (int k = 0; k < 16; ++k)
-        EXPECT_EQ(report.thermostats[size_t(k)].type, k < 5 ? k + 1 : 0) << k;
-    EXPECT_EQ(report.thermostats[4].label, QStringLiteral("Typ 4: 5"));
-    EXPECT_EQ(report.title,
-              QStringLiteral("Quel5 - konfigurace zaloha\\u202efdp.ql5 - 10. 12. 2026"));
-}
-
-} // namespace

@@ -6,8 +6,8 @@
 // success; a read keeps the blocks that came before the fault and scatters nothing.
 #include "TestSupport.h"
 #include "base/Errors.h"
-#include "unit/Clock.h"
 #include "operations/StationBackup.h"
+#include "unit/Clock.h"
 #include "workspace/Workspace.h"
 
 #include <QElapsedTimer>
