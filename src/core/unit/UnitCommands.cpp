@@ -83,7 +83,7 @@ const std::vector<Command>& commands() {
         {Group::Action,
          "bypass-on",
          "actBypassOn",
-         "Bypass ON",
+         QT_TRANSLATE_NOOP("unit", "Bypass ON"),
          {'U', 'B'},
          0,
          M::CloseAfterReply,
@@ -93,7 +93,7 @@ const std::vector<Command>& commands() {
         {Group::Action,
          "bypass-off",
          "actBypassOff",
-         "Bypass OFF",
+         QT_TRANSLATE_NOOP("unit", "Bypass OFF"),
          {'U', 'b'},
          0,
          M::CloseAfterReply,
@@ -104,7 +104,7 @@ const std::vector<Command>& commands() {
         {Group::Action,
          "reset",
          "actReset",
-         "Reset",
+         QT_TRANSLATE_NOOP("unit", "Reset"),
          {'I', 'R'},
          0,
          M::SendOnly,
@@ -119,7 +119,7 @@ const std::vector<Command>& commands() {
         {Group::Action,
          "reset-tcp",
          "actResetTcp",
-         "Reset TCP 9760",
+         QT_TRANSLATE_NOOP("unit", "Reset TCP 9760"),
          {'I', 'T'},
          1,
          M::CloseAfterReply,
@@ -129,7 +129,7 @@ const std::vector<Command>& commands() {
         {Group::Action,
          "5v-on",
          "act5VOn",
-         "5V ON",
+         QT_TRANSLATE_NOOP("unit", "5V ON"),
          {'X', '5'},
          1,
          M::CloseAfterReply,
@@ -139,7 +139,7 @@ const std::vector<Command>& commands() {
         {Group::Action,
          "5v-off",
          "act5VOff",
-         "5V OFF",
+         QT_TRANSLATE_NOOP("unit", "5V OFF"),
          {'X', '5'},
          0,
          M::CloseAfterReply,
@@ -150,7 +150,7 @@ const std::vector<Command>& commands() {
         {Group::Action,
          "set-outputs",
          "actNastavVystup",
-         "Nastav výstup",
+         QT_TRANSLATE_NOOP("unit", "Nastav výstup"),
          {'U', 'O'},
          0,
          M::CloseAfterReply,
@@ -160,7 +160,7 @@ const std::vector<Command>& commands() {
         {Group::Action,
          "cancel-outputs",
          "actZrusVystup",
-         "Zruš nastavení výstupu",
+         QT_TRANSLATE_NOOP("unit", "Zruš nastavení výstupu"),
          {'U', 'o'},
          0,
          M::CloseAfterReply,
@@ -172,7 +172,7 @@ const std::vector<Command>& commands() {
         {Group::Service,
          "",
          "BRecv1",
-         "Recv 1.B",
+         QT_TRANSLATE_NOOP("unit", "Recv 1.B"),
          {'X', 'I'},
          0,
          M::CloseAfterReply,
@@ -185,7 +185,7 @@ const std::vector<Command>& commands() {
         {Group::Service,
          "",
          "BRecv2",
-         "Recv 2B",
+         QT_TRANSLATE_NOOP("unit", "Recv 2B"),
          {'X', 'I'},
          0,
          M::CloseAfterReply,
@@ -199,7 +199,7 @@ const std::vector<Command>& commands() {
         {Group::Service,
          "i2c-read",
          "BRecvP",
-         "Recv p.B",
+         QT_TRANSLATE_NOOP("unit", "Recv p.B"),
          {'X', 'I'},
          0,
          M::CloseAfterReply,
@@ -213,7 +213,7 @@ const std::vector<Command>& commands() {
         {Group::Service,
          "i2c-write",
          "BSend1",
-         "Send 1.B",
+         QT_TRANSLATE_NOOP("unit", "Send 1.B"),
          {'X', 'i'},
          0,
          M::CloseAfterReply,
@@ -225,7 +225,7 @@ const std::vector<Command>& commands() {
         {Group::Service,
          "i2c-write",
          "BSend2",
-         "Send 2B",
+         QT_TRANSLATE_NOOP("unit", "Send 2B"),
          {'X', 'i'},
          0,
          M::CloseAfterReply,
@@ -237,7 +237,7 @@ const std::vector<Command>& commands() {
         {Group::Service,
          "raw-outputs",
          "BOutputs",
-         "Outputs",
+         QT_TRANSLATE_NOOP("unit", "Outputs"),
          {'T', 'O'},
          0,
          M::CloseAfterReply,
@@ -247,7 +247,7 @@ const std::vector<Command>& commands() {
         {Group::Service,
          "raw-pwm",
          "BPwm",
-         "PWM",
+         QT_TRANSLATE_NOOP("unit", "PWM"),
          {'T', 'P'},
          0,
          M::CloseAfterReply,
@@ -257,7 +257,7 @@ const std::vector<Command>& commands() {
         {Group::Service,
          "flash-write",
          "BFlashUloz",
-         "Flash uloz",
+         QT_TRANSLATE_NOOP("unit", "Flash uloz"),
          {'T', 'W'},
          0,
          M::CloseAfterReply,
@@ -271,7 +271,7 @@ const std::vector<Command>& commands() {
         {Group::Service,
          "flash-read",
          "BFlashNacti",
-         "Flash nacti",
+         QT_TRANSLATE_NOOP("unit", "Flash nacti"),
          {'T', 'R'},
          0,
          M::CloseAfterReply,
@@ -285,7 +285,7 @@ const std::vector<Command>& commands() {
         {Group::Service,
          "energy-reset",
          "BNulujEn",
-         "Nuluj en.",
+         QT_TRANSLATE_NOOP("unit", "Nuluj en."),
          {'X', 'E'},
          0,
          M::CloseAfterReply,
@@ -380,7 +380,7 @@ QString replyProblem(const Command& command, const LinkPacket& reply, const Valu
     if (reply.status() != 0)
         return command.group == Group::Action
                    ? QCoreApplication::translate("unit", "Jednotka akci %1 odmítla (stav %2).")
-                         .arg(QString::fromUtf8(command.text))
+                         .arg(QCoreApplication::translate("unit", command.text))
                          .arg(reply.status())
                    : QCoreApplication::translate("unit", "Jednotka požadavek odmítla (stav %1).")
                          .arg(reply.status());
@@ -401,7 +401,7 @@ std::optional<QStringList> send(DeviceLink& link, const Command& command, const 
         throw OperationError(problem);
     if (command.group == Group::Action)
         link.feedback().log(QCoreApplication::translate("unit", "Odesláno: %1")
-                                .arg(QString::fromUtf8(command.text)));
+                                .arg(QCoreApplication::translate("unit", command.text)));
     return command.lines ? command.lines(link.packet(), values) : QStringList();
 }
 

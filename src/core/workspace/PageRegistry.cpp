@@ -1,5 +1,7 @@
 #include "workspace/PageRegistry.h"
 
+#include <QCoreApplication>
+
 #include "editors/AnalogPage.h"
 #include "editors/InputsPage.h"
 #include "editors/ModesPage.h"
@@ -36,7 +38,7 @@ const std::vector<PageInfo>& pageRegistry() {
          {},
          "TForm1",
          "Form1",
-         "Ethernet",
+         QT_TRANSLATE_NOOP("page", "Ethernet"),
          make<NetworkPage>},
         {S::Inputs,
          "inputs",
@@ -46,7 +48,7 @@ const std::vector<PageInfo>& pageRegistry() {
          {Descriptions(mem::InputDescriptions)},
          "TFvstupy",
          "Fvstupy",
-         "Vstupy",
+         QT_TRANSLATE_NOOP("page", "Vstupy"),
          make<InputsPage>,
          1,
          5},
@@ -58,7 +60,7 @@ const std::vector<PageInfo>& pageRegistry() {
          {Descriptions(mem::OutputDescriptions)},
          "TFvystupy",
          "Fvystupy",
-         "Výstupy",
+         QT_TRANSLATE_NOOP("page", "Výstupy"),
          make<OutputsPage>,
          2,
          10},
@@ -70,7 +72,7 @@ const std::vector<PageInfo>& pageRegistry() {
          {Descriptions(mem::Out10Descriptions)},
          "TFavystup",
          "Favystup",
-         "Výstup 0-10V",
+         QT_TRANSLATE_NOOP("page", "Výstup 0-10V"),
          make<AnalogPage>},
         {S::Modes,
          "modes",
@@ -80,7 +82,7 @@ const std::vector<PageInfo>& pageRegistry() {
          {},
          "TFrezim",
          "Frezim",
-         "Režim",
+         QT_TRANSLATE_NOOP("page", "Režim"),
          make<ModesPage>},
         {S::Thermometers,
          "thermometers",
@@ -90,7 +92,7 @@ const std::vector<PageInfo>& pageRegistry() {
          {Descriptions(mem::ThermometerDescriptions)},
          "TFquel5",
          "Fquel5",
-         "Quel5",
+         QT_TRANSLATE_NOOP("page", "Quel5"),
          make<ThermometersPage>},
         {S::Thermostats,
          "thermostats",
@@ -101,7 +103,7 @@ const std::vector<PageInfo>& pageRegistry() {
           Descriptions(mem::ThermostatDescriptions)},
          "TFtermostaty",
          "Ftermostaty",
-         "Termostaty",
+         QT_TRANSLATE_NOOP("page", "Termostaty"),
          make<ThermostatPage>,
          4,
          16},
@@ -113,7 +115,7 @@ const std::vector<PageInfo>& pageRegistry() {
          {{mem::RelayArea, mem::RelayCode, "Rele ", true}, Descriptions(mem::RelayDescriptions)},
          "TFvrele",
          "Fvrele",
-         "Virtuální relé",
+         QT_TRANSLATE_NOOP("page", "Virtuální relé"),
          make<RelayPage>,
          3,
          16},

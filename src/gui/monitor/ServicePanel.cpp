@@ -67,7 +67,7 @@ ServicePanel::ServicePanel(QWidget* parent, DeviceLink& link, Feedback& feedback
     for (const unit::Command& c : unit::commands()) {
         if (c.group != unit::Group::Service)
             continue;
-        auto* b = new QPushButton(QString::fromUtf8(c.text), this);
+        auto* b = new QPushButton(QCoreApplication::translate("unit", c.text), this);
         b->setObjectName(QLatin1String(c.objectName));
         markExchangeControl(b);
         grid->addWidget(b, 2 + index / 5, index % 5);

@@ -57,7 +57,7 @@ public:
             // The administrator's actions stand apart.
             if (a.needs == Rights::Admin && !std::exchange(adminItems, true))
                 actions->addSeparator();
-            QAction* item = actions->addAction(QString::fromUtf8(a.text));
+            QAction* item = actions->addAction(QCoreApplication::translate("unit", a.text));
             item->setObjectName(QLatin1String(a.objectName));
             item->setEnabled(a.needs == Rights::Nobody); // the rights enable the others
             markExchangeControl(item);
