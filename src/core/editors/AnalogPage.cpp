@@ -12,12 +12,13 @@ constexpr int At = 394; // Out10Config
 std::vector<FieldSpec> analogFields() {
     using namespace fields;
     std::vector<FieldSpec> f = {
-        list("lrvp", "", "Výstup", At + 0, AnalogPage::Modes, 0),
-        tenths("avhs", "", "Hystereze setpointu", At + 1, 1, 250, 0),
-        number("avik", "", "Integrační konstanta", At + 2, 1, 0, 255, 0),
-        number("maxpwm", "", "MAX PWM", At + 3, 2, 1, 1023, 1023),
-        number("pr2", "", "PR2", At + 5, 1, 1, 255, 255),
-        list("pres", "", "Prescaler", At + 6,
+        list("lrvp", "", QT_TRANSLATE_NOOP("fields", "Výstup"), At + 0, AnalogPage::Modes, 0),
+        tenths("avhs", "", QT_TRANSLATE_NOOP("fields", "Hystereze setpointu"), At + 1, 1, 250, 0),
+        number("avik", "", QT_TRANSLATE_NOOP("fields", "Integrační konstanta"), At + 2, 1, 0, 255,
+               0),
+        number("maxpwm", "", QT_TRANSLATE_NOOP("fields", "MAX PWM"), At + 3, 2, 1, 1023, 1023),
+        number("pr2", "", QT_TRANSLATE_NOOP("fields", "PR2"), At + 5, 1, 1, 255, 255),
+        list("pres", "", QT_TRANSLATE_NOOP("fields", "Prescaler"), At + 6,
              {QStringLiteral("1"), QStringLiteral("4"), QStringLiteral("16")}, 1),
     };
     const QStringList thermostats = numbered(QStringLiteral("T"), 16)
@@ -30,12 +31,18 @@ std::vector<FieldSpec> analogFields() {
         const int row = At + 7 + 6 * n;
         const char* caption = Rows[n];
         // The unit keeps a row as thermostat, relay, condition, MIN, MAX, limitation.
-        f.push_back(list(name("atr", n), caption, "Term", row + 0, thermostats, 17));
-        f.push_back(list(name("avr", n), caption, "Vrelé", row + 1, relays, 0));
-        f.push_back(number(name("amn", n), caption, "MIN [ % ]", row + 3, 1, 0, 255, 0));
-        f.push_back(number(name("amx", n), caption, "MAX [ % ]", row + 4, 1, 0, 255, 0));
-        f.push_back(list(name("aov", n), caption, "Omezení [ vstup ]", row + 2, conditions, 0));
-        f.push_back(number(name("aop", n), caption, "Omezení [ % ]", row + 5, 1, 0, 255, 0));
+        f.push_back(list(name("atr", n), caption, QT_TRANSLATE_NOOP("fields", "Term"), row + 0,
+                         thermostats, 17));
+        f.push_back(list(name("avr", n), caption, QT_TRANSLATE_NOOP("fields", "Vrelé"), row + 1,
+                         relays, 0));
+        f.push_back(number(name("amn", n), caption, QT_TRANSLATE_NOOP("fields", "MIN [ % ]"),
+                           row + 3, 1, 0, 255, 0));
+        f.push_back(number(name("amx", n), caption, QT_TRANSLATE_NOOP("fields", "MAX [ % ]"),
+                           row + 4, 1, 0, 255, 0));
+        f.push_back(list(name("aov", n), caption, QT_TRANSLATE_NOOP("fields", "Omezení [ vstup ]"),
+                         row + 2, conditions, 0));
+        f.push_back(number(name("aop", n), caption, QT_TRANSLATE_NOOP("fields", "Omezení [ % ]"),
+                           row + 5, 1, 0, 255, 0));
         f.push_back(description(name("avpop", n), caption, mem::Out10Descriptions.first + 20 * n));
     }
     return f;

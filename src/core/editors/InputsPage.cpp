@@ -12,17 +12,22 @@ std::vector<FieldSpec> inputFields() {
     std::vector<FieldSpec> f;
     // Row k is bit k of every bit set and slot k of the descriptions.
     const std::pair<const char*, const char*> sets[] = {
-        {"inp", "Použit"}, {"inn", "Negace"}, {"int1", "Trap1"}, {"int2", "Trap2"}};
+        {"inp", QT_TRANSLATE_NOOP("fields", "Použit")},
+        {"inn", QT_TRANSLATE_NOOP("fields", "Negace")},
+        {"int1", QT_TRANSLATE_NOOP("fields", "Trap1")},
+        {"int2", QT_TRANSLATE_NOOP("fields", "Trap2")}};
     for (int k = 0; k < InputsPage::Rows; ++k) {
         const char* row = InputsPage::RowCaptions[k];
         for (int set = 0; set < 4; ++set)
             f.push_back(bit(name(sets[set].first, k), row, sets[set].second, At + set, k));
         if (k >= 3) {
             const int s0 = k - 3;
-            f.push_back(
-                number(name("sodp", s0), row, "Délka pulzu SO [ms]", At + 4 + s0, 1, 0, 255, 0));
-            f.push_back(number(name("sopp", s0), row, "Pulzů na kWh  (0 -neměřit)", At + 6 + 2 * s0,
-                               2, 0, 65535, 0));
+            f.push_back(number(name("sodp", s0), row,
+                               QT_TRANSLATE_NOOP("fields", "Délka pulzu SO [ms]"), At + 4 + s0, 1,
+                               0, 255, 0));
+            f.push_back(number(name("sopp", s0), row,
+                               QT_TRANSLATE_NOOP("fields", "Pulzů na kWh  (0 -neměřit)"),
+                               At + 6 + 2 * s0, 2, 0, 65535, 0));
         }
         f.push_back(description(name("inpop", k), row, mem::InputDescriptions.first + 20 * k));
     }

@@ -13,14 +13,18 @@ std::vector<FieldSpec> outputFields() {
     // Index 0..15 is virtual relay 1..16; 16 is "OFF".
     const QStringList relays = numbered(QString(), 16) << QStringLiteral("OFF");
     const std::pair<const char*, const char*> sets[] = {
-        {"outp", "Použit"}, {"outn", "Negace"}, {"outt1", "Trap1"}, {"outt2", "Trap2"}};
+        {"outp", QT_TRANSLATE_NOOP("fields", "Použit")},
+        {"outn", QT_TRANSLATE_NOOP("fields", "Negace")},
+        {"outt1", QT_TRANSLATE_NOOP("fields", "Trap1")},
+        {"outt2", QT_TRANSLATE_NOOP("fields", "Trap2")}};
     std::vector<FieldSpec> f;
     for (int k = 0; k < OutputsPage::Rows; ++k) {
         const char* row = OutputsPage::RowCaptions[k];
         for (int set = 0; set < 4; ++set)
             f.push_back(
                 bit(name(sets[set].first, k, 2), row, sets[set].second, At + 2 * set, k, 2));
-        f.push_back(list(name("outvr", k, 2), row, "Virt. relé", At + 8 + k, relays, 16));
+        f.push_back(list(name("outvr", k, 2), row, QT_TRANSLATE_NOOP("fields", "Virt. relé"),
+                         At + 8 + k, relays, 16));
         f.push_back(description(name("outpop", k, 2), row, mem::OutputDescriptions.first + 20 * k));
     }
     return f;

@@ -58,10 +58,14 @@ std::vector<FieldSpec> thermostatFields() {
         const char* combination = name("trf", k, 2);
         std::vector<FieldSpec> rowFields = {
             {.name = name("lp", k, 2), .kind = FieldKind::Label, .initialText = row},
-            list(type, row, "Typ", r + 0, ThermostatPage::TypeNames, -1),
-            list(name("trte0", k, 2), row, "Teplota1", r + 1, ThermostatPage::Sensors, 0),
-            list(combination, row, "Kombinace", r + 3, ThermostatPage::Combinations, 0),
-            list(name("trte1", k, 2), row, "Teplota2", r + 2, ThermostatPage::Sensors, 0),
+            list(type, row, QT_TRANSLATE_NOOP("fields", "Typ"), r + 0, ThermostatPage::TypeNames,
+                 -1),
+            list(name("trte0", k, 2), row, QT_TRANSLATE_NOOP("fields", "Teplota1"), r + 1,
+                 ThermostatPage::Sensors, 0),
+            list(combination, row, QT_TRANSLATE_NOOP("fields", "Kombinace"), r + 3,
+                 ThermostatPage::Combinations, 0),
+            list(name("trte1", k, 2), row, QT_TRANSLATE_NOOP("fields", "Teplota2"), r + 2,
+                 ThermostatPage::Sensors, 0),
             {.name = name("trll0", k, 2),
              .kind = FieldKind::Label,
              .initialText = "TL",
@@ -89,7 +93,7 @@ std::vector<FieldSpec> thermostatFields() {
             FieldSpec lowBox = {.name = name(m ? "trtl1" : "trtl0", k, 2),
                                 .kind = FieldKind::SignedTenths,
                                 .row = row,
-                                .caption = "TL",
+                                .caption = QT_TRANSLATE_NOOP("fields", "TL"),
                                 .at = r + 4 + 2 * m,
                                 .size = 2,
                                 .min = -1000,
@@ -100,12 +104,12 @@ std::vector<FieldSpec> thermostatFields() {
                                 .captionBy = type};
             FieldSpec highBox = lowBox;
             highBox.name = name(m ? "trth1" : "trth0", k, 2);
-            highBox.caption = "TH";
+            highBox.caption = QT_TRANSLATE_NOOP("fields", "TH");
             highBox.at = r + 8 + 2 * m;
             highBox.items = high;
             highBox.shownWhen = {{type, HighBox}};
-            FieldSpec band =
-                tenths(name(m ? "trtp1" : "trtp0", k, 2), row, "PB", r + 9 + 2 * m, 0, 255, 0);
+            FieldSpec band = tenths(name(m ? "trtp1" : "trtp0", k, 2), row,
+                                    QT_TRANSLATE_NOOP("fields", "PB"), r + 9 + 2 * m, 0, 255, 0);
             band.shownWhen = {{type, SetPoint}};
             band.mode = m;
             rowFields.insert(rowFields.end(), {lowBox, highBox, band});
