@@ -188,7 +188,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString file = folder.filePath(QStringLiteral("unit.ql5"));
     QFile::remove(file);
     Station station{QStringLiteral("Unit"), {}, QStringLiteral("127.0.0.1"), unit.port()};
-    const stations::BackupResult result = stations::backUp(station, file, TimeoutMs);
+    const stations::StationResult result = stations::backUp(station, file, TimeoutMs);
     // A file is written only for a complete read.
     if (!result.ok && QFile::exists(file))
         __builtin_trap();

@@ -3,6 +3,7 @@
 #include "base/Feedback.h"
 #include "workspace/PageRegistry.h"
 
+#include <QDateTime>
 #include <QStringList>
 #include <cstdint>
 #include <functional>
@@ -80,6 +81,11 @@ QString takePassword(QStringList& args);
 // A comma list of page names as the pages; a name no page has is a usage error.
 Selectors parsePages(const QString& list);
 int writeStationsCommand(Context& ctx, QStringList args);
+int statusStationsCommand(Context& ctx, QStringList args);
+int clockStationsCommand(Context& ctx, QStringList args);
+int historyCommand(Context& ctx, QStringList args);
+// "2012-03-05T09:07:03" as the wall-clock time a unit's clock keeps; a usage error else.
+QDateTime parseClockTime(const QString& text);
 
 // Refuses anything left in args that looks like an option, and a count of positionals
 // other than count.

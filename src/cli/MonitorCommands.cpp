@@ -40,12 +40,10 @@ int statusCommand(Context& ctx, QStringList args) {
     }
     const DeviceStatus s = decodeStatus(link.packet().payload(), link.packet().length());
     // A reply without the whole fixed part is shown as far as it goes, and fails.
-    const int status = s.length < DeviceStatus::FixedSize ? Failed : Success;
+    const QString tooShort = statusTooShort(s);
+    const int status = tooShort.isEmpty() ? Success : Failed;
     if (status != Success)
-        ctx.feedback.message(QStringLiteral("Odpověď jednotky na stav nese jen %1 bajtů, pevná "
-                                            "část jich má %2.")
-                                 .arg(s.length)
-                                 .arg(DeviceStatus::FixedSize));
+        ctx.feedback.message(tooShort);
     if (json) {
         std::printf("%s", QJsonDocument(statusJson(s)).toJson().constData());
         return status;

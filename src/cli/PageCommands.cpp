@@ -85,12 +85,7 @@ int exportCommand(Context&, QStringList args) {
     expectPositionals(args, 2);
     ConfigImage image;
     readImageFile(args.at(0), image);
-    const QByteArray text = QJsonDocument(exportDocument(image)).toJson();
-    requireRegularFile(args.at(1), true);
-    QSaveFile out(args.at(1));
-    if (!out.open(QIODevice::WriteOnly) || out.write(text) != text.size() || !out.commit())
-        throw FileError(QStringLiteral("Soubor %1 se nepodařilo zapsat: %2")
-                            .arg(args.at(1), out.errorString()));
+    writeDocumentFile(args.at(1), image);
     return Success;
 }
 
@@ -144,6 +139,15 @@ QString isoText(const QDateTime& time) {
 
 } // namespace
 
+QDateTime parseClockTime(const QString& text) {
+    const QDate date = QDate::fromString(text.left(10), QStringLiteral("yyyy-MM-dd"));
+    const QTime clock = QTime::fromString(text.mid(11), QStringLiteral("HH:mm:ss"));
+    if (text.size() != 19 || text.at(10) != QLatin1Char('T') || !date.isValid() ||
+        !clock.isValid())
+        throw Usage(QStringLiteral("a date and time is written as 2012-03-05T09:07:03"));
+    return QDateTime(date, clock, Qt::UTC);
+}
+
 int clockCommand(Context& ctx, QStringList args) {
     if (args.isEmpty())
         throw Usage(QStringLiteral("clock needs get or set"));
@@ -168,17 +172,8 @@ int clockCommand(Context& ctx, QStringList args) {
         throw Usage(QStringLiteral("clock set takes at most one date and time"));
     // A wall-clock time, as the unit keeps it: no time zone, so no hour is skipped.
     const QDateTime now = QDateTime::currentDateTime();
-    QDate date = now.date();
-    QTime clock = now.time();
-    if (!args.isEmpty()) {
-        const QString& text = args.at(0);
-        date = QDate::fromString(text.left(10), QStringLiteral("yyyy-MM-dd"));
-        clock = QTime::fromString(text.mid(11), QStringLiteral("HH:mm:ss"));
-        if (text.size() != 19 || text.at(10) != QLatin1Char('T') || !date.isValid() ||
-            !clock.isValid())
-            throw Usage(QStringLiteral("clock set takes a date and time as 2012-03-05T09:07:03"));
-    }
-    const QDateTime time(date, QTime(clock.hour(), clock.minute(), clock.second()), Qt::UTC);
+    const QDateTime time = args.isEmpty() ? QDateTime(now.date(), now.time(), Qt::UTC)
+                                          : parseClockTime(args.at(0));
     if (!unitclock::encode(time)) {
         ctx.feedback.message(unitclock::yearRefused(time.date().year()));
         return Failed;
@@ -186,9 +181,13 @@ int clockCommand(Context& ctx, QStringList args) {
     DeviceLink link(ctx.target, ctx.feedback);
     link.setReadTimeoutMs(ctx.readTimeoutMs);
     return withLogin(ctx, link, user, password, Rights::Admin, [&](UnitSession*) {
-        if (!unitclock::write(link, time))
+        // Read back: a unit that acknowledges the write but keeps its old time is not set.
+        const auto difference = unitclock::writeChecked(link, time);
+        if (!difference)
             return Failed;
-        ctx.feedback.log(QStringLiteral("Hodiny jednotky nastaveny na %1.").arg(isoText(time)));
+        ctx.feedback.log(QStringLiteral("Hodiny jednotky nastaveny na %1 (čteno zpět, odchylka %2 s).")
+                             .arg(isoText(time))
+                             .arg(*difference));
         return Success;
     });
 }

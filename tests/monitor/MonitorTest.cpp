@@ -387,14 +387,14 @@ TEST(StationRun, CancelLeavesTheStationsNotStartedAlone) {
         jobs.push_back([&ran] {
             ++ran;
             QThread::msleep(50);
-            return stations::BackupResult{true, QStringLiteral("OK")};
+            return stations::StationResult{true, QStringLiteral("OK")};
         });
     stations::StationRun run(1);
-    std::vector<stations::BackupResult> results(5);
+    std::vector<stations::StationResult> results(5);
     int done = 0;
     run.start(
         std::move(jobs), &loop, [&run](int) { run.cancel(); },
-        [&](int i, const stations::BackupResult& result) {
+        [&](int i, const stations::StationResult& result) {
             results[size_t(i)] = result;
             if (++done == 5)
                 loop.quit();

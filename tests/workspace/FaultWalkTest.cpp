@@ -154,7 +154,7 @@ TEST(FaultWalk, TheClockAndAStationBackupFailClearlyAndWriteNoFile) {
             QFile::remove(file); // a fault that did not apply may have left a sound backup
             const Station station{
                 QStringLiteral("Unit"), {}, QStringLiteral("127.0.0.1"), sim.port()};
-            const stations::BackupResult result = stations::backUp(station, file, QuickTimeoutMs);
+            const stations::StationResult result = stations::backUp(station, file, QuickTimeoutMs);
             if (!applied(fault, sim))
                 continue;
             EXPECT_FALSE(result.ok) << fault.name << " at " << k;
@@ -182,7 +182,7 @@ TEST(FaultWalk, EveryRequestOfAStationPushFailsAsThatStationsResult) {
         ASSERT_TRUE(sound.listen(QHostAddress::LocalHost, 0));
         const Station station{
             QStringLiteral("Unit"), {}, QStringLiteral("127.0.0.1"), sound.port()};
-        const stations::BackupResult result = stations::push(
+        const stations::StationResult result = stations::push(
             station, image, pages, QStringLiteral("admin"), QStringLiteral("admin"), TimeoutMs);
         ASSERT_TRUE(result.ok) << result.line.toStdString();
         requests = int(sound.requests().size());
@@ -194,7 +194,7 @@ TEST(FaultWalk, EveryRequestOfAStationPushFailsAsThatStationsResult) {
             ASSERT_TRUE(sim.listen(QHostAddress::LocalHost, 0));
             const Station station{
                 QStringLiteral("Unit"), {}, QStringLiteral("127.0.0.1"), sim.port()};
-            const stations::BackupResult result =
+            const stations::StationResult result =
                 stations::push(station, image, pages, QStringLiteral("admin"),
                                QStringLiteral("admin"), QuickTimeoutMs);
             if (!applied(fault, sim))
@@ -207,7 +207,7 @@ TEST(FaultWalk, EveryRequestOfAStationPushFailsAsThatStationsResult) {
     SimServer sim({}, {});
     ASSERT_TRUE(sim.listen(QHostAddress::LocalHost, 0));
     const Station station{QStringLiteral("Unit"), {}, QStringLiteral("127.0.0.1"), sim.port()};
-    const stations::BackupResult user = stations::push(
+    const stations::StationResult user = stations::push(
         station, image, pages, QStringLiteral("user"), QStringLiteral("user"), TimeoutMs);
     EXPECT_FALSE(user.ok);
     EXPECT_TRUE(writesSeen(sim).isEmpty());
@@ -219,22 +219,22 @@ TEST(FaultWalk, EveryRequestOfAStationPushFailsAsThatStationsResult) {
 TEST(FaultWalk, AStationJobThatThrowsIsThatStationsFailure) {
     QEventLoop loop;
     std::vector<stations::StationRun::Job> jobs;
-    jobs.push_back([]() -> stations::BackupResult { throw LinkBroken(QStringLiteral("pryč")); });
-    jobs.push_back([]() -> stations::BackupResult { throw 42; });
-    jobs.push_back([] { return stations::BackupResult{true, QStringLiteral("OK")}; });
+    jobs.push_back([]() -> stations::StationResult { throw LinkBroken(QStringLiteral("pryč")); });
+    jobs.push_back([]() -> stations::StationResult { throw 42; });
+    jobs.push_back([] { return stations::StationResult{true, QStringLiteral("OK")}; });
     const Station unit{QStringLiteral("U"), {}, QStringLiteral("127.0.0.1"), 1};
     jobs.push_back([unit] {
         return stations::stationWork(unit,
-                                     [](const stations::StationLines&) -> stations::BackupResult {
+                                     [](const stations::StationLines&) -> stations::StationResult {
                                          throw std::runtime_error("x");
                                      });
     });
-    std::vector<stations::BackupResult> results(jobs.size());
+    std::vector<stations::StationResult> results(jobs.size());
     size_t done = 0;
     stations::StationRun run(2);
     run.start(
         std::move(jobs), &loop, [](int) {},
-        [&](int i, const stations::BackupResult& r) {
+        [&](int i, const stations::StationResult& r) {
             results[size_t(i)] = r;
             if (++done == results.size())
                 loop.quit();

@@ -235,3 +235,11 @@ void prepareStatusRequest(LinkPacket& packet) {
     setHeader(packet, 'G', 'S', 0, 0);
     packet.payload()[0] = 0;
 }
+
+QString statusTooShort(const DeviceStatus& s) {
+    if (s.length >= DeviceStatus::FixedSize)
+        return {};
+    return QStringLiteral("Odpověď jednotky na stav nese jen %1 bajtů, pevná část jich má %2.")
+        .arg(s.length)
+        .arg(DeviceStatus::FixedSize);
+}

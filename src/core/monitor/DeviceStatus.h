@@ -119,3 +119,5 @@ void prepareStatusRequest(LinkPacket& packet);
 // A reply to #GS that carries no state but a non-zero status byte: the unit refused.
 // Empty when the reply is a state; else the message that says so.
 QString statusRefusal(const LinkPacket& reply);
+// Why a reply without the whole fixed part is no state; empty when it has it.
+QString statusTooShort(const DeviceStatus& status);

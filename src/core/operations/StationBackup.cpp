@@ -5,6 +5,7 @@
 #include "image/ConfigFile.h"
 #include "link/Login.h"
 #include "operations/AdminSession.h"
+#include "workspace/ConfigDocument.h"
 #include "workspace/Workspace.h"
 
 #include <QCoreApplication>
@@ -16,16 +17,6 @@ namespace stations {
 
 namespace {
 
-// Collects what one station's read shows, for its result line.
-class QuietFeedback : public Feedback {
-public:
-    void message(const QString& text, Severity, const QString&) override { messages << text; }
-    void log(const QString&) override {}
-    void setWaitCursor(bool) override {}
-    QEventLoop::ProcessEventsFlags waitFlags() const override { return QEventLoop::AllEvents; }
-    QStringList messages;
-};
-
 bool standsAsLink(const QString& file) {
     return QFileInfo(file).isSymLink();
 }
@@ -35,20 +26,41 @@ const QString LinkRefused = QStringLiteral(
 
 } // namespace
 
+StationLink::StationLink(const Station& station, int readTimeoutMs)
+    : target(station.ip, station.port), link(target, feedback) {
+    link.setReadTimeoutMs(readTimeoutMs);
+}
+
 StationLines::StationLines(const Station& station)
     : name(visibleText(station.name)),
       where(QStringLiteral("%1:%2").arg(visibleText(station.ip)).arg(station.port)) {}
 
-BackupResult StationLines::ok(const QString& what) const {
+StationResult StationLines::ok(const QString& what) const {
     return {true, QStringLiteral("OK\t%1\t%2\t%3").arg(name, where, what)};
 }
 
-BackupResult StationLines::failed(const QString& why) const {
+StationResult StationLines::failed(const QString& why) const {
     return {false, QStringLiteral("CHYBA\t%1\t%2\t%3").arg(name, where, why)};
 }
 
-BackupResult stationWork(const Station& station,
-                         const std::function<BackupResult(const StationLines&)>& work) {
+StationResult concluded(const StationLines& lines, const StationLink& unit,
+                        const ops::SessionResult& session, StationResult result) {
+    const QString refused = QCoreApplication::translate("ops", ops::LoginRefused);
+    if (session.loginRefused)
+        result = lines.failed(unit.why().isEmpty() ? refused
+                                                   : refused + QStringLiteral(": ") + unit.why());
+    else if (!session.failure.isEmpty())
+        result = lines.failed(session.failure);
+    else if (!session.ok && (result.ok || result.line.isEmpty()))
+        result = lines.failed(unit.why().isEmpty() ? QStringLiteral("Neznámá chyba") : unit.why());
+    // The work's result stands; a logout that fails only adds a note.
+    if (!session.logoutFailure.isEmpty())
+        result.line += QStringLiteral(" (odhlášení se nezdařilo)");
+    return result;
+}
+
+StationResult stationWork(const Station& station,
+                         const std::function<StationResult(const StationLines&)>& work) {
     const StationLines lines(station);
     try {
         // A station's address is a dotted address or nothing: no name is looked up.
@@ -64,22 +76,19 @@ BackupResult stationWork(const Station& station,
     }
 }
 
-BackupResult push(const Station& station, const ConfigImage& image, const Selectors& pages,
+StationResult push(const Station& station, const ConfigImage& image, const Selectors& pages,
                   const QString& user, const QString& password, int readTimeoutMs) {
     return stationWork(station, [&](const StationLines& lines) {
         // The network page is never pushed to many units: one address would take them
         // all off the network.
         if (pages.network())
             return lines.failed(QStringLiteral("Síťová stránka se do více stanic nenahrává"));
-        FixedTarget target(station.ip, station.port);
-        QuietFeedback feedback;
-        DeviceLink link(target, feedback);
-        link.setReadTimeoutMs(readTimeoutMs);
+        StationLink unit(station, readTimeoutMs);
+        DeviceLink& link = unit.link;
         Workspace workspace(link);
         workspace.image() = image;
         workspace.scatterAll();
-        const auto why = [&feedback] { return feedback.messages.join(QStringLiteral("; ")); };
-        BackupResult result;
+        StationResult result;
         const ops::SessionResult session =
             ops::withSession(link, user, password, Rights::Admin, [&](UnitSession*) {
                 const UploadReport report = workspace.uploadConfig(pages);
@@ -88,34 +97,29 @@ BackupResult push(const Station& station, const ConfigImage& image, const Select
                                                                     : report.summary());
                 return report.ok();
             });
-        const QString refused = QCoreApplication::translate("ops", ops::LoginRefused);
-        if (session.loginRefused)
-            result =
-                lines.failed(why().isEmpty() ? refused : refused + QStringLiteral(": ") + why());
-        else if (!session.failure.isEmpty())
-            result = lines.failed(session.failure);
-        // The upload's result stands; a logout that fails only adds a note.
-        if (!session.logoutFailure.isEmpty())
-            result.line += QStringLiteral(" (odhlášení se nezdařilo)");
-        return result;
+        return concluded(lines, unit, session, result);
     });
 }
 
-BackupResult backUp(const Station& station, const QString& file, int readTimeoutMs) {
+StationResult backUp(const Station& station, const QString& file, int readTimeoutMs,
+                     bool withDocument) {
     return stationWork(station, [&](const StationLines& lines) {
         if (standsAsLink(file))
             return lines.failed(LinkRefused);
-        FixedTarget target(station.ip, station.port);
-        QuietFeedback feedback;
-        DeviceLink link(target, feedback);
-        link.setReadTimeoutMs(readTimeoutMs);
-        Workspace workspace(link);
+        StationLink unit(station, readTimeoutMs);
+        Workspace workspace(unit.link);
         if (!workspace.readAll())
-            return lines.failed(feedback.messages.join(QStringLiteral("; ")));
+            return lines.failed(unit.why());
         // A link may have been put there while the station was read.
         if (standsAsLink(file))
             return lines.failed(LinkRefused);
+        const QString document = QFileInfo(file).path() + QLatin1Char('/') +
+                                 QFileInfo(file).completeBaseName() + QStringLiteral(".json");
+        if (withDocument && standsAsLink(document))
+            return lines.failed(LinkRefused);
         writeImageFile(file, workspace.image(), false);
+        if (withDocument)
+            writeDocumentFile(document, workspace.image());
         return lines.ok(file);
     });
 }
@@ -155,12 +159,12 @@ void StationRun::wait() {
 }
 
 void StationRun::start(std::vector<Job> jobs, QObject* context, std::function<void(int)> started,
-                       std::function<void(int, const BackupResult&)> finished) {
+                       std::function<void(int, const StationResult&)> finished) {
     *m_cancelled = false;
     for (int i = 0; i < int(jobs.size()); ++i)
         m_pool.start([job = std::move(jobs[size_t(i)]), i, context, started, finished,
                       cancelled = m_cancelled] {
-            BackupResult result;
+            StationResult result;
             if (*cancelled) {
                 result.skipped = true;
             } else {

@@ -3,6 +3,9 @@
 #include "base/Errors.h"
 #include "unit/I2c.h"
 
+#include <QElapsedTimer>
+#include <cstdlib>
+
 namespace unitclock {
 
 const char* const NotADate = "Hodiny jednotky neobsahují platné datum a čas";
@@ -68,11 +71,13 @@ std::optional<QDateTime> decode(const RegisterBlock& r) {
     return QDateTime(date, time, Qt::UTC);
 }
 
-QDateTime read(DeviceLink& link) {
+Reading readRegisters(DeviceLink& link) {
     prepareI2cRead(link.packet(), Device, 0, Registers);
     link.exchange(ExchangeMode::CloseAfterReply);
+    Reading reading;
     if (link.linkFailed())
-        return {};
+        return reading;
+    reading.reached = true;
     const LinkPacket& reply = link.packet();
     if (reply.status() != 0)
         throw OperationError(QStringLiteral("Hodiny jednotky se nepodařilo přečíst: jednotka "
@@ -82,13 +87,19 @@ QDateTime read(DeviceLink& link) {
         throw OperationError(QStringLiteral("Hodiny jednotky se nepodařilo přečíst: jednotka "
                                             "poslala %1 bajtů ze 7.")
                                  .arg(reply.length()));
-    RegisterBlock r;
-    std::copy_n(reply.payload(), Registers, r.begin());
-    const auto time = decode(r);
-    if (!time)
-        throw OperationError(
-            QStringLiteral("%1 (registry %2).").arg(QString::fromUtf8(NotADate), registersText(r)));
-    return *time;
+    std::copy_n(reply.payload(), Registers, reading.registers.begin());
+    reading.time = decode(reading.registers);
+    return reading;
+}
+
+QDateTime read(DeviceLink& link) {
+    const Reading reading = readRegisters(link);
+    if (!reading.reached)
+        return {};
+    if (!reading.time)
+        throw OperationError(QStringLiteral("%1 (registry %2).")
+                                 .arg(QString::fromUtf8(NotADate), registersText(reading.registers)));
+    return *reading.time;
 }
 
 bool write(DeviceLink& link, const QDateTime& time) {
@@ -104,6 +115,35 @@ bool write(DeviceLink& link, const QDateTime& time) {
         throw OperationError(QStringLiteral("Jednotka nastavení hodin odmítla (stav %1).")
                                  .arg(link.packet().status()));
     return true;
+}
+
+qint64 offsetFrom(const QDateTime& unitTime, const QDateTime& now) {
+    // The registers hold whole seconds: the workstation's time is cut to them as well.
+    const QTime t = now.time();
+    const QDateTime wall(now.date(), QTime(t.hour(), t.minute(), t.second()), Qt::UTC);
+    return wall.secsTo(unitTime);
+}
+
+std::optional<qint64> writeChecked(DeviceLink& link, const QDateTime& time) {
+    if (!write(link, time))
+        return std::nullopt;
+    QElapsedTimer since;
+    since.start();
+    const QDateTime back = read(link);
+    if (!back.isValid())
+        return std::nullopt;
+    // The registers hold whole seconds: the time sent as the unit took it.
+    const QDateTime sent(time.date(), QTime(time.time().hour(), time.time().minute(),
+                                            time.time().second()),
+                         Qt::UTC);
+    const qint64 difference =
+        qRound64(double(sent.addMSecs(since.elapsed()).msecsTo(back)) / 1000.0);
+    if (std::llabs(difference) > ReadBackLimitS)
+        throw OperationError(QStringLiteral("Hodiny jednotky po nastavení ukazují %1, o %2 s jinak, "
+                                            "než byly nastaveny: nastavení se neprojevilo.")
+                                 .arg(back.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")))
+                                 .arg(difference));
+    return difference;
 }
 
 } // namespace unitclock

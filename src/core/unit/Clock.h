@@ -23,6 +23,16 @@ std::optional<RegisterBlock> encode(const QDateTime& time);
 // digit above 9, month 0, 30 February, …).
 std::optional<QDateTime> decode(const RegisterBlock& registers);
 
+// One read of the registers: whether the unit answered, and the time they hold (none when
+// they hold no valid date and time). Throws OperationError when the unit refuses the read
+// or sends fewer than seven registers.
+struct Reading {
+    bool reached = false;
+    std::optional<QDateTime> time;
+    RegisterBlock registers{};
+};
+Reading readRegisters(DeviceLink& link);
+
 // Reads the clock ("#XI" 0xDE, 0, 7). An invalid QDateTime when the unit could not be
 // reached (the user has been told); throws OperationError when the unit refuses the read
 // or its clock holds no valid date and time.
@@ -31,6 +41,19 @@ QDateTime read(DeviceLink& link);
 // anything is sent when the year cannot be held, and when the unit refuses the write.
 // Returns false when the unit could not be reached.
 bool write(DeviceLink& link, const QDateTime& time);
+
+// A clock read back further off than this from the time it was set to did not take it.
+constexpr qint64 ReadBackLimitS = 2;
+// Sets the clock, reads it back and returns how many seconds the read-back stands from the
+// time sent moved on by the time since (the unit's clock runs on); none when the unit
+// could not be reached. Throws OperationError as write and read do, and when the read-back
+// is further off than ReadBackLimitS: a unit that acknowledged the write but kept its old
+// time has not been set.
+std::optional<qint64> writeChecked(DeviceLink& link, const QDateTime& time);
+
+// The unit's clock as it stands against the workstation's wall clock at `now`, in whole
+// seconds (the unit keeps wall-clock time without a zone).
+qint64 offsetFrom(const QDateTime& unitTime, const QDateTime& now);
 
 // "Rok … nelze …": why a time cannot be sent.
 QString yearRefused(int year);

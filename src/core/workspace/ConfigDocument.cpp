@@ -1,4 +1,6 @@
 #include "workspace/ConfigDocument.h"
+#include "image/ConfigFile.h"
+#include <QSaveFile>
 
 #include "base/Errors.h"
 #include "base/Text.h"
@@ -386,4 +388,13 @@ QJsonObject parseDocument(const QByteArray& json) {
                                             "hodnota platí.")
                                  .arg(visibleText(*key)));
     return document.object();
+}
+
+void writeDocumentFile(const QString& path, const ConfigImage& image) {
+    const QByteArray text = QJsonDocument(exportDocument(image)).toJson();
+    requireRegularFile(path, true);
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly) || out.write(text) != text.size() || !out.commit())
+        throw FileError(
+            QStringLiteral("Soubor %1 se nepodařilo zapsat: %2").arg(path, out.errorString()));
 }

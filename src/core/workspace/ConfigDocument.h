@@ -26,6 +26,9 @@ QJsonObject keyedDocument(const std::vector<ShownPage>& pages);
 // bytes no field gives (runs of hex by address), so that importing it gives the saved
 // image byte for byte.
 QJsonObject exportDocument(const ConfigImage& image);
+// exportDocument written to a file as `quel5ctl export` writes it, through a temporary
+// file. Throws FileError.
+void writeDocumentFile(const QString& path, const ConfigImage& image);
 
 // The image a document describes, keyed or of the first form (captions as keys, the rest
 // under "Ostatní bajty", as documents were written before): its rest over a blank image, then its

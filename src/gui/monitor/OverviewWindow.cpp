@@ -401,7 +401,7 @@ private:
             [this, rows](int i) {
                 m_stations.setResult(rows[size_t(i)], QStringLiteral("probíhá"));
             },
-            [this, rows](int i, const stations::BackupResult& result) {
+            [this, rows](int i, const stations::StationResult& result) {
                 m_stations.setResult(rows[size_t(i)],
                                      result.skipped ? QStringLiteral("zrušeno")
                                      : result.ok    ? QStringLiteral("OK")
