@@ -314,6 +314,8 @@ QByteArray SimUnit::clockRegisters() const {
 }
 
 void SimUnit::writeClockRegisters(int reg, const QByteArray& data) {
+    if (m_options.frozenClock)
+        return;
     QByteArray r = clockRegisters();
     for (int i = 0; i < data.size() && reg + i < 7; ++i)
         r[reg + i] = data.at(i);

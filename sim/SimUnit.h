@@ -16,6 +16,7 @@ struct SimOptions {
     QByteArray refuseCommand; // two letters: answer that command with status 3, doing nothing
     QByteArray clock;         // seven clock registers to start from (none: the workstation's time)
     QByteArray state;         // the live state #GS answers with (none: the simulated one)
+    bool frozenClock = false; // acknowledge clock writes and keep the time it had
     int corruptAddress =
         -1; // a write that covers this address keeps its byte wrongly (bit 0 flipped)
 };

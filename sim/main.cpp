@@ -49,6 +49,9 @@ int main(int argc, char** argv) {
                                           QStringLiteral("N"));
     const QCommandLineOption refuseChunks(QStringLiteral("refuse-chunks"),
                                           QStringLiteral("Refuse writes of range chunks."));
+    const QCommandLineOption frozenClock(
+        QStringLiteral("frozen-clock"),
+        QStringLiteral("Acknowledge writes of the clock and keep the time it had."));
     const QCommandLineOption refuseCommand(
         QStringLiteral("refuse-command"),
         QStringLiteral("Answer every request of command XY (two letters) with status 3."),
@@ -108,11 +111,11 @@ int main(int argc, char** argv) {
         QStringLiteral("Answer request K (counted from 0) with status 3, doing nothing."),
         QStringLiteral("K"));
     parser.addOptions({state, slowAt, slowMs});
-    parser.addOptions({corrupt,      clock,         bind,         port,          discoveryPort,
-                       image,        persist,       userPassword, adminPassword, refuseRecord,
-                       refuseChunks, refuseCommand, dropAfter,    stallAfter,    repeatReply,
-                       lateRepeat,   lateRepeatMs,  latency,      oversize,      wrongAt,
-                       oversizeAt,   refuseAt});
+    parser.addOptions({corrupt,      clock,       bind,          port,          discoveryPort,
+                       image,        persist,     userPassword,  adminPassword, refuseRecord,
+                       refuseChunks, frozenClock, refuseCommand, dropAfter,     stallAfter,
+                       repeatReply,  lateRepeat,  lateRepeatMs,  latency,       oversize,
+                       wrongAt,      oversizeAt,  refuseAt});
     parser.process(app);
 
     auto number = [&](const QCommandLineOption& option, int fallback, int max, bool* ok) {
@@ -131,6 +134,7 @@ int main(int argc, char** argv) {
     if (!ok)
         return usage(QStringLiteral("--refuse-record takes 1..10"));
     options.refuseChunks = parser.isSet(refuseChunks);
+    options.frozenClock = parser.isSet(frozenClock);
     options.refuseCommand = parser.value(refuseCommand).toLatin1();
     if (parser.isSet(refuseCommand) && options.refuseCommand.size() != 2)
         return usage(QStringLiteral("--refuse-command takes two letters, as Xe"));

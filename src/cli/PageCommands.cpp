@@ -142,8 +142,7 @@ QString isoText(const QDateTime& time) {
 QDateTime parseClockTime(const QString& text) {
     const QDate date = QDate::fromString(text.left(10), QStringLiteral("yyyy-MM-dd"));
     const QTime clock = QTime::fromString(text.mid(11), QStringLiteral("HH:mm:ss"));
-    if (text.size() != 19 || text.at(10) != QLatin1Char('T') || !date.isValid() ||
-        !clock.isValid())
+    if (text.size() != 19 || text.at(10) != QLatin1Char('T') || !date.isValid() || !clock.isValid())
         throw Usage(QStringLiteral("a date and time is written as 2012-03-05T09:07:03"));
     return QDateTime(date, clock, Qt::UTC);
 }
@@ -172,8 +171,8 @@ int clockCommand(Context& ctx, QStringList args) {
         throw Usage(QStringLiteral("clock set takes at most one date and time"));
     // A wall-clock time, as the unit keeps it: no time zone, so no hour is skipped.
     const QDateTime now = QDateTime::currentDateTime();
-    const QDateTime time = args.isEmpty() ? QDateTime(now.date(), now.time(), Qt::UTC)
-                                          : parseClockTime(args.at(0));
+    const QDateTime time =
+        args.isEmpty() ? QDateTime(now.date(), now.time(), Qt::UTC) : parseClockTime(args.at(0));
     if (!unitclock::encode(time)) {
         ctx.feedback.message(unitclock::yearRefused(time.date().year()));
         return Failed;
@@ -185,9 +184,10 @@ int clockCommand(Context& ctx, QStringList args) {
         const auto difference = unitclock::writeChecked(link, time);
         if (!difference)
             return Failed;
-        ctx.feedback.log(QStringLiteral("Hodiny jednotky nastaveny na %1 (čteno zpět, odchylka %2 s).")
-                             .arg(isoText(time))
-                             .arg(*difference));
+        ctx.feedback.log(
+            QStringLiteral("Hodiny jednotky nastaveny na %1 (čteno zpět, odchylka %2 s).")
+                .arg(isoText(time))
+                .arg(*difference));
         return Success;
     });
 }

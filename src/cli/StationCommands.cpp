@@ -231,7 +231,8 @@ int historyCommand(Context&, QStringList args) {
             QStringList names;
             for (const history::StationChange& change : run.stations)
                 names << visibleText(change.name);
-            text += QStringLiteral("%1\t%2\t%3\n").arg(when, run.id, names.join(QStringLiteral(", ")));
+            text +=
+                QStringLiteral("%1\t%2\t%3\n").arg(when, run.id, names.join(QStringLiteral(", ")));
             continue;
         }
         text += QStringLiteral("%1\t%2\n").arg(when, run.id);

@@ -1,12 +1,13 @@
 // Every request of a whole read, of "Ulož vše" and of each page's "Ulož" with the network
 // guard's reads, the read-back and the check that ends each transfer, of the clock and of
-// station backups and pushes, faulted in turn in
+// station backups, pushes, state and clock runs, faulted in turn in
 // every way a unit can fail: dropped, stalled, answered with another command, with an
 // oversized reply, refused. Each ends in one clear failure within the time-out, never a
 // success; a read keeps the blocks that came before the fault and scatters nothing.
 #include "TestSupport.h"
 #include "base/Errors.h"
 #include "operations/StationBackup.h"
+#include "operations/StationChecks.h"
 #include "unit/Clock.h"
 #include "workspace/Workspace.h"
 
@@ -213,6 +214,33 @@ TEST(FaultWalk, EveryRequestOfAStationPushFailsAsThatStationsResult) {
     EXPECT_TRUE(writesSeen(sim).isEmpty());
     ASSERT_EQ(sim.requests().size(), 2);
     EXPECT_EQ(sim.requests().last().frame, QByteArray("#IA\0\x12\0", 6) + QByteArray(18, 0));
+}
+
+// A state run's two requests and a clock run's four (login, set, read back, logout) under
+// every fault: that station's failure, with why, and no state shown as if it had come.
+TEST(FaultWalk, EveryRequestOfAStateOrAClockRunIsThatStationsFailure) {
+    const QDateTime time(QDate(2030, 1, 2), QTime(3, 4, 5), Qt::UTC);
+    for (const SimFault& fault : LinkFaults)
+        for (const bool clock : {false, true})
+            for (int k : walkedRequests(fault, clock ? 4 : 2)) {
+                SimServer sim({}, fault.at(k));
+                ASSERT_TRUE(sim.listen(QHostAddress::LocalHost, 0));
+                const Station station{
+                    QStringLiteral("Unit"), {}, QStringLiteral("127.0.0.1"), sim.port()};
+                const stations::StationResult result =
+                    clock ? stations::setClock(station, stations::ClockTime::fixed(time),
+                                               QStringLiteral("admin"), QStringLiteral("admin"),
+                                               QuickTimeoutMs)
+                          : stations::readState(station, QuickTimeoutMs);
+                if (!applied(fault, sim))
+                    continue;
+                // A fault at the logout leaves the clock set: its result stands.
+                if (clock && k == 3 && result.ok)
+                    continue;
+                EXPECT_FALSE(result.ok) << fault.name << " at " << k << (clock ? " clock" : "");
+                EXPECT_FALSE(result.state) << fault.name << " at " << k;
+                EXPECT_FALSE(result.why().isEmpty()) << fault.name << " at " << k;
+            }
 }
 
 // Whatever a station's job throws becomes its own failure, and the run goes on.

@@ -4,6 +4,8 @@
 
 #include <QCollator>
 #include <QCollatorSortKey>
+#include <QCoreApplication>
+#include <QLocale>
 #include <algorithm>
 
 const QStringList StationTableModel::Headers = {QString(),
@@ -41,6 +43,7 @@ void StationTableModel::setStations(std::vector<Station> stations) {
     beginResetModel();
     m_stations = std::move(stations);
     m_results.assign(m_stations.size(), QString());
+    m_states.assign(m_stations.size(), {});
     m_loaded = true;
     m_keys.assign(m_stations.size(), {});
     for (auto& ranks : m_textRanks)
@@ -77,7 +80,40 @@ int StationTableModel::rowCount(const QModelIndex& parent) const {
 }
 
 int StationTableModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : Columns + 1;
+    return parent.isValid() ? 0 : AllColumns;
+}
+
+void StationTableModel::setState(int row, const std::array<StateCell, StateCells>& cells,
+                                 const QDateTime& taken) {
+    if (row < 0 || row >= int(m_states.size()))
+        return;
+    RowState& state = m_states[size_t(row)];
+    state.cells = cells;
+    state.taken = taken;
+    state.known = true;
+    state.stale = false;
+    emit dataChanged(index(row, StateColumn), index(row, ChangesColumn - 1));
+}
+
+void StationTableModel::markStale(int row) {
+    if (row < 0 || row >= int(m_states.size()) || !m_states[size_t(row)].known)
+        return;
+    m_states[size_t(row)].stale = true;
+    emit dataChanged(index(row, StateColumn), index(row, ChangesColumn - 1));
+}
+
+QDateTime StationTableModel::stateTaken(int row) const {
+    if (row < 0 || row >= int(m_states.size()) || !m_states[size_t(row)].known)
+        return {};
+    return m_states[size_t(row)].taken;
+}
+
+void StationTableModel::setChange(int row, const QString& date, const QString& fields) {
+    if (row < 0 || row >= int(m_states.size()))
+        return;
+    m_states[size_t(row)].changed = date;
+    m_states[size_t(row)].changedFields = fields;
+    emit dataChanged(index(row, ChangesColumn), index(row, ChangesColumn));
 }
 
 void StationTableModel::setResult(int row, const QString& text) {
@@ -117,7 +153,11 @@ QString StationTableModel::text(int row, int column) const {
         return s.notes ? QStringLiteral("1") : QStringLiteral("0");
     case ResultColumn:
         return m_results[size_t(row)];
+    case ChangesColumn:
+        return m_states[size_t(row)].changed;
     default:
+        if (column >= StateColumn && column < ChangesColumn && m_states[size_t(row)].known)
+            return m_states[size_t(row)].cells[size_t(column - StateColumn)].text;
         return {};
     }
 }
@@ -129,6 +169,26 @@ QVariant StationTableModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::ToolTipRole && index.column() == ResultColumn &&
         !text(index.row(), index.column()).isEmpty())
         return visibleText(text(index.row(), index.column()));
+    const int row = index.row();
+    const int column = index.column();
+    if (row >= 0 && row < int(m_states.size()) && role != Qt::DisplayRole) {
+        const RowState& state = m_states[size_t(row)];
+        const bool stateCell = column >= StateColumn && column < ChangesColumn && state.known;
+        // What is out of the ordinary is marked as the status window marks it; values a
+        // failed run could not renew are grey, with the time they are from.
+        if (role == MarkedRole &&
+            ((column == ResultColumn &&
+              m_results[size_t(row)].startsWith(QLatin1String("CHYBA"))) ||
+             (stateCell && !state.stale && state.cells[size_t(column - StateColumn)].marked)))
+            return true;
+        if (role == StaleRole && stateCell && state.stale)
+            return true;
+        if (role == Qt::ToolTipRole && stateCell)
+            return QStringLiteral("Hodnoty z %1")
+                .arg(QLocale().toString(state.taken, QLocale::ShortFormat));
+        if (role == Qt::ToolTipRole && column == ChangesColumn && !state.changed.isEmpty())
+            return visibleText(state.changedFields);
+    }
     if (role != Qt::DisplayRole)
         return {};
     // A name from a list may hold any byte: shown whole, one line per cell.
@@ -141,6 +201,11 @@ QVariant StationTableModel::headerData(int section, Qt::Orientation orientation,
         return Headers.at(section);
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section == ResultColumn)
         return QStringLiteral("Výsledek");
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= StateColumn &&
+        section < ChangesColumn)
+        return QCoreApplication::translate("stations", StateHeaders[size_t(section - StateColumn)]);
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section == ChangesColumn)
+        return QStringLiteral("Změny");
     return {};
 }
 
@@ -347,7 +412,7 @@ void StationFilterModel::rebuild() {
 
 QModelIndex StationFilterModel::index(int row, int column, const QModelIndex& parent) const {
     if (parent.isValid() || row < 0 || row >= rowCount() || column < 0 ||
-        column > StationTableModel::ResultColumn)
+        column >= StationTableModel::AllColumns)
         return {};
     return createIndex(row, column);
 }
@@ -364,7 +429,7 @@ int StationFilterModel::rowCount(const QModelIndex& parent) const {
 }
 
 int StationFilterModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : StationTableModel::ResultColumn + 1;
+    return parent.isValid() ? 0 : StationTableModel::AllColumns;
 }
 
 QModelIndex StationFilterModel::mapToSource(const QModelIndex& proxyIndex) const {

@@ -2,6 +2,7 @@
 
 #include "monitor/FilterCondition.h"
 #include "monitor/StationList.h"
+#include "monitor/StationState.h"
 
 #include <QAbstractProxyModel>
 #include <QAbstractTableModel>
@@ -20,7 +21,16 @@ public:
     // After the station columns, "Výsledek": what a run over selected stations did to
     // each ("čeká", "probíhá", "OK", "CHYBA: …"); empty until a run.
     static constexpr int ResultColumn = Columns;
+    // After it, what a state run learned (the cells of stateCells), then "Změny": the date
+    // of the station's last change in the history of its backups, its fields on hovering.
+    static constexpr int StateColumn = ResultColumn + 1;
+    static constexpr int ChangesColumn = StateColumn + StateCells;
+    static constexpr int AllColumns = ChangesColumn + 1;
     static constexpr int EmptyRows = 4;
+    // A cell out of the ordinary (a failed station, a flagged temperature, a clock far off),
+    // and a state cell a failed run could not renew; the grid colours them.
+    static constexpr int MarkedRole = Qt::UserRole + 1;
+    static constexpr int StaleRole = Qt::UserRole + 2;
 
     explicit StationTableModel(QObject* parent = nullptr);
 
@@ -37,6 +47,14 @@ public:
     QString text(int row, int column) const;
     void setResult(int row, const QString& text);
     void clearResults();
+    // A state run's cells for the station; a run that failed keeps the last ones, greyed
+    // (stale), with the time they were taken.
+    void setState(int row, const std::array<StateCell, StateCells>& cells, const QDateTime& taken);
+    void markStale(int row);
+    // When the cells shown were taken; invalid when none are.
+    QDateTime stateTaken(int row) const;
+    // The station's last change: its date and its fields; an empty date clears it.
+    void setChange(int row, const QString& date, const QString& fields);
     // The texts of columns 1-3 without a copy; null for the others.
     const QString* textOf(int row, int column) const;
     // How a cell sorts: numbers as numbers, other values as text in the order of the
@@ -58,6 +76,15 @@ private:
     };
     std::vector<Station> m_stations;
     std::vector<QString> m_results;
+    struct RowState {
+        std::array<StateCell, StateCells> cells;
+        QDateTime taken;
+        bool known = false;
+        bool stale = false;
+        QString changed;
+        QString changedFields;
+    };
+    std::vector<RowState> m_states;
     std::vector<std::array<Key, Columns>> m_keys;
     // Of columns 1-3: each row's place among the column's texts in collation order (equal
     // texts share one), computed once for a list, so that a sort compares whole numbers.

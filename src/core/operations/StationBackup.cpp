@@ -60,7 +60,7 @@ StationResult concluded(const StationLines& lines, const StationLink& unit,
 }
 
 StationResult stationWork(const Station& station,
-                         const std::function<StationResult(const StationLines&)>& work) {
+                          const std::function<StationResult(const StationLines&)>& work) {
     const StationLines lines(station);
     try {
         // A station's address is a dotted address or nothing: no name is looked up.
@@ -77,7 +77,7 @@ StationResult stationWork(const Station& station,
 }
 
 StationResult push(const Station& station, const ConfigImage& image, const Selectors& pages,
-                  const QString& user, const QString& password, int readTimeoutMs) {
+                   const QString& user, const QString& password, int readTimeoutMs) {
     return stationWork(station, [&](const StationLines& lines) {
         // The network page is never pushed to many units: one address would take them
         // all off the network.

@@ -68,7 +68,7 @@ StationResult concluded(const StationLines& lines, const StationLink& unit,
 // station's trouble is its own result, never the program's. A station whose address is no
 // dotted address is not contacted.
 StationResult stationWork(const Station& station,
-                         const std::function<StationResult(const StationLines&)>& work);
+                          const std::function<StationResult(const StationLines&)>& work);
 
 // Jobs for many stations side by side: at most `parallel` at a time, each in a thread of
 // its own. started and finished run in the event loop of `context`'s thread, finished once
@@ -104,7 +104,7 @@ StationResult backUp(const Station& station, const QString& file, int readTimeou
 // ověřeno" or "CHYBA\t…\twhy". The network page is refused. Safe to run side by side like
 // backUp.
 StationResult push(const Station& station, const ConfigImage& image, const Selectors& pages,
-                  const QString& user, const QString& password, int readTimeoutMs);
+                   const QString& user, const QString& password, int readTimeoutMs);
 
 // One push job per station, in the list's order, all sharing one image. A unit (address
 // and port) listed again is not written a second time: its later rows fail with a note

@@ -83,9 +83,8 @@ StationResult setClock(const Station& station, const ClockTime& time, const QStr
                 const auto difference = unitclock::writeChecked(unit.link, sent);
                 if (!difference)
                     return false;
-                result = lines.ok(QStringLiteral("%1, odchylka %2 s")
-                                      .arg(isoText(sent))
-                                      .arg(*difference));
+                result = lines.ok(
+                    QStringLiteral("%1, odchylka %2 s").arg(isoText(sent)).arg(*difference));
                 return true;
             });
         return concluded(lines, unit, session, result);

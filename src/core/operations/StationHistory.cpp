@@ -160,8 +160,8 @@ Repository::Repository(const QString& folder, bool create) : m_folder(folder) {
                                 nullptr) == 0)
         return;
     if (!create)
-        throw FileError(QStringLiteral("%1 není historie záloh (složka není repozitář git).")
-                            .arg(folder));
+        throw FileError(
+            QStringLiteral("%1 není historie záloh (složka není repozitář git).").arg(folder));
     if (!QDir().mkpath(folder))
         throw FileError(QStringLiteral("%1: složku nelze vytvořit.").arg(folder));
     if (git_repository_init(&m_repo, path.constData(), 0) != 0)
@@ -181,9 +181,7 @@ QString Repository::documentFile(const QString& folder, const QString& name) {
 }
 
 std::vector<StationChange> Repository::commit(const QStringList& names, const QDateTime& when) {
-    const auto fail = [this](const QString& what) {
-        throw FileError(gitProblem(m_folder, what));
-    };
+    const auto fail = [this](const QString& what) { throw FileError(gitProblem(m_folder, what)); };
     const Commit head = headCommit(m_repo);
     const Tree headTree = treeOf(head.get());
     git_treebuilder* builder = nullptr;
@@ -198,8 +196,8 @@ std::vector<StationChange> Repository::commit(const QStringList& names, const QD
             QFile in(file);
             // Files the run wrote itself: never a link to somewhere else.
             if (QFileInfo(file).isSymLink() || !in.open(QIODevice::ReadOnly))
-                throw FileError(QStringLiteral("Soubor %1 nelze přečíst: %2")
-                                    .arg(file, in.errorString()));
+                throw FileError(
+                    QStringLiteral("Soubor %1 nelze přečíst: %2").arg(file, in.errorString()));
             const QByteArray bytes = in.readAll();
             if (in.error() != QFileDevice::NoError)
                 throw FileError(

@@ -97,8 +97,9 @@ QDateTime read(DeviceLink& link) {
     if (!reading.reached)
         return {};
     if (!reading.time)
-        throw OperationError(QStringLiteral("%1 (registry %2).")
-                                 .arg(QString::fromUtf8(NotADate), registersText(reading.registers)));
+        throw OperationError(
+            QStringLiteral("%1 (registry %2).")
+                .arg(QString::fromUtf8(NotADate), registersText(reading.registers)));
     return *reading.time;
 }
 
@@ -133,16 +134,17 @@ std::optional<qint64> writeChecked(DeviceLink& link, const QDateTime& time) {
     if (!back.isValid())
         return std::nullopt;
     // The registers hold whole seconds: the time sent as the unit took it.
-    const QDateTime sent(time.date(), QTime(time.time().hour(), time.time().minute(),
-                                            time.time().second()),
+    const QDateTime sent(time.date(),
+                         QTime(time.time().hour(), time.time().minute(), time.time().second()),
                          Qt::UTC);
     const qint64 difference =
         qRound64(double(sent.addMSecs(since.elapsed()).msecsTo(back)) / 1000.0);
     if (std::llabs(difference) > ReadBackLimitS)
-        throw OperationError(QStringLiteral("Hodiny jednotky po nastavení ukazují %1, o %2 s jinak, "
-                                            "než byly nastaveny: nastavení se neprojevilo.")
-                                 .arg(back.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")))
-                                 .arg(difference));
+        throw OperationError(
+            QStringLiteral("Hodiny jednotky po nastavení ukazují %1, o %2 s jinak, "
+                           "než byly nastaveny: nastavení se neprojevilo.")
+                .arg(back.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")))
+                .arg(difference));
     return difference;
 }
 

@@ -154,7 +154,8 @@ void MainWindow::buildWindows() {
                       [this](const Selectors& selectors) { uploadPages(selectors); }, m_udp,
                       [this] { return searchTarget(); },
                       [this](const QString& address, quint16 port) { setTarget(address, port); },
-                      [this] { return m_address->currentText(); }});
+                      [this] { return m_address->currentText(); },
+                      [this](const QString& form) { showWindow(form); }});
     // Each window is made the first time something needs it (see windowAt), so that the
     // main window shows at once.
     for (const WindowRow& row : windowTable()) {
@@ -512,6 +513,20 @@ std::pair<QHostAddress, quint16> MainWindow::searchTarget() const {
 
 void MainWindow::setSearchTarget(const QHostAddress& address, quint16 port) {
     m_searchTarget = std::make_pair(address, port);
+}
+
+void MainWindow::showWindow(const QString& form) {
+    const std::vector<WindowRow>& table = windowTable();
+    for (size_t i = 0; i < table.size(); ++i) {
+        if (table[i].form() != form)
+            continue;
+        ManagedWindow* window = windowAt(i);
+        if (m_windows[i].toggle)
+            m_windows[i].toggle->setChecked(true);
+        window->show();
+        window->raise();
+        window->activateWindow();
+    }
 }
 
 void MainWindow::setTarget(const QString& address, quint16 port) {

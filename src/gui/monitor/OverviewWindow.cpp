@@ -9,20 +9,25 @@
 #include "monitor/StationFiles.h"
 #include "monitor/StationModel.h"
 #include "operations/StationBackup.h"
+#include "operations/StationChecks.h"
+#include "operations/StationHistory.h"
 #include "workspace/Workspace.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QColor>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QSettings>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QTableView>
 #include <QTimer>
@@ -33,6 +38,7 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -45,11 +51,26 @@ public:
             return QColor(Qt::yellow);
         return StationFilterModel::headerData(section, orientation, role);
     }
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (role == Qt::BackgroundRole &&
+            StationFilterModel::data(index, StationTableModel::MarkedRole).toBool())
+            return QColor(Qt::red);
+        if (role == Qt::ForegroundRole &&
+            StationFilterModel::data(index, StationTableModel::StaleRole).toBool())
+            return QColor(Qt::gray);
+        return StationFilterModel::data(index, role);
+    }
 };
 
 const QString Section = QStringLiteral("TFprehled");
-// Stations read or written at once.
+// Stations read or written at once; a look at the state or the clock costs a unit two
+// requests where a backup costs eighty, so more of them go at once.
 constexpr int ParallelStations = 8;
+constexpr int ParallelLooks = 32;
+// "Automaticky": a state run every so many seconds.
+constexpr int DefaultAutoSeconds = 10;
+
+enum class RunKind { Backup, Push, State, Clock };
 // The columns' widths in pixels before a list is loaded, and their least after.
 constexpr int MinimumWidths[StationTableModel::Columns] = {30, 91, 105, 87, 35, 34, 30, 28};
 
@@ -77,6 +98,35 @@ public:
         m_pushItem->setToolTip(QStringLiteral("Nahraje zvolené stránky konfigurace z oken do "
                                               "vybraných stanic a ověří je čtením zpět"));
         connect(m_pushItem, &QAction::triggered, this, [this] { pushToSelected(); });
+        m_historyItem = toolbar->addAction(QStringLiteral("Uchovat historii"));
+        m_historyItem->setObjectName(QStringLiteral("actUchovatHistorii"));
+        m_historyItem->setCheckable(true);
+        m_historyItem->setToolTip(QStringLiteral("Zálohy se ukládají do repozitáře git ve zvolené "
+                                                 "složce: každá změna jako jeden záznam historie"));
+        toolbar->addSeparator();
+        m_stateItem = toolbar->addAction(QStringLiteral("Stav vybraných"));
+        m_stateItem->setObjectName(QStringLiteral("actStavVybranych"));
+        m_stateItem->setShortcut(Qt::Key_F5);
+        m_stateItem->setShortcutContext(Qt::WindowShortcut);
+        m_stateItem->setToolTip(QStringLiteral("Přečte stav a hodiny vybraných stanic (F5)"));
+        connect(m_stateItem, &QAction::triggered, this, [this] { lookAtSelected(false); });
+        m_autoItem = toolbar->addAction(QStringLiteral("Automaticky"));
+        m_autoItem->setObjectName(QStringLiteral("actAutomaticky"));
+        m_autoItem->setCheckable(true);
+        connect(m_autoItem, &QAction::toggled, this, [this](bool on) { setAutomatic(on); });
+        m_autoLabel = new QLabel(this);
+        m_autoLabel->setObjectName(QStringLiteral("Lautomaticky"));
+        m_autoLabel->setVisible(false);
+        m_autoLabelItem = toolbar->addWidget(m_autoLabel);
+        m_autoLabelItem->setVisible(false);
+        m_autoTimer.setObjectName(QStringLiteral("autoTimer"));
+        connect(&m_autoTimer, &QTimer::timeout, this, [this] { lookAtSelected(true); });
+        m_clockItem = toolbar->addAction(QStringLiteral("Nastav hodiny vybraným…"));
+        m_clockItem->setObjectName(QStringLiteral("actNastavHodiny"));
+        m_clockItem->setToolTip(QStringLiteral("Nastaví hodiny vybraných stanic na čas této "
+                                               "stanice a přečte je zpět"));
+        connect(m_clockItem, &QAction::triggered, this, [this] { setClocksOfSelected(); });
+        toolbar->addSeparator();
         m_stopItem = toolbar->addAction(QStringLiteral("Přerušit"));
         m_stopItem->setObjectName(QStringLiteral("actPrerusit"));
         m_stopItem->setToolTip(QStringLiteral("Stanice, které ještě nezačaly, zůstanou beze "
@@ -123,6 +173,8 @@ public:
         m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
         m_grid->setSelectionMode(QAbstractItemView::ExtendedSelection);
         m_grid->setColumnHidden(StationTableModel::ResultColumn, true);
+        showStateColumns(false);
+        m_grid->setColumnHidden(StationTableModel::ChangesColumn, true);
         m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
         for (int c = 0; c < StationTableModel::Columns; ++c)
             m_grid->setColumnWidth(c, MinimumWidths[c]);
@@ -162,9 +214,25 @@ protected:
             m_notesFolder->setText(settingsValue(QStringLiteral("ST_pozn")));
             m_notesItem->setChecked(
                 m_context.settings->value(QStringLiteral("ST_pozn_vis"), 0).toInt() == 1);
+            m_historyFolder = settingsValue(QStringLiteral("ST_historie"));
+            m_historyItem->setChecked(
+                m_context.settings->value(QStringLiteral("ST_historie_on"), 0).toInt() == 1);
+            bool ok = false;
+            const int seconds =
+                m_context.settings->value(QStringLiteral("ST_auto_s"), DefaultAutoSeconds)
+                    .toInt(&ok);
+            // A value from elsewhere that is no sensible interval is the default.
+            m_autoSeconds = ok && seconds >= 1 && seconds <= 86400 ? seconds : DefaultAutoSeconds;
             m_context.settings->endGroup();
         }
         load();
+    }
+
+    // A hidden overview looks at no unit.
+    void hideEvent(QHideEvent* event) override {
+        if (!event->spontaneous())
+            m_autoItem->setChecked(false);
+        ManagedWindow::hideEvent(event);
     }
 
     void closeEvent(QCloseEvent* event) override {
@@ -185,6 +253,10 @@ private:
         m_context.settings->setValue(QStringLiteral("ST_pozn"), m_notesFolder->text());
         m_context.settings->setValue(QStringLiteral("ST_pozn_vis"),
                                      m_notesItem->isChecked() ? 1 : 0);
+        m_context.settings->setValue(QStringLiteral("ST_historie"), m_historyFolder);
+        m_context.settings->setValue(QStringLiteral("ST_historie_on"),
+                                     m_historyItem->isChecked() ? 1 : 0);
+        m_context.settings->setValue(QStringLiteral("ST_auto_s"), m_autoSeconds);
         m_context.settings->endGroup();
     }
 
@@ -207,6 +279,8 @@ private:
             setWindowTitle(QStringLiteral("Přehled - ") + m_path);
             m_stations.setStations(std::move(*list));
             m_grid->setColumnHidden(StationTableModel::ResultColumn, true);
+            showStateColumns(false);
+            showChanges();
             fitColumns();
             if (unread > 0)
                 m_context.dialogs.message(this, stations::unreadNotice(unread), Severity::Warning);
@@ -306,22 +380,158 @@ private:
         const std::vector<int> rows = selectedStations();
         if (m_run || !haveSelection(rows))
             return;
-        const QString folder =
-            m_context.dialogs.chooseFolder(this, QFileInfo(m_path).absolutePath());
+        const bool keepHistory = m_historyItem->isChecked();
+        const QString folder = m_context.dialogs.chooseFolder(
+            this, keepHistory && !m_historyFolder.isEmpty() ? m_historyFolder
+                                                            : QFileInfo(m_path).absolutePath());
         if (folder.isEmpty())
             return;
-        std::vector<Station> chosen;
-        for (int row : rows)
-            chosen.push_back(m_stations.stations()[size_t(row)]);
-        // The same files as backup-stations: every station its own, even when names repeat.
-        const QStringList names = stations::uniqueFileNames(chosen);
+        if (keepHistory) {
+            // The repository first: a folder that cannot hold one is found out before any
+            // unit is read.
+            bool usable = false;
+            m_context.run([&] {
+                history::Repository repository(folder, true);
+                usable = true;
+            });
+            if (!usable)
+                return;
+            m_historyFolder = folder;
+        }
+        // The same files as backup-stations: every station of the list its own, even when
+        // names repeat, and the same name run after run.
+        const QStringList names = stations::uniqueFileNames(m_stations.stations());
         std::vector<stations::StationRun::Job> jobs;
-        for (size_t i = 0; i < chosen.size(); ++i)
-            jobs.push_back(
-                [station = chosen[i],
-                 file = QDir(folder).filePath(names[qsizetype(i)] + QStringLiteral(".ql5")),
-                 timeout = readTimeout()] { return stations::backUp(station, file, timeout); });
-        startRun(rows, std::move(jobs));
+        for (int row : rows)
+            jobs.push_back([station = m_stations.stations()[size_t(row)],
+                            file = QDir(folder).filePath(names[row] + QStringLiteral(".ql5")),
+                            timeout = readTimeout(), keepHistory] {
+                return stations::backUp(station, file, timeout, keepHistory);
+            });
+        m_backedUp.clear();
+        m_backupFolder = keepHistory ? folder : QString();
+        startRun(rows, std::move(jobs), RunKind::Backup);
+    }
+
+    // After a backup into a history: one commit of what changed.
+    void commitHistory() {
+        if (m_backupFolder.isEmpty())
+            return;
+        const QString folder = std::exchange(m_backupFolder, QString());
+        const QStringList names = stations::uniqueFileNames(m_stations.stations());
+        QStringList backedUp;
+        for (int row : m_backedUp)
+            backedUp << names[row];
+        m_context.run([&] {
+            history::Repository repository(folder);
+            const auto changes = repository.commit(backedUp, QDateTime::currentDateTime());
+            m_context.workspace.link().feedback().log(
+                changes.empty()
+                    ? QStringLiteral("Historie záloh: beze změny")
+                    : QStringLiteral("Historie záloh: změněno %1 stanic").arg(changes.size()));
+        });
+        showChanges();
+    }
+
+    // "Změny": each station's last change in the history of its backups.
+    void showChanges() {
+        bool any = false;
+        if (!m_historyFolder.isEmpty() && m_stations.isLoaded()) {
+            try {
+                const history::Repository repository(m_historyFolder);
+                const auto last = repository.lastChanges();
+                const QStringList names = stations::uniqueFileNames(m_stations.stations());
+                for (int row = 0; row < int(names.size()); ++row) {
+                    const auto found = last.find(names[row]);
+                    if (found == last.end()) {
+                        m_stations.setChange(row, {}, {});
+                        continue;
+                    }
+                    m_stations.setChange(
+                        row, found->second.first.toString(QStringLiteral("yyyy-MM-dd HH:mm")),
+                        found->second.second.join(QLatin1Char('\n')));
+                    any = true;
+                }
+            } catch (const OperationError&) {
+                // No history there (yet): the column stays hidden.
+            }
+        }
+        m_grid->setColumnHidden(StationTableModel::ChangesColumn, !any);
+    }
+
+    void showStateColumns(bool on) {
+        for (int c = StationTableModel::StateColumn; c < StationTableModel::ChangesColumn; ++c)
+            m_grid->setColumnHidden(c, !on);
+    }
+
+    // "Stav vybraných": the state and the clock of each selected station. An automatic
+    // round that finds a run going, or nothing selected, waits for the next.
+    void lookAtSelected(bool automatic) {
+        if (m_run)
+            return;
+        const std::vector<int> rows = selectedStations();
+        if (rows.empty()) {
+            if (!automatic)
+                haveSelection(rows);
+            return;
+        }
+        std::vector<stations::StationRun::Job> jobs;
+        for (int row : rows)
+            jobs.push_back([station = m_stations.stations()[size_t(row)], timeout = readTimeout()] {
+                return stations::readState(station, timeout);
+            });
+        showStateColumns(true);
+        startRun(rows, std::move(jobs), RunKind::State);
+    }
+
+    void setAutomatic(bool on) {
+        if (on && selectedStations().empty()) {
+            haveSelection({});
+            const QSignalBlocker quiet(m_autoItem);
+            m_autoItem->setChecked(false);
+            return;
+        }
+        const QString text = QStringLiteral("Automaticky po %1 s").arg(m_autoSeconds);
+        m_autoLabel->setText(QStringLiteral("<b>%1</b>").arg(text));
+        m_autoLabel->setVisible(on);
+        m_autoLabelItem->setVisible(on);
+        m_autoItem->setToolTip(
+            on ? text : QStringLiteral("Stav vybraných stanic každých %1 s").arg(m_autoSeconds));
+        if (!on) {
+            m_autoTimer.stop();
+            return;
+        }
+        m_autoTimer.start(m_autoSeconds * 1000);
+        lookAtSelected(true);
+    }
+
+    void setClocksOfSelected() {
+        const std::vector<int> rows = selectedStations();
+        if (m_run || !haveSelection(rows))
+            return;
+        if (!m_context.dialogs.ask(
+                this,
+                QStringLiteral("Nastavit hodiny %1 vybraných stanic na čas "
+                               "tohoto počítače (%2)?")
+                    .arg(rows.size())
+                    .arg(QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat))))
+            return;
+        const auto account = m_context.dialogs.askAccount(
+            this, QStringLiteral("Účet administrátora, kterým se přihlásit ke všem vybraným "
+                                 "stanicím:"));
+        if (!account)
+            return;
+        // One time for the run, moving on with it.
+        const auto time =
+            std::make_shared<const stations::ClockTime>(stations::ClockTime::workstation());
+        std::vector<stations::StationRun::Job> jobs;
+        for (int row : rows)
+            jobs.push_back([station = m_stations.stations()[size_t(row)], time,
+                            user = account->first, password = account->second,
+                            timeout = readTimeout()] {
+                return stations::setClock(station, *time, user, password, timeout);
+            });
+        startRun(rows, std::move(jobs), RunKind::Clock);
     }
 
     void pushToSelected() {
@@ -380,56 +590,90 @@ private:
         std::vector<Station> chosen;
         for (int row : rows)
             chosen.push_back(m_stations.stations()[size_t(row)]);
-        startRun(rows, stations::pushJobs(chosen, *image, pages, account->first, account->second,
-                                          readTimeout()));
+        startRun(rows,
+                 stations::pushJobs(chosen, *image, pages, account->first, account->second,
+                                    readTimeout()),
+                 RunKind::Push);
     }
 
-    // Runs the jobs side by side; the result column follows each station.
-    void startRun(const std::vector<int>& rows, std::vector<stations::StationRun::Job> jobs) {
-        m_stations.clearResults();
-        for (int row : rows)
-            m_stations.setResult(row, QStringLiteral("čeká"));
+    // Runs the jobs side by side; the result column follows each station. A state run
+    // leaves the earlier results standing until each station's new one comes.
+    void startRun(const std::vector<int>& rows, std::vector<stations::StationRun::Job> jobs,
+                  RunKind kind) {
+        if (kind != RunKind::State) {
+            m_stations.clearResults();
+            for (int row : rows)
+                m_stations.setResult(row, QStringLiteral("čeká"));
+        }
         m_grid->setColumnHidden(StationTableModel::ResultColumn, false);
         m_grid->resizeColumnToContents(StationTableModel::ResultColumn);
-        m_backupItem->setEnabled(false);
-        m_pushItem->setEnabled(false);
+        for (QAction* item : {m_backupItem, m_pushItem, m_stateItem, m_clockItem})
+            item->setEnabled(false);
         m_stopItem->setEnabled(true);
         m_remaining = int(rows.size());
-        m_run = std::make_unique<stations::StationRun>(ParallelStations);
+        m_run = std::make_unique<stations::StationRun>(
+            kind == RunKind::State || kind == RunKind::Clock ? ParallelLooks : ParallelStations);
         m_run->start(
             std::move(jobs), this,
-            [this, rows](int i) {
-                m_stations.setResult(rows[size_t(i)], QStringLiteral("probíhá"));
+            [this, rows, kind](int i) {
+                if (kind != RunKind::State)
+                    m_stations.setResult(rows[size_t(i)], QStringLiteral("probíhá"));
             },
-            [this, rows](int i, const stations::StationResult& result) {
-                m_stations.setResult(rows[size_t(i)],
-                                     result.skipped ? QStringLiteral("zrušeno")
-                                     : result.ok    ? QStringLiteral("OK")
-                                                    : QStringLiteral("CHYBA: ") +
-                                                       result.line.section(QLatin1Char('\t'), 3));
+            [this, rows, kind](int i, const stations::StationResult& result) {
+                const int row = rows[size_t(i)];
+                if (result.state)
+                    m_stations.setState(row, stateCells(*result.state), result.state->takenAt);
+                else if (kind == RunKind::State && !result.skipped)
+                    m_stations.markStale(row);
+                if (kind == RunKind::Backup && result.ok)
+                    m_backedUp.push_back(row);
+                QString text = resultText(result, kind);
+                if (const QDateTime taken = m_stations.stateTaken(row);
+                    kind == RunKind::State && !result.ok && taken.isValid())
+                    text += QStringLiteral(" (hodnoty z %1)")
+                                .arg(QLocale().toString(taken, QLocale::ShortFormat));
+                m_stations.setResult(row, text);
                 if (--m_remaining == 0)
                     QTimer::singleShot(0, this, [this] { endRun(); });
             });
     }
 
+    static QString resultText(const stations::StationResult& result, RunKind kind) {
+        if (result.skipped)
+            return QStringLiteral("zrušeno");
+        if (!result.ok)
+            return QStringLiteral("CHYBA: ") + result.why();
+        if (kind == RunKind::Clock)
+            return QStringLiteral("OK: ") + result.line.section(QLatin1Char('\t'), 3);
+        return QStringLiteral("OK");
+    }
+
     void endRun() {
         m_run.reset();
-        m_backupItem->setEnabled(true);
-        m_pushItem->setEnabled(true);
+        for (QAction* item : {m_backupItem, m_pushItem, m_stateItem, m_clockItem})
+            item->setEnabled(true);
         m_stopItem->setEnabled(false);
         m_grid->resizeColumnToContents(StationTableModel::ResultColumn);
+        for (int c = StationTableModel::StateColumn; c < StationTableModel::ChangesColumn; ++c)
+            m_grid->resizeColumnToContents(c);
+        commitHistory();
     }
 
 public:
     bool running() const { return m_run != nullptr; }
 
 private:
+    // A station becomes the target; a double click on what a run found opens it in the
+    // status window as well.
     void chooseStation(const QModelIndex& index) {
         if (!index.isValid() || !m_stations.isLoaded())
             return;
         const QString ip = m_view.index(index.row(), 3).data().toString();
         const quint16 port = quint16(m_view.index(index.row(), 4).data().toUInt());
         m_context.setTarget(ip, port);
+        if (index.column() >= StationTableModel::ResultColumn &&
+            index.column() < StationTableModel::ChangesColumn && m_context.showWindow)
+            m_context.showWindow(QStringLiteral("Fstav"));
     }
 
     WindowContext m_context;
@@ -442,6 +686,17 @@ private:
     QAction* m_backupItem;
     QAction* m_pushItem;
     QAction* m_stopItem;
+    QAction* m_historyItem;
+    QAction* m_stateItem;
+    QAction* m_autoItem;
+    QAction* m_clockItem;
+    QLabel* m_autoLabel;
+    QAction* m_autoLabelItem;
+    QTimer m_autoTimer;
+    int m_autoSeconds = DefaultAutoSeconds;
+    QString m_historyFolder;
+    QString m_backupFolder; // the history a backup that runs goes into
+    std::vector<int> m_backedUp;
     std::unique_ptr<stations::StationRun> m_run;
     int m_remaining = 0;
     QString m_path;
