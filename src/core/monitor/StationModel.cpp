@@ -185,7 +185,7 @@ QVariant StationTableModel::data(const QModelIndex& index, int role) const {
             return true;
         if (role == Qt::ToolTipRole && stateCell)
             return QStringLiteral("Hodnoty z %1")
-                .arg(QLocale().toString(state.taken, QLocale::ShortFormat));
+                .arg(state.taken.toString(QStringLiteral("d. M. yyyy HH:mm:ss")));
         if (role == Qt::ToolTipRole && column == ChangesColumn && !state.changed.isEmpty())
             return visibleText(state.changedFields);
     }

@@ -155,7 +155,7 @@ void MainWindow::buildWindows() {
                       [this] { return searchTarget(); },
                       [this](const QString& address, quint16 port) { setTarget(address, port); },
                       [this] { return m_address->currentText(); },
-                      [this](const QString& form) { showWindow(form); }});
+                      [this](const QString& form) { return showWindow(form); }});
     // Each window is made the first time something needs it (see windowAt), so that the
     // main window shows at once.
     for (const WindowRow& row : windowTable()) {
@@ -515,7 +515,7 @@ void MainWindow::setSearchTarget(const QHostAddress& address, quint16 port) {
     m_searchTarget = std::make_pair(address, port);
 }
 
-void MainWindow::showWindow(const QString& form) {
+ManagedWindow* MainWindow::showWindow(const QString& form) {
     const std::vector<WindowRow>& table = windowTable();
     for (size_t i = 0; i < table.size(); ++i) {
         if (table[i].form() != form)
@@ -526,7 +526,9 @@ void MainWindow::showWindow(const QString& form) {
         window->show();
         window->raise();
         window->activateWindow();
+        return window;
     }
+    return nullptr;
 }
 
 void MainWindow::setTarget(const QString& address, quint16 port) {

@@ -91,7 +91,7 @@ public:
     void setSearchTarget(const QHostAddress& address, quint16 port);
     // A station chosen in the overview: its address is accepted as if typed, its port set.
     void setTarget(const QString& address, quint16 port);
-    void showWindow(const QString& form);
+    ManagedWindow* showWindow(const QString& form);
 
 signals:
     void closed();

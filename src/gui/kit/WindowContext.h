@@ -30,8 +30,9 @@ struct WindowContext {
     std::function<void(const QString& address, quint16 port)> setTarget;
     // The text of the address box.
     std::function<QString()> address;
-    // Shows the window of that form name ("Fstav"), in front, its "Zobraz" item ticked.
-    std::function<void(const QString& form)> showWindow;
+    // Shows the window of that form name ("Fstav"), in front, its "Zobraz" item ticked;
+    // null when there is none.
+    std::function<ManagedWindow*(const QString& form)> showWindow;
 };
 
 // One window of the tool other than the main window and the two dialogs, in creation order.

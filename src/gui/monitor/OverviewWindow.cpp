@@ -103,31 +103,33 @@ public:
         m_historyItem->setCheckable(true);
         m_historyItem->setToolTip(QStringLiteral("Zálohy se ukládají do repozitáře git ve zvolené "
                                                  "složce: každá změna jako jeden záznam historie"));
-        toolbar->addSeparator();
-        m_stateItem = toolbar->addAction(QStringLiteral("Stav vybraných"));
+        // The second row: looks at the selected units, and the stop of any run.
+        auto* looks = new QToolBar(this);
+        looks->setObjectName(QStringLiteral("tbStav"));
+        m_stateItem = looks->addAction(QStringLiteral("Stav vybraných"));
         m_stateItem->setObjectName(QStringLiteral("actStavVybranych"));
         m_stateItem->setShortcut(Qt::Key_F5);
         m_stateItem->setShortcutContext(Qt::WindowShortcut);
         m_stateItem->setToolTip(QStringLiteral("Přečte stav a hodiny vybraných stanic (F5)"));
         connect(m_stateItem, &QAction::triggered, this, [this] { lookAtSelected(false); });
-        m_autoItem = toolbar->addAction(QStringLiteral("Automaticky"));
+        m_autoItem = looks->addAction(QStringLiteral("Automaticky"));
         m_autoItem->setObjectName(QStringLiteral("actAutomaticky"));
         m_autoItem->setCheckable(true);
         connect(m_autoItem, &QAction::toggled, this, [this](bool on) { setAutomatic(on); });
         m_autoLabel = new QLabel(this);
         m_autoLabel->setObjectName(QStringLiteral("Lautomaticky"));
         m_autoLabel->setVisible(false);
-        m_autoLabelItem = toolbar->addWidget(m_autoLabel);
+        m_autoLabelItem = looks->addWidget(m_autoLabel);
         m_autoLabelItem->setVisible(false);
         m_autoTimer.setObjectName(QStringLiteral("autoTimer"));
         connect(&m_autoTimer, &QTimer::timeout, this, [this] { lookAtSelected(true); });
-        m_clockItem = toolbar->addAction(QStringLiteral("Nastav hodiny vybraným…"));
+        m_clockItem = looks->addAction(QStringLiteral("Nastav hodiny vybraným…"));
         m_clockItem->setObjectName(QStringLiteral("actNastavHodiny"));
         m_clockItem->setToolTip(QStringLiteral("Nastaví hodiny vybraných stanic na čas této "
                                                "stanice a přečte je zpět"));
         connect(m_clockItem, &QAction::triggered, this, [this] { setClocksOfSelected(); });
-        toolbar->addSeparator();
-        m_stopItem = toolbar->addAction(QStringLiteral("Přerušit"));
+        looks->addSeparator();
+        m_stopItem = looks->addAction(QStringLiteral("Přerušit"));
         m_stopItem->setObjectName(QStringLiteral("actPrerusit"));
         m_stopItem->setToolTip(QStringLiteral("Stanice, které ještě nezačaly, zůstanou beze "
                                               "změny"));
@@ -186,9 +188,10 @@ public:
 
         auto* layout = new QVBoxLayout(this);
         layout->setMenuBar(toolbar);
+        layout->addWidget(looks);
         layout->addWidget(m_notesPanel);
         layout->addWidget(m_grid, 1);
-        resize(780, 380);
+        resize(860, 420);
     }
 
     ~OverviewWindow() override {
@@ -277,6 +280,8 @@ private:
             if (!list)
                 return;
             setWindowTitle(QStringLiteral("Přehled - ") + m_path);
+            // Rows of the list that goes are no rows of the new one.
+            m_autoItem->setChecked(false);
             m_stations.setStations(std::move(*list));
             m_grid->setColumnHidden(StationTableModel::ResultColumn, true);
             showStateColumns(false);
@@ -464,17 +469,15 @@ private:
             m_grid->setColumnHidden(c, !on);
     }
 
-    // "Stav vybraných": the state and the clock of each selected station. An automatic
-    // round that finds a run going, or nothing selected, waits for the next.
+    // "Stav vybraných": the state and the clock of each selected station. "Automaticky"
+    // looks again and again at the stations selected when it was switched on; a round that
+    // finds a run going waits for the next.
     void lookAtSelected(bool automatic) {
         if (m_run)
             return;
-        const std::vector<int> rows = selectedStations();
-        if (rows.empty()) {
-            if (!automatic)
-                haveSelection(rows);
+        const std::vector<int> rows = automatic ? m_autoRows : selectedStations();
+        if (!automatic && !haveSelection(rows))
             return;
-        }
         std::vector<stations::StationRun::Job> jobs;
         for (int row : rows)
             jobs.push_back([station = m_stations.stations()[size_t(row)], timeout = readTimeout()] {
@@ -485,13 +488,16 @@ private:
     }
 
     void setAutomatic(bool on) {
-        if (on && selectedStations().empty()) {
+        m_autoRows = on ? selectedStations() : std::vector<int>();
+        if (on && m_autoRows.empty()) {
             haveSelection({});
             const QSignalBlocker quiet(m_autoItem);
             m_autoItem->setChecked(false);
             return;
         }
-        const QString text = QStringLiteral("Automaticky po %1 s").arg(m_autoSeconds);
+        const QString text = QStringLiteral("Automaticky: každých %1 s, stanic %2")
+                                 .arg(m_autoSeconds)
+                                 .arg(m_autoRows.size());
         m_autoLabel->setText(QStringLiteral("<b>%1</b>").arg(text));
         m_autoLabel->setVisible(on);
         m_autoLabelItem->setVisible(on);
@@ -630,12 +636,18 @@ private:
                 QString text = resultText(result, kind);
                 if (const QDateTime taken = m_stations.stateTaken(row);
                     kind == RunKind::State && !result.ok && taken.isValid())
-                    text += QStringLiteral(" (hodnoty z %1)")
-                                .arg(QLocale().toString(taken, QLocale::ShortFormat));
+                    text += QStringLiteral(" (hodnoty z %1)").arg(takenText(taken));
                 m_stations.setResult(row, text);
                 if (--m_remaining == 0)
                     QTimer::singleShot(0, this, [this] { endRun(); });
             });
+    }
+
+    // When values were taken: the time of day, with the date when not today.
+    static QString takenText(const QDateTime& taken) {
+        return taken.toString(taken.date() == QDate::currentDate()
+                                  ? QStringLiteral("HH:mm:ss")
+                                  : QStringLiteral("d. M. yyyy HH:mm:ss"));
     }
 
     static QString resultText(const stations::StationResult& result, RunKind kind) {
@@ -671,9 +683,13 @@ private:
         const QString ip = m_view.index(index.row(), 3).data().toString();
         const quint16 port = quint16(m_view.index(index.row(), 4).data().toUInt());
         m_context.setTarget(ip, port);
-        if (index.column() >= StationTableModel::ResultColumn &&
-            index.column() < StationTableModel::ChangesColumn && m_context.showWindow)
-            m_context.showWindow(QStringLiteral("Fstav"));
+        if (index.column() < StationTableModel::ResultColumn ||
+            index.column() >= StationTableModel::ChangesColumn || !m_context.showWindow)
+            return;
+        // The status window asks the station for its state at once.
+        if (ManagedWindow* status = m_context.showWindow(QStringLiteral("Fstav")))
+            if (auto* request = status->findChild<QAction*>(QStringLiteral("actStav")))
+                request->trigger();
     }
 
     WindowContext m_context;
@@ -694,6 +710,7 @@ private:
     QAction* m_autoLabelItem;
     QTimer m_autoTimer;
     int m_autoSeconds = DefaultAutoSeconds;
+    std::vector<int> m_autoRows;
     QString m_historyFolder;
     QString m_backupFolder; // the history a backup that runs goes into
     std::vector<int> m_backedUp;
