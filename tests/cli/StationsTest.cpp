@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -166,6 +167,92 @@ TEST_F(Cli, BackupStationsReadsEveryStationSideBySide) {
     expected.replace(0, 56, QByteArray(56, '\0'));
     expected.replace(7956, 44, QByteArray(44, '\0'));
     EXPECT_EQ(readFile(backup.filePath(QStringLiteral("Alpha.ql5"))), expected);
+}
+
+} // namespace
+
+namespace {
+
+// The state and the clock of a list of a sound unit, one that keeps its clock through a
+// write and a dead port, and a history of their backups over three runs.
+TEST_F(Cli, StationRunsLookAtTheUnitsSetTheirClocksAndKeepAHistory) {
+    SimProcess sound;
+    SimProcess frozen({"--frozen-clock"});
+    const quint16 dead = closedPort();
+    writeStations(path("st.dat"), {stationRecord("Kotelna", "127.0.0.1", sound.port.toUShort()),
+                                   stationRecord("Sklad", "127.0.0.1", frozen.port.toUShort()),
+                                   stationRecord("Mrtva", "127.0.0.1", dead)});
+    CtlRun r = ctl({"status-stations", path("st.dat"), "--jobs", "2"});
+    EXPECT_EQ(r.exit, 1);
+    QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 3) << qPrintable(r.out);
+    EXPECT_TRUE(lines[0].startsWith("Kotelna\t127.0.0.1:" + sound.port + "\tOK\t"));
+    EXPECT_EQ(lines[0].count(QLatin1Char('\t')), 8);
+    EXPECT_TRUE(lines[1].startsWith("Sklad\t127.0.0.1:" + frozen.port + "\tOK\t"));
+    EXPECT_TRUE(lines[2].startsWith(QStringLiteral("Mrtva\t127.0.0.1:%1\tCHYBA\t").arg(dead)));
+
+    r = ctl({"status-stations", path("st.dat"), "--json"});
+    EXPECT_EQ(r.exit, 1);
+    const QJsonArray array = QJsonDocument::fromJson(r.out.toUtf8()).array();
+    ASSERT_EQ(array.size(), 3);
+    const QJsonObject first = array[0].toObject();
+    EXPECT_EQ(first["name"].toString(), "Kotelna");
+    EXPECT_EQ(first["address"].toString(), "127.0.0.1");
+    EXPECT_TRUE(first["ok"].toBool());
+    EXPECT_EQ(first["Typ"].toInt(), 5);
+    EXPECT_TRUE(first["clock_offset_s"].isDouble());
+    const QJsonObject last = array[2].toObject();
+    EXPECT_FALSE(last["ok"].toBool());
+    EXPECT_FALSE(last["error"].toString().isEmpty());
+    EXPECT_FALSE(last.contains("Typ"));
+
+    r = ctl({"clock-stations", path("st.dat"), "set", "2031-05-06T07:08:09", "--user", "admin",
+             "--password", "admin"});
+    EXPECT_EQ(r.exit, 1);
+    EXPECT_TRUE(r.out.contains("OK\tKotelna\t127.0.0.1:" + sound.port +
+                               "\t2031-05-06T07:08:09, odchylka 0 s"))
+        << qPrintable(r.out);
+    EXPECT_TRUE(r.out.contains("CHYBA\tSklad\t"));
+    EXPECT_TRUE(r.out.contains("CHYBA\tMrtva\t"));
+    // One unit's clock set is read back the same way.
+    r = ctl({"--host", "127.0.0.1", "--port", frozen.port, "clock", "set", "2031-05-06T07:08:09",
+             "--user", "admin", "--password", "admin"});
+    EXPECT_EQ(r.exit, 1);
+    EXPECT_FALSE(r.out.contains("nastaveny"));
+
+    // The first run keeps the two that answer; a unit changed between runs is the one
+    // change of the second; a third finds nothing new.
+    r = ctl({"backup-stations", path("st.dat"), path("hist"), "--history"});
+    EXPECT_EQ(r.exit, 1);
+    EXPECT_TRUE(r.out.endsWith("Historie: změněno 2 (Kotelna, Sklad)\n") ||
+                r.out.endsWith("Historie: změněno 2 (Sklad, Kotelna)\n"))
+        << qPrintable(r.out);
+    QByteArray image = readFile(path("hist/Kotelna.ql5"));
+    image[5160] = char(image[5160] ^ 1);
+    QFile changed(path("changed.ql5"));
+    ASSERT_TRUE(changed.open(QIODevice::WriteOnly));
+    changed.write(image);
+    changed.close();
+    SimProcess other({"--image", path("changed.ql5")});
+    writeStations(path("st2.dat"), {stationRecord("Kotelna", "127.0.0.1", other.port.toUShort()),
+                                    stationRecord("Sklad", "127.0.0.1", frozen.port.toUShort())});
+    r = ctl({"backup-stations", path("st2.dat"), path("hist"), "--history"});
+    EXPECT_EQ(r.exit, 0) << qPrintable(r.out);
+    EXPECT_TRUE(r.out.endsWith("Historie: změněno 1 (Kotelna)\n")) << qPrintable(r.out);
+    r = ctl({"backup-stations", path("st2.dat"), path("hist"), "--history"});
+    EXPECT_TRUE(r.out.endsWith("Historie: beze změny\n")) << qPrintable(r.out);
+
+    r = ctl({"history", path("hist")});
+    EXPECT_EQ(r.exit, 0);
+    lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2) << qPrintable(r.out);
+    EXPECT_TRUE(lines[0].endsWith("\tKotelna"));
+    r = ctl({"history", path("hist"), "Kotelna"});
+    lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 4) << qPrintable(r.out);
+    EXPECT_TRUE(lines[1].startsWith("  Výstupy / ")) << qPrintable(lines[1]);
+    EXPECT_EQ(lines[3], "  nová záloha");
+    EXPECT_EQ(ctl({"history", path("st.dat")}).exit, 1);
 }
 
 } // namespace

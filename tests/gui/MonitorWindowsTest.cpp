@@ -330,6 +330,69 @@ TEST_F(Overview, BackupOfSelectedStationsFailsAtEveryRequestAndWritesNoFile) {
     }
 }
 
+// F5 looks at the selected stations: each row shows its state, what is out of the ordinary
+// is red; "Automaticky" looks again, and a unit that went away keeps its values in grey.
+TEST_F(Overview, LooksAtTheSelectedStationsAgainAndGreysWhatItCouldNotRenew) {
+    auto sim = std::make_unique<SimServer>(SimOptions{}, SimServer::Faults{});
+    ASSERT_TRUE(sim->listen(QHostAddress::LocalHost, 0));
+    const quint16 port = sim->port();
+    QFile list(path("units.dat"));
+    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+    list.write(QByteArray(3, '\0') + stationRecord("One", "127.0.0.1", port, 5) +
+               stationRecord("Dead", "127.0.0.1", closedPort(), 5));
+    list.close();
+    run->dialogs.answers << path("units.dat");
+    window->findChild<QAction*>(QStringLiteral("actOtevri"))->trigger();
+    QAbstractItemModel* model = grid->model();
+    const auto cell = [&](int row, int column, int role = Qt::DisplayRole) {
+        return model->index(row, column).data(role);
+    };
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                      grid->visualRect(model->index(0, 1)).center());
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                      grid->visualRect(model->index(1, 1)).center());
+    user::key(Qt::Key_F5);
+    const int result = StationTableModel::ResultColumn;
+    const int first = StationTableModel::StateColumn;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return cell(1, result).toString().startsWith(QStringLiteral("CHYBA")) &&
+                   cell(0, result).toString() == QStringLiteral("OK");
+        },
+        10000));
+    EXPECT_FALSE(grid->isColumnHidden(first));
+    EXPECT_EQ(cell(0, first).toString(), QStringLiteral("5")); // "Typ" of the unit
+    EXPECT_EQ(cell(0, first + 3).toString().size(), 16);       // the outputs, bit by bit
+    EXPECT_EQ(cell(0, first + 4, Qt::BackgroundRole), QVariant(QColor(Qt::red))); // Teplota2
+    EXPECT_EQ(cell(1, result, Qt::BackgroundRole), QVariant(QColor(Qt::red)));
+    EXPECT_EQ(cell(1, first).toString(), QString());
+
+    // A double click on what the look found: the station in the status window.
+    const QPoint found = grid->visualRect(model->index(0, result)).center();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, found);
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, found);
+    EXPECT_EQ(run->window->portBox()->value(), port);
+    EXPECT_TRUE(run->window->window(QStringLiteral("TFstav"))->isVisible());
+    ToolRun::activate(window);
+
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                      grid->visualRect(model->index(0, 1)).center());
+    window->findChild<QAction*>(QStringLiteral("actAutomaticky"))->trigger();
+    auto* timer = window->findChild<QTimer*>(QStringLiteral("autoTimer"));
+    ASSERT_TRUE(timer && timer->isActive());
+    EXPECT_EQ(timer->interval(), 10000);
+    EXPECT_TRUE(window->findChild<QLabel*>(QStringLiteral("Lautomaticky"))->isVisible());
+    sim.reset();
+    timer->start(10);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return cell(0, result).toString().contains(QStringLiteral("(hodnoty z ")); }, 10000));
+    EXPECT_EQ(cell(0, first).toString(), QStringLiteral("5"));
+    EXPECT_EQ(cell(0, first, Qt::ForegroundRole), QVariant(QColor(Qt::gray)));
+    window->findChild<QAction*>(QStringLiteral("actAutomaticky"))->trigger();
+    EXPECT_FALSE(timer->isActive());
+    EXPECT_FALSE(window->findChild<QLabel*>(QStringLiteral("Lautomaticky"))->isVisible());
+}
+
 TEST_F(Overview, DoubleClickMakesTheStationTheTargetAndSettingsAreKept) {
     const QRect cell = grid->visualRect(grid->model()->index(1, 2));
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());

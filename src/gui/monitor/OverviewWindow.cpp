@@ -121,6 +121,7 @@ public:
         m_autoLabel->setVisible(false);
         m_autoLabelItem = looks->addWidget(m_autoLabel);
         m_autoLabelItem->setVisible(false);
+        m_autoTimer.setParent(this);
         m_autoTimer.setObjectName(QStringLiteral("autoTimer"));
         connect(&m_autoTimer, &QTimer::timeout, this, [this] { lookAtSelected(true); });
         m_clockItem = looks->addAction(QStringLiteral("Nastav hodiny vybraným…"));
