@@ -69,7 +69,12 @@ ClockTime ClockTime::fixed(const QDateTime& time) {
 }
 
 QDateTime ClockTime::now() const {
-    return m_running ? m_start.addMSecs(m_since.elapsed()) : m_start;
+    if (!m_running)
+        return m_start;
+    // The registers take whole seconds: the nearest one, not the one begun.
+    const QDateTime now = m_start.addMSecs(m_since.elapsed() + 500);
+    return QDateTime(now.date(), QTime(now.time().hour(), now.time().minute(), now.time().second()),
+                     Qt::UTC);
 }
 
 StationResult setClock(const Station& station, const ClockTime& time, const QString& user,

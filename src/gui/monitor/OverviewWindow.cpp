@@ -463,6 +463,8 @@ private:
             }
         }
         m_grid->setColumnHidden(StationTableModel::ChangesColumn, !any);
+        if (any)
+            m_grid->resizeColumnToContents(StationTableModel::ChangesColumn);
     }
 
     void showStateColumns(bool on) {
