@@ -217,6 +217,22 @@ TEST(StationHistory, RunsCommitWhatChangedAndNothingElse) {
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
     EXPECT_EQ(kept.readAll(), before);
 
+    // A run whose objects cannot be stored (every new object's folder taken by a file, as
+    // a full disk would refuse them) fails and leaves the history as it was.
+    b.unit().memory()[5160] = char(b.unit().memory()[5160] ^ 0x02);
+    const QDir objects(QDir(folder).filePath(QStringLiteral(".git/objects")));
+    QStringList blocked;
+    for (int i = 0; i < 256; ++i) {
+        const QString prefix = QStringLiteral("%1").arg(i, 2, 16, QLatin1Char('0'));
+        if (!objects.exists(prefix)) {
+            QFile block(objects.filePath(prefix));
+            ASSERT_TRUE(block.open(QIODevice::WriteOnly));
+            blocked << block.fileName();
+        }
+    }
+    EXPECT_THROW(backUpRun(folder, {list[1]}), OperationError);
+    for (const QString& file : blocked)
+        QFile::remove(file);
     const std::vector<history::Run> runs = repository.runs();
     ASSERT_EQ(runs.size(), 2u);
     EXPECT_EQ(runs[0].stations.size(), 1u); // newest first
@@ -234,6 +250,8 @@ TEST(StationHistory, RunsCommitWhatChangedAndNothingElse) {
         git(folder, {QStringLiteral("rev-list"), QStringLiteral("--count"), QStringLiteral("HEAD")})
             .trimmed(),
         QStringLiteral("2"));
+    // The next run stores what the failed one could not.
+    EXPECT_EQ(backUpRun(folder, {list[1]}).size(), 1u);
     EXPECT_EQ(git(folder, {QStringLiteral("status"), QStringLiteral("--porcelain")}).trimmed(),
               QString());
     EXPECT_TRUE(git(folder, {QStringLiteral("log"), QStringLiteral("-p"), QStringLiteral("-1")})
