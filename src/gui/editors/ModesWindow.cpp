@@ -304,7 +304,9 @@ private:
     void sendClock() {
         const QTime t = m_time->time();
         const QDateTime time(m_date->date(), QTime(t.hour(), t.minute(), t.second()), Qt::UTC);
-        m_context.runLink([this, time] { unitclock::write(m_context.workspace.link(), time); });
+        // Read back: a unit that acknowledges the write but keeps its old time is not set.
+        m_context.runLink(
+            [this, time] { unitclock::writeChecked(m_context.workspace.link(), time); });
     }
 
     QCheckBox* m_hours[ModesPage::Profiles][ModesPage::Hours] = {};
