@@ -190,6 +190,9 @@ TEST_F(Cli, StationRunsLookAtTheUnitsSetTheirClocksAndKeepAHistory) {
     EXPECT_EQ(lines[0].count(QLatin1Char('\t')), 8);
     EXPECT_TRUE(lines[1].startsWith("Sklad\t127.0.0.1:" + frozen.port + "\tOK\t"));
     EXPECT_TRUE(lines[2].startsWith(QStringLiteral("Mrtva\t127.0.0.1:%1\tCHYBA\t").arg(dead)));
+    // Qt's own message in the tool's language, as the window says it.
+    EXPECT_TRUE(lines[2].endsWith(QStringLiteral("\tSpojení bylo odmítnuto")))
+        << qPrintable(lines[2]);
 
     r = ctl({"status-stations", path("st.dat"), "--json"});
     EXPECT_EQ(r.exit, 1);

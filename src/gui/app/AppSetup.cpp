@@ -1,16 +1,16 @@
 #include "app/AppSetup.h"
 
+#include "base/Language.h"
+
 #include "kit/Dialogs.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QSettings>
 #include <QTimer>
-#include <QTranslator>
 #include <QWidget>
 #include <QWindow>
 #include <cstdio>
@@ -21,14 +21,7 @@ bool setUpApplication(QApplication& app) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/quel5.svg")));
     // The tool speaks Czech whatever the workstation's language: so do Qt's file dialogs
     // and standard buttons.
-    auto* translator = new QTranslator(&app);
-    const bool loaded =
-        translator->load(QLocale(QLocale::Czech), QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    if (loaded)
-        QApplication::installTranslator(translator);
-    else
-        delete translator;
+    const bool loaded = language::installQtTranslations(app);
     return loaded;
 }
 
