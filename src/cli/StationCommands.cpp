@@ -218,10 +218,7 @@ int backupStationsCommand(Context& ctx, QStringList args) {
 
 int historyCommand(Context&, QStringList args) {
     const QString folder = args.isEmpty() ? QString() : args.at(0);
-    if (args.size() == 2)
-        expectPositionals(args, 2);
-    else
-        expectPositionals(args, 1);
+    expectPositionals(args, args.size() == 2 ? 2 : 1);
     const history::Repository repository(folder);
     const QString station = args.size() == 2 ? args.at(1) : QString();
     QString text;

@@ -97,8 +97,12 @@ TEST(FaultWalk, EveryRequestOfAnUploadWithItsReadBackFailsClearly) {
         ASSERT_TRUE(plan.uploadConfig(selectors).ok());
         const int requests = int(counting.server.requests().size());
         ASSERT_GT(requests, 1) << name;
+        // "Ulož vše" meets every request of every page: it is walked whole. A page's own
+        // "Ulož" sends the same records and ranges, so its walk faults the chosen requests
+        // (its first, middle and last, and the check that ends it).
+        const bool whole = name == "Ulož vše";
         for (const SimFault& fault : LinkFaults)
-            for (int k : walkedRequests(fault, requests)) {
+            for (int k : whole ? walkedRequests(fault, requests) : chosenRequests(requests)) {
                 SimRig rig({}, fault.at(k));
                 rig.link.setReadTimeoutMs(QuickTimeoutMs);
                 Workspace workspace(rig.link);

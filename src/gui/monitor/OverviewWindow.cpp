@@ -380,6 +380,13 @@ private:
         return false;
     }
 
+    // One administrator's account for every selected station.
+    auto askAdminAccount() {
+        return m_context.dialogs.askAccount(
+            this, QStringLiteral("Účet administrátora, kterým se přihlásit ke všem vybraným "
+                                 "stanicím:"));
+    }
+
     int readTimeout() const { return m_context.workspace.link().readTimeoutMs(); }
 
     void backUpSelected() {
@@ -525,9 +532,7 @@ private:
                     .arg(rows.size())
                     .arg(QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat))))
             return;
-        const auto account = m_context.dialogs.askAccount(
-            this, QStringLiteral("Účet administrátora, kterým se přihlásit ke všem vybraným "
-                                 "stanicím:"));
+        const auto account = askAdminAccount();
         if (!account)
             return;
         // One time for the run, moving on with it.
@@ -591,9 +596,7 @@ private:
                                              .arg(rows.size())
                                              .arg(names.join(QLatin1Char('\n')))))
             return;
-        const auto account = m_context.dialogs.askAccount(
-            this, QStringLiteral("Účet administrátora, kterým se přihlásit ke všem vybraným "
-                                 "stanicím:"));
+        const auto account = askAdminAccount();
         if (!account)
             return;
         std::vector<Station> chosen;
