@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev libqt6svg6
           qt6-translations-l10n fonts-liberation2 poppler-utils qt6-charts-dev
           desktop-file-utils dpkg-dev clang libclang-rt-dev
-          libgtest-dev libgmock-dev libgit2-dev)
+          libgtest-dev libgmock-dev libgit2-dev qt6-l10n-tools qt6-tools-dev)
 packages+=("$@")
 
 missing=()

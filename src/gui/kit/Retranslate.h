@@ -1,0 +1,17 @@
+#pragma once
+
+class QApplication;
+class QWidget;
+
+// Windows are built in code, each text through tx(). When the language changes, the words
+// of every control (labels, buttons, boxes, menu items, list items, tool tips, headings)
+// are put anew in the new language: each control keeps the source of the text it shows,
+// learnt from what tx() gave out. A text the code has set since (a value, a count) is left
+// for its window to refresh.
+void retranslateTree(QWidget* top);
+
+// Retranslates every top-level widget when the application's language changes.
+void retranslateOnLanguageChange(QApplication& app);
+
+// A control whose text is a value (of the unit, of a file), never words of the tool.
+void markAsValue(QWidget* control);
