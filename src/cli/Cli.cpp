@@ -1,4 +1,5 @@
 #include "Cli.h"
+#include "base/Language.h"
 #include "unit/UnitCommands.h"
 
 #include "base/Errors.h"
@@ -126,7 +127,7 @@ int withLogin(Context& ctx, DeviceLink& link, const QString& user, const QString
     if (!result.failure.isEmpty())
         ctx.feedback.message(result.failure);
     if (!result.logoutFailure.isEmpty())
-        ctx.feedback.message(QStringLiteral("Varování: %1").arg(result.logoutFailure),
+        ctx.feedback.message(tx("cli", "Varování: %1").arg(result.logoutFailure),
                              Severity::Warning);
     return result.ok ? Success : Failed;
 }
@@ -183,7 +184,7 @@ int writeCommand(Context& ctx, QStringList args) {
             return int(workspace.uploadConfig(selectors).ok() ? Success : Failed);
         } catch (const Cancelled&) {
             ctx.feedback.message(
-                QStringLiteral("Nahrání by změnilo síťová nastavení jednotky (%1); "
+                tx("cli", "Nahrání by změnilo síťová nastavení jednotky (%1); "
                                "bez --force nebylo nic odesláno.")
                     .arg(guarded.join(QStringLiteral("; "))));
             return int(Failed);
@@ -309,6 +310,13 @@ const QList<Command>& commands() {
 int run(QStringList args) {
     Context ctx;
     try {
+        // The language first, so that every message after it speaks it.
+        const QString lang = takeOption(args, QStringLiteral("--lang"));
+        const std::optional<language::Lang> chosen =
+            lang.isNull() ? language::fromEnvironment() : language::parse(lang);
+        language::apply(chosen.value_or(language::fromEnvironment()));
+        if (!chosen)
+            throw Usage(QStringLiteral("--lang takes cs or en"));
         if (takeFlag(args, QStringLiteral("--version"))) {
             std::printf("quel5ctl %s\n", QUEL5_VERSION);
             return Success;

@@ -1,6 +1,7 @@
 // quel5ctl status, action and service: the live state, the action commands and the
 // service panel's requests.
 #include "Cli.h"
+#include "base/Language.h"
 
 #include "base/Errors.h"
 #include "link/Login.h"
@@ -51,7 +52,7 @@ int statusCommand(Context& ctx, QStringList args) {
     printLines(statusLines(s));
     for (const BitRow& row : bitRows(s))
         std::printf("%-10s%s\n", qUtf8Printable(row.name),
-                    qUtf8Printable(row.carried ? bitRowText(row) : QStringLiteral("(chybí)")));
+                    qUtf8Printable(row.carried ? bitRowText(row) : tx("cli", "(chybí)")));
     for (const ValueRow& row : valueRows(s))
         std::printf("%-10s%s%s\n", qUtf8Printable(row.name), qUtf8Printable(valueText(row.value)),
                     row.flagged ? " !" : "");

@@ -1,6 +1,7 @@
 // quel5ctl show and energy-preset: a configuration for a reader without the GUI, and the
 // hidden energy preset of input X6/SO1.
 #include "Cli.h"
+#include "base/Language.h"
 
 #include "base/Text.h"
 
@@ -37,7 +38,7 @@ int showCommand(Context& ctx, QStringList args) {
     const std::vector<ShownPage> pages = shownPages(workspace);
     QString text;
     for (const ShownPage& shown : pages) {
-        text += QStringLiteral("[%1]\n").arg(shown.title);
+        text += QStringLiteral("[%1]\n").arg(tx("page", shown.title));
         for (const ShownField& f : shown.fields)
             text += shownLine(f) + QLatin1Char('\n');
         text += QLatin1Char('\n');
@@ -96,8 +97,8 @@ int importCommand(Context& ctx, QStringList args) {
     // A document far larger than any configuration is no configuration.
     constexpr qint64 Largest = 16 * 1024 * 1024;
     if (!in.open(QIODevice::ReadOnly) || in.size() > Largest)
-        throw FileError(QStringLiteral("Soubor %1 nelze přečíst: %2")
-                            .arg(args.at(0), in.size() > Largest ? QStringLiteral("je příliš velký")
+        throw FileError(tx("cli", "Soubor %1 nelze přečíst: %2")
+                            .arg(args.at(0), in.size() > Largest ? tx("cli", "je příliš velký")
                                                                  : in.errorString()));
     QJsonObject document;
     try {
@@ -185,7 +186,7 @@ int clockCommand(Context& ctx, QStringList args) {
         if (!difference)
             return Failed;
         ctx.feedback.log(
-            QStringLiteral("Hodiny jednotky nastaveny na %1 (čteno zpět, odchylka %2 s).")
+            tx("cli", "Hodiny jednotky nastaveny na %1 (čteno zpět, odchylka %2 s).")
                 .arg(isoText(time))
                 .arg(*difference));
         return Success;

@@ -1,6 +1,7 @@
 // quel5ctl discover, stations and backup-stations: finding units and looking after the
 // stations of a station list.
 #include "Cli.h"
+#include "base/Language.h"
 
 #include "base/Errors.h"
 #include "base/Text.h"
@@ -41,7 +42,7 @@ void printLine(const QString& line) {
 int columnNamed(const QString& caption) {
     const int column = int(StationTableModel::Headers.indexOf(caption));
     if (column < 1 || column > StationFilterModel::LastFilterColumn)
-        throw Usage(QStringLiteral("unknown column %1 (one of Jméno, Popis, IP, Port, Typ, Druh)")
+        throw Usage(tx("cli", "unknown column %1 (one of Jméno, Popis, IP, Port, Typ, Druh)")
                         .arg(caption));
     return column;
 }
@@ -158,11 +159,11 @@ constexpr int StateJobs = 32;
 // What a run added to the history.
 QString historyLine(const std::vector<history::StationChange>& changes) {
     if (changes.empty())
-        return QStringLiteral("Historie: beze změny");
+        return tx("cli", "Historie: beze změny");
     QStringList names;
     for (const history::StationChange& change : changes)
         names << visibleText(change.name);
-    return QStringLiteral("Historie: změněno %1 (%2)")
+    return tx("cli", "Historie: změněno %1 (%2)")
         .arg(changes.size())
         .arg(names.join(QStringLiteral(", ")));
 }
@@ -188,7 +189,7 @@ int backupStationsCommand(Context& ctx, QStringList args) {
     const std::vector<Station> list = readList(args.at(0));
     const QDir folder(args.at(1));
     if (!folder.exists() && !QDir().mkpath(args.at(1)))
-        throw FileError(QStringLiteral("%1: složku nelze vytvořit.").arg(args.at(1)));
+        throw FileError(tx("cli", "%1: složku nelze vytvořit.").arg(args.at(1)));
     // The history's repository first: a folder that cannot hold one is found out before
     // any unit is read.
     std::unique_ptr<history::Repository> repository;
@@ -262,7 +263,7 @@ int writeStationsCommand(Context& ctx, QStringList args) {
     ConfigImage image;
     ops::loadFullConfigFile(args.at(1), image);
     if (list.empty()) {
-        ctx.feedback.message(QStringLiteral("%1: seznam neobsahuje žádnou stanici; nic nebylo "
+        ctx.feedback.message(tx("cli", "%1: seznam neobsahuje žádnou stanici; nic nebylo "
                                             "odesláno.")
                                  .arg(args.at(0)));
         return Failed;

@@ -1,5 +1,4 @@
 #include "Cli.h"
-#include "base/Language.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -20,9 +19,6 @@ int main(int argc, char** argv) {
         application = std::make_unique<QCoreApplication>(argc, argv);
     }
     QCoreApplication::setApplicationName(QStringLiteral("quel5ctl"));
-    // Qt's own messages (a refused connection, a socket error) in the tool's language, as
-    // the window says them.
-    language::installQtTranslations(*application);
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
     // Now that the arguments are copied, a password given on the command line is wiped

@@ -1,4 +1,5 @@
 #include "app/AppSetup.h"
+#include "base/Language.h"
 #include "kit/Dialogs.h"
 #include "app/MainWindow.h"
 
@@ -9,6 +10,7 @@
 #include <QSettings>
 #include <QSpinBox>
 #include <QStandardPaths>
+#include <cstdio>
 #include <memory>
 
 namespace {
@@ -46,18 +48,27 @@ int main(int argc, char** argv) {
     const QCommandLineOption searchPortOption(QStringLiteral("discovery-port"),
                                               QStringLiteral("The port of the search (30303)."),
                                               QStringLiteral("PORT"));
+    const QCommandLineOption langOption(QStringLiteral("lang"),
+                                        QStringLiteral("Language of the tool: cs or en."),
+                                        QStringLiteral("LANG"));
     // For the start-up benchmark: prints "shown" once the main window is on screen, then quits.
     QCommandLineOption probeOption(QStringLiteral("startup-probe"),
                                    QStringLiteral("Quit once the main window is shown."));
     probeOption.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOptions(
-        {settingsOption, addressOption, portOption, searchOption, searchPortOption, probeOption});
+        {settingsOption, addressOption, portOption, searchOption, searchPortOption, langOption,
+         probeOption});
     parser.process(app);
 
     const QString settingsPath =
         parser.isSet(settingsOption) ? parser.value(settingsOption) : defaultSettingsPath();
+    if (parser.isSet(langOption) && !language::parse(parser.value(langOption))) {
+        std::fprintf(stderr, "quel5: --lang takes cs or en\n");
+        return 2;
+    }
     QtDialogs dialogs;
     const std::unique_ptr<QSettings> settings = openSettings(settingsPath, dialogs);
+    language::apply(*language::parse(startLanguage(parser.value(langOption), settings.get())));
 
     auto* window = new MainWindow(settings.get(), dialogs);
     QObject::connect(window, &MainWindow::closed, &app, &QCoreApplication::quit,

@@ -1,4 +1,5 @@
 #include "print/ReportPainter.h"
+#include "base/Language.h"
 
 #include "base/Errors.h"
 #include "image/ConfigFile.h"
@@ -106,14 +107,14 @@ void paintReport(QPagedPaintDevice& device, const Report& report, ReportKind kin
 
     if (kind == ReportKind::Record) {
         painter.setFont(bold);
-        pages.text(QStringLiteral("Záznam o nastavení jednotky"), LabelLeft, LabelTop);
+        pages.text(tx("print", "Záznam o nastavení jednotky"), LabelLeft, LabelTop);
         painter.setFont(font);
         pages.advance(RelayBand * 1.5);
         for (const ShownPage& page : report.pages) {
             QStringList lines;
             for (const ShownField& f : page.fields)
                 lines << shownLine(f);
-            pages.block(page.title, lines, 5.0);
+            pages.block(tx("page", page.title), lines, 5.0);
             pages.advance(2.0);
         }
         return;
@@ -131,8 +132,8 @@ void paintReport(QPagedPaintDevice& device, const Report& report, ReportKind kin
 
     QStringList relays = report.relays;
     if (relays.isEmpty())
-        relays << QStringLiteral("žádné relé nemá program");
-    pages.block(QStringLiteral("Virtuální relé"), relays, RelayBand);
+        relays << tx("print", "žádné relé nemá program");
+    pages.block(tx("print", "Virtuální relé"), relays, RelayBand);
 }
 
 void writeReportPdf(const QString& path, const Report& report, ReportKind kind) {

@@ -23,8 +23,13 @@ SimProcess::~SimProcess() {
 
 CtlRun ctl(const QStringList& args, const CtlOptions& options) {
     QProcess p;
-    if (!options.environment.isEmpty())
-        p.setProcessEnvironment(options.environment);
+    QProcessEnvironment environment = options.environment.isEmpty()
+                                          ? QProcessEnvironment::systemEnvironment()
+                                          : options.environment;
+    environment.remove(QStringLiteral("LC_ALL"));
+    environment.remove(QStringLiteral("LC_MESSAGES"));
+    environment.insert(QStringLiteral("LANG"), options.locale);
+    p.setProcessEnvironment(environment);
     p.start(QStringLiteral(QUEL5CTL_PATH), args);
     if (!p.waitForStarted())
         return {-1, {}, {}};

@@ -129,3 +129,8 @@ QString tx(const char* context, const char* source) {
         g.sources.insert(text, {QByteArray(context), QByteArray(source)});
     return text;
 }
+
+QString tx(const char* context, const QString& source) {
+    const QByteArray bytes = source.toUtf8();
+    return tx(context, bytes.constData());
+}

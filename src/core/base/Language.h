@@ -45,3 +45,5 @@ QString translated(const Source& source);
 // The text in the tool's language: the Czech source looked up in the catalogue's context.
 // Safe from any thread. (A name of its own: inside a QObject, QObject::tr would hide it.)
 QString tx(const char* context, const char* source);
+// The same for a source kept in a table as a QString (a list's item, a row's name).
+QString tx(const char* context, const QString& source);

@@ -1,4 +1,5 @@
 #include "editors/AnalogPage.h"
+#include "base/Language.h"
 
 #include "image/FieldTable.h"
 

@@ -1,13 +1,20 @@
 #include "editors/ModesPage.h"
+#include "base/Language.h"
 
 #include "base/Text.h"
 #include "image/FieldTable.h"
 
 #include <optional>
 
+const char* const ModesPage::DayNames[7] = {
+    QT_TRANSLATE_NOOP("items", "Ne"), QT_TRANSLATE_NOOP("items", "Po"),
+    QT_TRANSLATE_NOOP("items", "Út"), QT_TRANSLATE_NOOP("items", "St"),
+    QT_TRANSLATE_NOOP("items", "Čt"), QT_TRANSLATE_NOOP("items", "Pá"),
+    QT_TRANSLATE_NOOP("items", "So")};
 const QStringList ModesPage::DayCaptions = {
-    QStringLiteral("Ne"), QStringLiteral("Po"), QStringLiteral("Út"), QStringLiteral("St"),
-    QStringLiteral("Čt"), QStringLiteral("Pá"), QStringLiteral("So")};
+    QString::fromUtf8(DayNames[0]), QString::fromUtf8(DayNames[1]), QString::fromUtf8(DayNames[2]),
+    QString::fromUtf8(DayNames[3]), QString::fromUtf8(DayNames[4]), QString::fromUtf8(DayNames[5]),
+    QString::fromUtf8(DayNames[6])};
 const int ModesPage::ScreenDays[7] = {2, 3, 4, 5, 6, 7, 1};
 
 namespace {
@@ -120,7 +127,7 @@ std::vector<ShownField> ModesPage::shownFields() const {
 
 namespace {
 
-const QString None = QStringLiteral("žádné");
+const QString None = QString::fromUtf8(QT_TRANSLATE_NOOP("items", "žádné"));
 
 // "žádné", or its key "zadne".
 bool isNone(const QString& text) {
@@ -189,7 +196,7 @@ void ModesPage::setShownFields(const std::vector<ShownField>& keyed, const Refus
         if (derived || sameShownValue(f.value, *valueNow(where)))
             continue;
         if (f.value.typeId() != QMetaType::QString) {
-            refuse(badValueText(where, QStringLiteral("čeká se text.")));
+            refuse(badValueText(where, tx("editors", "čeká se text.")));
             continue;
         }
         const int p = f.row.mid(7).toInt();
@@ -199,7 +206,7 @@ void ModesPage::setShownFields(const std::vector<ShownField>& keyed, const Refus
         }
         const auto hours = parseHours(f.value.toString());
         if (!hours) {
-            refuse(badValueText(where, QStringLiteral("čekají se hodiny 0 až 23 jako „6-21, 23“ "
+            refuse(badValueText(where, tx("editors", "čekají se hodiny 0 až 23 jako „6-21, 23“ "
                                                       "nebo „žádné“, ne „%1“.")
                                            .arg(visibleText(f.value.toString()))));
             continue;
@@ -213,7 +220,7 @@ void ModesPage::setShownFields(const std::vector<ShownField>& keyed, const Refus
         const QString where = QStringLiteral("Profil %1 / Dny").arg(p);
         const auto parsed = parseDays(days[p]);
         if (!parsed) {
-            refuse(badValueText(where, QStringLiteral("čekají se dny jako „Po, Út“ nebo „žádné“, "
+            refuse(badValueText(where, tx("editors", "čekají se dny jako „Po, Út“ nebo „žádné“, "
                                                       "ne „%1“.")
                                            .arg(visibleText(days[p]))));
             return;

@@ -11,7 +11,10 @@ public:
     static constexpr int Profiles = 2;
     static constexpr int Hours = 24;
     // Day groups rd1..rd7 by the unit's day number (1 = Sunday), with their captions.
-    static const QStringList DayCaptions; // "Ne", "Po", … "So" for days 1..7
+    // "Ne", "Po", … "So" for days 1..7: the values a document and "show" give, in Czech in
+    // every language. DayNames are the same words for tx("items", …) in a window.
+    static const QStringList DayCaptions;
+    static const char* const DayNames[7];
     // The screen order, Monday first: day numbers 2, 3, 4, 5, 6, 7, 1.
     static const int ScreenDays[7];
 

@@ -1,4 +1,5 @@
 #include "image/ConfigFile.h"
+#include "base/Language.h"
 
 #include "base/Errors.h"
 
@@ -21,8 +22,8 @@ void requireRegularFile(const QString& path, bool mayBeMissing) {
     }
     if (!info.isFile())
         throw FileError(fileProblem(
-            path, info.isDir() ? QStringLiteral("Je to složka, ne soubor s konfigurací.")
-                               : QStringLiteral("Není to obyčejný soubor (roura, zařízení nebo "
+            path, info.isDir() ? tx("image", "Je to složka, ne soubor s konfigurací.")
+                               : tx("image", "Není to obyčejný soubor (roura, zařízení nebo "
                                                 "soket), nelze ho použít.")));
 }
 

@@ -1,4 +1,5 @@
 #include "image/FieldPage.h"
+#include "base/Language.h"
 
 #include "base/Errors.h"
 #include "base/Text.h"
@@ -337,20 +338,20 @@ bool isNumber(const QVariant& v) {
 
 QVariant FieldPage::fromShown(const FieldSpec& f, const QString& where, const QVariant& v) const {
     const auto expect = [&](const QString& what) {
-        throwBadValue(where, QStringLiteral("čeká se %1, ne %2.").arg(what, given(v)));
+        throwBadValue(where, tx("image", "čeká se %1, ne %2.").arg(what, given(v)));
     };
     const auto inRange = [&](double shown, double low, double high, double scale) {
         if (shown < low / scale || shown > high / scale)
-            throwBadValue(where, QStringLiteral("%1 je mimo rozsah %2 až %3.")
+            throwBadValue(where, tx("image", "%1 je mimo rozsah %2 až %3.")
                                      .arg(given(v), QString::number(low / scale),
                                           QString::number(high / scale)));
     };
     switch (f.kind) {
     case FieldKind::Address:
         if (v.typeId() != QMetaType::QString)
-            expect(QStringLiteral("IP adresa v uvozovkách"));
+            expect(tx("image", "IP adresa v uvozovkách"));
         if (!parseIpAddress(v.toString()))
-            throwBadValue(where, QStringLiteral("%1 není IP adresa.").arg(given(v)));
+            throwBadValue(where, tx("image", "%1 není IP adresa.").arg(given(v)));
         return v.toString();
     case FieldKind::Text:
     case FieldKind::ClearedText:
@@ -361,19 +362,19 @@ QVariant FieldPage::fromShown(const FieldSpec& f, const QString& where, const QV
         if (f.typing > 0)
             room = std::min(room, f.typing);
         if (v.toString().size() > room)
-            throwBadValue(where, QStringLiteral("text je delší než %1 znaků.").arg(room));
+            throwBadValue(where, tx("image", "text je delší než %1 znaků.").arg(room));
         return v.toString();
     }
     case FieldKind::Number:
     case FieldKind::Tenths:
     case FieldKind::SignedTenths: {
         if (!isNumber(v) || !std::isfinite(v.toDouble()))
-            expect(QStringLiteral("číslo"));
+            expect(tx("image", "číslo"));
         const auto [low, high] = rangeNow(f);
         const double scale = f.kind == FieldKind::Number ? 1.0 : 10.0;
         const double shown = v.toDouble();
         if (f.kind == FieldKind::Number && shown != std::floor(shown))
-            expect(QStringLiteral("celé číslo"));
+            expect(tx("image", "celé číslo"));
         if (low != high)
             inRange(shown, low, high, scale);
         else if (f.kind == FieldKind::Tenths)
@@ -395,7 +396,7 @@ QVariant FieldPage::fromShown(const FieldSpec& f, const QString& where, const QV
             QStringList quoted;
             for (const QString& item : f.items)
                 quoted << QStringLiteral("„%1“").arg(item);
-            expect(QStringLiteral("jedna z položek %1 nebo null").arg(quoted.join(", ")));
+            expect(tx("image", "jedna z položek %1 nebo null").arg(quoted.join(", ")));
         }
         return index;
     }
@@ -403,7 +404,7 @@ QVariant FieldPage::fromShown(const FieldSpec& f, const QString& where, const QV
     case FieldKind::Mode:
         break;
     }
-    throwBadValue(where, QStringLiteral("pole se jen zobrazuje, nelze ho změnit."));
+    throwBadValue(where, tx("image", "pole se jen zobrazuje, nelze ho změnit."));
 }
 
 void FieldPage::setShownFields(const std::vector<ShownField>& given, const Refusal& refuse) {

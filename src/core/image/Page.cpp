@@ -1,4 +1,5 @@
 #include "image/Page.h"
+#include "base/Language.h"
 
 #include "base/Errors.h"
 #include "base/Text.h"
@@ -15,8 +16,50 @@ bool sameShownValue(const QVariant& a, const QVariant& b) {
     return a.typeId() == b.typeId() && a == b;
 }
 
+namespace {
+
+// "Teplota1 (Mod 1)": a caption and the mode its value belongs to.
+QString shownCaption(const QString& caption) {
+    const qsizetype open = caption.lastIndexOf(QLatin1String(" ("));
+    if (open > 0 && caption.endsWith(QLatin1Char(')')))
+        return tx("fields", caption.left(open)) + caption.mid(open);
+    return tx("fields", caption);
+}
+
+} // namespace
+
+QString ShownField::shownWhere() const {
+    const QString shown = shownCaption(caption);
+    return row.isEmpty() ? shown : tx("rows", row) + QStringLiteral(" / ") + shown;
+}
+
+QString ShownField::shownValue() const {
+    if (!value.isValid())
+        return tx("values", "(nevybráno)");
+    switch (value.typeId()) {
+    case QMetaType::Bool:
+        return value.toBool() ? tx("values", "ano") : tx("values", "ne");
+    case QMetaType::Double:
+        return QString::number(value.toDouble(), 'f', 1);
+    case QMetaType::Int:
+        return QString::number(value.toInt());
+    default:
+        break;
+    }
+    const QString text = value.toString();
+    if (form == Form::Item)
+        return tx("items", text);
+    if (form == Form::Items) {
+        QStringList parts = text.split(QStringLiteral(", "));
+        for (QString& part : parts)
+            part = tx("items", part);
+        return parts.join(QStringLiteral(", "));
+    }
+    return text;
+}
+
 QString unknownFieldText(const QString& where) {
-    return QStringLiteral("Neznámé pole „%1“.").arg(visibleText(where));
+    return tx("image", "Neznámé pole „%1“.").arg(visibleText(where));
 }
 
 QString badValueText(const QString& where, const QString& problem) {

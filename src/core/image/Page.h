@@ -31,6 +31,10 @@ struct ShownField {
     QString where() const {
         return row.isEmpty() ? caption : row + QStringLiteral(" / ") + caption;
     }
+    // The same in the language of the moment, for a reader.
+    QString shownWhere() const;
+    // The value for a reader: a list's items and yes or no in the language of the moment.
+    QString shownValue() const;
 };
 
 // Two shown values that a reader sees as the same: numbers by value, the rest as they are.

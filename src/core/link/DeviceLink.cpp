@@ -1,4 +1,5 @@
 #include "link/DeviceLink.h"
+#include "base/Language.h"
 
 #include "base/Errors.h"
 
@@ -15,7 +16,9 @@ struct BusyScope {
     ~BusyScope() { flag = false; }
 };
 
-const QString CancelledText = QStringLiteral("Přenos byl přerušen.");
+QString cancelledText() {
+    return tx("link", "Přenos byl přerušen.");
+}
 
 QString commandName(char l1, char l2) {
     auto printable = [](char c) {
@@ -62,7 +65,7 @@ void DeviceLink::fail(const QString& why) {
 bool DeviceLink::waitUntil(const std::function<bool()>& ready, int timeoutMs) {
     if (m_cancelled) {
         close();
-        throw Cancelled(CancelledText);
+        throw Cancelled(cancelledText());
     }
     if (ready())
         return true;
@@ -86,7 +89,7 @@ bool DeviceLink::waitUntil(const std::function<bool()>& ready, int timeoutMs) {
     m_waiting = outer;
     if (m_cancelled) {
         close();
-        throw Cancelled(CancelledText);
+        throw Cancelled(cancelledText());
     }
     return ready();
 }
@@ -127,13 +130,13 @@ void DeviceLink::readExactly(std::uint8_t* into, qint64 count) {
     const bool ok = waitUntil([&] { return m_socket.bytesAvailable() >= count; }, m_readTimeoutMs);
     if (!ok) {
         if (m_socket.state() != QAbstractSocket::ConnectedState)
-            fail(QStringLiteral("Jednotka ukončila spojení: %1").arg(m_socket.errorString()));
-        fail(QStringLiteral("Jednotka neodpověděla do %1 ms, spojení bylo ukončeno.")
+            fail(tx("link", "Jednotka ukončila spojení: %1").arg(m_socket.errorString()));
+        fail(tx("link", "Jednotka neodpověděla do %1 ms, spojení bylo ukončeno.")
                  .arg(m_readTimeoutMs));
     }
     const qint64 got = m_socket.read(reinterpret_cast<char*>(into), count);
     if (got != count)
-        fail(QStringLiteral("Chyba čtení ze spojení: %1").arg(m_socket.errorString()));
+        fail(tx("link", "Chyba čtení ze spojení: %1").arg(m_socket.errorString()));
 }
 
 void DeviceLink::refuseUnaskedBytes(const char* when) {
@@ -143,7 +146,7 @@ void DeviceLink::refuseUnaskedBytes(const char* when) {
         m_socket.waitForReadyRead(0);
     const qint64 stray = m_socket.bytesAvailable();
     if (stray > 0)
-        fail(QStringLiteral("Jednotka poslala %1 bajtů, o které nikdo nežádal (%2). Spojení bylo "
+        fail(tx("link", "Jednotka poslala %1 bajtů, o které nikdo nežádal (%2). Spojení bylo "
                             "ukončeno a operace přerušena.")
                  .arg(stray)
                  .arg(QString::fromUtf8(when)));
@@ -151,16 +154,16 @@ void DeviceLink::refuseUnaskedBytes(const char* when) {
 
 void DeviceLink::exchange(ExchangeMode mode) {
     if (m_busy)
-        throw LinkBusy(QStringLiteral("Spojení s jednotkou je obsazeno jinou operací."));
+        throw LinkBusy(tx("link", "Spojení s jednotkou je obsazeno jinou operací."));
     BusyScope busy(m_busy);
     if (m_cancelled) {
         close();
-        throw Cancelled(CancelledText);
+        throw Cancelled(cancelledText());
     }
 
     if (m_packet.length() > LinkPacket::PayloadCapacity)
         throw OperationError(
-            QStringLiteral("Požadavek nemá místo v paketu (%1 bajtů dat).").arg(m_packet.length()));
+            tx("link", "Požadavek nemá místo v paketu (%1 bajtů dat).").arg(m_packet.length()));
 
     // A reply is never matched by luck: whatever the unit sent since the last reply
     // belongs to no request.
@@ -185,10 +188,10 @@ void DeviceLink::exchange(ExchangeMode mode) {
     const char letter2 = m_packet.letter2();
     const qint64 size = qint64(LinkPacket::HeaderSize) + m_packet.length();
     if (m_socket.write(reinterpret_cast<const char*>(m_packet.bytes.data()), size) != size)
-        fail(QStringLiteral("Chyba zápisu do spojení: %1").arg(m_socket.errorString()));
+        fail(tx("link", "Chyba zápisu do spojení: %1").arg(m_socket.errorString()));
     m_socket.flush();
     if (!waitUntil([this] { return m_socket.bytesToWrite() == 0; }, m_readTimeoutMs))
-        fail(QStringLiteral("Chyba zápisu do spojení: %1").arg(m_socket.errorString()));
+        fail(tx("link", "Chyba zápisu do spojení: %1").arg(m_socket.errorString()));
 
     if (mode == ExchangeMode::SendOnly) {
         {
@@ -204,13 +207,13 @@ void DeviceLink::exchange(ExchangeMode mode) {
         }
         close();
         if (m_cancelled)
-            throw Cancelled(CancelledText);
+            throw Cancelled(cancelledText());
         return;
     }
 
     readExactly(m_packet.bytes.data(), LinkPacket::HeaderSize);
     if (m_packet.bytes[0] != '#' || m_packet.letter1() != letter1 || m_packet.letter2() != letter2)
-        fail(QStringLiteral("Jednotka odpověděla na požadavek %1 hlavičkou %2%3. Spojení bylo "
+        fail(tx("link", "Jednotka odpověděla na požadavek %1 hlavičkou %2%3. Spojení bylo "
                             "ukončeno a operace přerušena.")
                  .arg(commandName(letter1, letter2),
                       m_packet.bytes[0] == '#'
@@ -220,7 +223,7 @@ void DeviceLink::exchange(ExchangeMode mode) {
                       commandName(m_packet.letter1(), m_packet.letter2())));
     const std::uint16_t length = m_packet.length();
     if (length > LinkPacket::PayloadCapacity)
-        fail(QStringLiteral("Odpověď jednotky má chybnou délku (%1 bajtů dat, nejvýše %2).")
+        fail(tx("link", "Odpověď jednotky má chybnou délku (%1 bajtů dat, nejvýše %2).")
                  .arg(length)
                  .arg(LinkPacket::PayloadCapacity));
     if (length > 0)
@@ -236,8 +239,7 @@ bool DeviceLink::confirmEndOfTransfer() {
     m_packet.setStatus(0);
     m_packet.setLength(0);
     m_packet.payload()[0] = 0;
-    const QString behind = QStringLiteral(
-        "Jednotka poslala odpověď navíc, o kterou nikdo nežádal: odpovědi nelze přiřadit k "
+    const QString behind = tx("link", "Jednotka poslala odpověď navíc, o kterou nikdo nežádal: odpovědi nelze přiřadit k "
         "požadavkům, proto přenos neplatí. Spojení bylo ukončeno.");
     try {
         exchange(ExchangeMode::KeepOpen);
@@ -251,7 +253,7 @@ bool DeviceLink::confirmEndOfTransfer() {
         return false;
     if (m_packet.status() != 0) {
         close();
-        fail(QStringLiteral("Jednotka nepotvrdila konec přenosu (status %1), proto přenos neplatí. "
+        fail(tx("link", "Jednotka nepotvrdila konec přenosu (status %1), proto přenos neplatí. "
                             "Spojení bylo ukončeno.")
                  .arg(m_packet.status()));
     }

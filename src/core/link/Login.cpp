@@ -1,4 +1,5 @@
 #include "link/Login.h"
+#include "base/Language.h"
 
 #include "base/Errors.h"
 #include "base/Text.h"
@@ -86,14 +87,14 @@ QString UnitSession::logout(bool afterTrouble) {
     try {
         logoutFromUnit(m_link);
         if (m_link.linkFailed())
-            return QStringLiteral("odhlášení z jednotky se nezdařilo.");
+            return tx("link", "odhlášení z jednotky se nezdařilo.");
     } catch (const OperationError& e) {
-        return QStringLiteral("odhlášení z jednotky se nezdařilo: %1").arg(e.text());
+        return tx("link", "odhlášení z jednotky se nezdařilo: %1").arg(e.text());
     } catch (const std::exception& e) {
-        return QStringLiteral("odhlášení z jednotky se nezdařilo: %1")
+        return tx("link", "odhlášení z jednotky se nezdařilo: %1")
             .arg(QString::fromStdString(e.what()));
     } catch (...) {
-        return QStringLiteral("odhlášení z jednotky se nezdařilo.");
+        return tx("link", "odhlášení z jednotky se nezdařilo.");
     }
     return {};
 }

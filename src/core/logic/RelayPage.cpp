@@ -1,4 +1,5 @@
 #include "logic/RelayPage.h"
+#include "base/Language.h"
 
 #include "base/Errors.h"
 #include "image/MemoryMap.h"
@@ -63,7 +64,7 @@ void RelayPage::gatherImage(ConfigImage& image) {
     for (const auto& program : decided)
         total += program.size();
     if (mem::RelayCode + int(total) > mem::RelayCodeLimit)
-        throw GatherError(QStringLiteral("Programy virtuálních relé mají %1 bajtů, do paměti "
+        throw GatherError(tx("logic", "Programy virtuálních relé mají %1 bajtů, do paměti "
                                          "jednotky se jich vejde nejvýše %2.")
                               .arg(total)
                               .arg(mem::RelayCodeLimit - mem::RelayCode));
@@ -133,11 +134,11 @@ void RelayPage::setShownFields(const std::vector<ShownField>& keyed, const Refus
             continue;
         const QString value = f.value.toString();
         if (f.value.typeId() != QMetaType::QString)
-            refuse(badValueText(where, QStringLiteral("čeká se text.")));
+            refuse(badValueText(where, tx("logic", "čeká se text.")));
         else if (!text && value.size() >= mem::DescriptionSlotSize)
             refuse(badValueText(
                 where,
-                QStringLiteral("text je delší než %1 znaků.").arg(mem::DescriptionSlotSize - 1)));
+                tx("logic", "text je delší než %1 znaků.").arg(mem::DescriptionSlotSize - 1)));
         else
             (text ? row.text : row.description) = value;
     }

@@ -1,4 +1,5 @@
 #include "logic/ThermostatPage.h"
+#include "base/Language.h"
 
 #include "image/FieldTable.h"
 

@@ -1,4 +1,5 @@
 #include "monitor/DeviceStatus.h"
+#include "base/Language.h"
 
 #include <QJsonArray>
 
@@ -131,7 +132,7 @@ QStringList statusLines(const DeviceStatus& s) {
             continue; // not a log line
         }
         lines << QStringLiteral("%1 : %2").arg(QLatin1String(f.key),
-                                               s.has(f) ? text : QStringLiteral("(chybí)"));
+                                               s.has(f) ? text : tx("monitor", "(chybí)"));
     }
     return lines;
 }
@@ -228,7 +229,7 @@ std::uint16_t outputPattern(const QStringList& cells) {
 QString statusRefusal(const LinkPacket& reply) {
     if (reply.status() == 0 || reply.length() > 0)
         return {};
-    return QStringLiteral("Jednotka odmítla požadavek na stav (status %1).").arg(reply.status());
+    return tx("monitor", "Jednotka odmítla požadavek na stav (status %1).").arg(reply.status());
 }
 
 void prepareStatusRequest(LinkPacket& packet) {
@@ -239,7 +240,7 @@ void prepareStatusRequest(LinkPacket& packet) {
 QString statusTooShort(const DeviceStatus& s) {
     if (s.length >= DeviceStatus::FixedSize)
         return {};
-    return QStringLiteral("Odpověď jednotky na stav nese jen %1 bajtů, pevná část jich má %2.")
+    return tx("monitor", "Odpověď jednotky na stav nese jen %1 bajtů, pevná část jich má %2.")
         .arg(s.length)
         .arg(DeviceStatus::FixedSize);
 }

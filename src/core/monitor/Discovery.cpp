@@ -1,4 +1,5 @@
 #include "monitor/Discovery.h"
+#include "base/Language.h"
 
 #include "base/Errors.h"
 #include "base/Feedback.h"
@@ -48,7 +49,7 @@ Search::Search(QUdpSocket& socket, Limits limits)
     QObject::connect(m_quiet, &QTimer::timeout, [this] { finish(End::Quiet, {}); });
     QObject::connect(m_total, &QTimer::timeout, [this] {
         finish(End::TimeLimit,
-               QStringLiteral("Hledání skončilo po %1 s, jednotky mohly odpovídat dál.")
+               tx("monitor", "Hledání skončilo po %1 s, jednotky mohly odpovídat dál.")
                    .arg(QString::number(m_limits.totalMs / 1000.0, 'g', 3)
                             .replace(QLatin1Char('.'), QLatin1Char(','))));
     });
@@ -81,7 +82,7 @@ void Search::start(const QHostAddress& target, quint16 port) {
 }
 
 void Search::cancel() {
-    finish(End::Cancelled, QStringLiteral("Hledání bylo zrušeno."));
+    finish(End::Cancelled, tx("monitor", "Hledání bylo zrušeno."));
 }
 
 void Search::drain() {
@@ -105,7 +106,7 @@ void Search::drain() {
             onAnswer(logLine(answer.senderAddress(), answer.data()));
         if (m_running && m_answers >= m_limits.maxAnswers)
             finish(End::AnswerLimit,
-                   QStringLiteral("Hledání skončilo po %1 odpovědích.").arg(m_answers));
+                   tx("monitor", "Hledání skončilo po %1 odpovědích.").arg(m_answers));
     }
 }
 

@@ -1,4 +1,5 @@
 #include "monitor/StationList.h"
+#include "base/Language.h"
 
 #include "base/Errors.h"
 
@@ -72,7 +73,7 @@ bool isSafeNotesName(const QString& name) {
 }
 
 QString unreadNotice(qint64 unread) {
-    return QStringLiteral("Seznam má %1 stanic, přečteno jen prvních %2; zbylých %3 nebylo "
+    return tx("monitor", "Seznam má %1 stanic, přečteno jen prvních %2; zbylých %3 nebylo "
                           "načteno.")
         .arg(unread + MaxRecords)
         .arg(MaxRecords)
@@ -96,7 +97,7 @@ std::optional<std::vector<Station>> read(const QString& path, const QString& not
     if (path.isEmpty() || !QFileInfo::exists(path))
         return std::nullopt;
     if (!QFileInfo(path).isFile())
-        throw FileError(QStringLiteral("%1: Není to obyčejný soubor.").arg(path));
+        throw FileError(tx("monitor", "%1: Není to obyčejný soubor.").arg(path));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw FileError(QStringLiteral("%1: %2").arg(path, file.errorString()));

@@ -1,4 +1,5 @@
 #include "monitor/StationModel.h"
+#include "base/Language.h"
 
 #include "base/Text.h"
 
@@ -9,7 +10,7 @@
 #include <algorithm>
 
 const QStringList StationTableModel::Headers = {QString(),
-                                                QStringLiteral("Jméno"),
+                                                tx("monitor", "Jméno"),
                                                 QStringLiteral("Popis"),
                                                 QStringLiteral("IP"),
                                                 QStringLiteral("Port"),
@@ -200,12 +201,12 @@ QVariant StationTableModel::headerData(int section, Qt::Orientation orientation,
         section < Columns)
         return Headers.at(section);
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section == ResultColumn)
-        return QStringLiteral("Výsledek");
+        return tx("monitor", "Výsledek");
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= StateColumn &&
         section < ChangesColumn)
         return QCoreApplication::translate("stations", StateHeaders[size_t(section - StateColumn)]);
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section == ChangesColumn)
-        return QStringLiteral("Změny");
+        return tx("monitor", "Změny");
     return {};
 }
 

@@ -1,4 +1,5 @@
 #include "operations/StationBackup.h"
+#include "base/Language.h"
 
 #include "base/Errors.h"
 #include "base/Text.h"
@@ -21,8 +22,7 @@ bool standsAsLink(const QString& file) {
     return QFileInfo(file).isSymLink();
 }
 
-const QString LinkRefused = QStringLiteral(
-    "Na místě souboru zálohy je symbolický odkaz; přes odkaz se nezapisuje, nic nebylo zapsáno.");
+const QString LinkRefused = tx("operations", "Na místě souboru zálohy je symbolický odkaz; přes odkaz se nezapisuje, nic nebylo zapsáno.");
 
 } // namespace
 
@@ -52,10 +52,10 @@ StationResult concluded(const StationLines& lines, const StationLink& unit,
     else if (!session.failure.isEmpty())
         result = lines.failed(session.failure);
     else if (!session.ok && (result.ok || result.line.isEmpty()))
-        result = lines.failed(unit.why().isEmpty() ? QStringLiteral("Neznámá chyba") : unit.why());
+        result = lines.failed(unit.why().isEmpty() ? tx("operations", "Neznámá chyba") : unit.why());
     // The work's result stands; a logout that fails only adds a note.
     if (!session.logoutFailure.isEmpty())
-        result.line += QStringLiteral(" (odhlášení se nezdařilo)");
+        result.line += tx("operations", " (odhlášení se nezdařilo)");
     return result;
 }
 
@@ -65,14 +65,14 @@ StationResult stationWork(const Station& station,
     try {
         // A station's address is a dotted address or nothing: no name is looked up.
         if (!parseIpAddress(station.ip))
-            return lines.failed(QStringLiteral("Špatná IP adresa"));
+            return lines.failed(tx("operations", "Špatná IP adresa"));
         return work(lines);
     } catch (const OperationError& e) {
         return lines.failed(e.text());
     } catch (const std::exception& e) {
         return lines.failed(QString::fromLocal8Bit(e.what()));
     } catch (...) {
-        return lines.failed(QStringLiteral("Neznámá chyba"));
+        return lines.failed(tx("operations", "Neznámá chyba"));
     }
 }
 
@@ -82,7 +82,7 @@ StationResult push(const Station& station, const ConfigImage& image, const Selec
         // The network page is never pushed to many units: one address would take them
         // all off the network.
         if (pages.network())
-            return lines.failed(QStringLiteral("Síťová stránka se do více stanic nenahrává"));
+            return lines.failed(tx("operations", "Síťová stránka se do více stanic nenahrává"));
         StationLink unit(station, readTimeoutMs);
         DeviceLink& link = unit.link;
         Workspace workspace(link);
@@ -178,7 +178,7 @@ void StationRun::start(std::vector<Job> jobs, QObject* context, std::function<vo
                     result = {false, QStringLiteral("CHYBA\t\t\t%1")
                                          .arg(visibleText(QString::fromLocal8Bit(e.what())))};
                 } catch (...) {
-                    result = {false, QStringLiteral("CHYBA\t\t\tNeznámá chyba")};
+                    result = {false, tx("operations", "CHYBA\t\t\tNeznámá chyba")};
                 }
             }
             QMetaObject::invokeMethod(

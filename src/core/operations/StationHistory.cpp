@@ -1,4 +1,5 @@
 #include "operations/StationHistory.h"
+#include "base/Language.h"
 
 #include "base/Errors.h"
 #include "base/Text.h"
@@ -34,10 +35,10 @@ using Reference = Owned<git_reference, git_reference_free>;
 
 QString gitProblem(const QString& folder, const QString& what) {
     const git_error* e = git_error_last();
-    return QStringLiteral("Historie záloh v %1: %2 se nezdařilo (%3).")
+    return tx("operations", "Historie záloh v %1: %2 se nezdařilo (%3).")
         .arg(folder, what,
              e && e->message ? visibleText(QString::fromUtf8(e->message))
-                             : QStringLiteral("neznámá chyba"));
+                             : tx("operations", "neznámá chyba"));
 }
 
 // libgit2 is set up once for the program and left so: runs in threads share it.
@@ -91,19 +92,19 @@ ConfigImage imageOf(git_repository* repo, const git_oid* id) {
 // What changed in a station between two blobs of its backup.
 QStringList changedFields(git_repository* repo, const git_oid* before, const git_oid* after) {
     if (!before)
-        return {QStringLiteral("nová záloha")};
+        return {tx("operations", "nová záloha")};
     QStringList lines;
     const std::vector<FieldChange> changes =
         diffImages(imageOf(repo, before), imageOf(repo, after));
     for (const FieldChange& change : changes) {
         if (lines.size() == MaxLines) {
-            lines << QStringLiteral("… a %1 dalších").arg(changes.size() - MaxLines);
+            lines << tx("operations", "… a %1 dalších").arg(changes.size() - MaxLines);
             break;
         }
         lines << changeLine(change);
     }
     if (lines.isEmpty())
-        lines << QStringLiteral("změna mimo pole konfigurace");
+        lines << tx("operations", "změna mimo pole konfigurace");
     return lines;
 }
 
@@ -161,11 +162,11 @@ Repository::Repository(const QString& folder, bool create) : m_folder(folder) {
         return;
     if (!create)
         throw FileError(
-            QStringLiteral("%1 není historie záloh (složka není repozitář git).").arg(folder));
+            tx("operations", "%1 není historie záloh (složka není repozitář git).").arg(folder));
     if (!QDir().mkpath(folder))
-        throw FileError(QStringLiteral("%1: složku nelze vytvořit.").arg(folder));
+        throw FileError(tx("operations", "%1: složku nelze vytvořit.").arg(folder));
     if (git_repository_init(&m_repo, path.constData(), 0) != 0)
-        throw FileError(gitProblem(folder, QStringLiteral("založení repozitáře")));
+        throw FileError(gitProblem(folder, tx("operations", "založení repozitáře")));
 }
 
 Repository::~Repository() {
@@ -186,7 +187,7 @@ std::vector<StationChange> Repository::commit(const QStringList& names, const QD
     const Tree headTree = treeOf(head.get());
     git_treebuilder* builder = nullptr;
     if (git_treebuilder_new(&builder, m_repo, headTree.get()) != 0)
-        fail(QStringLiteral("čtení poslední zálohy"));
+        fail(tx("operations", "čtení poslední zálohy"));
     const Builder owned(builder);
     std::vector<StationChange> changes;
     for (const QString& name : names) {
@@ -197,21 +198,21 @@ std::vector<StationChange> Repository::commit(const QStringList& names, const QD
             // Files the run wrote itself: never a link to somewhere else.
             if (QFileInfo(file).isSymLink() || !in.open(QIODevice::ReadOnly))
                 throw FileError(
-                    QStringLiteral("Soubor %1 nelze přečíst: %2").arg(file, in.errorString()));
+                    tx("operations", "Soubor %1 nelze přečíst: %2").arg(file, in.errorString()));
             const QByteArray bytes = in.readAll();
             if (in.error() != QFileDevice::NoError)
                 throw FileError(
-                    QStringLiteral("Soubor %1 nelze přečíst: %2").arg(file, in.errorString()));
+                    tx("operations", "Soubor %1 nelze přečíst: %2").arg(file, in.errorString()));
             git_oid id{};
             if (git_blob_create_from_buffer(&id, m_repo, bytes.constData(), size_t(bytes.size())) !=
                 0)
-                fail(QStringLiteral("uložení %1").arg(QFileInfo(file).fileName()));
+                fail(tx("operations", "uložení %1").arg(QFileInfo(file).fileName()));
             const QByteArray entry = QFileInfo(file).fileName().toUtf8();
             const git_oid* was = entryId(headTree.get(), entry);
             changed = changed || !was || !git_oid_equal(was, &id);
             if (git_treebuilder_insert(nullptr, builder, entry.constData(), &id,
                                        GIT_FILEMODE_BLOB) != 0)
-                fail(QStringLiteral("uložení %1").arg(QFileInfo(file).fileName()));
+                fail(tx("operations", "uložení %1").arg(QFileInfo(file).fileName()));
             if (file.endsWith(QLatin1String(".ql5")))
                 backup = id;
         }
@@ -223,10 +224,10 @@ std::vector<StationChange> Repository::commit(const QStringList& names, const QD
         return changes;
     git_oid treeId{};
     if (git_treebuilder_write(&treeId, builder) != 0)
-        fail(QStringLiteral("zápis stromu"));
+        fail(tx("operations", "zápis stromu"));
     git_tree* tree = nullptr;
     if (git_tree_lookup(&tree, m_repo, &treeId) != 0)
-        fail(QStringLiteral("zápis stromu"));
+        fail(tx("operations", "zápis stromu"));
     const Tree newTree(tree);
     git_signature* signature = nullptr;
     if (git_signature_default(&signature, m_repo) != 0 &&
@@ -240,7 +241,7 @@ std::vector<StationChange> Repository::commit(const QStringList& names, const QD
     // The commit moves HEAD last, under git's lock: until then the repository is the old one.
     if (git_commit_create(&commitId, m_repo, "HEAD", who.get(), who.get(), nullptr,
                           message.constData(), newTree.get(), head ? 1 : 0, parents) != 0)
-        fail(QStringLiteral("zápis zálohy do historie"));
+        fail(tx("operations", "zápis zálohy do historie"));
     // The index follows, so that git status shows the folder clean.
     git_index* index = nullptr;
     if (git_repository_index(&index, m_repo) == 0) {
@@ -255,7 +256,7 @@ std::vector<Run> Repository::runs(const QString& name, int limit) const {
     std::vector<Run> runs;
     git_revwalk* walk = nullptr;
     if (git_revwalk_new(&walk, m_repo) != 0)
-        throw FileError(gitProblem(m_folder, QStringLiteral("čtení historie")));
+        throw FileError(gitProblem(m_folder, tx("operations", "čtení historie")));
     const Walk owned(walk);
     git_revwalk_sorting(walk, GIT_SORT_TIME | GIT_SORT_TOPOLOGICAL);
     if (git_revwalk_push_head(walk) != 0)
@@ -265,7 +266,7 @@ std::vector<Run> Repository::runs(const QString& name, int limit) const {
     while (seen++ < limit && git_revwalk_next(&id, walk) == 0) {
         git_commit* c = nullptr;
         if (git_commit_lookup(&c, m_repo, &id) != 0)
-            throw FileError(gitProblem(m_folder, QStringLiteral("čtení historie")));
+            throw FileError(gitProblem(m_folder, tx("operations", "čtení historie")));
         const Commit commit(c);
         std::vector<StationChange> changes = changesOf(m_repo, commit.get(), name);
         if (!changes.empty())
@@ -286,7 +287,7 @@ QString runMessage(const std::vector<StationChange>& changes) {
     QStringList names;
     for (const StationChange& c : changes)
         names << c.name;
-    QString text = QStringLiteral("Záloha: změněno %1 (%2)\n")
+    QString text = tx("operations", "Záloha: změněno %1 (%2)\n")
                        .arg(changes.size())
                        .arg(visibleText(names.join(QStringLiteral(", "))));
     for (const StationChange& c : changes) {

@@ -1,4 +1,5 @@
 #include "unit/Clock.h"
+#include "base/Language.h"
 
 #include "base/Errors.h"
 #include "unit/I2c.h"
@@ -34,7 +35,7 @@ QString registersText(const RegisterBlock& r) {
 } // namespace
 
 QString yearRefused(int year) {
-    return QStringLiteral("Rok %1 nelze do hodin jednotky zapsat: hodiny drží jen roky 2000 až "
+    return tx("unit", "Rok %1 nelze do hodin jednotky zapsat: hodiny drží jen roky 2000 až "
                           "2099. Nic nebylo odesláno.")
         .arg(year);
 }
@@ -80,11 +81,11 @@ Reading readRegisters(DeviceLink& link) {
     reading.reached = true;
     const LinkPacket& reply = link.packet();
     if (reply.status() != 0)
-        throw OperationError(QStringLiteral("Hodiny jednotky se nepodařilo přečíst: jednotka "
+        throw OperationError(tx("unit", "Hodiny jednotky se nepodařilo přečíst: jednotka "
                                             "odpověděla stavem %1.")
                                  .arg(reply.status()));
     if (reply.length() < Registers)
-        throw OperationError(QStringLiteral("Hodiny jednotky se nepodařilo přečíst: jednotka "
+        throw OperationError(tx("unit", "Hodiny jednotky se nepodařilo přečíst: jednotka "
                                             "poslala %1 bajtů ze 7.")
                                  .arg(reply.length()));
     std::copy_n(reply.payload(), Registers, reading.registers.begin());
@@ -113,7 +114,7 @@ bool write(DeviceLink& link, const QDateTime& time) {
         return false;
     // A refusal is not a success.
     if (link.packet().status() != 0)
-        throw OperationError(QStringLiteral("Jednotka nastavení hodin odmítla (stav %1).")
+        throw OperationError(tx("unit", "Jednotka nastavení hodin odmítla (stav %1).")
                                  .arg(link.packet().status()));
     return true;
 }
@@ -141,7 +142,7 @@ std::optional<qint64> writeChecked(DeviceLink& link, const QDateTime& time) {
         qRound64(double(sent.addMSecs(since.elapsed()).msecsTo(back)) / 1000.0);
     if (std::llabs(difference) > ReadBackLimitS)
         throw OperationError(
-            QStringLiteral("Hodiny jednotky po nastavení ukazují %1, o %2 s jinak, "
+            tx("unit", "Hodiny jednotky po nastavení ukazují %1, o %2 s jinak, "
                            "než byly nastaveny: nastavení se neprojevilo.")
                 .arg(back.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")))
                 .arg(difference));

@@ -1,4 +1,5 @@
 #include "workspace/ConfigDiff.h"
+#include "base/Language.h"
 
 #include "base/Text.h"
 #include "workspace/ConfigDocument.h"
@@ -32,7 +33,7 @@ QString byteList(const std::vector<int>& addresses, const ConfigImage* image) {
                               .toUpper()
                         : QString::number(addresses[i]));
     if (addresses.size() > Shown)
-        parts << QStringLiteral("… (%1 dalších)").arg(addresses.size() - Shown);
+        parts << tx("workspace", "… (%1 dalších)").arg(addresses.size() - Shown);
     return parts.join(image ? QStringLiteral(" ") : QStringLiteral(", "));
 }
 
@@ -61,20 +62,20 @@ std::vector<FieldChange> diffImages(const ConfigImage& rawBefore, const ConfigIm
         QHash<QString, QString> left;
         QHash<QString, QString> right;
         for (const ShownField& f : a.page(info.slot).shownFields()) {
-            order << f.where();
-            left.insert(f.where(), shownText(f.value));
+            order << f.shownWhere();
+            left.insert(f.shownWhere(), f.shownValue());
         }
         for (const ShownField& f : b.page(info.slot).shownFields()) {
-            if (!left.contains(f.where()))
-                order << f.where();
-            right.insert(f.where(), shownText(f.value));
+            if (!left.contains(f.shownWhere()))
+                order << f.shownWhere();
+            right.insert(f.shownWhere(), f.shownValue());
         }
         const QString missing = QStringLiteral("(nezobrazeno)");
         for (const QString& where : order) {
             const QString was = left.value(where, missing);
             const QString is = right.value(where, missing);
             if (was != is)
-                changes.push_back({info.slot, QString::fromUtf8(info.title), where, was, is});
+                changes.push_back({info.slot, tx("page", info.title), where, was, is});
         }
         // What the upload would change that setting the shown fields does not explain.
         std::vector<int> rest;
@@ -83,7 +84,7 @@ std::vector<FieldChange> diffImages(const ConfigImage& rawBefore, const ConfigIm
                 rest.push_back(address);
         if (!rest.empty())
             changes.push_back({info.slot, QString::fromUtf8(info.title),
-                               QStringLiteral("Ostatní bajty %1").arg(byteList(rest, nullptr)),
+                               tx("workspace", "Ostatní bajty %1").arg(byteList(rest, nullptr)),
                                byteList(rest, &before), byteList(rest, &after)});
     }
     return changes;

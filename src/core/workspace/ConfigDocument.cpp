@@ -1,4 +1,5 @@
 #include "workspace/ConfigDocument.h"
+#include "base/Language.h"
 #include "image/ConfigFile.h"
 #include <QSaveFile>
 
@@ -71,7 +72,7 @@ ConfigImage baseImage(const QJsonValue& rest, const QString& restKey) {
     if (rest.isUndefined())
         return image;
     if (!rest.isObject())
-        throw OperationError(QStringLiteral("„%1“ má být objekt adres a bajtů.").arg(restKey));
+        throw OperationError(tx("workspace", "„%1“ má být objekt adres a bajtů.").arg(restKey));
     const QJsonObject runs = rest.toObject();
     for (auto it = runs.begin(); it != runs.end(); ++it) {
         bool ok = false;
@@ -81,7 +82,7 @@ ConfigImage baseImage(const QJsonValue& rest, const QString& restKey) {
         const bool isHex = it.value().isString() && hex.size() % 2 == 0 &&
                            bytes.toHex().compare(hex, Qt::CaseInsensitive) == 0;
         if (!ok || first < 0 || !isHex || first + bytes.size() > mem::ImageSize)
-            throw OperationError(QStringLiteral("%1 / %2: čeká se adresa 0 až %3 a šestnáctkové "
+            throw OperationError(tx("workspace", "%1 / %2: čeká se adresa 0 až %3 a šestnáctkové "
                                                 "bajty, které se do obrazu vejdou.")
                                      .arg(restKey, visibleText(it.key()))
                                      .arg(mem::ImageSize - 1));
@@ -105,13 +106,13 @@ QVariant fromJson(const QString& where, const QJsonValue& v) {
             QStringList codes;
             for (const uint c : bad.toUcs4())
                 codes << QStringLiteral("U+%1").arg(c, 4, 16, QLatin1Char('0')).toUpper();
-            throwBadValue(where, QStringLiteral("znak %1 (%2) jednotka neumí uložit "
+            throwBadValue(where, tx("workspace", "znak %1 (%2) jednotka neumí uložit "
                                                 "(kódování Windows-1250).")
                                      .arg(visibleText(bad), codes.join(QLatin1Char(' '))));
         }
         return v.toString();
     default:
-        throwBadValue(where, QStringLiteral("čeká se jedna hodnota, ne seznam ani objekt."));
+        throwBadValue(where, tx("workspace", "čeká se jedna hodnota, ne seznam ani objekt."));
     }
 }
 
@@ -161,7 +162,7 @@ ConfigImage apply(const ConfigImage& base, const QJsonObject& document, bool str
         models.page(info.slot).onMessage = [&problems, &info](const QString& text,
                                                               const QString& detail) {
             problems << QStringLiteral("%1 / %2: %3")
-                            .arg(QString::fromUtf8(info.title), detail, visibleText(text));
+                            .arg(tx("page", info.title), detail, visibleText(text));
         };
     models.scatter(base);
     const bool byKeys = keyed(document);
@@ -175,13 +176,13 @@ ConfigImage apply(const ConfigImage& base, const QJsonObject& document, bool str
                 info = &candidate;
         if (!info)
             throw OperationError(
-                QStringLiteral("Neznámá stránka „%1“.").arg(visibleText(it.key())));
+                tx("workspace", "Neznámá stránka „%1“.").arg(visibleText(it.key())));
         if (!it.value().isObject())
-            throw OperationError(QStringLiteral("Stránka „%1“ má být objekt polí.").arg(it.key()));
+            throw OperationError(tx("workspace", "Stránka „%1“ má být objekt polí.").arg(it.key()));
         const auto refuse = [&](const QString& text) {
             if (strict)
                 throw OperationError(
-                    QStringLiteral("%1: %2").arg(QString::fromUtf8(info->title), text));
+                    QStringLiteral("%1: %2").arg(tx("page", info->title), text));
         };
         std::vector<ShownField> fields;
         try {
@@ -314,13 +315,13 @@ QJsonObject exportDocument(const ConfigImage& image) {
     for (int a = 0; a < mem::ImageSize; ++a)
         rest[size_t(a)] = saved[a] != 0;
     if (!takenWhole(withRest()))
-        throw OperationError(QStringLiteral("Konfiguraci nelze převést na dokument beze ztráty."));
+        throw OperationError(tx("workspace", "Konfiguraci nelze převést na dokument beze ztráty."));
     return withRest();
 }
 
 ConfigImage importDocument(const QJsonObject& document, QStringList* warnings) {
     if (keyed(document) && document.value(VersionKey) != QJsonValue(Version))
-        throw OperationError(QStringLiteral("Dokument je ve formě %1, program zná formu %2.")
+        throw OperationError(tx("workspace", "Dokument je ve formě %1, program zná formu %2.")
                                  .arg(document.value(VersionKey).isDouble()
                                           ? QString::number(document.value(VersionKey).toDouble())
                                           : QStringLiteral("?"))
@@ -376,15 +377,15 @@ QJsonObject parseDocument(const QByteArray& json) {
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError)
-        throw OperationError(QStringLiteral("Není to dokument konfigurace (JSON objekt): %1 u "
+        throw OperationError(tx("workspace", "Není to dokument konfigurace (JSON objekt): %1 u "
                                             "znaku %2.")
                                  .arg(error.errorString())
                                  .arg(error.offset));
     if (!document.isObject())
         throw OperationError(
-            QStringLiteral("Není to dokument konfigurace (JSON objekt): není objekt."));
+            tx("workspace", "Není to dokument konfigurace (JSON objekt): není objekt."));
     if (const auto key = repeatedKey(json))
-        throw OperationError(QStringLiteral("Dokument uvádí „%1“ dvakrát; nelze poznat, která "
+        throw OperationError(tx("workspace", "Dokument uvádí „%1“ dvakrát; nelze poznat, která "
                                             "hodnota platí.")
                                  .arg(visibleText(*key)));
     return document.object();
@@ -396,5 +397,5 @@ void writeDocumentFile(const QString& path, const ConfigImage& image) {
     QSaveFile out(path);
     if (!out.open(QIODevice::WriteOnly) || out.write(text) != text.size() || !out.commit())
         throw FileError(
-            QStringLiteral("Soubor %1 se nepodařilo zapsat: %2").arg(path, out.errorString()));
+            tx("workspace", "Soubor %1 se nepodařilo zapsat: %2").arg(path, out.errorString()));
 }

@@ -1,4 +1,5 @@
 #include "workspace/Report.h"
+#include "base/Language.h"
 
 #include "base/Text.h"
 #include "logic/RelayPage.h"
@@ -38,30 +39,21 @@ std::vector<ShownPage> shownPages(const std::function<const Page&(PageSlot)>& pa
 }
 
 QString shownText(const QVariant& value) {
-    if (!value.isValid())
-        return QStringLiteral("(nevybráno)");
-    switch (value.typeId()) {
-    case QMetaType::Bool:
-        return value.toBool() ? QStringLiteral("ano") : QStringLiteral("ne");
-    case QMetaType::Double:
-        return QString::number(value.toDouble(), 'f', 1);
-    case QMetaType::Int:
-        return QString::number(value.toInt());
-    default:
-        return value.toString();
-    }
+    ShownField field;
+    field.value = value;
+    return field.shownValue();
 }
 
 QString shownLine(const ShownField& f) {
     // A description may hold any byte; one field stays one line.
-    return QStringLiteral("%1: %2").arg(visibleText(f.where()), visibleText(shownText(f.value)));
+    return QStringLiteral("%1: %2").arg(visibleText(f.shownWhere()), visibleText(f.shownValue()));
 }
 
 Report buildReport(Workspace& workspace, const QString& file, const QDate& date) {
     Report report;
     const QString name =
-        file.isEmpty() ? QStringLiteral("(bez souboru)") : visibleText(QFileInfo(file).fileName());
-    report.title = QStringLiteral("Quel5 - konfigurace %1 - %2")
+        file.isEmpty() ? tx("workspace", "(bez souboru)") : visibleText(QFileInfo(file).fileName());
+    report.title = tx("workspace", "Quel5 - konfigurace %1 - %2")
                        .arg(name, date.toString(QStringLiteral("d. M. yyyy")));
     // The types as the thermostats' gather left them in the image.
     const ConfigImage& image = workspace.image();
@@ -69,7 +61,7 @@ Report buildReport(Workspace& workspace, const QString& file, const QDate& date)
         const int type = image[mem::ThermostatTable + mem::ThermostatRecordSize * k];
         if (type == 0 || type >= ThermostatPage::Types)
             continue;
-        report.thermostats[size_t(k)] = {QStringLiteral("Typ %1: %2").arg(k).arg(type), type};
+        report.thermostats[size_t(k)] = {tx("workspace", "Typ %1: %2").arg(k).arg(type), type};
     }
     if (auto* relays = dynamic_cast<RelayPage*>(&workspace.page(PageSlot::Relays)))
         for (int n = 0; n < RelayPage::StoredRows; ++n) {

@@ -1,4 +1,5 @@
 #include "workspace/Transfers.h"
+#include "base/Language.h"
 
 #include "base/Errors.h"
 
@@ -32,22 +33,22 @@ void prepareRead(LinkPacket& packet, int address, int count) {
 
 QString UploadReport::summary() const {
     QString line =
-        QStringLiteral("Zapsáno záznamů: %1, bloků: %2").arg(recordsWritten).arg(chunksWritten);
+        tx("workspace", "Zapsáno záznamů: %1, bloků: %2").arg(recordsWritten).arg(chunksWritten);
     if (refusedAddresses.isEmpty()) {
-        line += QStringLiteral("; nic nebylo odmítnuto");
+        line += tx("workspace", "; nic nebylo odmítnuto");
     } else {
         QStringList addresses;
         for (int a : refusedAddresses)
             addresses << QString::number(a);
-        line += QStringLiteral("; odmítnuto na adresách: ") + addresses.join(QStringLiteral(", "));
+        line += tx("workspace", "; odmítnuto na adresách: ") + addresses.join(QStringLiteral(", "));
     }
     if (linkFailures > 0)
-        line += QStringLiteral("; bez spojení: %1").arg(linkFailures);
+        line += tx("workspace", "; bez spojení: %1").arg(linkFailures);
     if (repliesInDoubt)
-        line += QStringLiteral("; jednotka poslala odpověď navíc, odpovědi nelze přiřadit k "
+        line += tx("workspace", "; jednotka poslala odpověď navíc, odpovědi nelze přiřadit k "
                                "požadavkům a výsledek nahrávání není jistý");
     else if (endedEarly || sent() < planned)
-        line += QStringLiteral("; nahrávání nebylo dokončeno (jednotka odpověděla na %1 z %2 "
+        line += tx("workspace", "; nahrávání nebylo dokončeno (jednotka odpověděla na %1 z %2 "
                                "požadavků)")
                     .arg(recordsWritten + chunksWritten + int(refusedAddresses.size()))
                     .arg(planned);
@@ -56,11 +57,11 @@ QString UploadReport::summary() const {
 
 QString UploadReport::verifySummary() const {
     if (verifyIncomplete)
-        return QStringLiteral("Ověření zápisu nebylo dokončeno (přečteno zpět %1 bajtů); "
+        return tx("workspace", "Ověření zápisu nebylo dokončeno (přečteno zpět %1 bajtů); "
                               "zápis nelze považovat za ověřený.")
             .arg(bytesVerified);
     if (mismatches.isEmpty())
-        return QStringLiteral("Vše zapsáno a ověřeno čtením zpět (%1 bajtů).").arg(bytesVerified);
+        return tx("workspace", "Vše zapsáno a ověřeno čtením zpět (%1 bajtů).").arg(bytesVerified);
     // By page: "Výstupy: 372, 373".
     QStringList pages;
     QString page;
@@ -77,7 +78,7 @@ QString UploadReport::verifySummary() const {
         addresses << QString::number(address);
     }
     flush();
-    return QStringLiteral("Ověření zápisu selhalo: počet bajtů, které jednotka drží jinak, než "
+    return tx("workspace", "Ověření zápisu selhalo: počet bajtů, které jednotka drží jinak, než "
                           "byly odeslány: %1 (%2).")
         .arg(mismatches.size())
         .arg(pages.join(QStringLiteral("; ")));
@@ -99,7 +100,7 @@ bool readAllBlocks(DeviceLink& link, ConfigImage& image) {
         // the same way.
         if (packet.status() != 0) {
             link.close();
-            throw LinkBroken(QStringLiteral("Jednotka odmítla čtení adresy %1 (status %2).")
+            throw LinkBroken(tx("workspace", "Jednotka odmítla čtení adresy %1 (status %2).")
                                  .arg(address)
                                  .arg(packet.status()));
         }
@@ -108,7 +109,7 @@ bool readAllBlocks(DeviceLink& link, ConfigImage& image) {
         if (packet.length() < mem::ReadBlockSize) {
             link.close();
             throw LinkBroken(
-                QStringLiteral("Jednotka vrátila na čtení adresy %1 jen %2 bajtů místo %3.")
+                tx("workspace", "Jednotka vrátila na čtení adresy %1 jen %2 bajtů místo %3.")
                     .arg(address)
                     .arg(packet.length())
                     .arg(mem::ReadBlockSize));
@@ -204,7 +205,7 @@ bool sendRecord(DeviceLink& link, const ConfigImage& image, const UploadRecord& 
     // An unreachable unit leaves status 1, which reads as a refusal of the record.
     if (packet.status() != 0) {
         report.refusedRecords.append(record.number);
-        feedback.message(QStringLiteral("Chyba uložení %1").arg(record.number));
+        feedback.message(tx("workspace", "Chyba uložení %1").arg(record.number));
     }
     feedback.log(QString::fromLatin1(record.logLine));
     return true;

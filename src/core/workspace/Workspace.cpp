@@ -1,4 +1,5 @@
 #include "workspace/Workspace.h"
+#include "base/Language.h"
 
 #include "base/Text.h"
 
@@ -13,7 +14,7 @@ class Workspace::OperationScope {
 public:
     explicit OperationScope(Workspace& ws) : m_ws(ws) {
         if (ws.isBusy())
-            throw LinkBusy(QStringLiteral("Probíhá jiný přenos, počkej na jeho konec."));
+            throw LinkBusy(tx("workspace", "Probíhá jiný přenos, počkej na jeho konec."));
         ws.m_busy = true;
     }
     ~OperationScope() { m_ws.m_busy = false; }
@@ -177,13 +178,13 @@ UploadReport Workspace::uploadConfig(const Selectors& selectors) {
                 feedback.log(report.summary());
                 return report;
             }
-            throw OperationError(QStringLiteral("Síťová nastavení jednotky se nepodařilo "
+            throw OperationError(tx("workspace", "Síťová nastavení jednotky se nepodařilo "
                                                 "přečíst; do jednotky nebylo nic odesláno."));
         }
         const QStringList changes = guardedChanges(unit, m_image);
         if (!changes.isEmpty() && !(confirmGuarded && confirmGuarded(changes))) {
             m_link.close();
-            throw Cancelled(QStringLiteral("Nahrávání zrušeno, do jednotky nebylo nic odesláno: ") +
+            throw Cancelled(tx("workspace", "Nahrávání zrušeno, do jednotky nebylo nic odesláno: ") +
                             changes.join(QStringLiteral("; ")));
         }
     }

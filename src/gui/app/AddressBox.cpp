@@ -1,4 +1,5 @@
 #include "app/AddressBox.h"
+#include "base/Language.h"
 
 #include "base/Text.h"
 
@@ -79,9 +80,9 @@ bool AddressBox::accept(bool deferMessage) {
             // While the focus moves on, a modal box would fight the move: it comes after.
             if (deferMessage)
                 QTimer::singleShot(0, this,
-                                   [this] { showMessage(QStringLiteral("Špatná IP adresa")); });
+                                   [this] { showMessage(tx("gui", "Špatná IP adresa")); });
             else
-                showMessage(QStringLiteral("Špatná IP adresa"));
+                showMessage(tx("gui", "Špatná IP adresa"));
         }
         return false;
     }

@@ -3,6 +3,7 @@
 #include "base/Language.h"
 
 #include "kit/Dialogs.h"
+#include "kit/Retranslate.h"
 
 #include <QApplication>
 #include <QDir>
@@ -15,21 +16,32 @@
 #include <QWindow>
 #include <cstdio>
 
+const char* const LanguageKey = "TForm1/Jazyk";
+
 bool setUpApplication(QApplication& app) {
     Q_INIT_RESOURCE(quel5);
     QApplication::setApplicationName(QStringLiteral("Quel5"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/quel5.svg")));
-    // The tool speaks Czech whatever the workstation's language: so do Qt's file dialogs
-    // and standard buttons.
-    const bool loaded = language::installQtTranslations(app);
-    return loaded;
+    retranslateOnLanguageChange(app);
+    return language::apply(language::fromEnvironment());
+}
+
+QString startLanguage(const QString& option, QSettings* settings) {
+    if (language::parse(option))
+        return option;
+    if (settings) {
+        const QString stored = settings->value(QLatin1String(LanguageKey)).toString();
+        if (language::parse(stored))
+            return stored;
+    }
+    return language::code(language::fromEnvironment());
 }
 
 std::unique_ptr<QSettings> openSettings(const QString& path, UserDialogs& dialogs) {
     const QFileInfo info(path);
     if (info.exists() && !info.isFile()) {
         dialogs.message(nullptr,
-                        QStringLiteral("%1 není obyčejný soubor, nastavení z něj nelze číst. "
+                        tx("gui", "%1 není obyčejný soubor, nastavení z něj nelze číst. "
                                        "Program poběží bez uložených nastavení a nic do nich "
                                        "nezapíše.")
                             .arg(path),

@@ -7,9 +7,17 @@ class QApplication;
 class QSettings;
 class UserDialogs;
 
-// What every run of the tool sets up once before its first window: Qt's own dialogs and
-// buttons in Czech, the window icon. Returns whether Qt's Czech translation was found.
+// What every run of the tool sets up once before its first window: the window icon, the
+// language of the user's environment (the tool's catalogue and Qt's own dialogs and
+// buttons), and every window's words put anew when the language changes. Returns whether
+// the language's catalogues were found.
 bool setUpApplication(QApplication& app);
+
+// The language the tool starts in: the one given with --lang, else the one stored in the
+// settings ("TForm1/Jazyk"), else the user's environment's.
+QString startLanguage(const QString& option, QSettings* settings);
+// The settings key of the language chosen in the main window's menu.
+extern const char* const LanguageKey;
 
 // The settings file at path, or nothing (with a message) when path names something that
 // is not a regular file: reading a pipe or a device would wait for ever.

@@ -1,4 +1,5 @@
 #include "app/CompareDialog.h"
+#include "base/Language.h"
 
 #include "base/Text.h"
 #include "kit/ExchangeControls.h"
@@ -17,7 +18,7 @@ constexpr int SlotRole = Qt::UserRole;
 CompareDialog::CompareDialog(QWidget* parent, std::function<bool(const Selectors&)> upload)
     : QDialog(parent), m_upload_(std::move(upload)) {
     setObjectName(QStringLiteral("TFporovnani"));
-    setWindowTitle(QStringLiteral("Porovnání s jednotkou"));
+    setWindowTitle(tx("gui", "Porovnání s jednotkou"));
     m_heading = new QLabel(this);
     m_heading->setWordWrap(true);
     m_tree = new QTreeWidget(this);
@@ -25,12 +26,12 @@ CompareDialog::CompareDialog(QWidget* parent, std::function<bool(const Selectors
     m_tree->setHeaderLabels(
         {QStringLiteral("Pole"), QStringLiteral("V jednotce"), QStringLiteral("V oknech")});
     m_tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_upload = new QPushButton(QStringLiteral("&Nahraj vybrané"), this);
+    m_upload = new QPushButton(tx("gui", "&Nahraj vybrané"), this);
     m_upload->setObjectName(QStringLiteral("BNahrajVybrane"));
-    m_upload->setToolTip(QStringLiteral("Nahraje do jednotky zaškrtnuté stránky tak, jak je "
+    m_upload->setToolTip(tx("gui", "Nahraje do jednotky zaškrtnuté stránky tak, jak je "
                                         "drží okna, a ověří je čtením zpět"));
     markExchangeControl(m_upload);
-    auto* close = new QPushButton(QStringLiteral("&Zavřít"), this);
+    auto* close = new QPushButton(tx("gui", "&Zavřít"), this);
     close->setObjectName(QStringLiteral("BZavrit"));
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(m_upload, QDialogButtonBox::ActionRole);
@@ -67,7 +68,7 @@ void CompareDialog::showChanges(const QString& unit, const std::vector<FieldChan
         QTreeWidgetItem* item = m_tree->topLevelItem(i);
         item->setText(0, QStringLiteral("%1 (%2)").arg(item->text(0)).arg(item->childCount()));
     }
-    m_heading->setText(QStringLiteral("Okna se liší od jednotky %1. Rozdílná pole: %2, "
+    m_heading->setText(tx("gui", "Okna se liší od jednotky %1. Rozdílná pole: %2, "
                                       "stránky: %3. Zaškrtnuté stránky lze nahrát do jednotky.")
                            .arg(visibleText(unit))
                            .arg(changes.size())

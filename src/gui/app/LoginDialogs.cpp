@@ -1,4 +1,5 @@
 #include "app/LoginDialogs.h"
+#include "base/Language.h"
 
 #include <QButtonGroup>
 #include <QCoreApplication>
@@ -75,14 +76,14 @@ void layOut(QDialog* dialog, const QList<std::pair<QString, QWidget*>>& fields, 
 LoginDialog::LoginDialog(QSettings* settings, QWidget* parent)
     : QDialog(parent), m_placement(this, QStringLiteral("TFprihlaseni"), settings, true) {
     setObjectName(QStringLiteral("TFprihlaseni"));
-    setWindowTitle(QStringLiteral("Přihlášení"));
+    setWindowTitle(tx("gui", "Přihlášení"));
     m_name = field(this, QStringLiteral("Ljmeno"), false);
     m_password = field(this, QStringLiteral("Lheslo"), true);
-    auto* loginButton = plainButton(QStringLiteral("Přihlásit"), this);
+    auto* loginButton = plainButton(tx("gui", "Přihlásit"), this);
     loginButton->setObjectName(QStringLiteral("BPrihlasit"));
     // Held back while the login waits for the unit.
     loginButton->setProperty("startsExchange", true);
-    auto* cancel = plainButton(QStringLiteral("Zruš"), this);
+    auto* cancel = plainButton(tx("gui", "Zruš"), this);
     cancel->setObjectName(QStringLiteral("BZrus"));
 
     // Shown with nothing selected; nothing reads or sets it.
@@ -92,7 +93,7 @@ LoginDialog::LoginDialog(QSettings* settings, QWidget* parent)
     for (const char* item : {"nikdo", "uziv", "admin"})
         choiceLayout->addWidget(new QRadioButton(QString::fromLatin1(item), choice));
 
-    layOut(this, {{QStringLiteral("Jméno"), m_name}, {QStringLiteral("Heslo"), m_password}},
+    layOut(this, {{tx("gui", "Jméno"), m_name}, {QStringLiteral("Heslo"), m_password}},
            loginButton, cancel, choice);
 
     connect(m_name, &QLineEdit::returnPressed, m_password, [this] { m_password->setFocus(); });
@@ -124,7 +125,7 @@ void LoginDialog::submit() {
 PasswordDialog::PasswordDialog(QSettings* settings, QWidget* parent)
     : QDialog(parent), m_placement(this, QStringLiteral("TFheslo"), settings, true) {
     setObjectName(QStringLiteral("TFheslo"));
-    setWindowTitle(QStringLiteral("Změna hesla"));
+    setWindowTitle(tx("gui", "Změna hesla"));
     m_name = field(this, QStringLiteral("Ljmeno"), false);
     auto* first = field(this, QStringLiteral("Lheslo1"), true);
     auto* second = field(this, QStringLiteral("Lheslo2"), true);
@@ -132,7 +133,7 @@ PasswordDialog::PasswordDialog(QSettings* settings, QWidget* parent)
     auto* choice = new QGroupBox(this);
     choice->setObjectName(QStringLiteral("RGprava"));
     auto* choiceLayout = new QVBoxLayout(choice);
-    m_user = new QRadioButton(QStringLiteral("Uživatel"), choice);
+    m_user = new QRadioButton(tx("gui", "Uživatel"), choice);
     m_user->setObjectName(QStringLiteral("RBuzivatel"));
     m_admin = new QRadioButton(QStringLiteral("Admin"), choice);
     m_admin->setObjectName(QStringLiteral("RBadmin"));
@@ -142,13 +143,13 @@ PasswordDialog::PasswordDialog(QSettings* settings, QWidget* parent)
     choice->setEnabled(false);
     m_choice = choice;
 
-    auto* change = plainButton(QStringLiteral("Změnit"), this);
-    auto* cancel = plainButton(QStringLiteral("Zruš"), this);
+    auto* change = plainButton(tx("gui", "Změnit"), this);
+    auto* cancel = plainButton(tx("gui", "Zruš"), this);
 
     layOut(this,
-           {{QStringLiteral("Jméno"), m_name},
-            {QStringLiteral("Nové heslo"), first},
-            {QStringLiteral("Nové heslo znovu"), second}},
+           {{tx("gui", "Jméno"), m_name},
+            {tx("gui", "Nové heslo"), first},
+            {tx("gui", "Nové heslo znovu"), second}},
            change, cancel, choice);
 }
 

@@ -1,5 +1,7 @@
 #include "app/MainWindow.h"
+#include "base/Language.h"
 
+#include "app/AppSetup.h"
 #include "app/Rights.h"
 #include "app/WindowTable.h"
 #include "editors/NetworkPage.h"
@@ -12,6 +14,7 @@
 #include "workspace/Report.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDate>
@@ -30,6 +33,7 @@
 #include <QWindow>
 #include <algorithm>
 #include <optional>
+#include <tuple>
 #include <utility>
 
 // The connection goes where the address and port boxes point.
@@ -97,7 +101,7 @@ MainWindow::MainWindow(QSettings* settings, UserDialogs& dialogs)
         setWindowTitle(caption + QStringLiteral("[*]"));
     };
     m_workspace->confirmGuarded = [this](const QStringList& changes) {
-        return m_dialogs.ask(this, QStringLiteral("Nahrání změní síťová nastavení jednotky:\n%1\n\n"
+        return m_dialogs.ask(this, tx("gui", "Nahrání změní síťová nastavení jednotky:\n%1\n\n"
                                                   "Opravdu nahrát?")
                                        .arg(changes.join(QLatin1Char('\n'))));
     };
@@ -197,7 +201,7 @@ void MainWindow::buildMenus() {
     buildSettingsMenu();
     buildViewMenu();
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Nápo&věda"));
+    QMenu* help = menuBar()->addMenu(tx("gui", "Nápo&věda"));
     QAction* about = help->addAction(QStringLiteral("&O programu"));
     about->setObjectName(QStringLiteral("menuOProgramu"));
     connect(about, &QAction::triggered, this, &MainWindow::showAbout);
@@ -232,16 +236,16 @@ QAction* item(QMenu* menu, const QString& text, const char* name, const QKeySequ
 void MainWindow::buildFileMenu() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&Soubor"));
     markExchangeControl(file->menuAction());
-    connect(item(file, QStringLiteral("&Otevři"), "menuOtevri", Qt::CTRL | Qt::Key_O),
+    connect(item(file, tx("gui", "&Otevři"), "menuOtevri", Qt::CTRL | Qt::Key_O),
             &QAction::triggered, this, &MainWindow::openFile);
-    connect(item(file, QStringLiteral("&Ulož"), "menuUloz", Qt::CTRL | Qt::Key_S),
+    connect(item(file, tx("gui", "&Ulož"), "menuUloz", Qt::CTRL | Qt::Key_S),
             &QAction::triggered, this, &MainWindow::saveFile);
     connect(
-        item(file, QStringLiteral("Ulož &jako"), "menuUlozJako", Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+        item(file, tx("gui", "Ulož &jako"), "menuUlozJako", Qt::CTRL | Qt::SHIFT | Qt::Key_S),
         &QAction::triggered, this, &MainWindow::saveFileAs);
     connect(item(file, QStringLiteral("&Tisk"), "menuTisk", Qt::CTRL | Qt::Key_P),
             &QAction::triggered, this, [this] { print(ReportKind::Printout); });
-    connect(item(file, QStringLiteral("Tisk &záznamu o nastavení…"), "menuTiskZaznamu"),
+    connect(item(file, tx("gui", "Tisk &záznamu o nastavení…"), "menuTiskZaznamu"),
             &QAction::triggered, this, [this] { print(ReportKind::Record); });
 }
 
@@ -259,9 +263,9 @@ void MainWindow::print(ReportKind kind) {
 }
 
 void MainWindow::buildSettingsMenu() {
-    QMenu* settings = menuBar()->addMenu(QStringLiteral("&Nastavení"));
+    QMenu* settings = menuBar()->addMenu(tx("gui", "&Nastavení"));
     markExchangeControl(settings->menuAction());
-    connect(item(settings, QStringLiteral("&Načti vše"), "menuNactiVse", Qt::Key_F5),
+    connect(item(settings, tx("gui", "&Načti vše"), "menuNactiVse", Qt::Key_F5),
             &QAction::triggered, this, [this] {
                 runLinkOperation([this] {
                     if (m_workspace->readAll())
@@ -270,18 +274,38 @@ void MainWindow::buildSettingsMenu() {
             });
     connect(item(settings, QStringLiteral("&Porovnej s jednotkou"), "menuPorovnej"),
             &QAction::triggered, this, &MainWindow::compareWithUnit);
-    connect(item(settings, QStringLiteral("Ulož &vše"), "menuUlozVse"), &QAction::triggered, this,
+    connect(item(settings, tx("gui", "Ulož &vše"), "menuUlozVse"), &QAction::triggered, this,
             [this] { uploadPages(Selectors::all()); });
-    connect(item(settings, QStringLiteral("Ulož vše &mimo Ethernet"), "menuUlozVseMimoEth"),
+    connect(item(settings, tx("gui", "Ulož vše &mimo Ethernet"), "menuUlozVseMimoEth"),
             &QAction::triggered, this, [this] { uploadPages(Selectors::allButNetwork()); });
-    connect(item(settings, QStringLiteral("Změna &hesla"), "menuZmenaHesla"), &QAction::triggered,
+    connect(item(settings, tx("gui", "Změna &hesla"), "menuZmenaHesla"), &QAction::triggered,
             this, [this] { m_password->exec(); });
     // Every upload reads back what it wrote, unless this is unticked.
-    m_verifyItem = item(settings, QStringLiteral("&Ověřit zápis"), "menuOveritZapis");
+    m_verifyItem = item(settings, tx("gui", "&Ověřit zápis"), "menuOveritZapis");
     m_verifyItem->setCheckable(true);
     m_verifyItem->setChecked(true);
     connect(m_verifyItem, &QAction::toggled, this,
             [this](bool on) { m_workspace->setVerifyUploads(on); });
+
+    // The language, at once for every window, kept for the next start.
+    QMenu* languages = settings->addMenu(tx("gui", "&Jazyk"));
+    languages->menuAction()->setObjectName(QStringLiteral("menuJazyk"));
+    auto* group = new QActionGroup(languages);
+    for (const auto& [lang, text, name] :
+         {std::tuple{language::Lang::Czech, "Čeština", "menuJazykCs"},
+          std::tuple{language::Lang::English, "English", "menuJazykEn"}}) {
+        QAction* choice = languages->addAction(QString::fromUtf8(text));
+        choice->setObjectName(QLatin1String(name));
+        choice->setCheckable(true);
+        choice->setChecked(language::current() == lang);
+        group->addAction(choice);
+        connect(choice, &QAction::triggered, this, [this, lang] {
+            if (m_settings)
+                m_settings->setValue(QLatin1String(LanguageKey), language::code(lang));
+            if (language::current() != lang)
+                language::apply(lang);
+        });
+    }
 }
 
 void MainWindow::buildViewMenu() {
@@ -306,7 +330,7 @@ void MainWindow::buildViewMenu() {
         connect(toggle, &QAction::triggered, this, [showOrHide, i](bool on) { showOrHide(i, on); });
         m_windows[i].toggle = toggle;
     }
-    QAction* service = view->addAction(QStringLiteral("Servisní pa&nel"));
+    QAction* service = view->addAction(tx("gui", "Servisní pa&nel"));
     service->setObjectName(QStringLiteral("zobraz_servis"));
     service->setCheckable(true);
     service->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_D);
@@ -322,11 +346,11 @@ void MainWindow::buildViewMenu() {
             height = std::min(height, screen->availableGeometry().height());
         resize(width(), std::max(height, minimumSizeHint().height()));
     });
-    m_moreItem = view->addAction(QStringLiteral("V&íce"));
+    m_moreItem = view->addAction(tx("gui", "V&íce"));
     m_moreItem->setObjectName(QStringLiteral("zobraz_Fvice"));
     m_moreItem->setCheckable(true);
     connect(m_moreItem, &QAction::toggled, m_network, &NetworkFields::setAdvancedVisible);
-    QAction* stations = view->addAction(QStringLiteral("&Přehled stanic"));
+    QAction* stations = view->addAction(tx("gui", "&Přehled stanic"));
     stations->setObjectName(QStringLiteral("zobraz_Fprehled"));
     for (size_t i = 0; i < table.size(); ++i)
         if (table[i].windowClass() == QLatin1String("TFprehled"))
@@ -359,8 +383,8 @@ QList<std::pair<QWidget*, QString>> MainWindow::addressTitledWindows() const {
     for (const auto& entry : m_windows)
         if (entry.window && !entry.prefix.isEmpty())
             list.append({entry.window.get(), entry.prefix});
-    list.append({m_login.get(), QStringLiteral("Přihlášení - ")});
-    list.append({m_password.get(), QStringLiteral("Změna hesla - ")});
+    list.append({m_login.get(), tx("gui", "Přihlášení - ")});
+    list.append({m_password.get(), tx("gui", "Změna hesla - ")});
     return list;
 }
 
@@ -375,7 +399,7 @@ QString MainWindow::programFolder() const {
 }
 
 void MainWindow::loginOrLogout() {
-    if (m_loginItem->text() != QLatin1String("Logout")) {
+    if (m_rights != Rights::Admin && m_rights != Rights::User) {
         m_login->resetLevel(int(m_rights));
         m_login->exec();
         m_rights = Rights(std::uint8_t(m_login->grantedLevel()));
@@ -399,7 +423,7 @@ void MainWindow::applyRights() {
         // A refused or cancelled login says so; a logout or an unknown level does not.
         m_loginItem->setText(QStringLiteral("Login"));
         if (m_rights == Rights::Nobody)
-            m_dialogs.message(this, QStringLiteral("Chyba při přihlášení"), Severity::Warning);
+            m_dialogs.message(this, tx("gui", "Chyba při přihlášení"), Severity::Warning);
         m_rights = Rights::Nobody;
     }
 }
@@ -543,7 +567,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     if (m_runner->running()) {
         event->ignore();
         if (!m_closeWhenDone &&
-            m_dialogs.ask(this, QStringLiteral("Probíhá přenos s jednotkou.\nPřerušit ho a "
+            m_dialogs.ask(this, tx("gui", "Probíhá přenos s jednotkou.\nPřerušit ho a "
                                                "ukončit program?"))) {
             m_closeWhenDone = true;
             m_link->cancel();

@@ -1,6 +1,7 @@
 // The main window's operations: how a user operation runs (controls held back, progress,
 // errors shown), the uploads, the file commands and the login exchange.
 #include "app/MainWindow.h"
+#include "base/Language.h"
 
 #include "app/CompareDialog.h"
 #include "app/Rights.h"
@@ -74,8 +75,8 @@ private:
             parent = QApplication::activeWindow();
         if (!parent)
             parent = &m_window;
-        m_progress = new QProgressDialog(QStringLiteral("Probíhá komunikace s jednotkou…"),
-                                         QStringLiteral("Zrušit"), 0, 0, parent);
+        m_progress = new QProgressDialog(tx("gui", "Probíhá komunikace s jednotkou…"),
+                                         tx("gui", "Zrušit"), 0, 0, parent);
         m_progress->setObjectName(QStringLiteral("Prubeh"));
         m_progress->setWindowTitle(QString::fromLatin1(MainWindow::Title));
         m_progress->setWindowModality(Qt::NonModal);
@@ -102,7 +103,7 @@ private:
         m_window.m_feedback->onProgress = [p = m_progress](int done, int planned) {
             p->setMaximum(planned);
             p->setValue(done);
-            p->setLabelText(QStringLiteral("Požadavek %1 z %2").arg(done).arg(planned));
+            p->setLabelText(tx("gui", "Požadavek %1 z %2").arg(done).arg(planned));
         };
     }
 
@@ -155,7 +156,7 @@ bool MainWindow::uploadPages(const Selectors& selectors) {
         if (ok)
             noteStored(selectors);
         if (!report.mismatches.isEmpty() || report.verifyIncomplete)
-            m_feedback->message(QStringLiteral("Jednotka nedrží vše, co jí bylo zapsáno."),
+            m_feedback->message(tx("gui", "Jednotka nedrží vše, co jí bylo zapsáno."),
                                 Severity::Warning, report.verifySummary());
         // A refused record has said so in its own message already.
         if (report.refusedChunks == 0)
@@ -163,9 +164,9 @@ bool MainWindow::uploadPages(const Selectors& selectors) {
         QStringList addresses;
         for (int a : report.refusedAddresses)
             addresses << QString::number(a);
-        m_feedback->message(QStringLiteral("Jednotka odmítla část nahrávané konfigurace."),
+        m_feedback->message(tx("gui", "Jednotka odmítla část nahrávané konfigurace."),
                             Severity::Warning,
-                            QStringLiteral("Odmítnuté adresy: %1.").arg(addresses.join(", ")));
+                            tx("gui", "Odmítnuté adresy: %1.").arg(addresses.join(", ")));
     });
     return ok;
 }
@@ -184,9 +185,9 @@ void MainWindow::compareWithUnit() {
     const QString unit = m_link->target().host();
     if (changes->empty()) {
         m_feedback->log(
-            QStringLiteral("Okna drží stejnou konfiguraci jako jednotka %1.").arg(unit));
+            tx("gui", "Okna drží stejnou konfiguraci jako jednotka %1.").arg(unit));
         m_dialogs.message(
-            this, QStringLiteral("Okna drží stejnou konfiguraci jako jednotka %1.").arg(unit),
+            this, tx("gui", "Okna drží stejnou konfiguraci jako jednotka %1.").arg(unit),
             Severity::Info);
         return;
     }
@@ -221,7 +222,7 @@ void MainWindow::loadCurrentFile() {
         noteStored(Selectors::all());
         if (size < mem::ImageSize)
             m_dialogs.message(this,
-                              QStringLiteral("Soubor %1 měl jen %2 bajtů z %3. Načetla se jen "
+                              tx("gui", "Soubor %1 měl jen %2 bajtů z %3. Načetla se jen "
                                              "tato část, zbytek konfigurace zůstal, jak byl.")
                                   .arg(QFileInfo(m_workspace->currentFile()).fileName())
                                   .arg(size)
@@ -258,7 +259,7 @@ bool MainWindow::settleEdits() {
         if (m_edited.selects(info.slot))
             pages << QString::fromUtf8(info.title);
     switch (m_dialogs.askSave(
-        this, QStringLiteral("Změny v oknech (%1) nejsou uložené v souboru ani nahrané do "
+        this, tx("gui", "Změny v oknech (%1) nejsou uložené v souboru ani nahrané do "
                              "jednotky.\nUložit je do souboru?")
                   .arg(pages.join(QStringLiteral(", "))))) {
     case UserDialogs::SaveChoice::Save:
@@ -287,7 +288,7 @@ QString MainWindow::chooseFileToSave(const QString& proposed) {
     if (path.isEmpty() || !QFileInfo::exists(path))
         return path;
     const bool replace =
-        m_dialogs.ask(this, QStringLiteral("Soubor %1 už existuje.\nChceš ho nahradit?")
+        m_dialogs.ask(this, tx("gui", "Soubor %1 už existuje.\nChceš ho nahradit?")
                                 .arg(QDir::toNativeSeparators(path)));
     return replace ? path : QString();
 }

@@ -1,6 +1,7 @@
 // The inputs window "Vstupy": five rows of check boxes, the S0 entries of X6/SO1 and
 // X7/SO2, descriptions, and the hidden energy preset.
 #include "editors/InputsPage.h"
+#include "base/Language.h"
 #include "editors/PageWindow.h"
 #include "unit/EnergyPreset.h"
 
@@ -27,7 +28,7 @@ public:
         QGridLayout* grid = fieldGrid(RowNames::State);
 
         // The energy preset of X6/SO1, shown by the key sequence.
-        m_presetLabel = label(QStringLiteral("Energie ( musí sedět počet pulzů) [kWh]"));
+        m_presetLabel = label(tx("gui", "Energie ( musí sedět počet pulzů) [kWh]"));
         m_presetLabel->setObjectName(QStringLiteral("Label7"));
         m_energy = new QDoubleSpinBox(this);
         m_energy->setObjectName(QStringLiteral("PBNumEdit2"));

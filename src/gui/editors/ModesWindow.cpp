@@ -5,6 +5,7 @@
 // čas": the pickers follow the workstation's clock while "Synchro" is ticked; "Načti"
 // reads the unit's clock, "Pošli" sets it.
 #include "editors/ModesPage.h"
+#include "base/Language.h"
 #include "editors/PageWindow.h"
 #include "kit/ExchangeControls.h"
 #include "unit/Clock.h"
@@ -64,7 +65,7 @@ public:
         setObjectName(QStringLiteral("WeekStrip"));
         setProperty("lineHeight", m_line); // for a reader of the picture
         setFixedHeight(7 * m_line + 2);
-        setToolTip(QStringLiteral("Týden: hodiny, kdy je režim zapnutý (modře profil 0, "
+        setToolTip(tx("gui", "Týden: hodiny, kdy je režim zapnutý (modře profil 0, "
                                   "oranžově profil 1, šrafovaně den bez profilu)"));
     }
 
@@ -99,7 +100,7 @@ protected:
                 p.drawLine(QPointF(edge[h], row.top()), QPointF(edge[h], row.bottom()));
             p.setPen(palette().color(QPalette::WindowText));
             p.drawText(QRectF(edge[24] + 6, line * m_line, width() - edge[24] - 6, m_line),
-                       Qt::AlignVCenter | Qt::AlignLeft, ModesPage::DayCaptions[day - 1]);
+                       Qt::AlignVCenter | Qt::AlignLeft, tx("items", ModesPage::DayNames[day - 1]));
         }
     }
 
@@ -117,7 +118,7 @@ public:
         auto* schedule = new QGridLayout;
         schedule->setHorizontalSpacing(2);
         schedule->setVerticalSpacing(2);
-        auto* title = label(QStringLiteral("Nastavení režimů"));
+        auto* title = label(tx("gui", "Nastavení režimů"));
         QFont bold = title->font();
         bold.setBold(true);
         title->setFont(bold);
@@ -139,7 +140,7 @@ public:
             QWidget* group = control(name.constData());
             group->hide();
             const int column = ModesPage::Hours + 1 + i;
-            schedule->addWidget(label(ModesPage::DayCaptions[day - 1]), 0, column, Qt::AlignCenter);
+            schedule->addWidget(label(tx("items", ModesPage::DayNames[day - 1])), 0, column, Qt::AlignCenter);
             for (int p = 0; p < ModesPage::Profiles; ++p)
                 schedule->addWidget(
                     findChild<QRadioButton*>(QString::fromLatin1(name) + QString::number(p)), 1 + p,
@@ -233,7 +234,7 @@ private:
 
     QLayout* buildClock() {
         auto* clock = new QGridLayout;
-        auto* heading = label(QStringLiteral("Datum a čas"));
+        auto* heading = label(tx("gui", "Datum a čas"));
         heading->setObjectName(QStringLiteral("Label1"));
         QFont bold = heading->font();
         bold.setBold(true);
@@ -251,10 +252,10 @@ private:
         auto* typing = new SectionTyping(this);
         m_date->installEventFilter(typing);
         m_time->installEventFilter(typing);
-        auto* read = new QPushButton(QStringLiteral("Načti"), this);
+        auto* read = new QPushButton(tx("gui", "Načti"), this);
         read->setObjectName(QStringLiteral("LMDButton1"));
         markExchangeControl(read);
-        auto* send = new QPushButton(QStringLiteral("Pošli"), this);
+        auto* send = new QPushButton(tx("gui", "Pošli"), this);
         send->setObjectName(QStringLiteral("LButtPC"));
         send->setEnabled(false);
         markExchangeControl(send);

@@ -1,4 +1,5 @@
 #include "editors/NetworkFields.h"
+#include "base/Language.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -117,7 +118,7 @@ NetworkFields::NetworkFields(QWidget* parent) : QWidget(parent) {
     advanced->addWidget(mac, row, 0, 1, 2);
     m_advanced << mac;
 
-    m_save = new QPushButton(QStringLiteral("Ulož"), this);
+    m_save = new QPushButton(tx("gui", "Ulož"), this);
     m_save->setObjectName(QStringLiteral("LButtU"));
     m_save->setEnabled(false);
 

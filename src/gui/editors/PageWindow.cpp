@@ -1,4 +1,5 @@
 #include "editors/PageWindow.h"
+#include "base/Language.h"
 
 #include "image/FieldPage.h"
 #include "kit/ExchangeControls.h"
@@ -22,7 +23,7 @@
 PageWindow::PageWindow(PageSlot slot, const WindowRow& row, WindowContext& context)
     : ManagedWindow(row.windowClass(), row.form(), row.windowTitle(), context.settings),
       m_context(context), m_slot(slot), m_page(context.workspace.pageAs<FieldPage>(slot)) {
-    m_save = new QPushButton(QStringLiteral("Ulož"), this);
+    m_save = new QPushButton(tx("gui", "Ulož"), this);
     m_save->setObjectName(QStringLiteral("LButtU"));
     m_save->setEnabled(false);
     markExchangeControl(m_save);

@@ -1,4 +1,5 @@
 #include "kit/Dialogs.h"
+#include "base/Language.h"
 
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -16,7 +17,7 @@
 #include <QVBoxLayout>
 
 namespace {
-const QStringList FileFilters{QStringLiteral("Nastavení Quel5 (*.ql5)"), QStringLiteral("Vše (*)")};
+const QStringList FileFilters{tx("gui", "Nastavení Quel5 (*.ql5)"), tx("gui", "Vše (*)")};
 
 QString runFileDialog(QWidget* parent, QFileDialog::AcceptMode mode, const QString& folder,
                       const QString& proposed) {
@@ -59,9 +60,9 @@ bool QtDialogs::ask(QWidget* parent, const QString& question) {
 UserDialogs::SaveChoice QtDialogs::askSave(QWidget* parent, const QString& question) {
     QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(), question,
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
-    box.button(QMessageBox::Save)->setText(QStringLiteral("&Uložit"));
-    box.button(QMessageBox::Discard)->setText(QStringLiteral("&Neukládat"));
-    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Zrušit"));
+    box.button(QMessageBox::Save)->setText(tx("gui", "&Uložit"));
+    box.button(QMessageBox::Discard)->setText(tx("gui", "&Neukládat"));
+    box.button(QMessageBox::Cancel)->setText(tx("gui", "Zrušit"));
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);
     const int answer = box.exec();
@@ -121,12 +122,12 @@ std::optional<std::pair<QString, QString>> QtDialogs::askAccount(QWidget* parent
                                                                  const QString& text) {
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("Ucet"));
-    dialog.setWindowTitle(QStringLiteral("Účet"));
+    dialog.setWindowTitle(tx("gui", "Účet"));
     auto* name = new QLineEdit(&dialog);
     auto* password = new QLineEdit(&dialog);
     password->setEchoMode(QLineEdit::Password);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Jméno"), name);
+    form->addRow(tx("gui", "Jméno"), name);
     form->addRow(QStringLiteral("Heslo"), password);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
@@ -146,7 +147,7 @@ void QtDialogs::printPreview(QWidget* parent, const QPageLayout& layout, const P
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(layout);
     QPrintPreviewDialog preview(&printer, parent);
-    preview.setWindowTitle(QStringLiteral("Náhled tisku"));
+    preview.setWindowTitle(tx("gui", "Náhled tisku"));
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [&paint](QPrinter* target) { paint(*target); });
     preview.exec();

@@ -1,4 +1,5 @@
 #include "kit/FieldBinder.h"
+#include "base/Language.h"
 
 #include "image/FieldPage.h"
 
@@ -28,7 +29,7 @@ std::pair<double, double> tenthsRange(const FieldSpec& f, std::pair<int, int> ra
 
 // A number box that refuses a key says in its tool tip what it takes.
 template <typename Number> void hintRange(QWidget* box, Number low, Number high, int decimals) {
-    box->setToolTip(QStringLiteral("%1 až %2")
+    box->setToolTip(tx("gui", "%1 až %2")
                         .arg(QLocale().toString(double(low), 'f', decimals),
                              QLocale().toString(double(high), 'f', decimals)));
 }

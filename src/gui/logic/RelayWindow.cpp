@@ -1,4 +1,5 @@
 #include "logic/RelayWindow.h"
+#include "base/Language.h"
 
 #include "kit/Dialogs.h"
 #include "kit/ExchangeControls.h"
@@ -255,7 +256,7 @@ void RelayWindow::buildToolbar(QHBoxLayout* toolbar) {
     refresh->setToolTip(QStringLiteral("Refresh"));
     markExchangeControl(refresh);
     connect(refresh, &QPushButton::clicked, this, &RelayWindow::refresh);
-    auto* save = toolButton("LButtU", QStringLiteral("Ulož"));
+    auto* save = toolButton("LButtU", tx("gui", "Ulož"));
     save->setEnabled(false);
     markExchangeControl(save);
     connect(save, &QPushButton::clicked, this,

@@ -3,6 +3,7 @@
 // A search runs beside whatever the main window does with the unit: it only listens on the
 // UDP socket, so it holds back no transfer and no transfer holds it back.
 #include "monitor/MonitorWindows.h"
+#include "base/Language.h"
 
 #include "base/Errors.h"
 #include "base/Text.h"
@@ -26,7 +27,7 @@ public:
           m_context(context), m_search(context.udp) {
         m_start = new QPushButton(QStringLiteral("Hledej"), this);
         m_start->setObjectName(QStringLiteral("BHledej"));
-        m_stop = new QPushButton(QStringLiteral("Zrušit"), this);
+        m_stop = new QPushButton(tx("gui", "Zrušit"), this);
         m_stop->setObjectName(QStringLiteral("BZrusit"));
         m_stop->setEnabled(false);
         auto* mac = new QPushButton(QStringLiteral("MAC UDP"), this);

@@ -1,6 +1,7 @@
 // The station overview "Přehled": a station list file in a grid that sorts and filters
 // by column, with a notes folder and a double click that makes a station the target.
 #include "monitor/MonitorWindows.h"
+#include "base/Language.h"
 
 #include "base/Errors.h"
 #include "base/Text.h"
@@ -80,37 +81,37 @@ public:
         : ManagedWindow(row.windowClass(), row.form(), row.windowTitle(), context.settings),
           m_context(context) {
         auto* toolbar = new QToolBar(this);
-        QAction* open = toolbar->addAction(QStringLiteral("Otevři"));
+        QAction* open = toolbar->addAction(tx("gui", "Otevři"));
         open->setObjectName(QStringLiteral("actOtevri"));
         connect(open, &QAction::triggered, this, [this] { chooseFile(); });
-        toolbar->addAction(QStringLiteral("Načti"))->setObjectName(QStringLiteral("actNacti"));
-        m_notesItem = toolbar->addAction(QStringLiteral("Poznámky"));
+        toolbar->addAction(tx("gui", "Načti"))->setObjectName(QStringLiteral("actNacti"));
+        m_notesItem = toolbar->addAction(tx("gui", "Poznámky"));
         m_notesItem->setObjectName(QStringLiteral("actPoznamky"));
         m_notesItem->setCheckable(true);
         toolbar->addSeparator();
-        m_backupItem = toolbar->addAction(QStringLiteral("Zálohuj vybrané…"));
+        m_backupItem = toolbar->addAction(tx("gui", "Zálohuj vybrané…"));
         m_backupItem->setObjectName(QStringLiteral("actZalohujVybrane"));
-        m_backupItem->setToolTip(QStringLiteral("Přečte konfiguraci vybraných stanic, každou do "
+        m_backupItem->setToolTip(tx("gui", "Přečte konfiguraci vybraných stanic, každou do "
                                                 "vlastního souboru ve zvolené složce"));
         connect(m_backupItem, &QAction::triggered, this, [this] { backUpSelected(); });
-        m_pushItem = toolbar->addAction(QStringLiteral("Nahraj do vybraných…"));
+        m_pushItem = toolbar->addAction(tx("gui", "Nahraj do vybraných…"));
         m_pushItem->setObjectName(QStringLiteral("actNahrajVybrane"));
-        m_pushItem->setToolTip(QStringLiteral("Nahraje zvolené stránky konfigurace z oken do "
+        m_pushItem->setToolTip(tx("gui", "Nahraje zvolené stránky konfigurace z oken do "
                                               "vybraných stanic a ověří je čtením zpět"));
         connect(m_pushItem, &QAction::triggered, this, [this] { pushToSelected(); });
         m_historyItem = toolbar->addAction(QStringLiteral("Uchovat historii"));
         m_historyItem->setObjectName(QStringLiteral("actUchovatHistorii"));
         m_historyItem->setCheckable(true);
-        m_historyItem->setToolTip(QStringLiteral("Zálohy se ukládají do repozitáře git ve zvolené "
+        m_historyItem->setToolTip(tx("gui", "Zálohy se ukládají do repozitáře git ve zvolené "
                                                  "složce: každá změna jako jeden záznam historie"));
         // The second row: looks at the selected units, and the stop of any run.
         auto* looks = new QToolBar(this);
         looks->setObjectName(QStringLiteral("tbStav"));
-        m_stateItem = looks->addAction(QStringLiteral("Stav vybraných"));
+        m_stateItem = looks->addAction(tx("gui", "Stav vybraných"));
         m_stateItem->setObjectName(QStringLiteral("actStavVybranych"));
         m_stateItem->setShortcut(Qt::Key_F5);
         m_stateItem->setShortcutContext(Qt::WindowShortcut);
-        m_stateItem->setToolTip(QStringLiteral("Přečte stav a hodiny vybraných stanic (F5)"));
+        m_stateItem->setToolTip(tx("gui", "Přečte stav a hodiny vybraných stanic (F5)"));
         connect(m_stateItem, &QAction::triggered, this, [this] { lookAtSelected(false); });
         m_autoItem = looks->addAction(QStringLiteral("Automaticky"));
         m_autoItem->setObjectName(QStringLiteral("actAutomaticky"));
@@ -124,15 +125,15 @@ public:
         m_autoTimer.setParent(this);
         m_autoTimer.setObjectName(QStringLiteral("autoTimer"));
         connect(&m_autoTimer, &QTimer::timeout, this, [this] { lookAtSelected(true); });
-        m_clockItem = looks->addAction(QStringLiteral("Nastav hodiny vybraným…"));
+        m_clockItem = looks->addAction(tx("gui", "Nastav hodiny vybraným…"));
         m_clockItem->setObjectName(QStringLiteral("actNastavHodiny"));
-        m_clockItem->setToolTip(QStringLiteral("Nastaví hodiny vybraných stanic na čas této "
+        m_clockItem->setToolTip(tx("gui", "Nastaví hodiny vybraných stanic na čas této "
                                                "stanice a přečte je zpět"));
         connect(m_clockItem, &QAction::triggered, this, [this] { setClocksOfSelected(); });
         looks->addSeparator();
-        m_stopItem = looks->addAction(QStringLiteral("Přerušit"));
+        m_stopItem = looks->addAction(tx("gui", "Přerušit"));
         m_stopItem->setObjectName(QStringLiteral("actPrerusit"));
-        m_stopItem->setToolTip(QStringLiteral("Stanice, které ještě nezačaly, zůstanou beze "
+        m_stopItem->setToolTip(tx("gui", "Stanice, které ještě nezačaly, zůstanou beze "
                                               "změny"));
         m_stopItem->setEnabled(false);
         connect(m_stopItem, &QAction::triggered, this, [this] {
@@ -280,7 +281,7 @@ private:
             auto list = stations::read(m_path, m_notesFolder->text(), &unread);
             if (!list)
                 return;
-            setWindowTitle(QStringLiteral("Přehled - ") + m_path);
+            setWindowTitle(tx("gui", "Přehled - ") + m_path);
             // Rows of the list that goes are no rows of the new one.
             m_autoItem->setChecked(false);
             m_stations.setStations(std::move(*list));
@@ -331,9 +332,9 @@ private:
             return;
         QMenu menu(this);
         menu.setObjectName(QStringLiteral("sloupec"));
-        menu.addAction(QStringLiteral("Třídit vzestupně"), this,
+        menu.addAction(tx("gui", "Třídit vzestupně"), this,
                        [this, column] { m_view.sort(column, Qt::AscendingOrder); });
-        menu.addAction(QStringLiteral("Třídit sestupně"), this,
+        menu.addAction(tx("gui", "Třídit sestupně"), this,
                        [this, column] { m_view.sort(column, Qt::DescendingOrder); });
         menu.addSeparator();
         auto* filterField = new QLineEdit(&menu);
@@ -350,9 +351,9 @@ private:
         });
         menu.addAction(QStringLiteral("Filtruj"), this,
                        [this, column] { m_view.activateFilter(column); });
-        menu.addAction(QStringLiteral("Zruš filtr"), this,
+        menu.addAction(tx("gui", "Zruš filtr"), this,
                        [this, column] { m_view.clearFilter(column); });
-        menu.addAction(QStringLiteral("Zruš všechny filtry"), this,
+        menu.addAction(tx("gui", "Zruš všechny filtry"), this,
                        [this] { m_view.clearAllFilters(); });
         menu.exec(m_grid->horizontalHeader()->mapToGlobal(at));
     }
@@ -374,7 +375,7 @@ private:
         if (!rows.empty())
             return true;
         m_context.dialogs.message(this,
-                                  QStringLiteral("Nejprve vyber stanice v přehledu (Ctrl "
+                                  tx("gui", "Nejprve vyber stanice v přehledu (Ctrl "
                                                  "nebo Shift s kliknutím vybere víc)."),
                                   Severity::Info);
         return false;
@@ -383,7 +384,7 @@ private:
     // One administrator's account for every selected station.
     auto askAdminAccount() {
         return m_context.dialogs.askAccount(
-            this, QStringLiteral("Účet administrátora, kterým se přihlásit ke všem vybraným "
+            this, tx("gui", "Účet administrátora, kterým se přihlásit ke všem vybraným "
                                  "stanicím:"));
     }
 
@@ -440,8 +441,8 @@ private:
             const auto changes = repository.commit(backedUp, QDateTime::currentDateTime());
             m_context.workspace.link().feedback().log(
                 changes.empty()
-                    ? QStringLiteral("Historie záloh: beze změny")
-                    : QStringLiteral("Historie záloh: změněno %1 stanic").arg(changes.size()));
+                    ? tx("gui", "Historie záloh: beze změny")
+                    : tx("gui", "Historie záloh: změněno %1 stanic").arg(changes.size()));
         });
         showChanges();
     }
@@ -505,14 +506,14 @@ private:
             m_autoItem->setChecked(false);
             return;
         }
-        const QString text = QStringLiteral("Automaticky: každých %1 s, stanic %2")
+        const QString text = tx("gui", "Automaticky: každých %1 s, stanic %2")
                                  .arg(m_autoSeconds)
                                  .arg(m_autoRows.size());
         m_autoLabel->setText(QStringLiteral("<b>%1</b>").arg(text));
         m_autoLabel->setVisible(on);
         m_autoLabelItem->setVisible(on);
         m_autoItem->setToolTip(
-            on ? text : QStringLiteral("Stav vybraných stanic každých %1 s").arg(m_autoSeconds));
+            on ? text : tx("gui", "Stav vybraných stanic každých %1 s").arg(m_autoSeconds));
         if (!on) {
             m_autoTimer.stop();
             return;
@@ -527,7 +528,7 @@ private:
             return;
         if (!m_context.dialogs.ask(
                 this,
-                QStringLiteral("Nastavit hodiny %1 vybraných stanic na čas "
+                tx("gui", "Nastavit hodiny %1 vybraných stanic na čas "
                                "tohoto počítače (%2)?")
                     .arg(rows.size())
                     .arg(QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat))))
@@ -566,8 +567,8 @@ private:
                 titles << QString::fromUtf8(info.title);
             }
         const QList<int> ticked = m_context.dialogs.chooseItems(
-            this, QStringLiteral("Nahraj do vybraných"),
-            QStringLiteral("Které stránky konfigurace z oken nahrát do %1 vybraných stanic? "
+            this, tx("gui", "Nahraj do vybraných"),
+            tx("gui", "Které stránky konfigurace z oken nahrát do %1 vybraných stanic? "
                            "(Ethernet se takto nenahrává.)")
                 .arg(rows.size()),
             titles);
@@ -583,14 +584,14 @@ private:
         for (int row : rows) {
             const Station& s = m_stations.stations()[size_t(row)];
             if (names.size() == 20) {
-                names << QStringLiteral("… a dalších %1").arg(rows.size() - 20);
+                names << tx("gui", "… a dalších %1").arg(rows.size() - 20);
                 break;
             }
             names << QStringLiteral("%1 (%2:%3)")
                          .arg(visibleText(s.name), visibleText(s.ip))
                          .arg(s.port);
         }
-        if (!m_context.dialogs.ask(this, QStringLiteral("Nahrát stránky %1 do těchto stanic (%2)?"
+        if (!m_context.dialogs.ask(this, tx("gui", "Nahrát stránky %1 do těchto stanic (%2)?"
                                                         "\n\n%3")
                                              .arg(chosenTitles.join(QStringLiteral(", ")))
                                              .arg(rows.size())
@@ -615,7 +616,7 @@ private:
         if (kind != RunKind::State) {
             m_stations.clearResults();
             for (int row : rows)
-                m_stations.setResult(row, QStringLiteral("čeká"));
+                m_stations.setResult(row, tx("gui", "čeká"));
         }
         m_grid->setColumnHidden(StationTableModel::ResultColumn, false);
         m_grid->resizeColumnToContents(StationTableModel::ResultColumn);
@@ -629,7 +630,7 @@ private:
             std::move(jobs), this,
             [this, rows, kind](int i) {
                 if (kind != RunKind::State)
-                    m_stations.setResult(rows[size_t(i)], QStringLiteral("probíhá"));
+                    m_stations.setResult(rows[size_t(i)], tx("gui", "probíhá"));
             },
             [this, rows, kind](int i, const stations::StationResult& result) {
                 const int row = rows[size_t(i)];
@@ -658,7 +659,7 @@ private:
 
     static QString resultText(const stations::StationResult& result, RunKind kind) {
         if (result.skipped)
-            return QStringLiteral("zrušeno");
+            return tx("gui", "zrušeno");
         if (!result.ok)
             return QStringLiteral("CHYBA: ") + result.why();
         if (kind == RunKind::Clock)

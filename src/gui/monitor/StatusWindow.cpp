@@ -3,6 +3,7 @@
 // windows; "Akce" sends the unit's action commands. "Automaticky" repeats "Stav" every two
 // seconds, and "Graf" plots the temperatures and the PWM value of the last ten minutes.
 #include "kit/ExchangeControls.h"
+#include "base/Language.h"
 #include "kit/ManagedWindow.h"
 #include "monitor/DeviceStatus.h"
 #include "monitor/MonitorWindows.h"
@@ -69,7 +70,7 @@ public:
         m_automatic = bar->addAction(QStringLiteral("Auto&maticky"));
         m_automatic->setObjectName(QStringLiteral("actAutomaticky"));
         m_automatic->setCheckable(true);
-        m_automatic->setToolTip(QStringLiteral("Stav každé 2 sekundy"));
+        m_automatic->setToolTip(tx("gui", "Stav každé 2 sekundy"));
 
         m_values = new QTableWidget(8, 2, this);
         m_values->setObjectName(QStringLiteral("valueTable"));
