@@ -123,7 +123,7 @@ int withLogin(Context& ctx, DeviceLink& link, const QString& user, const QString
         ops::withSession(link, user, password, needed,
                          [&](UnitSession* session) { return work(session) == Success; });
     if (result.loginRefused)
-        ctx.feedback.message(QCoreApplication::translate("ops", ops::LoginRefused));
+        ctx.feedback.message(tx("ops", ops::LoginRefused));
     if (!result.failure.isEmpty())
         ctx.feedback.message(result.failure);
     if (!result.logoutFailure.isEmpty())

@@ -104,7 +104,7 @@ int importCommand(Context& ctx, QStringList args) {
     try {
         document = parseDocument(in.read(Largest));
     } catch (const OperationError& e) {
-        throw FileError(QStringLiteral("Soubor %1: %2").arg(args.at(0), e.text()));
+        throw FileError(tx("cli", "Soubor %1: %2").arg(args.at(0), e.text()));
     }
     QStringList warnings;
     const ConfigImage image = importDocument(document, &warnings);

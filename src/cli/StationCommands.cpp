@@ -83,7 +83,7 @@ int stationsCommand(Context& ctx, QStringList args) {
     qint64 unread = 0;
     auto list = stations::read(args.at(0), notes, &unread);
     if (!list)
-        throw FileError(QStringLiteral("%1: Soubor neexistuje.").arg(args.at(0)));
+        throw FileError(tx("cli", "%1: Soubor neexistuje.").arg(args.at(0)));
     if (unread > 0)
         ctx.feedback.message(stations::unreadNotice(unread), Severity::Warning);
 
@@ -176,7 +176,7 @@ int jobsOption(QStringList& args, int jobs = BackupJobs) {
 std::vector<Station> readList(const QString& file) {
     auto list = stations::read(file, QString());
     if (!list)
-        throw FileError(QStringLiteral("%1: Soubor neexistuje.").arg(file));
+        throw FileError(tx("cli", "%1: Soubor neexistuje.").arg(file));
     return std::move(*list);
 }
 

@@ -3,7 +3,7 @@
 
 #include "image/FieldTable.h"
 
-const QStringList AnalogPage::Modes = {QStringLiteral("Nepoužit"), QStringLiteral("X19/0-10V"),
+const QStringList AnalogPage::Modes = {QString::fromUtf8(QT_TRANSLATE_NOOP("items", "Nepoužit")), QStringLiteral("X19/0-10V"),
                                        QStringLiteral("X20/PWM"), QStringLiteral("X20/PWM INV")};
 
 namespace {

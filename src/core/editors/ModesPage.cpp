@@ -38,11 +38,18 @@ std::vector<FieldSpec> modeFields() {
                      .at = DaySets,
                      .bit = d - 1,
                      .initial = 0,
-                     .items = {QStringLiteral("Profil 0"), QStringLiteral("Profil 1")}});
+                     .items = {QString::fromUtf8(QT_TRANSLATE_NOOP("items", "Profil 0")),
+                               QString::fromUtf8(QT_TRANSLATE_NOOP("items", "Profil 1"))}});
     return f;
 }
 
 } // namespace
+
+// The rows and captions of the shown fields, as a reader sees them.
+[[maybe_unused]] const char* const ShownWords[] = {
+    QT_TRANSLATE_NOOP("rows", "Profil 0"), QT_TRANSLATE_NOOP("rows", "Profil 1"),
+    QT_TRANSLATE_NOOP("fields", "Dny"), QT_TRANSLATE_NOOP("fields", "Hodiny"),
+    QT_TRANSLATE_NOOP("fields", "Dny bez profilu")};
 
 QString ModesPage::hourName(int profile, int hour) {
     return QStringLiteral("re%1%2").arg(profile).arg(hour, 2, 10, QLatin1Char('0'));
@@ -227,7 +234,7 @@ void ModesPage::setShownFields(const std::vector<ShownField>& keyed, const Refus
         }
         for (int d : *parsed) {
             if (profileOfDay[d] >= 0 && profileOfDay[d] != p) {
-                refuse(badValueText(where, QStringLiteral("den %1 je i v profilu %2.")
+                refuse(badValueText(where, tx("editors", "den %1 je i v profilu %2.")
                                                .arg(DayCaptions[d - 1])
                                                .arg(profileOfDay[d])));
                 return;

@@ -15,8 +15,10 @@ std::vector<FieldSpec> thermometerFields() {
         number("ttyp", "", QT_TRANSLATE_NOOP("fields", "Typ"), At + 0, 1, 0, 255, 0),
         number("tdruh", "", QT_TRANSLATE_NOOP("fields", "Druh"), At + 18, 1, 0, 255, 0),
     };
-    static const char* const Rows[] = {"Teploměr1", "Teploměr2", "Teploměr3", "Teploměr4",
-                                       "Teploměr5"};
+    static const char* const Rows[] = {
+        QT_TRANSLATE_NOOP("rows", "Teploměr1"), QT_TRANSLATE_NOOP("rows", "Teploměr2"),
+        QT_TRANSLATE_NOOP("rows", "Teploměr3"), QT_TRANSLATE_NOOP("rows", "Teploměr4"),
+        QT_TRANSLATE_NOOP("rows", "Teploměr5")};
     for (int k = 0; k < ThermometersPage::Rows; ++k) {
         f.push_back(list(name("temp", k), Rows[k], QT_TRANSLATE_NOOP("fields", "Port"), At + 11 + k,
                          ThermometersPage::Ports, 5));

@@ -18,7 +18,7 @@ void requireRegularFile(const QString& path, bool mayBeMissing) {
     if (!info.exists()) {
         if (mayBeMissing)
             return;
-        throw FileError(fileProblem(path, QStringLiteral("Soubor neexistuje.")));
+        throw FileError(fileProblem(path, tx("image", "Soubor neexistuje.")));
     }
     if (!info.isFile())
         throw FileError(fileProblem(

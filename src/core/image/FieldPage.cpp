@@ -384,7 +384,7 @@ QVariant FieldPage::fromShown(const FieldSpec& f, const QString& where, const QV
     case FieldKind::Flag:
     case FieldKind::Bit:
         if (v.typeId() != QMetaType::Bool)
-            expect(QStringLiteral("true nebo false"));
+            expect(tx("image", "true nebo false"));
         return v.toBool();
     case FieldKind::List:
     case FieldKind::BitChoice: {

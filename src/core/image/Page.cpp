@@ -63,7 +63,7 @@ QString unknownFieldText(const QString& where) {
 }
 
 QString badValueText(const QString& where, const QString& problem) {
-    return QStringLiteral("Pole „%1“: %2").arg(visibleText(where), problem);
+    return tx("image", "Pole „%1“: %2").arg(visibleText(where), problem);
 }
 
 void throwBadValue(const QString& where, const QString& problem) {

@@ -97,7 +97,7 @@ bool DeviceLink::waitUntil(const std::function<bool()>& ready, int timeoutMs) {
 bool DeviceLink::connectToTarget() {
     const QString host = m_target.host().trimmed();
     if (host.isEmpty()) {
-        m_feedback.message(QStringLiteral("Zadej IP adresu"), Severity::Warning);
+        m_feedback.message(tx("link", "Zadej IP adresu"), Severity::Warning);
         return false;
     }
     if (m_target.port() == 0)
@@ -149,7 +149,7 @@ void DeviceLink::refuseUnaskedBytes(const char* when) {
         fail(tx("link", "Jednotka poslala %1 bajtů, o které nikdo nežádal (%2). Spojení bylo "
                             "ukončeno a operace přerušena.")
                  .arg(stray)
-                 .arg(QString::fromUtf8(when)));
+                 .arg(tx("link", when)));
 }
 
 void DeviceLink::exchange(ExchangeMode mode) {
@@ -167,7 +167,7 @@ void DeviceLink::exchange(ExchangeMode mode) {
 
     // A reply is never matched by luck: whatever the unit sent since the last reply
     // belongs to no request.
-    refuseUnaskedBytes("před požadavkem");
+    refuseUnaskedBytes(QT_TRANSLATE_NOOP("link", "před požadavkem"));
     // A unit that closed its end since the last exchange is connected again.
     if (m_socket.state() != QAbstractSocket::ConnectedState &&
         m_socket.state() != QAbstractSocket::UnconnectedState)
@@ -218,7 +218,7 @@ void DeviceLink::exchange(ExchangeMode mode) {
                  .arg(commandName(letter1, letter2),
                       m_packet.bytes[0] == '#'
                           ? QString()
-                          : QStringLiteral("bez znaku # (0x%1) ")
+                          : tx("link", "bez znaku # (0x%1) ")
                                 .arg(m_packet.bytes[0], 2, 16, QLatin1Char('0')),
                       commandName(m_packet.letter1(), m_packet.letter2())));
     const std::uint16_t length = m_packet.length();
@@ -228,7 +228,7 @@ void DeviceLink::exchange(ExchangeMode mode) {
                  .arg(LinkPacket::PayloadCapacity));
     if (length > 0)
         readExactly(m_packet.payload(), length);
-    refuseUnaskedBytes("za odpovědí");
+    refuseUnaskedBytes(QT_TRANSLATE_NOOP("link", "za odpovědí"));
 
     if (mode == ExchangeMode::CloseAfterReply)
         close();

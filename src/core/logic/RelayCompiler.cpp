@@ -1,11 +1,12 @@
+#include "base/Language.h"
 #include "logic/RelayCompiler.h"
 
 #include <array>
 
 namespace relay {
 
-const char* const InputError = "Chyba v zadání";
-const char* const TimerError = "MAX 16 timerů";
+const char* const InputError = QT_TRANSLATE_NOOP("logic", "Chyba v zadání");
+const char* const TimerError = QT_TRANSLATE_NOOP("logic", "MAX 16 timerů");
 
 bool isTimerFunction(int code) {
     return code >= 0 && code <= 2;
@@ -45,7 +46,7 @@ struct Token {
 
 RelayCompileResult failure(const char* text) {
     RelayCompileResult r;
-    r.error = QString::fromUtf8(text);
+    r.error = tx("logic", text);
     return r;
 }
 

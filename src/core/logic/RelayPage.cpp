@@ -95,6 +95,9 @@ void RelayPage::gatherImage(ConfigImage& image) {
                              rows[size_t(n)].description);
 }
 
+// The caption of a program as a reader sees it.
+[[maybe_unused]] const char* const ExpressionWord = QT_TRANSLATE_NOOP("fields", "Výraz");
+
 std::vector<ShownField> RelayPage::shownFields() const {
     std::vector<ShownField> shown;
     for (int n = 0; n < StoredRows; ++n) {

@@ -70,12 +70,12 @@ int matchingBracket(const QString& text, int position) {
 }
 
 const std::array<OperandKind, 6>& operandKinds() {
-    static const std::array<OperandKind, 6> kinds{{{"Input", 'V', 3},
-                                                   {"Termostat", 'T', 16},
+    static const std::array<OperandKind, 6> kinds{{{QT_TRANSLATE_NOOP("logic", "Input"), 'V', 3},
+                                                   {QT_TRANSLATE_NOOP("logic", "Termostat"), 'T', 16},
                                                    {"Error", 'E', 5},
-                                                   {"Virtuální relé", 'R', 16},
-                                                   {"Pomocná proměnná", 'P', 16},
-                                                   {"Funkce", 'F', 0}}};
+                                                   {QT_TRANSLATE_NOOP("logic", "Virtuální relé"), 'R', 16},
+                                                   {QT_TRANSLATE_NOOP("logic", "Pomocná proměnná"), 'P', 16},
+                                                   {QT_TRANSLATE_NOOP("logic", "Funkce"), 'F', 0}}};
     return kinds;
 }
 

@@ -6,14 +6,19 @@
 #include <cmath>
 
 const QStringList ThermostatPage::TypeNames = {
-    QStringLiteral("0: nepoužit"),
-    QStringLiteral("1: sepne nad TH, vypne pod TL"),
-    QStringLiteral("2: sepne pod TL, vypne nad TH"),
-    QStringLiteral("3: sepnut mezi TL a TH"),
-    QStringLiteral("4: žádaná SP, diference dT, pásmo PB"),
-    QStringLiteral("5: žádaná SP, proporcionální pásmo PB"),
+    QString::fromUtf8(QT_TRANSLATE_NOOP("items", "0: nepoužit")),
+    QString::fromUtf8(QT_TRANSLATE_NOOP("items", "1: sepne nad TH, vypne pod TL")),
+    QString::fromUtf8(QT_TRANSLATE_NOOP("items", "2: sepne pod TL, vypne nad TH")),
+    QString::fromUtf8(QT_TRANSLATE_NOOP("items", "3: sepnut mezi TL a TH")),
+    QString::fromUtf8(QT_TRANSLATE_NOOP("items", "4: žádaná SP, diference dT, pásmo PB")),
+    QString::fromUtf8(QT_TRANSLATE_NOOP("items", "5: žádaná SP, proporcionální pásmo PB")),
 };
 const QStringList ThermostatPage::Sensors = fields::numbered(QStringLiteral("Tepl."), 5);
+// The sensors' names as a reader sees them.
+[[maybe_unused]] const char* const SensorWords[] = {
+    QT_TRANSLATE_NOOP("items", "Tepl.1"), QT_TRANSLATE_NOOP("items", "Tepl.2"),
+    QT_TRANSLATE_NOOP("items", "Tepl.3"), QT_TRANSLATE_NOOP("items", "Tepl.4"),
+    QT_TRANSLATE_NOOP("items", "Tepl.5")};
 const QStringList ThermostatPage::Combinations = {QString(), QStringLiteral("-"),
                                                   QStringLiteral("AVG"), QStringLiteral("MIN"),
                                                   QStringLiteral("MAX")};
@@ -50,7 +55,8 @@ std::vector<FieldSpec> thermostatFields() {
     std::vector<FieldSpec> f;
     f.push_back({.name = "LMDRmod",
                  .kind = FieldKind::Mode,
-                 .items = {QStringLiteral("Mod 0"), QStringLiteral("Mod 1")}});
+                 .items = {QString::fromUtf8(QT_TRANSLATE_NOOP("items", "Mod 0")),
+                           QString::fromUtf8(QT_TRANSLATE_NOOP("items", "Mod 1"))}});
     for (int k = 0; k < ThermostatPage::Rows; ++k) {
         const char* row = name("T", k + 1);
         const int r = At + Size * k;

@@ -17,6 +17,13 @@ float floatAt(const std::uint8_t* p) {
     return value;
 }
 
+// The names of the value rows (valueRows) as a reader sees them.
+[[maybe_unused]] const char* const RowWords[] = {
+    QT_TRANSLATE_NOOP("status", "Teplota1"), QT_TRANSLATE_NOOP("status", "Teplota2"),
+    QT_TRANSLATE_NOOP("status", "Teplota3"), QT_TRANSLATE_NOOP("status", "Teplota4"),
+    QT_TRANSLATE_NOOP("status", "Teplota5"), QT_TRANSLATE_NOOP("status", "Teplota6"),
+    QT_TRANSLATE_NOOP("status", "Vnitrni")};
+
 QString hex2(std::uint8_t v) {
     return QStringLiteral("0x") +
            QString::number(v, 16).rightJustified(2, QLatin1Char('0')).toUpper();
@@ -33,28 +40,28 @@ void setHeader(LinkPacket& packet, char l1, char l2, std::uint8_t status, std::u
 const std::vector<StatusField>& statusFields() {
     using K = StatusKind;
     static const std::vector<StatusField> table = {
-        {"Typ", 0, 1, K::Number},
-        {"Mod", 1, 1, K::Number},
-        {"Stav", 2, 1, K::Number},
-        {"Tlacitka", 5, 1, K::Hex},
-        {"LED zobr", 18, 4, K::HexBytes},
-        {"LED blik", 22, 4, K::HexBytes},
-        {"Opt", 26, 1, K::Number},
-        {"Test idx", 36, 1, K::Number},
-        {"Vybran", 37, 1, K::Number},
-        {"PWM", 38, 4, K::Float},
-        {"PI sum", 42, 4, K::Float},
-        {"I2C error", 46, 1, K::Hex},
-        {"I2C error adr", 47, 1, K::Number},
-        {"TM inputs", 3, 1, K::Bits},
-        {"Inputs", 4, 1, K::Bits},
-        {"Outputs", 6, 2, K::Bits},
-        {"Vrele", 8, 2, K::Bits},
-        {"Vterm", 12, 2, K::Bits},
-        {"Pom_pr", 16, 2, K::Bits},
-        {"Teplotni priznaky", 27, 1, K::Flags},
-        {"Energie1", 28, 4, K::Energy},
-        {"Energie2", 32, 4, K::Energy},
+        {QT_TRANSLATE_NOOP("status", "Typ"), 0, 1, K::Number},
+        {QT_TRANSLATE_NOOP("status", "Mod"), 1, 1, K::Number},
+        {QT_TRANSLATE_NOOP("status", "Stav"), 2, 1, K::Number},
+        {QT_TRANSLATE_NOOP("status", "Tlacitka"), 5, 1, K::Hex},
+        {QT_TRANSLATE_NOOP("status", "LED zobr"), 18, 4, K::HexBytes},
+        {QT_TRANSLATE_NOOP("status", "LED blik"), 22, 4, K::HexBytes},
+        {QT_TRANSLATE_NOOP("status", "Opt"), 26, 1, K::Number},
+        {QT_TRANSLATE_NOOP("status", "Test idx"), 36, 1, K::Number},
+        {QT_TRANSLATE_NOOP("status", "Vybran"), 37, 1, K::Number},
+        {QT_TRANSLATE_NOOP("status", "PWM"), 38, 4, K::Float},
+        {QT_TRANSLATE_NOOP("status", "PI sum"), 42, 4, K::Float},
+        {QT_TRANSLATE_NOOP("status", "I2C error"), 46, 1, K::Hex},
+        {QT_TRANSLATE_NOOP("status", "I2C error adr"), 47, 1, K::Number},
+        {QT_TRANSLATE_NOOP("status", "TM inputs"), 3, 1, K::Bits},
+        {QT_TRANSLATE_NOOP("status", "Inputs"), 4, 1, K::Bits},
+        {QT_TRANSLATE_NOOP("status", "Outputs"), 6, 2, K::Bits},
+        {QT_TRANSLATE_NOOP("status", "Vrele"), 8, 2, K::Bits},
+        {QT_TRANSLATE_NOOP("status", "Vterm"), 12, 2, K::Bits},
+        {QT_TRANSLATE_NOOP("status", "Pom_pr"), 16, 2, K::Bits},
+        {QT_TRANSLATE_NOOP("status", "Teplotni priznaky"), 27, 1, K::Flags},
+        {QT_TRANSLATE_NOOP("status", "Energie1"), 28, 4, K::Energy},
+        {QT_TRANSLATE_NOOP("status", "Energie2"), 32, 4, K::Energy},
     };
     return table;
 }
@@ -131,7 +138,7 @@ QStringList statusLines(const DeviceStatus& s) {
         default:
             continue; // not a log line
         }
-        lines << QStringLiteral("%1 : %2").arg(QLatin1String(f.key),
+        lines << QStringLiteral("%1 : %2").arg(tx("status", f.key),
                                                s.has(f) ? text : tx("monitor", "(chybí)"));
     }
     return lines;

@@ -9,14 +9,15 @@
 #include <QLocale>
 #include <algorithm>
 
-const QStringList StationTableModel::Headers = {QString(),
-                                                tx("monitor", "Jméno"),
-                                                QStringLiteral("Popis"),
-                                                QStringLiteral("IP"),
-                                                QStringLiteral("Port"),
-                                                QStringLiteral("Typ"),
-                                                QStringLiteral("Druh"),
-                                                QStringLiteral("Pozn.")};
+const QStringList StationTableModel::Headers = {
+    QString(),
+    QString::fromUtf8(QT_TRANSLATE_NOOP("stations", "Jméno")),
+    QString::fromUtf8(QT_TRANSLATE_NOOP("stations", "Popis")),
+    QStringLiteral("IP"),
+    QString::fromUtf8(QT_TRANSLATE_NOOP("stations", "Port")),
+    QString::fromUtf8(QT_TRANSLATE_NOOP("stations", "Typ")),
+    QString::fromUtf8(QT_TRANSLATE_NOOP("stations", "Druh")),
+    QString::fromUtf8(QT_TRANSLATE_NOOP("stations", "Pozn."))};
 
 StationTableModel::StationTableModel(QObject* parent) : QAbstractTableModel(parent) {}
 
@@ -185,7 +186,7 @@ QVariant StationTableModel::data(const QModelIndex& index, int role) const {
         if (role == StaleRole && stateCell && state.stale)
             return true;
         if (role == Qt::ToolTipRole && stateCell)
-            return QStringLiteral("Hodnoty z %1")
+            return tx("monitor", "Hodnoty z %1")
                 .arg(state.taken.toString(QStringLiteral("d. M. yyyy HH:mm:ss")));
         if (role == Qt::ToolTipRole && column == ChangesColumn && !state.changed.isEmpty())
             return visibleText(state.changedFields);
@@ -199,12 +200,12 @@ QVariant StationTableModel::data(const QModelIndex& index, int role) const {
 QVariant StationTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
         section < Columns)
-        return Headers.at(section);
+        return tx("stations", Headers.at(section));
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section == ResultColumn)
         return tx("monitor", "Výsledek");
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= StateColumn &&
         section < ChangesColumn)
-        return QCoreApplication::translate("stations", StateHeaders[size_t(section - StateColumn)]);
+        return tx("stations", StateHeaders[size_t(section - StateColumn)]);
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section == ChangesColumn)
         return tx("monitor", "Změny");
     return {};

@@ -17,7 +17,7 @@ class StationTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     static constexpr int Columns = 8;
-    static const QStringList Headers;
+    static const QStringList Headers; // in Czech, as quel5ctl --sort and --filter name them
     // After the station columns, "Výsledek": what a run over selected stations did to
     // each ("čeká", "probíhá", "OK", "CHYBA: …"); empty until a run.
     static constexpr int ResultColumn = Columns;

@@ -22,7 +22,10 @@ bool standsAsLink(const QString& file) {
     return QFileInfo(file).isSymLink();
 }
 
-const QString LinkRefused = tx("operations", "Na místě souboru zálohy je symbolický odkaz; přes odkaz se nezapisuje, nic nebylo zapsáno.");
+QString linkRefused() {
+    return tx("operations", "Na místě souboru zálohy je symbolický odkaz; přes odkaz se "
+                            "nezapisuje, nic nebylo zapsáno.");
+}
 
 } // namespace
 
@@ -105,18 +108,18 @@ StationResult backUp(const Station& station, const QString& file, int readTimeou
                      bool withDocument) {
     return stationWork(station, [&](const StationLines& lines) {
         if (standsAsLink(file))
-            return lines.failed(LinkRefused);
+            return lines.failed(linkRefused());
         StationLink unit(station, readTimeoutMs);
         Workspace workspace(unit.link);
         if (!workspace.readAll())
             return lines.failed(unit.why());
         // A link may have been put there while the station was read.
         if (standsAsLink(file))
-            return lines.failed(LinkRefused);
+            return lines.failed(linkRefused());
         const QString document = QFileInfo(file).path() + QLatin1Char('/') +
                                  QFileInfo(file).completeBaseName() + QStringLiteral(".json");
         if (withDocument && standsAsLink(document))
-            return lines.failed(LinkRefused);
+            return lines.failed(linkRefused());
         writeImageFile(file, workspace.image(), false);
         if (withDocument)
             writeDocumentFile(document, workspace.image());
@@ -135,7 +138,7 @@ std::vector<StationRun::Job> pushJobs(const std::vector<Station>& list, const Co
         if (!units.insert({station.ip, station.port}).second)
             jobs.push_back([station] {
                 return StationLines(station).failed(
-                    QStringLiteral("Jednotka je v seznamu znovu; zapisuje se jen jednou."));
+                    tx("operations", "Jednotka je v seznamu znovu; zapisuje se jen jednou."));
             });
         else
             jobs.push_back([station, shared, pages, user, password, readTimeoutMs] {

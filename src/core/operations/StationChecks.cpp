@@ -1,4 +1,5 @@
 #include "operations/StationChecks.h"
+#include "base/Language.h"
 
 #include "base/Errors.h"
 #include "base/Text.h"
@@ -89,7 +90,7 @@ StationResult setClock(const Station& station, const ClockTime& time, const QStr
                 if (!difference)
                     return false;
                 result = lines.ok(
-                    QStringLiteral("%1, odchylka %2 s").arg(isoText(sent)).arg(*difference));
+                    tx("operations", "%1, odchylka %2 s").arg(isoText(sent)).arg(*difference));
                 return true;
             });
         return concluded(lines, unit, session, result);

@@ -9,7 +9,8 @@
 
 namespace unitclock {
 
-const char* const NotADate = "Hodiny jednotky neobsahují platné datum a čas";
+const char* const NotADate =
+    QT_TRANSLATE_NOOP("unit", "Hodiny jednotky neobsahují platné datum a čas");
 
 namespace {
 
@@ -99,8 +100,8 @@ QDateTime read(DeviceLink& link) {
         return {};
     if (!reading.time)
         throw OperationError(
-            QStringLiteral("%1 (registry %2).")
-                .arg(QString::fromUtf8(NotADate), registersText(reading.registers)));
+            tx("unit", "%1 (registry %2).")
+                .arg(tx("unit", NotADate), registersText(reading.registers)));
     return *reading.time;
 }
 

@@ -1,3 +1,4 @@
+#include "base/Language.h"
 #include "unit/EnergyPreset.h"
 
 #include "base/Errors.h"
@@ -19,7 +20,7 @@ std::optional<quint32> pulseCount(qint64 tenthsOfKwh, qint64 pulsesPerKwh) {
 quint32 presetCount(qint64 tenthsOfKwh, qint64 pulsesPerKwh) {
     if (const auto count = pulseCount(tenthsOfKwh, pulsesPerKwh))
         return *count;
-    throw OperationError(QCoreApplication::translate("energy",
+    throw OperationError(tx("energy",
                                                      "Počet pulzů %1 kWh × %2 se nevejde do 32 "
                                                      "bitů jednotky; nic nebylo odesláno.")
                              .arg(double(tenthsOfKwh) / 10.0, 0, 'f', 1)
@@ -38,11 +39,11 @@ bool sendPreset(DeviceLink& link, quint32 count) {
     if (link.linkFailed())
         return false;
     if (packet.status() != 0)
-        throw OperationError(QCoreApplication::translate(
+        throw OperationError(tx(
                                  "energy", "Jednotka nastavení čítače X6/SO1 odmítla (stav %1).")
                                  .arg(packet.status()));
     link.feedback().log(
-        QCoreApplication::translate("energy", "Čítač X6/SO1 nastaven na %1 pulzů.").arg(count));
+        tx("energy", "Čítač X6/SO1 nastaven na %1 pulzů.").arg(count));
     return true;
 }
 

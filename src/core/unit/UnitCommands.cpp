@@ -1,3 +1,4 @@
+#include "base/Language.h"
 #include "unit/UnitCommands.h"
 
 #include "base/Errors.h"
@@ -379,14 +380,14 @@ QString replyProblem(const Command& command, const LinkPacket& reply, const Valu
         return {};
     if (reply.status() != 0)
         return command.group == Group::Action
-                   ? QCoreApplication::translate("unit", "Jednotka akci %1 odmítla (stav %2).")
-                         .arg(QCoreApplication::translate("unit", command.text))
+                   ? tx("unit", "Jednotka akci %1 odmítla (stav %2).")
+                         .arg(tx("unit", command.text))
                          .arg(reply.status())
-                   : QCoreApplication::translate("unit", "Jednotka požadavek odmítla (stav %1).")
+                   : tx("unit", "Jednotka požadavek odmítla (stav %1).")
                          .arg(reply.status());
     const int expected = command.replyLength ? command.replyLength(values) : 0;
     if (reply.length() < expected)
-        return QCoreApplication::translate("unit", "Odpověď jednotky nese jen %1 z %2 bajtů.")
+        return tx("unit", "Odpověď jednotky nese jen %1 z %2 bajtů.")
             .arg(reply.length())
             .arg(expected);
     return {};
@@ -400,8 +401,8 @@ std::optional<QStringList> send(DeviceLink& link, const Command& command, const 
     if (const QString problem = replyProblem(command, link.packet(), values); !problem.isEmpty())
         throw OperationError(problem);
     if (command.group == Group::Action)
-        link.feedback().log(QCoreApplication::translate("unit", "Odesláno: %1")
-                                .arg(QCoreApplication::translate("unit", command.text)));
+        link.feedback().log(tx("unit", "Odesláno: %1")
+                                .arg(tx("unit", command.text)));
     return command.lines ? command.lines(link.packet(), values) : QStringList();
 }
 

@@ -70,7 +70,7 @@ std::vector<FieldChange> diffImages(const ConfigImage& rawBefore, const ConfigIm
                 order << f.shownWhere();
             right.insert(f.shownWhere(), f.shownValue());
         }
-        const QString missing = QStringLiteral("(nezobrazeno)");
+        const QString missing = tx("workspace", "(nezobrazeno)");
         for (const QString& where : order) {
             const QString was = left.value(where, missing);
             const QString is = right.value(where, missing);

@@ -8,7 +8,9 @@
 
 namespace {
 
-const QString CommunicationError = QStringLiteral("Chyba komunikace");
+QString communicationError() {
+    return tx("workspace", "Chyba komunikace");
+}
 
 void prepareWrite(LinkPacket& packet, std::uint8_t status, int address, const ConfigImage& image,
                   int count) {
@@ -93,7 +95,7 @@ bool readAllBlocks(DeviceLink& link, ConfigImage& image) {
         // copy of a reply put the stream behind before it takes the blocks as read.
         link.exchange(ExchangeMode::KeepOpen);
         if (link.linkFailed()) {
-            link.feedback().message(CommunicationError);
+            link.feedback().message(communicationError());
             return false;
         }
         // A refused read is no memory, whatever bytes came with it; the read-back treats it
@@ -146,7 +148,7 @@ void writeRange(DeviceLink& link, const ConfigImage& image, int first, int end,
         link.exchange(ExchangeMode::KeepOpen);
         count(address);
         if (link.linkFailed()) {
-            feedback.message(CommunicationError);
+            feedback.message(communicationError());
             feedback.setWaitCursor(false);
             return;
         }
@@ -198,7 +200,7 @@ bool sendRecord(DeviceLink& link, const ConfigImage& image, const UploadRecord& 
     feedback.progress(report.sent(), report.planned);
     if (record.linkTest && link.linkFailed()) {
         report.endedEarly = true;
-        feedback.message(CommunicationError);
+        feedback.message(communicationError());
         feedback.setWaitCursor(false);
         return false;
     }

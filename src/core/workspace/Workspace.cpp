@@ -131,10 +131,11 @@ QStringList Workspace::guardedChanges(const ConfigImage& unit, const ConfigImage
     auto name = [](const ConfigImage& i, int at) {
         return visibleText(getZeroTerminated(i.data() + at, 9));
     };
-    for (const auto& [label, at] : {std::pair{"Uživatel", eth + 29}, std::pair{"Admin", eth + 38}})
+    for (const auto& [label, at] : {std::pair{QT_TRANSLATE_NOOP("fields", "Uživatel"), eth + 29},
+                                 std::pair{QT_TRANSLATE_NOOP("fields", "Admin"), eth + 38}})
         if (name(unit, at) != name(image, at))
             changes << QStringLiteral("%1: „%2“ → „%3“")
-                           .arg(QString::fromUtf8(label), name(unit, at), name(image, at));
+                           .arg(tx("fields", label), name(unit, at), name(image, at));
     // The MAC is the unit's own: another one means the configuration is another unit's.
     const int mac = app + 29;
     auto macText = [](const std::uint8_t* b) {
@@ -144,7 +145,7 @@ QStringList Workspace::guardedChanges(const ConfigImage& unit, const ConfigImage
         return parts.join(QLatin1Char('-'));
     };
     if (!std::equal(image.data() + mac, image.data() + mac + 6, unit.data() + mac))
-        changes << QStringLiteral("MAC: %1 (jednotka) → %2 (konfigurace)")
+        changes << tx("workspace", "MAC: %1 (jednotka) → %2 (konfigurace)")
                        .arg(macText(unit.data() + mac), macText(image.data() + mac));
     return changes;
 }

@@ -14,7 +14,7 @@ AddressBox::AddressBox(QWidget* parent) : QComboBox(parent) {
     setInsertPolicy(QComboBox::NoInsert);
     // Inline completion would turn a typed 192.168.1.2 into a stored 192.168.1.20.
     setCompleter(nullptr);
-    setToolTip(QStringLiteral("IP adresa Norva2"));
+    setToolTip(tx("gui", "IP adresa Norva2"));
     setMinimumContentsLength(15);
     connect(this, qOverload<int>(&QComboBox::activated), this, &AddressBox::onPicked);
 }

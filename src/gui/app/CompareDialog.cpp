@@ -24,7 +24,7 @@ CompareDialog::CompareDialog(QWidget* parent, std::function<bool(const Selectors
     m_tree = new QTreeWidget(this);
     m_tree->setObjectName(QStringLiteral("Rozdily"));
     m_tree->setHeaderLabels(
-        {QStringLiteral("Pole"), QStringLiteral("V jednotce"), QStringLiteral("V oknech")});
+        {tx("gui", "Pole"), tx("gui", "V jednotce"), tx("gui", "V oknech")});
     m_tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_upload = new QPushButton(tx("gui", "&Nahraj vybrané"), this);
     m_upload->setObjectName(QStringLiteral("BNahrajVybrane"));

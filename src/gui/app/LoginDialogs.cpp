@@ -90,10 +90,11 @@ LoginDialog::LoginDialog(QSettings* settings, QWidget* parent)
     auto* choice = new QGroupBox(this);
     choice->setObjectName(QStringLiteral("RGprava"));
     auto* choiceLayout = new QVBoxLayout(choice);
-    for (const char* item : {"nikdo", "uziv", "admin"})
-        choiceLayout->addWidget(new QRadioButton(QString::fromLatin1(item), choice));
+    for (const char* item : {QT_TRANSLATE_NOOP("gui", "nikdo"), QT_TRANSLATE_NOOP("gui", "uziv"),
+                             QT_TRANSLATE_NOOP("gui", "admin")})
+        choiceLayout->addWidget(new QRadioButton(tx("gui", item), choice));
 
-    layOut(this, {{tx("gui", "Jméno"), m_name}, {QStringLiteral("Heslo"), m_password}},
+    layOut(this, {{tx("gui", "Jméno"), m_name}, {tx("gui", "Heslo"), m_password}},
            loginButton, cancel, choice);
 
     connect(m_name, &QLineEdit::returnPressed, m_password, [this] { m_password->setFocus(); });

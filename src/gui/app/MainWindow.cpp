@@ -164,7 +164,7 @@ void MainWindow::buildWindows() {
     // main window shows at once.
     for (const WindowRow& row : windowTable()) {
         m_windows.push_back(
-            {nullptr, row.prefix ? QString::fromUtf8(row.prefix) : QString(), nullptr});
+            {nullptr, row.prefix, nullptr});
         // The login and password dialogs come between the relay and status windows.
         if (row.page == int(PageSlot::Relays)) {
             m_login = std::make_unique<LoginDialog>(m_settings, this);
@@ -191,8 +191,8 @@ ManagedWindow* MainWindow::windowAt(size_t i) {
     if (entry.toggle)
         connect(window, &ManagedWindow::visibilityChanged, entry.toggle, &QAction::setChecked);
     applyRightsTable({window}, m_rights);
-    if (!entry.prefix.isEmpty() && m_titleAddress)
-        window->setWindowTitle(entry.prefix + *m_titleAddress);
+    if (entry.prefix && m_titleAddress)
+        window->setWindowTitle(tx("windows", entry.prefix) + *m_titleAddress);
     return window;
 }
 
@@ -202,7 +202,7 @@ void MainWindow::buildMenus() {
     buildViewMenu();
 
     QMenu* help = menuBar()->addMenu(tx("gui", "Nápo&věda"));
-    QAction* about = help->addAction(QStringLiteral("&O programu"));
+    QAction* about = help->addAction(tx("gui", "&O programu"));
     about->setObjectName(QStringLiteral("menuOProgramu"));
     connect(about, &QAction::triggered, this, &MainWindow::showAbout);
 
@@ -234,7 +234,7 @@ QAction* item(QMenu* menu, const QString& text, const char* name, const QKeySequ
 } // namespace
 
 void MainWindow::buildFileMenu() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&Soubor"));
+    QMenu* file = menuBar()->addMenu(tx("gui", "&Soubor"));
     markExchangeControl(file->menuAction());
     connect(item(file, tx("gui", "&Otevři"), "menuOtevri", Qt::CTRL | Qt::Key_O),
             &QAction::triggered, this, &MainWindow::openFile);
@@ -243,7 +243,7 @@ void MainWindow::buildFileMenu() {
     connect(
         item(file, tx("gui", "Ulož &jako"), "menuUlozJako", Qt::CTRL | Qt::SHIFT | Qt::Key_S),
         &QAction::triggered, this, &MainWindow::saveFileAs);
-    connect(item(file, QStringLiteral("&Tisk"), "menuTisk", Qt::CTRL | Qt::Key_P),
+    connect(item(file, tx("gui", "&Tisk"), "menuTisk", Qt::CTRL | Qt::Key_P),
             &QAction::triggered, this, [this] { print(ReportKind::Printout); });
     connect(item(file, tx("gui", "Tisk &záznamu o nastavení…"), "menuTiskZaznamu"),
             &QAction::triggered, this, [this] { print(ReportKind::Record); });
@@ -272,7 +272,7 @@ void MainWindow::buildSettingsMenu() {
                         noteStored(Selectors::all());
                 });
             });
-    connect(item(settings, QStringLiteral("&Porovnej s jednotkou"), "menuPorovnej"),
+    connect(item(settings, tx("gui", "&Porovnej s jednotkou"), "menuPorovnej"),
             &QAction::triggered, this, &MainWindow::compareWithUnit);
     connect(item(settings, tx("gui", "Ulož &vše"), "menuUlozVse"), &QAction::triggered, this,
             [this] { uploadPages(Selectors::all()); });
@@ -309,7 +309,7 @@ void MainWindow::buildSettingsMenu() {
 }
 
 void MainWindow::buildViewMenu() {
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&Zobraz"));
+    QMenu* view = menuBar()->addMenu(tx("gui", "&Zobraz"));
     const std::vector<WindowRow>& table = windowTable();
     const auto showOrHide = [this](size_t i, bool on) {
         ManagedWindow* window = windowAt(i);
@@ -324,7 +324,7 @@ void MainWindow::buildViewMenu() {
     for (size_t i = 0; i < table.size(); ++i) {
         if (!table[i].menuItem)
             continue;
-        QAction* toggle = view->addAction(QString::fromUtf8(table[i].menuItem));
+        QAction* toggle = view->addAction(tx("windows", table[i].menuItem));
         toggle->setObjectName(QStringLiteral("zobraz_") + table[i].form());
         toggle->setCheckable(true);
         connect(toggle, &QAction::triggered, this, [showOrHide, i](bool on) { showOrHide(i, on); });
@@ -381,8 +381,8 @@ QAction* MainWindow::action(const QString& objectName) const {
 QList<std::pair<QWidget*, QString>> MainWindow::addressTitledWindows() const {
     QList<std::pair<QWidget*, QString>> list;
     for (const auto& entry : m_windows)
-        if (entry.window && !entry.prefix.isEmpty())
-            list.append({entry.window.get(), entry.prefix});
+        if (entry.window && entry.prefix)
+            list.append({entry.window.get(), tx("windows", entry.prefix)});
     list.append({m_login.get(), tx("gui", "Přihlášení - ")});
     list.append({m_password.get(), tx("gui", "Změna hesla - ")});
     return list;
@@ -559,6 +559,12 @@ void MainWindow::setTarget(const QString& address, quint16 port) {
     m_address->setEditText(address);
     if (m_address->commitTyped())
         m_port->setValue(port);
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange && m_titleAddress)
+        retitle(*m_titleAddress);
+    QMainWindow::changeEvent(event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

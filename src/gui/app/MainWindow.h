@@ -98,6 +98,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A new language: the titles that carry the unit's address are put anew.
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -105,7 +107,7 @@ private:
     class OperationScope;
     struct WindowEntry {
         std::unique_ptr<ManagedWindow> window; // null until first needed
-        QString prefix;  // title prefix when the address changes; empty: title stays
+        const char* prefix; // title prefix when the address changes (its source); null: title stays
         QAction* toggle; // tick item of "Zobraz", or nullptr
     };
 

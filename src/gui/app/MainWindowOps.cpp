@@ -232,9 +232,9 @@ void MainWindow::loadCurrentFile() {
 }
 
 void MainWindow::showAbout() {
-    m_dialogs.about(this, QStringLiteral("O programu"),
-                    QStringLiteral("<b>Quel5</b> – konfigurace a servis jednotek Quel5<br>"
-                                   "Verze %1 (%2)<br>Qt %3")
+    m_dialogs.about(this, tx("gui", "O programu"),
+                    tx("gui", "<b>Quel5</b> – konfigurace a servis jednotek Quel5<br>"
+                              "Verze %1 (%2)<br>Qt %3")
                         .arg(QStringLiteral(QUEL5_VERSION), QString::fromLatin1(Title),
                              QString::fromLatin1(qVersion())));
 }

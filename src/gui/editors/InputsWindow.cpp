@@ -35,7 +35,7 @@ public:
         m_energy->setDecimals(1);
         m_energy->setRange(0, 65535);
         m_energy->setAlignment(Qt::AlignRight);
-        m_set = new QPushButton(QStringLiteral("Nastav"), this);
+        m_set = new QPushButton(tx("gui", "Nastav"), this);
         m_set->setObjectName(QStringLiteral("LMDButton1"));
         markExchangeControl(m_set);
         connect(m_set, &QPushButton::clicked, this, [this] { sendPreset(); });

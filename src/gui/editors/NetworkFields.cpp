@@ -59,7 +59,7 @@ NetworkFields::NetworkFields(QWidget* parent) : QWidget(parent) {
 
     auto* identity = new QGridLayout;
     int row = 0;
-    identity->addWidget(label(QStringLiteral("IP adresa")), row, 0);
+    identity->addWidget(label(tx("fields", "IP adresa")), row, 0);
     identity->addWidget(ip, row++, 1);
     const std::pair<const char*, QWidget*> rows[] = {
         {"Maska", address(this, "LMDmaska")},
@@ -71,14 +71,14 @@ NetworkFields::NetworkFields(QWidget* parent) : QWidget(parent) {
         {"Uživatel", text(this, QStringLiteral("LMDuziv"))},
         {"Admin", text(this, QStringLiteral("LMDAdmin"))}};
     for (const auto& [caption, field] : rows) {
-        identity->addWidget(label(QString::fromUtf8(caption)), row, 0);
+        identity->addWidget(label(tx("fields", caption)), row, 0);
         identity->addWidget(field, row++, 1);
     }
 
     auto* snmp = new QGridLayout;
-    snmp->addWidget(label(QStringLiteral("Read community")), 0, 0);
+    snmp->addWidget(label(tx("fields", "Read community")), 0, 0);
     // The heading goes with the fields it stands over: administrators only.
-    QLabel* writeHeading = label(QStringLiteral("Write community"));
+    QLabel* writeHeading = label(tx("fields", "Write community"));
     writeHeading->setObjectName(QStringLiteral("Lwcom"));
     writeHeading->setVisible(false);
     snmp->addWidget(writeHeading, 0, 1);
@@ -88,9 +88,9 @@ NetworkFields::NetworkFields(QWidget* parent) : QWidget(parent) {
         write->setVisible(false); // administrators only
         snmp->addWidget(write, i + 1, 1);
     }
-    snmp->addWidget(label(QStringLiteral("Community")), 4, 1);
-    snmp->addWidget(label(QStringLiteral("Full")), 4, 2);
-    snmp->addWidget(label(QStringLiteral("Port")), 4, 3);
+    snmp->addWidget(label(tx("fields", "Community")), 4, 1);
+    snmp->addWidget(label(tx("fields", "Full")), 4, 2);
+    snmp->addWidget(label(tx("fields", "Port")), 4, 3);
     for (int trap = 1; trap <= 2; ++trap) {
         const int line = 3 + 2 * trap;
         snmp->addWidget(label(QStringLiteral("SNMP trap  IP%1").arg(trap)), line, 0);
@@ -109,7 +109,7 @@ NetworkFields::NetworkFields(QWidget* parent) : QWidget(parent) {
         {"Time reload [ms]", port(this, "tmreload")}};
     row = 0;
     for (const auto& [caption, field] : extra) {
-        QLabel* l = label(QString::fromUtf8(caption));
+        QLabel* l = label(tx("fields", caption));
         advanced->addWidget(l, row, 0);
         advanced->addWidget(field, row++, 1);
         m_advanced << l << field;

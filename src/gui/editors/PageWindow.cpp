@@ -100,10 +100,10 @@ QWidget* PageWindow::control(const char* name) {
         group->setObjectName(QLatin1String(name));
         for (int i = 0; i < f->items.size(); ++i) {
             auto* choice =
-                new QRadioButton(f->kind == FieldKind::Mode ? f->items[i] : QString(), box);
+                new QRadioButton(f->kind == FieldKind::Mode ? tx("items", f->items[i]) : QString(), box);
             choice->setObjectName(QLatin1String(name) + QString::number(i));
             if (f->kind == FieldKind::BitChoice)
-                choice->setToolTip(f->items[i]);
+                choice->setToolTip(tx("items", f->items[i]));
             group->addButton(choice, i);
             line->addWidget(choice);
         }
@@ -115,7 +115,7 @@ QWidget* PageWindow::control(const char* name) {
 }
 
 QLabel* PageWindow::captionOf(const char* name) {
-    return label(QString::fromUtf8(fieldOf(name).caption));
+    return label(tx("fields", fieldOf(name).caption));
 }
 
 QGridLayout* PageWindow::fieldGrid(RowNames names) {
@@ -147,7 +147,8 @@ QGridLayout* PageWindow::fieldGrid(RowNames names) {
     headings(grid, columns);
     for (int r = 0; r < rows.size(); ++r) {
         const QByteArray caption = rows[r].toUtf8();
-        QLabel* name = names == RowNames::State ? rowLabel(r, caption.constData()) : label(rows[r]);
+        QLabel* name =
+            names == RowNames::State ? rowLabel(r, caption.constData()) : label(tx("rows", rows[r]));
         if (names == RowNames::Bold) {
             QFont bold = name->font();
             bold.setBold(true);
@@ -172,7 +173,7 @@ QLabel* PageWindow::label(const QString& text) {
 }
 
 QLabel* PageWindow::rowLabel(int row, const char* caption) {
-    QLabel* name = label(QString::fromUtf8(caption));
+    QLabel* name = label(tx("rows", caption));
     name->setObjectName(QStringLiteral("lp%1").arg(row, 2, 10, QLatin1Char('0')));
     QFont bold = name->font();
     bold.setBold(true);
@@ -182,7 +183,7 @@ QLabel* PageWindow::rowLabel(int row, const char* caption) {
 
 void PageWindow::headings(QGridLayout* grid, const QStringList& captions, int firstColumn) {
     for (int i = 0; i < captions.size(); ++i) {
-        QString text = captions[i];
+        QString text = tx("fields", captions[i]);
         const int unit = int(text.indexOf(QStringLiteral(" [")));
         if (unit > 0)
             text = text.left(unit) + QLatin1Char('\n') + text.mid(unit + 1);

@@ -4,6 +4,7 @@
 // Which boxes a row shows, and the captions "TL"/"SP" and "TH"/"dT", follow the page's
 // table as the binder applies it.
 #include "editors/PageWindow.h"
+#include "base/Language.h"
 #include "logic/ThermostatPage.h"
 #include "print/ThermostatPictures.h"
 
@@ -40,10 +41,10 @@ public:
             {"trll0", 5}, {"trtl0", 6}, {"trtl1", 6},  {"trlh0", 7},  {"trth0", 8},
             {"trth1", 8}, {"trlp0", 9}, {"trtp0", 10}, {"trtp1", 10}, {"trpop", 11},
         };
-        grid->addWidget(label(QStringLiteral("Typ")), 0, 1, Qt::AlignCenter);
-        grid->addWidget(label(QStringLiteral("Teplota1")), 0, 2, Qt::AlignCenter);
-        grid->addWidget(label(QStringLiteral("Teplota2")), 0, 4, Qt::AlignCenter);
-        grid->addWidget(label(QStringLiteral("Popis")), 0, 11);
+        grid->addWidget(label(tx("fields", "Typ")), 0, 1, Qt::AlignCenter);
+        grid->addWidget(label(tx("fields", "Teplota1")), 0, 2, Qt::AlignCenter);
+        grid->addWidget(label(tx("fields", "Teplota2")), 0, 4, Qt::AlignCenter);
+        grid->addWidget(label(tx("fields", "Popis")), 0, 11);
         for (int k = 0; k < ThermostatPage::Rows; ++k)
             for (const auto& [stem, column] : columns) {
                 const QByteArray name = ThermostatPage::name(stem, k).toLatin1();
@@ -82,7 +83,7 @@ public:
             icons.emplace_back(QPixmap::fromImage(thermostatPicture(t, PictureSet::Coloured)));
         for (int k = 0; k < ThermostatPage::Rows; ++k) {
             findChild<QWidget*>(ThermostatPage::name("trf", k))
-                ->setToolTip(QStringLiteral("Kombinace"));
+                ->setToolTip(tx("fields", "Kombinace"));
             auto* picker = findChild<QComboBox*>(ThermostatPage::name("trt", k));
             picker->setIconSize(QSize(ThermostatPictureWidth, ThermostatPictureHeight));
             for (int t = 0; t < ThermostatPage::Types; ++t) {

@@ -128,7 +128,7 @@ std::optional<std::pair<QString, QString>> QtDialogs::askAccount(QWidget* parent
     password->setEchoMode(QLineEdit::Password);
     auto* form = new QFormLayout;
     form->addRow(tx("gui", "Jméno"), name);
-    form->addRow(QStringLiteral("Heslo"), password);
+    form->addRow(tx("gui", "Heslo"), password);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);

@@ -51,7 +51,8 @@ void prepare(QObject* control, const FieldSpec& f) {
         hintRange(spin, low, high, 1);
     } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
         combo->clear();
-        combo->addItems(f.items);
+        for (const QString& item : f.items)
+            combo->addItem(tx("items", item));
     }
 }
 

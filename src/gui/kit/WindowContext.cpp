@@ -1,3 +1,4 @@
+#include "base/Language.h"
 #include "kit/WindowContext.h"
 
 QString WindowRow::windowClass() const {
@@ -9,5 +10,5 @@ QString WindowRow::form() const {
 }
 
 QString WindowRow::windowTitle() const {
-    return QString::fromUtf8(page >= 0 ? pageInfo(PageSlot(page)).title : title);
+    return page >= 0 ? tx("page", pageInfo(PageSlot(page)).title) : tx("windows", title);
 }

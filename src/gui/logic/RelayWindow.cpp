@@ -143,7 +143,7 @@ RelayWindow::RelayWindow(RelayPage& model, ConfigImage& image, QSettings* settin
 
     auto* rows = new QWidget(this);
     auto* grid = new QGridLayout(rows);
-    grid->addWidget(new QLabel(QStringLiteral("Popis"), rows), 0, 2);
+    grid->addWidget(new QLabel(tx("fields", "Popis"), rows), 0, 2);
     for (int n = 0; n < Rows; ++n) {
         auto* name = new QLabel(QStringLiteral("R%1").arg(n + 1), rows);
         name->setObjectName(QStringLiteral("lp") + twoDigits(n));
@@ -240,7 +240,7 @@ void RelayWindow::buildToolbar(QHBoxLayout* toolbar) {
     m_kind->setObjectName(QStringLiteral("Crel"));
     m_kind->setFocusPolicy(Qt::NoFocus);
     for (const relay::OperandKind& kind : relay::operandKinds())
-        m_kind->addItem(QString::fromUtf8(kind.caption));
+        m_kind->addItem(tx("logic", kind.caption));
     toolbar->addWidget(m_kind);
     m_operands = new QListWidget(this);
     m_operands->setObjectName(QStringLiteral("Ccis"));

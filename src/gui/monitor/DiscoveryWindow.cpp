@@ -25,7 +25,7 @@ public:
     DiscoveryWindow(const WindowRow& row, WindowContext& context)
         : ManagedWindow(row.windowClass(), row.form(), row.windowTitle(), context.settings),
           m_context(context), m_search(context.udp) {
-        m_start = new QPushButton(QStringLiteral("Hledej"), this);
+        m_start = new QPushButton(tx("gui", "Hledej"), this);
         m_start->setObjectName(QStringLiteral("BHledej"));
         m_stop = new QPushButton(tx("gui", "Zrušit"), this);
         m_stop->setObjectName(QStringLiteral("BZrusit"));

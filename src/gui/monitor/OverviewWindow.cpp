@@ -99,7 +99,7 @@ public:
         m_pushItem->setToolTip(tx("gui", "Nahraje zvolené stránky konfigurace z oken do "
                                               "vybraných stanic a ověří je čtením zpět"));
         connect(m_pushItem, &QAction::triggered, this, [this] { pushToSelected(); });
-        m_historyItem = toolbar->addAction(QStringLiteral("Uchovat historii"));
+        m_historyItem = toolbar->addAction(tx("gui", "Uchovat historii"));
         m_historyItem->setObjectName(QStringLiteral("actUchovatHistorii"));
         m_historyItem->setCheckable(true);
         m_historyItem->setToolTip(tx("gui", "Zálohy se ukládají do repozitáře git ve zvolené "
@@ -113,7 +113,7 @@ public:
         m_stateItem->setShortcutContext(Qt::WindowShortcut);
         m_stateItem->setToolTip(tx("gui", "Přečte stav a hodiny vybraných stanic (F5)"));
         connect(m_stateItem, &QAction::triggered, this, [this] { lookAtSelected(false); });
-        m_autoItem = looks->addAction(QStringLiteral("Automaticky"));
+        m_autoItem = looks->addAction(tx("gui", "Automaticky"));
         m_autoItem->setObjectName(QStringLiteral("actAutomaticky"));
         m_autoItem->setCheckable(true);
         connect(m_autoItem, &QAction::toggled, this, [this](bool on) { setAutomatic(on); });
@@ -338,8 +338,8 @@ private:
                        [this, column] { m_view.sort(column, Qt::DescendingOrder); });
         menu.addSeparator();
         auto* filterField = new QLineEdit(&menu);
-        filterField->setObjectName(QStringLiteral("Filtr"));
-        filterField->setPlaceholderText(QStringLiteral("Filtr"));
+        filterField->setObjectName(tx("gui", "Filtr"));
+        filterField->setPlaceholderText(tx("gui", "Filtr"));
         filterField->setText(m_view.filterText(column));
         filterField->setMinimumWidth(160);
         auto* field = new QWidgetAction(&menu);
@@ -349,7 +349,7 @@ private:
             m_view.setFilter(column, filterField->text());
             menu.close();
         });
-        menu.addAction(QStringLiteral("Filtruj"), this,
+        menu.addAction(tx("gui", "Filtruj"), this,
                        [this, column] { m_view.activateFilter(column); });
         menu.addAction(tx("gui", "Zruš filtr"), this,
                        [this, column] { m_view.clearFilter(column); });
@@ -643,7 +643,7 @@ private:
                 QString text = resultText(result, kind);
                 if (const QDateTime taken = m_stations.stateTaken(row);
                     kind == RunKind::State && !result.ok && taken.isValid())
-                    text += QStringLiteral(" (hodnoty z %1)").arg(takenText(taken));
+                    text += tx("gui", " (hodnoty z %1)").arg(takenText(taken));
                 m_stations.setResult(row, text);
                 if (--m_remaining == 0)
                     QTimer::singleShot(0, this, [this] { endRun(); });

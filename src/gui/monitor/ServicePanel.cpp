@@ -1,4 +1,5 @@
 #include "monitor/ServicePanel.h"
+#include "base/Language.h"
 
 #include "base/Feedback.h"
 #include "kit/ExchangeControls.h"
@@ -49,17 +50,22 @@ ServicePanel::ServicePanel(QWidget* parent, DeviceLink& link, Feedback& feedback
     QDoubleSpinBox* flashAddress = wide(this, "PBNumEdit1");
     QSpinBox* flashCount = spin(this, "PBNumEdit2", 100, 0);
     QDoubleSpinBox* flashStart = wide(this, "PBNumEdit3");
-    flashStart->setToolTip(QStringLiteral("zacatek indexu"));
+    flashStart->setToolTip(tx("gui", "zacatek indexu"));
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
     const std::pair<const char*, QWidget*> fields[] = {
-        {"I2Cadr", device},    {"Adr. mem", memory}, {"Pocet", count},
-        {"Byte1", b1},         {"Byte2", b2},        {"Adr. mem", flashAddress},
-        {"Pocet", flashCount}, {nullptr, flashStart}};
+        {"I2Cadr", device},
+        {QT_TRANSLATE_NOOP("gui", "Adr. mem"), memory},
+        {QT_TRANSLATE_NOOP("gui", "Pocet"), count},
+        {"Byte1", b1},
+        {"Byte2", b2},
+        {QT_TRANSLATE_NOOP("gui", "Adr. mem"), flashAddress},
+        {QT_TRANSLATE_NOOP("gui", "Pocet"), flashCount},
+        {nullptr, flashStart}};
     for (int i = 0; i < 8; ++i) {
         if (fields[i].first)
-            grid->addWidget(new QLabel(QString::fromUtf8(fields[i].first), this), 0, i);
+            grid->addWidget(new QLabel(tx("gui", fields[i].first), this), 0, i);
         grid->addWidget(fields[i].second, 1, i);
     }
 
@@ -67,14 +73,14 @@ ServicePanel::ServicePanel(QWidget* parent, DeviceLink& link, Feedback& feedback
     for (const unit::Command& c : unit::commands()) {
         if (c.group != unit::Group::Service)
             continue;
-        auto* b = new QPushButton(QCoreApplication::translate("unit", c.text), this);
+        auto* b = new QPushButton(tx("unit", c.text), this);
         b->setObjectName(QLatin1String(c.objectName));
         markExchangeControl(b);
         grid->addWidget(b, 2 + index / 5, index % 5);
         ++index;
         const unit::Command* command = &c;
         connect(b, &QPushButton::clicked, this, [this, command] {
-            if (!command->question || m_ask(QCoreApplication::translate("unit", command->question)))
+            if (!command->question || m_ask(tx("unit", command->question)))
                 send(*command);
         });
     }

@@ -46,11 +46,11 @@ public:
         : ManagedWindow(row.windowClass(), row.form(), row.windowTitle(), context.settings),
           m_context(context) {
         auto* bar = new QMenuBar(this);
-        auto* status = bar->addAction(QStringLiteral("&Stav"));
+        auto* status = bar->addAction(tx("gui", "&Stav"));
         status->setObjectName(QStringLiteral("actStav"));
         markExchangeControl(status);
         connect(status, &QAction::triggered, this, [this] { requestStatus(); });
-        QMenu* actions = bar->addMenu(QStringLiteral("&Akce"));
+        QMenu* actions = bar->addMenu(tx("gui", "&Akce"));
         bool adminItems = false;
         for (const unit::Command& a : unit::commands()) {
             if (a.group != unit::Group::Action)
@@ -58,7 +58,7 @@ public:
             // The administrator's actions stand apart.
             if (a.needs == Rights::Admin && !std::exchange(adminItems, true))
                 actions->addSeparator();
-            QAction* item = actions->addAction(QCoreApplication::translate("unit", a.text));
+            QAction* item = actions->addAction(tx("unit", a.text));
             item->setObjectName(QLatin1String(a.objectName));
             item->setEnabled(a.needs == Rights::Nobody); // the rights enable the others
             markExchangeControl(item);
@@ -67,7 +67,7 @@ public:
         }
         auto* clear = bar->addAction(QStringLiteral("&Memo clear"));
         clear->setObjectName(QStringLiteral("actMemoClear"));
-        m_automatic = bar->addAction(QStringLiteral("Auto&maticky"));
+        m_automatic = bar->addAction(tx("gui", "Auto&maticky"));
         m_automatic->setObjectName(QStringLiteral("actAutomaticky"));
         m_automatic->setCheckable(true);
         m_automatic->setToolTip(tx("gui", "Stav každé 2 sekundy"));
@@ -103,7 +103,7 @@ public:
                 cell->setTextAlignment(c ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
                 m_bits->setItem(r, c, cell);
             }
-        m_bits->item(0, 0)->setText(QStringLiteral("Nazev"));
+        m_bits->item(0, 0)->setText(tx("gui", "Nazev"));
         for (int c = 1; c <= 16; ++c)
             m_bits->item(0, c)->setText(QString::number(17 - c));
         connect(m_bits, &QTableWidget::cellDoubleClicked, this, [this](int r, int c) {
@@ -117,8 +117,8 @@ public:
         QSplitter* split = nullptr;
         auto* tabs = new QTabWidget(this);
         tabs->setObjectName(QStringLiteral("statusTabs"));
-        tabs->addTab(m_values, QStringLiteral("Hodnoty"));
-        tabs->addTab(buildChart(), QStringLiteral("Graf"));
+        tabs->addTab(m_values, tx("gui", "Hodnoty"));
+        tabs->addTab(buildChart(), tx("gui", "Graf"));
         split = new QSplitter(this);
         split->addWidget(tabs);
         split->addWidget(m_log);
@@ -134,8 +134,8 @@ public:
         connect(m_timer, &QTimer::timeout, this, [this] { requestStatus(); });
         connect(m_automatic, &QAction::toggled, this, [this](bool on) {
             // A menu bar shows no tick: the item says whether it runs.
-            m_automatic->setText(on ? QStringLiteral("Auto&maticky: zapnuto")
-                                    : QStringLiteral("Auto&maticky"));
+            m_automatic->setText(on ? tx("gui", "Auto&maticky: zapnuto")
+                                    : tx("gui", "Auto&maticky"));
             if (on) {
                 m_timer->start();
                 requestStatus();
@@ -201,8 +201,9 @@ private:
         const qint64 now = QDateTime::currentMSecsSinceEpoch();
         for (const ChartPoint& point : points) {
             QLineSeries* line = m_series[size_t(point.series)];
-            if (line->name() != point.name)
-                line->setName(point.name);
+            const QString name = tx("status", point.name);
+            if (line->name() != name)
+                line->setName(name);
             if (std::isfinite(point.value))
                 line->append(double(now), point.value);
         }
@@ -259,7 +260,7 @@ private:
             const BitRow& row = view.bits[size_t(r)];
             if (!row.carried)
                 continue;
-            m_bits->item(r + 1, 0)->setText(row.name);
+            m_bits->item(r + 1, 0)->setText(tx("status", row.name));
             for (int k = 0; k < row.width; ++k)
                 m_bits->item(r + 1, 16 - k)
                     ->setText((row.value >> k) & 1 ? QStringLiteral("1") : QStringLiteral("0"));
@@ -269,7 +270,7 @@ private:
         for (int r = 0; r < 5; ++r)
             m_values->item(r, 1)->setBackground(view.flagged[size_t(r)] ? Qt::red : Qt::white);
         for (const ValueRow& row : view.values) {
-            m_values->item(row.row, 0)->setText(row.name);
+            m_values->item(row.row, 0)->setText(tx("status", row.name));
             m_values->item(row.row, 1)->setText(valueText(row.value));
         }
         if (m_firstPointMs == 0)
