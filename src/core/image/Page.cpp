@@ -20,6 +20,8 @@ namespace {
 
 // "Teplota1 (Mod 1)": a caption and the mode its value belongs to.
 QString shownCaption(const QString& caption) {
+    if (QString whole = tx("fields", caption); whole != caption)
+        return whole;
     const qsizetype open = caption.lastIndexOf(QLatin1String(" ("));
     if (open > 0 && caption.endsWith(QLatin1Char(')')))
         return tx("fields", caption.left(open)) + caption.mid(open);

@@ -661,7 +661,7 @@ private:
         if (result.skipped)
             return tx("gui", "zrušeno");
         if (!result.ok)
-            return QStringLiteral("CHYBA: ") + result.why();
+            return tx("gui", "CHYBA: ") + result.why();
         if (kind == RunKind::Clock)
             return QStringLiteral("OK: ") + result.line.section(QLatin1Char('\t'), 3);
         return QStringLiteral("OK");
