@@ -188,6 +188,47 @@ TEST_F(Cli, ShowPrintsEveryPageAsTheWindowsShowIt) {
     EXPECT_EQ(norm.mid(5500, 7), QByteArray("Chodba\0", 7));
 }
 
+// Under an English locale the reader's words are English and nothing a program reads moves:
+// the same lines in the same order, the same JSON, the same document.
+TEST_F(Cli, AnEnglishLocaleWordsShowInEnglishAndLeavesMachineOutputAlone) {
+    {
+        QFile f(path("pages.ql5"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(pagesImage());
+    }
+    CtlOptions english;
+    english.locale = QStringLiteral("en_US.UTF-8");
+    const CtlRun cs = ctl({"show", path("pages.ql5")});
+    const CtlRun en = ctl({"show", path("pages.ql5")}, english);
+    ASSERT_EQ(en.exit, 0) << qPrintable(en.err);
+    const QStringList csLines = cs.out.split(QLatin1Char('\n'));
+    const QStringList enLines = en.out.split(QLatin1Char('\n'));
+    EXPECT_EQ(enLines.size(), csLines.size());
+    // The words before each value: no Czech letter and no Czech caption left.
+    const QRegularExpression czech(QStringLiteral(
+        "[áčďéěíňóřšťúůýžÁČĎÉĚÍŇÓŘŠŤÚŮÝŽ]|\\b(Popis|Typ|Druh|Negace|Dny|Hodiny|Profil|Teplota\\d|"
+        "Kombinace|Vstupy|Režim|Termostaty|Mod)\\b"));
+    for (const QString& line : enLines)
+        EXPECT_FALSE(line.section(QStringLiteral(": "), 0, 0).contains(czech)) << qPrintable(line);
+    for (const char* line : {"[Inputs]\nX8 / Used: yes\nX8 / Inverted: yes\n",
+                             "[Thermostats]\nT1 / Type: 1: on above TH, off below TL\n",
+                             "T1 / TH (Mode 0): 22.5\n", "Thermometer2 / Description: Chodba\n",
+                             "[Modes]\nProfile 0 / Days: Mon, Tue, Wed, Thu, Fri\n"})
+        EXPECT_TRUE(en.out.contains(QString::fromUtf8(line))) << line;
+    EXPECT_EQ(ctl({"--lang", "en", "show", path("pages.ql5")}).out, en.out);
+
+    EXPECT_EQ(ctl({"show", path("pages.ql5"), "--json"}, english).out,
+              ctl({"show", path("pages.ql5"), "--json"}).out);
+    ASSERT_EQ(ctl({"export", path("pages.ql5"), path("cs.json")}).exit, 0);
+    ASSERT_EQ(ctl({"export", path("pages.ql5"), path("en.json")}, english).exit, 0);
+    EXPECT_EQ(readFile(path("en.json")), readFile(path("cs.json")));
+    // The document imports under either language to the same file.
+    ASSERT_EQ(ctl({"import", path("en.json"), path("back.ql5")}, english).exit, 0);
+    ASSERT_EQ(ctl({"import", path("cs.json"), path("back-cs.ql5")}).exit, 0);
+    EXPECT_EQ(readFile(path("back.ql5")), readFile(path("back-cs.ql5")));
+    EXPECT_EQ(ctl({"--lang", "de", "show", path("pages.ql5")}).exit, 2);
+}
+
 // The printed report as a PDF: A4, the thermostat rows by zero-based position 8.5 mm
 // apart, T17 never; an unreadable configuration writes nothing.
 TEST_F(Cli, ReportWritesThePrintoutAsPdf) {

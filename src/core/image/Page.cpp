@@ -24,7 +24,9 @@ QString shownCaption(const QString& caption) {
         return whole;
     const qsizetype open = caption.lastIndexOf(QLatin1String(" ("));
     if (open > 0 && caption.endsWith(QLatin1Char(')')))
-        return tx("fields", caption.left(open)) + caption.mid(open);
+        return QStringLiteral("%1 (%2)").arg(
+            tx("fields", caption.left(open)),
+            tx("items", caption.mid(open + 2, caption.size() - open - 3)));
     return tx("fields", caption);
 }
 
