@@ -397,11 +397,11 @@
     </message>
     <message>
         <source>Přihlášení</source>
-        <translation>Login</translation>
+        <translation>Sign-in</translation>
     </message>
     <message>
         <source>Přihlásit</source>
-        <translation>Log in</translation>
+        <translation>Sign in</translation>
     </message>
     <message>
         <source>Zruš</source>
@@ -539,7 +539,7 @@ Upload anyway?</translation>
     </message>
     <message>
         <source>Přihlášení - </source>
-        <translation>Login - </translation>
+        <translation>Sign-in - </translation>
     </message>
     <message>
         <source>Změna hesla - </source>
@@ -561,7 +561,7 @@ Stop it and quit the program?</translation>
     </message>
     <message>
         <source>Zrušit</source>
-        <translation>Cancel</translation>
+        <translation>Abort</translation>
     </message>
     <message>
         <source>Požadavek %1 z %2</source>
@@ -649,7 +649,7 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <source>&amp;Uložit</source>
-        <translation>&amp;Save</translation>
+        <translation>&amp;Save to file</translation>
     </message>
     <message>
         <source>&amp;Neukládat</source>
@@ -749,7 +749,7 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <source>Filtruj</source>
-        <translation>Filter</translation>
+        <translation>Apply filter</translation>
     </message>
     <message>
         <source>Zruš filtr</source>
@@ -797,7 +797,7 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <source>… a dalších %1</source>
-        <translation>… and %1 more</translation>
+        <translation>… plus %1 more</translation>
     </message>
     <message>
         <source>Nahrát stránky %1 do těchto stanic (%2)?
@@ -853,7 +853,7 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <source>Nazev</source>
-        <translation>Name</translation>
+        <translation>Label</translation>
     </message>
     <message>
         <source>Hodnoty</source>
@@ -870,6 +870,18 @@ Do you want to replace it?</translation>
     <message>
         <source>CHYBA: </source>
         <translation>ERROR: </translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Login</translation>
+    </message>
+    <message>
+        <source>Logout</source>
+        <translation>Logout</translation>
     </message>
 </context>
 <context>
@@ -1432,7 +1444,7 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <source>Pozn.</source>
-        <translation>Notes</translation>
+        <translation>Note</translation>
     </message>
 </context>
 <context>
@@ -1522,14 +1534,6 @@ Do you want to replace it?</translation>
         <translation>TM inputs</translation>
     </message>
     <message>
-        <source>Inputs</source>
-        <translation>Inputs</translation>
-    </message>
-    <message>
-        <source>Outputs</source>
-        <translation>Outputs</translation>
-    </message>
-    <message>
         <source>Vrele</source>
         <translation>Vrelays</translation>
     </message>
@@ -1610,7 +1614,7 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <source>Outputs</source>
-        <translation>Outputs</translation>
+        <translation>Outputs (raw)</translation>
     </message>
     <message>
         <source>PWM</source>

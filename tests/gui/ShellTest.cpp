@@ -1,4 +1,6 @@
 #include "GuiSupport.h"
+#include <QMenuBar>
+#include <QRegularExpression>
 #include "TestSupport.h"
 #include "app/AppSetup.h"
 
@@ -392,6 +394,52 @@ TEST_F(Shell, KeyboardMenusHelpAndIcon) {
     save.setOption(QFileDialog::DontUseNativeDialog);
     save.setAcceptMode(QFileDialog::AcceptSave);
     EXPECT_EQ(save.windowTitle(), QStringLiteral("Uložit jako"));
+}
+
+// The words of every open window change with the language at once, and back; the choice
+// is kept for the next start.
+TEST_F(Shell, TheLanguageMenuChangesEveryOpenWindowAtOnceAndBack) {
+    ToolRun run(ini());
+    ManagedWindow* thermometers = run.window->showWindow(QStringLiteral("Fquel5"));
+    ASSERT_TRUE(thermometers);
+    typeAddress(run, QStringLiteral("127.0.0.1"));
+    const auto words = [&] {
+        QStringList list;
+        for (const QAction* a : run.window->menuBar()->actions())
+            list << a->text();
+        list << run.find<QAction>(QStringLiteral("menuNactiVse"))->text()
+             << thermometers->windowTitle();
+        for (const QLabel* label : thermometers->findChildren<QLabel*>())
+            list << label->text();
+        return list;
+    };
+    const QStringList czech = words();
+    for (const char* text : {"&Nastavení", "&Načti vše", "Quel5.00.04 - 127.0.0.1", "Teploměr1",
+                             "Délka bypassu [s]", "Trap1"})
+        EXPECT_TRUE(czech.contains(QString::fromUtf8(text))) << text;
+
+    run.find<QAction>(QStringLiteral("menuJazykEn"))->trigger();
+    const QStringList english = words();
+    for (const char* text : {"&Settings", "&Load all", "&View", "Thermometer1",
+                             "Bypass length [s]", "Trap1"})
+        EXPECT_TRUE(english.contains(QString::fromUtf8(text))) << text;
+    for (const QString& text : english)
+        EXPECT_FALSE(text.contains(QRegularExpression(QStringLiteral("[áčéěířšůúýž]"))))
+            << qPrintable(text);
+    // Qt's own dialogs follow.
+    const auto cancel = [] {
+        QMessageBox box(QMessageBox::Warning, QString(), QString(), QMessageBox::Cancel);
+        return box.button(QMessageBox::Cancel)->text();
+    };
+    EXPECT_EQ(cancel(), QStringLiteral("Cancel"));
+    EXPECT_EQ(run.settings->value(QStringLiteral("TForm1/Jazyk")).toString(),
+              QStringLiteral("en"));
+
+    run.find<QAction>(QStringLiteral("menuJazykCs"))->trigger();
+    EXPECT_EQ(words(), czech);
+    EXPECT_EQ(cancel(), QStringLiteral("Zrušit"));
+    EXPECT_EQ(startLanguage(QString(), run.settings.get()), QStringLiteral("cs"));
+    EXPECT_EQ(startLanguage(QStringLiteral("en"), run.settings.get()), QStringLiteral("en"));
 }
 
 } // namespace

@@ -123,8 +123,12 @@ QString tx(const char* context, const char* source) {
     QString text = QCoreApplication::translate(context, source);
     language::Given& g = language::given();
     QMutexLocker lock(&g.mutex);
-    // The first giver of a text keeps it: two sources that read alike in one language are
-    // told apart by the window, which keeps each control's source once it knows it.
+    // A text is known by what it reads: the Czech sources as they are, and in English the
+    // texts the catalogue translates (an English source reads the same in both languages
+    // and would only stand in the way of a translation that reads like it). The catalogue
+    // never words two sources alike; the first giver keeps a text all the same.
+    if (language::current() == language::Lang::English && text == QLatin1String(source))
+        return text;
     if (!g.sources.contains(text))
         g.sources.insert(text, {QByteArray(context), QByteArray(source)});
     return text;

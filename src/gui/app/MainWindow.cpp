@@ -1,3 +1,4 @@
+#include "kit/Retranslate.h"
 #include "app/MainWindow.h"
 #include "base/Language.h"
 
@@ -74,6 +75,7 @@ MainWindow::MainWindow(QSettings* settings, UserDialogs& dialogs)
     : m_settings(settings), m_dialogs(dialogs),
       m_placement(this, QStringLiteral("TForm1"), settings) {
     setObjectName(QStringLiteral("TForm1"));
+    followLanguage(this);
     setWindowTitle(QString::fromLatin1(Title) + QStringLiteral("[*]"));
 
     m_address = new AddressBox(this);
@@ -115,7 +117,7 @@ MainWindow::MainWindow(QSettings* settings, UserDialogs& dialogs)
     markExchangeControl(m_network->saveButton());
     connect(m_network->saveButton(), &QPushButton::clicked, this,
             [this] { uploadPages(Selectors::only(PageSlot::Network)); });
-    auto* clear = new QPushButton(QStringLiteral("Clear"), central);
+    auto* clear = new QPushButton(tx("gui", "Clear"), central);
     clear->setObjectName(QStringLiteral("BClear"));
     connect(clear, &QPushButton::clicked, m_log, &QPlainTextEdit::clear);
 
@@ -206,7 +208,7 @@ void MainWindow::buildMenus() {
     about->setObjectName(QStringLiteral("menuOProgramu"));
     connect(about, &QAction::triggered, this, &MainWindow::showAbout);
 
-    m_loginItem = menuBar()->addAction(QStringLiteral("Login"));
+    m_loginItem = menuBar()->addAction(tx("gui", "Login"));
     m_loginItem->setObjectName(QStringLiteral("TBXItem8"));
     markExchangeControl(m_loginItem);
     connect(m_loginItem, &QAction::triggered, this, &MainWindow::loginOrLogout);
@@ -415,13 +417,13 @@ void MainWindow::applyRights() {
     applyRightsTable(allWindows(), m_rights);
     if (m_rights == Rights::Admin) {
         m_password->showAccount(findChild<QLineEdit*>(QStringLiteral("LMDAdmin"))->text(), true);
-        m_loginItem->setText(QStringLiteral("Logout"));
+        m_loginItem->setText(tx("gui", "Logout"));
     } else if (m_rights == Rights::User) {
         m_password->showAccount(findChild<QLineEdit*>(QStringLiteral("LMDuziv"))->text(), false);
-        m_loginItem->setText(QStringLiteral("Logout"));
+        m_loginItem->setText(tx("gui", "Logout"));
     } else {
         // A refused or cancelled login says so; a logout or an unknown level does not.
-        m_loginItem->setText(QStringLiteral("Login"));
+        m_loginItem->setText(tx("gui", "Login"));
         if (m_rights == Rights::Nobody)
             m_dialogs.message(this, tx("gui", "Chyba při přihlášení"), Severity::Warning);
         m_rights = Rights::Nobody;

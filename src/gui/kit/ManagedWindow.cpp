@@ -1,3 +1,4 @@
+#include "kit/Retranslate.h"
 #include "kit/ManagedWindow.h"
 
 #include <QHideEvent>
@@ -8,6 +9,7 @@ ManagedWindow::ManagedWindow(const QString& className, const QString& formName,
     : QWidget(nullptr, Qt::Window), m_formName(formName), m_placement(this, className, settings) {
     setObjectName(className);
     setWindowTitle(title);
+    followLanguage(this);
 }
 
 ManagedWindow::~ManagedWindow() {

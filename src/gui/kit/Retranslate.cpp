@@ -17,6 +17,7 @@
 namespace {
 
 const char* const ValueProperty = "quel5Value";
+const char* const WindowProperty = "quel5FollowsLanguage";
 
 // The text a property shows, in the language of the moment. Each object remembers the
 // source of its text under the property's name and the text it then showed: a text the
@@ -103,7 +104,8 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::LanguageChange && watched == qApp) {
             for (QWidget* top : QApplication::topLevelWidgets())
-                retranslateTree(top);
+                if (top->property(WindowProperty).toBool())
+                    retranslateTree(top);
         }
         return false;
     }
@@ -125,4 +127,8 @@ void retranslateOnLanguageChange(QApplication& app) {
 
 void markAsValue(QWidget* control) {
     control->setProperty(ValueProperty, true);
+}
+
+void followLanguage(QWidget* window) {
+    window->setProperty(WindowProperty, true);
 }

@@ -10,8 +10,11 @@ class QWidget;
 // for its window to refresh.
 void retranslateTree(QWidget* top);
 
-// Retranslates every top-level widget when the application's language changes.
+// Retranslates the tool's windows when the application's language changes. Qt's own
+// dialogs word themselves.
 void retranslateOnLanguageChange(QApplication& app);
+// A window of the tool, put anew in every new language.
+void followLanguage(QWidget* window);
 
 // A control whose text is a value (of the unit, of a file), never words of the tool.
 void markAsValue(QWidget* control);

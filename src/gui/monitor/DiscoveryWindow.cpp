@@ -37,7 +37,7 @@ public:
         m_port->setObjectName(QStringLiteral("udpport"));
         m_port->setRange(0, 65535);
         m_port->setVisible(false);
-        auto* clear = new QPushButton(QStringLiteral("Clear"), this);
+        auto* clear = new QPushButton(tx("gui", "Clear"), this);
         clear->setObjectName(QStringLiteral("BClear"));
         m_log = new QPlainTextEdit(this);
         m_log->setObjectName(QStringLiteral("Memo1"));

@@ -1,0 +1,55 @@
+// The tool's language: which one a locale speaks, and a catalogue whose words lead back to
+// their sources, so that the windows can change their language and back.
+#include "base/Language.h"
+
+#include <QFile>
+#include <QHash>
+#include <QXmlStreamReader>
+#include <gtest/gtest.h>
+
+namespace {
+
+using language::Lang;
+
+TEST(Language, ALocaleSpeaksCzechWhenCzechOrNoneAndEnglishOtherwise) {
+    const std::pair<const char*, Lang> cases[] = {
+        {"cs_CZ.UTF-8", Lang::Czech}, {"cs", Lang::Czech},         {"cs_CZ@euro", Lang::Czech},
+        {"", Lang::Czech},            {"C", Lang::Czech},          {"POSIX", Lang::Czech},
+        {"C.UTF-8", Lang::Czech},     {"en_US.UTF-8", Lang::English}, {"de_DE", Lang::English},
+        {"sk_SK.UTF-8", Lang::English}, {"csb_PL", Lang::English}};
+    for (const auto& [name, lang] : cases)
+        EXPECT_EQ(language::ofLocaleName(QString::fromLatin1(name)), lang) << name;
+    EXPECT_EQ(language::parse(QStringLiteral("en")), Lang::English);
+    EXPECT_EQ(language::parse(QStringLiteral("cs")), Lang::Czech);
+    EXPECT_FALSE(language::parse(QStringLiteral("CS")));
+}
+
+// A window that changes its language finds each control's source by the words it shows:
+// two sources worded alike (an English source reads as itself) would send a control back
+// to the wrong Czech.
+TEST(Language, TheCatalogueWordsEverySourceApart) {
+    QFile file(QStringLiteral(QUEL5_CATALOGUE));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    QHash<QString, QString> sourceOf; // translation → source
+    QString source;
+    int messages = 0;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("source")) {
+            source = xml.readElementText();
+        } else if (xml.name() == QLatin1String("translation")) {
+            const QString text = xml.readElementText();
+            ++messages;
+            EXPECT_FALSE(text.isEmpty()) << qPrintable(source);
+            const QString other = sourceOf.value(text, source);
+            EXPECT_EQ(other, source) << "both worded " << qPrintable(text);
+            sourceOf.insert(text, source);
+        }
+    }
+    ASSERT_FALSE(xml.hasError()) << qPrintable(xml.errorString());
+    EXPECT_GT(messages, 400);
+}
+
+} // namespace
