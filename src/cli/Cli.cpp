@@ -247,7 +247,7 @@ int relayCommand(Context&, QStringList args) {
 
 void printUsage() {
     QString text =
-        QStringLiteral("usage: quel5ctl [--version] [--host H] [--port P] [--timeout-ms N] "
+        QStringLiteral("usage: quel5ctl [--version] [--lang cs|en] [--host H] [--port P] [--timeout-ms N] "
                        "COMMAND ...\ncommands:\n");
     for (const Command& c : commands())
         text += QStringLiteral("  %1 %2\n").arg(c.name, c.synopsis);
