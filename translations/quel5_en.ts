@@ -503,7 +503,7 @@ Upload anyway?</translation>
     </message>
     <message>
         <source>Ulož &amp;vše</source>
-        <translation>Save a&amp;ll</translation>
+        <translation>Save &amp;all</translation>
     </message>
     <message>
         <source>Ulož vše &amp;mimo Ethernet</source>
@@ -531,11 +531,11 @@ Upload anyway?</translation>
     </message>
     <message>
         <source>V&amp;íce</source>
-        <translation>&amp;More</translation>
+        <translation>Mo&amp;re</translation>
     </message>
     <message>
         <source>&amp;Přehled stanic</source>
-        <translation>Station &amp;overview</translation>
+        <translation>Station overvie&amp;w</translation>
     </message>
     <message>
         <source>Přihlášení - </source>
@@ -1451,27 +1451,27 @@ Do you want to replace it?</translation>
     <name>status</name>
     <message>
         <source>Teplota1</source>
-        <translation>Temperature1</translation>
+        <translation>Temp1</translation>
     </message>
     <message>
         <source>Teplota2</source>
-        <translation>Temperature2</translation>
+        <translation>Temp2</translation>
     </message>
     <message>
         <source>Teplota3</source>
-        <translation>Temperature3</translation>
+        <translation>Temp3</translation>
     </message>
     <message>
         <source>Teplota4</source>
-        <translation>Temperature4</translation>
+        <translation>Temp4</translation>
     </message>
     <message>
         <source>Teplota5</source>
-        <translation>Temperature5</translation>
+        <translation>Temp5</translation>
     </message>
     <message>
         <source>Teplota6</source>
-        <translation>Temperature6</translation>
+        <translation>Temp6</translation>
     </message>
     <message>
         <source>Vnitrni</source>

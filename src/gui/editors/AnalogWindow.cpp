@@ -1,5 +1,6 @@
 // The 0-10 V output window "Výstup 0-10V": the mode group across the top, the regulation
 // and PWM entries, and the source rows A1..A4.
+#include "base/Language.h"
 #include "editors/AnalogPage.h"
 #include "editors/PageWindow.h"
 
@@ -21,7 +22,7 @@ public:
         auto* group = new QButtonGroup(this);
         group->setObjectName(QStringLiteral("lrvp"));
         for (int i = 0; i < AnalogPage::Modes.size(); ++i) {
-            auto* button = new QRadioButton(AnalogPage::Modes[i], this);
+            auto* button = new QRadioButton(tx("items", AnalogPage::Modes[i]), this);
             button->setObjectName(QStringLiteral("lrvp%1").arg(i));
             group->addButton(button, i);
             modes->addWidget(button);

@@ -4,6 +4,7 @@
 #include "image/FieldPage.h"
 #include "kit/ExchangeControls.h"
 #include "kit/FieldBinder.h"
+#include "kit/Retranslate.h"
 #include "workspace/Workspace.h"
 
 #include <QButtonGroup>
@@ -183,11 +184,8 @@ QLabel* PageWindow::rowLabel(int row, const char* caption) {
 
 void PageWindow::headings(QGridLayout* grid, const QStringList& captions, int firstColumn) {
     for (int i = 0; i < captions.size(); ++i) {
-        QString text = tx("fields", captions[i]);
-        const int unit = int(text.indexOf(QStringLiteral(" [")));
-        if (unit > 0)
-            text = text.left(unit) + QLatin1Char('\n') + text.mid(unit + 1);
-        QLabel* heading = label(text);
+        QLabel* heading = label(QString());
+        setHeading(heading, captions[i]);
         heading->setAlignment(Qt::AlignCenter);
         grid->addWidget(heading, 0, firstColumn + i);
     }

@@ -13,11 +13,21 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QTabWidget>
+#include <QTableWidget>
 
 namespace {
 
 const char* const ValueProperty = "quel5Value";
 const char* const WindowProperty = "quel5FollowsLanguage";
+const char* const HeadingProperty = "quel5Heading";
+
+QString headingText(const QString& caption) {
+    QString text = tx("fields", caption);
+    const qsizetype unit = text.indexOf(QStringLiteral(" ["));
+    if (unit > 0)
+        text = text.left(unit) + QLatin1Char('\n') + text.mid(unit + 1);
+    return text;
+}
 
 // The text a property shows, in the language of the moment. Each object remembers the
 // source of its text under the property's name and the text it then showed: a text the
@@ -57,7 +67,10 @@ void retranslateWidget(QWidget* w, bool top) {
     if (top)
         put(w, "windowTitle", [w] { return w->windowTitle(); },
             [w](const QString& t) { w->setWindowTitle(t); });
-    if (auto* label = qobject_cast<QLabel*>(w))
+    const QVariant heading = w->property(HeadingProperty);
+    if (auto* label = qobject_cast<QLabel*>(w); label && heading.isValid())
+        label->setText(headingText(heading.toString()));
+    else if (auto* label = qobject_cast<QLabel*>(w))
         put(w, "text", [label] { return label->text(); },
             [label](const QString& t) { label->setText(t); });
     else if (auto* button = qobject_cast<QAbstractButton*>(w))
@@ -81,6 +94,16 @@ void retranslateWidget(QWidget* w, bool top) {
         for (int i = 0; i < tabs->count(); ++i)
             put(w, "tab" + QByteArray::number(i), [tabs, i] { return tabs->tabText(i); },
                 [tabs, i](const QString& t) { tabs->setTabText(i, t); });
+    }
+    if (auto* table = qobject_cast<QTableWidget*>(w)) {
+        // Names in a table's cells; the values never read like words of the tool.
+        for (int r = 0; r < table->rowCount(); ++r)
+            for (int c = 0; c < table->columnCount(); ++c)
+                if (QTableWidgetItem* item = table->item(r, c))
+                    if (std::optional<QString> text =
+                            again(w, "cell" + QByteArray::number(r) + "," + QByteArray::number(c),
+                                  item->text()))
+                        item->setText(*text);
     }
     if (auto* view = qobject_cast<QAbstractItemView*>(w); view && view->model()) {
         // Headings come from the model, which words them as they are asked.
@@ -131,4 +154,9 @@ void markAsValue(QWidget* control) {
 
 void followLanguage(QWidget* window) {
     window->setProperty(WindowProperty, true);
+}
+
+void setHeading(QLabel* label, const QString& caption) {
+    label->setProperty(HeadingProperty, caption);
+    label->setText(headingText(caption));
 }

@@ -16,5 +16,11 @@ void retranslateOnLanguageChange(QApplication& app);
 // A window of the tool, put anew in every new language.
 void followLanguage(QWidget* window);
 
+class QLabel;
+class QString;
+// A column heading of the field caption (a source of context "fields"), its unit on a line
+// of its own ("Délka bypassu\n[s]"), worded anew in every new language.
+void setHeading(QLabel* label, const QString& caption);
+
 // A control whose text is a value (of the unit, of a file), never words of the tool.
 void markAsValue(QWidget* control);

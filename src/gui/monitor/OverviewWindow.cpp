@@ -208,6 +208,11 @@ public:
     const StationTableModel& stations() const { return m_stations; }
 
 protected:
+    void changeEvent(QEvent* event) override {
+        if (event->type() == QEvent::LanguageChange && !m_path.isEmpty())
+            setWindowTitle(tx("gui", "Přehled - ") + m_path);
+        ManagedWindow::changeEvent(event);
+    }
     void showEvent(QShowEvent* event) override {
         ManagedWindow::showEvent(event);
         if (event->spontaneous())
