@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Nahrání by změnilo síťová nastavení jednotky (%1); bez --force nebylo nic odesláno.</source>
-        <translation>The upload would change the unit's network settings (%1); without --force nothing was sent.</translation>
+        <translation>The upload would change the unit&apos;s network settings (%1); without --force nothing was sent.</translation>
     </message>
     <message>
         <source>(chybí)</source>
@@ -79,7 +79,7 @@
     <name>energy</name>
     <message>
         <source>Počet pulzů %1 kWh × %2 se nevejde do 32 bitů jednotky; nic nebylo odesláno.</source>
-        <translation>The pulse count %1 kWh × %2 does not fit in the unit's 32 bits; nothing was sent.</translation>
+        <translation>The pulse count %1 kWh × %2 does not fit in the unit&apos;s 32 bits; nothing was sent.</translation>
     </message>
     <message>
         <source>Jednotka nastavení čítače X6/SO1 odmítla (stav %1).</source>
@@ -302,7 +302,7 @@
     </message>
     <message>
         <source>Teplota1</source>
-        <translation>Temperature1</translation>
+        <translation>Temp1</translation>
     </message>
     <message>
         <source>Kombinace</source>
@@ -310,7 +310,7 @@
     </message>
     <message>
         <source>Teplota2</source>
-        <translation>Temperature2</translation>
+        <translation>Temp2</translation>
     </message>
     <message>
         <source>TL</source>
@@ -452,7 +452,7 @@
 %1
 
 Opravdu nahrát?</source>
-        <translation>The upload will change the unit's network settings:
+        <translation>The upload will change the unit&apos;s network settings:
 %1
 
 Upload anyway?</translation>
@@ -653,7 +653,7 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <source>&amp;Neukládat</source>
-        <translation>&amp;Don't save</translation>
+        <translation>&amp;Don&apos;t save</translation>
     </message>
     <message>
         <source>Účet</source>
@@ -721,7 +721,7 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <source>Nastaví hodiny vybraných stanic na čas této stanice a přečte je zpět</source>
-        <translation>Sets the clocks of the selected stations to this workstation's time and reads them back</translation>
+        <translation>Sets the clocks of the selected stations to this workstation&apos;s time and reads them back</translation>
     </message>
     <message>
         <source>Přerušit</source>
@@ -785,7 +785,7 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <source>Nastavit hodiny %1 vybraných stanic na čas tohoto počítače (%2)?</source>
-        <translation>Set the clocks of %1 selected stations to this computer's time (%2)?</translation>
+        <translation>Set the clocks of %1 selected stations to this computer&apos;s time (%2)?</translation>
     </message>
     <message>
         <source>Nahraj do vybraných</source>
@@ -1098,7 +1098,7 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <source>Odpověď jednotky má chybnou délku (%1 bajtů dat, nejvýše %2).</source>
-        <translation>The unit's reply has a wrong length (%1 bytes of data, at most %2).</translation>
+        <translation>The unit&apos;s reply has a wrong length (%1 bytes of data, at most %2).</translation>
     </message>
     <message>
         <source>za odpovědí</source>
@@ -1133,7 +1133,7 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <source>Programy virtuálních relé mají %1 bajtů, do paměti jednotky se jich vejde nejvýše %2.</source>
-        <translation>The virtual relay programs take %1 bytes; the unit's memory holds at most %2.</translation>
+        <translation>The virtual relay programs take %1 bytes; the unit&apos;s memory holds at most %2.</translation>
     </message>
     <message>
         <source>čeká se text.</source>
@@ -1176,7 +1176,7 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <source>Odpověď jednotky na stav nese jen %1 bajtů, pevná část jich má %2.</source>
-        <translation>The unit's state reply carries only %1 bytes; its fixed part has %2.</translation>
+        <translation>The unit&apos;s state reply carries only %1 bytes; its fixed part has %2.</translation>
     </message>
     <message>
         <source>Hledání skončilo po %1 s, jednotky mohly odpovídat dál.</source>
@@ -1263,7 +1263,7 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <source>změna mimo pole konfigurace</source>
-        <translation>a change outside the configuration's fields</translation>
+        <translation>a change outside the configuration&apos;s fields</translation>
     </message>
     <message>
         <source>%1 není historie záloh (složka není repozitář git).</source>
@@ -1358,7 +1358,7 @@ Do you want to replace it?</translation>
     <name>print</name>
     <message>
         <source>Záznam o nastavení jednotky</source>
-        <translation>Record of the unit's settings</translation>
+        <translation>Record of the unit&apos;s settings</translation>
     </message>
     <message>
         <source>žádné relé nemá program</source>
@@ -1557,6 +1557,14 @@ Do you want to replace it?</translation>
         <source>Energie2</source>
         <translation>Energy2</translation>
     </message>
+    <message>
+        <source>Inputs</source>
+        <translation>Inputs</translation>
+    </message>
+    <message>
+        <source>Outputs</source>
+        <translation>Outputs</translation>
+    </message>
 </context>
 <context>
     <name>unit</name>
@@ -1614,7 +1622,7 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <source>Outputs</source>
-        <translation>Outputs (raw)</translation>
+        <translation>Outputs</translation>
     </message>
     <message>
         <source>PWM</source>
@@ -1626,7 +1634,7 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <source>Zapsat bajty do paměti flash jednotky?</source>
-        <translation>Write the bytes to the unit's flash memory?</translation>
+        <translation>Write the bytes to the unit&apos;s flash memory?</translation>
     </message>
     <message>
         <source>Flash nacti</source>
@@ -1638,7 +1646,7 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <source>Vynulovat čítače energie jednotky?</source>
-        <translation>Reset the unit's energy counters?</translation>
+        <translation>Reset the unit&apos;s energy counters?</translation>
     </message>
     <message>
         <source>Jednotka akci %1 odmítla (stav %2).</source>
@@ -1650,7 +1658,7 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <source>Odpověď jednotky nese jen %1 z %2 bajtů.</source>
-        <translation>The unit's reply carries only %1 of %2 bytes.</translation>
+        <translation>The unit&apos;s reply carries only %1 of %2 bytes.</translation>
     </message>
     <message>
         <source>Odesláno: %1</source>
@@ -1658,19 +1666,19 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <source>Hodiny jednotky neobsahují platné datum a čas</source>
-        <translation>The unit's clock holds no valid date and time</translation>
+        <translation>The unit&apos;s clock holds no valid date and time</translation>
     </message>
     <message>
         <source>Rok %1 nelze do hodin jednotky zapsat: hodiny drží jen roky 2000 až 2099. Nic nebylo odesláno.</source>
-        <translation>The year %1 cannot be written to the unit's clock: it holds only the years 2000 to 2099. Nothing was sent.</translation>
+        <translation>The year %1 cannot be written to the unit&apos;s clock: it holds only the years 2000 to 2099. Nothing was sent.</translation>
     </message>
     <message>
         <source>Hodiny jednotky se nepodařilo přečíst: jednotka odpověděla stavem %1.</source>
-        <translation>The unit's clock could not be read: the unit answered with status %1.</translation>
+        <translation>The unit&apos;s clock could not be read: the unit answered with status %1.</translation>
     </message>
     <message>
         <source>Hodiny jednotky se nepodařilo přečíst: jednotka poslala %1 bajtů ze 7.</source>
-        <translation>The unit's clock could not be read: the unit sent %1 bytes of 7.</translation>
+        <translation>The unit&apos;s clock could not be read: the unit sent %1 bytes of 7.</translation>
     </message>
     <message>
         <source>%1 (registry %2).</source>
@@ -1682,7 +1690,7 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <source>Hodiny jednotky po nastavení ukazují %1, o %2 s jinak, než byly nastaveny: nastavení se neprojevilo.</source>
-        <translation>After setting, the unit's clock shows %1, %2 s off from what was set: the setting did not take.</translation>
+        <translation>After setting, the unit&apos;s clock shows %1, %2 s off from what was set: the setting did not take.</translation>
     </message>
 </context>
 <context>
@@ -1911,7 +1919,7 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <source>Síťová nastavení jednotky se nepodařilo přečíst; do jednotky nebylo nic odesláno.</source>
-        <translation>The unit's network settings could not be read; nothing was sent to the unit.</translation>
+        <translation>The unit&apos;s network settings could not be read; nothing was sent to the unit.</translation>
     </message>
     <message>
         <source>Nahrávání zrušeno, do jednotky nebylo nic odesláno: </source>

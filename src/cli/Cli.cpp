@@ -183,10 +183,9 @@ int writeCommand(Context& ctx, QStringList args) {
         try {
             return int(workspace.uploadConfig(selectors).ok() ? Success : Failed);
         } catch (const Cancelled&) {
-            ctx.feedback.message(
-                tx("cli", "Nahrání by změnilo síťová nastavení jednotky (%1); "
-                               "bez --force nebylo nic odesláno.")
-                    .arg(guarded.join(QStringLiteral("; "))));
+            ctx.feedback.message(tx("cli", "Nahrání by změnilo síťová nastavení jednotky (%1); "
+                                           "bez --force nebylo nic odesláno.")
+                                     .arg(guarded.join(QStringLiteral("; "))));
             return int(Failed);
         }
     });
@@ -246,9 +245,9 @@ int relayCommand(Context&, QStringList args) {
 }
 
 void printUsage() {
-    QString text =
-        QStringLiteral("usage: quel5ctl [--version] [--lang cs|en] [--host H] [--port P] [--timeout-ms N] "
-                       "COMMAND ...\ncommands:\n");
+    QString text = QStringLiteral(
+        "usage: quel5ctl [--version] [--lang cs|en] [--host H] [--port P] [--timeout-ms N] "
+        "COMMAND ...\ncommands:\n");
     for (const Command& c : commands())
         text += QStringLiteral("  %1 %2\n").arg(c.name, c.synopsis);
     std::fprintf(stderr, "%s", qUtf8Printable(text));

@@ -185,10 +185,9 @@ int clockCommand(Context& ctx, QStringList args) {
         const auto difference = unitclock::writeChecked(link, time);
         if (!difference)
             return Failed;
-        ctx.feedback.log(
-            tx("cli", "Hodiny jednotky nastaveny na %1 (čteno zpět, odchylka %2 s).")
-                .arg(isoText(time))
-                .arg(*difference));
+        ctx.feedback.log(tx("cli", "Hodiny jednotky nastaveny na %1 (čteno zpět, odchylka %2 s).")
+                             .arg(isoText(time))
+                             .arg(*difference));
         return Success;
     });
 }

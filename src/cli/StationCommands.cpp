@@ -42,8 +42,8 @@ void printLine(const QString& line) {
 int columnNamed(const QString& caption) {
     const int column = int(StationTableModel::Headers.indexOf(caption));
     if (column < 1 || column > StationFilterModel::LastFilterColumn)
-        throw Usage(tx("cli", "unknown column %1 (one of Jméno, Popis, IP, Port, Typ, Druh)")
-                        .arg(caption));
+        throw Usage(
+            tx("cli", "unknown column %1 (one of Jméno, Popis, IP, Port, Typ, Druh)").arg(caption));
     return column;
 }
 
@@ -264,7 +264,7 @@ int writeStationsCommand(Context& ctx, QStringList args) {
     ops::loadFullConfigFile(args.at(1), image);
     if (list.empty()) {
         ctx.feedback.message(tx("cli", "%1: seznam neobsahuje žádnou stanici; nic nebylo "
-                                            "odesláno.")
+                                       "odesláno.")
                                  .arg(args.at(0)));
         return Failed;
     }

@@ -1,7 +1,7 @@
 #include "app/AppSetup.h"
+#include "app/MainWindow.h"
 #include "base/Language.h"
 #include "kit/Dialogs.h"
-#include "app/MainWindow.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -17,8 +17,8 @@ namespace {
 
 QString defaultSettingsPath() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    const QString path =
-        settingsFilePath(QCoreApplication::applicationDirPath(), folder, QStringLiteral(QUEL5_BUILD_TREE));
+    const QString path = settingsFilePath(QCoreApplication::applicationDirPath(), folder,
+                                          QStringLiteral(QUEL5_BUILD_TREE));
     if (path.startsWith(folder))
         QDir().mkpath(folder);
     return path;
@@ -55,9 +55,8 @@ int main(int argc, char** argv) {
     QCommandLineOption probeOption(QStringLiteral("startup-probe"),
                                    QStringLiteral("Quit once the main window is shown."));
     probeOption.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOptions(
-        {settingsOption, addressOption, portOption, searchOption, searchPortOption, langOption,
-         probeOption});
+    parser.addOptions({settingsOption, addressOption, portOption, searchOption, searchPortOption,
+                       langOption, probeOption});
     parser.process(app);
 
     const QString settingsPath =

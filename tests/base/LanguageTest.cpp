@@ -13,10 +13,12 @@ using language::Lang;
 
 TEST(Language, ALocaleSpeaksCzechWhenCzechOrNoneAndEnglishOtherwise) {
     const std::pair<const char*, Lang> cases[] = {
-        {"cs_CZ.UTF-8", Lang::Czech}, {"cs", Lang::Czech},         {"cs_CZ@euro", Lang::Czech},
-        {"", Lang::Czech},            {"C", Lang::Czech},          {"POSIX", Lang::Czech},
-        {"C.UTF-8", Lang::Czech},     {"en_US.UTF-8", Lang::English}, {"de_DE", Lang::English},
-        {"sk_SK.UTF-8", Lang::English}, {"csb_PL", Lang::English}};
+        {"cs_CZ.UTF-8", Lang::Czech}, {"cs", Lang::Czech},
+        {"cs_CZ@euro", Lang::Czech},  {"", Lang::Czech},
+        {"C", Lang::Czech},           {"POSIX", Lang::Czech},
+        {"C.UTF-8", Lang::Czech},     {"en_US.UTF-8", Lang::English},
+        {"de_DE", Lang::English},     {"sk_SK.UTF-8", Lang::English},
+        {"csb_PL", Lang::English}};
     for (const auto& [name, lang] : cases)
         EXPECT_EQ(language::ofLocaleName(QString::fromLatin1(name)), lang) << name;
     EXPECT_EQ(language::parse(QStringLiteral("en")), Lang::English);
@@ -24,14 +26,16 @@ TEST(Language, ALocaleSpeaksCzechWhenCzechOrNoneAndEnglishOtherwise) {
     EXPECT_FALSE(language::parse(QStringLiteral("CS")));
 }
 
-// A window that changes its language finds each control's source by the words it shows:
-// two sources worded alike (an English source reads as itself) would send a control back
-// to the wrong Czech.
+// A window that changes its language finds each control's source by the words it shows.
+// Two sources that read alike in English would be words a window cannot put back into
+// Czech; they are only allowed where one of them is an English name that reads as itself
+// ("Outputs" of the status beside the page "Výstupy"), and the windows that show such a
+// name put it themselves (a title, a list of operands).
 TEST(Language, TheCatalogueWordsEverySourceApart) {
     QFile file(QStringLiteral(QUEL5_CATALOGUE));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     QXmlStreamReader xml(&file);
-    QHash<QString, QString> sourceOf; // translation → source
+    QHash<QString, QString> sourceOf; // translation → a source that is not its own
     QString source;
     int messages = 0;
     while (!xml.atEnd()) {
@@ -43,8 +47,9 @@ TEST(Language, TheCatalogueWordsEverySourceApart) {
             const QString text = xml.readElementText();
             ++messages;
             EXPECT_FALSE(text.isEmpty()) << qPrintable(source);
-            const QString other = sourceOf.value(text, source);
-            EXPECT_EQ(other, source) << "both worded " << qPrintable(text);
+            if (text == source)
+                continue;
+            EXPECT_EQ(sourceOf.value(text, source), source) << "both worded " << qPrintable(text);
             sourceOf.insert(text, source);
         }
     }

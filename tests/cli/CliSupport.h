@@ -30,8 +30,8 @@ struct CtlRun {
 };
 
 struct CtlOptions {
-    QByteArray input;                       // its standard input, closed after it
-    QProcessEnvironment environment = {};   // empty: the test's own
+    QByteArray input;                     // its standard input, closed after it
+    QProcessEnvironment environment = {}; // empty: the test's own
     // The locale it runs under (LANG, with LC_ALL and LC_MESSAGES unset): the suites read
     // the tool's own words, whatever the machine speaks.
     QString locale = QStringLiteral("C.UTF-8");

@@ -1,8 +1,8 @@
 #include "GuiSupport.h"
-#include <QMenuBar>
-#include <QRegularExpression>
 #include "TestSupport.h"
 #include "app/AppSetup.h"
+#include <QMenuBar>
+#include <QRegularExpression>
 
 #include <QAction>
 #include <QFile>
@@ -420,8 +420,8 @@ TEST_F(Shell, TheLanguageMenuChangesEveryOpenWindowAtOnceAndBack) {
 
     run.find<QAction>(QStringLiteral("menuJazykEn"))->trigger();
     const QStringList english = words();
-    for (const char* text : {"&Settings", "&Load all", "&View", "Thermometer1",
-                             "Bypass length [s]", "Trap1"})
+    for (const char* text :
+         {"&Settings", "&Load all", "&View", "Thermometer1", "Bypass length [s]", "Trap1"})
         EXPECT_TRUE(english.contains(QString::fromUtf8(text))) << text;
     for (const QString& text : english)
         EXPECT_FALSE(text.contains(QRegularExpression(QStringLiteral("[áčéěířšůúýž]"))))
@@ -432,8 +432,7 @@ TEST_F(Shell, TheLanguageMenuChangesEveryOpenWindowAtOnceAndBack) {
         return box.button(QMessageBox::Cancel)->text();
     };
     EXPECT_EQ(cancel(), QStringLiteral("Cancel"));
-    EXPECT_EQ(run.settings->value(QStringLiteral("TForm1/Jazyk")).toString(),
-              QStringLiteral("en"));
+    EXPECT_EQ(run.settings->value(QStringLiteral("TForm1/Jazyk")).toString(), QStringLiteral("en"));
 
     run.find<QAction>(QStringLiteral("menuJazykCs"))->trigger();
     EXPECT_EQ(words(), czech);

@@ -1,11 +1,13 @@
 #include "base/Language.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QHash>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMutex>
 #include <QTranslator>
+#include <algorithm>
 #include <atomic>
 
 namespace language {
@@ -16,10 +18,11 @@ std::atomic<Lang> g_current{Lang::Czech};
 QTranslator* g_tool = nullptr;
 QTranslator* g_qt = nullptr;
 
-// What tx() gave out, for windows that change their words with the language.
+// What tx() gave out in each language, for windows that change their words with the
+// language: a text two sources gave out alike is known to be ambiguous.
 struct Given {
     QMutex mutex;
-    QHash<QString, Source> sources;
+    QHash<QString, QList<Source>> sources[2];
 };
 Given& given() {
     static Given g;
@@ -96,7 +99,12 @@ bool apply(Lang lang) {
             drop(g_qt);
         }
     }
+    // The windows put their words anew once, with everything in place.
     g_current = lang;
+    if (QCoreApplication::instance()) {
+        QEvent change(QEvent::LanguageChange);
+        QCoreApplication::sendEvent(QCoreApplication::instance(), &change);
+    }
     return loaded;
 }
 
@@ -104,13 +112,20 @@ Lang current() {
     return g_current;
 }
 
-std::optional<Source> sourceOf(const QString& shown) {
+std::optional<Source> sourceOf(const QString& shown, Lang lang) {
     Given& g = given();
     QMutexLocker lock(&g.mutex);
-    const auto it = g.sources.constFind(shown);
-    if (it == g.sources.constEnd())
+    const QList<Source> candidates = g.sources[int(lang)].value(shown);
+    if (candidates.isEmpty())
         return std::nullopt;
-    return *it;
+    // Sources that read alike in the language they were given out in are one text when they
+    // read alike in this language too.
+    const QString now = QCoreApplication::translate(candidates.first().context.constData(),
+                                                    candidates.first().text.constData());
+    for (const Source& s : candidates)
+        if (QCoreApplication::translate(s.context.constData(), s.text.constData()) != now)
+            return std::nullopt;
+    return candidates.first();
 }
 
 QString translated(const Source& source) {
@@ -123,14 +138,12 @@ QString tx(const char* context, const char* source) {
     QString text = QCoreApplication::translate(context, source);
     language::Given& g = language::given();
     QMutexLocker lock(&g.mutex);
-    // A text is known by what it reads: the Czech sources as they are, and in English the
-    // texts the catalogue translates (an English source reads the same in both languages
-    // and would only stand in the way of a translation that reads like it). The catalogue
-    // never words two sources alike; the first giver keeps a text all the same.
-    if (language::current() == language::Lang::English && text == QLatin1String(source))
-        return text;
-    if (!g.sources.contains(text))
-        g.sources.insert(text, {QByteArray(context), QByteArray(source)});
+    QList<language::Source>& givers = g.sources[int(language::current())][text];
+    const auto same = [&](const language::Source& s) {
+        return s.context == context && s.text == source;
+    };
+    if (std::none_of(givers.cbegin(), givers.cend(), same))
+        givers.append({QByteArray(context), QByteArray(source)});
     return text;
 }
 

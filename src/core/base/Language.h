@@ -24,19 +24,21 @@ Lang ofLocaleName(const QString& name);
 Lang fromEnvironment();
 
 // Speaks lang from now on: the tool's catalogue and Qt's own (socket errors, standard
-// buttons, file dialogs), replacing the ones before. Every window gets a LanguageChange
-// event. English when the catalogue cannot be loaded is reported by a false return.
+// buttons, file dialogs), replacing the ones before. The application gets a last
+// LanguageChange event once current() is lang. A catalogue that cannot be loaded is
+// reported by a false return.
 bool apply(Lang lang);
 Lang current();
 
-// The Czech source and the context of a text tx() gave out in this run, for windows that
-// put the words of their controls anew when the language changes; nothing for a text that
-// did not come from tx().
+// The Czech source and the context of a text tx() gave out in lang in this run, for
+// windows that put the words of their controls anew when the language changes; nothing
+// for a text that did not come from tx() or whose sources read alike in lang and apart in
+// the language of the moment.
 struct Source {
     QByteArray context;
     QByteArray text;
 };
-std::optional<Source> sourceOf(const QString& shown);
+std::optional<Source> sourceOf(const QString& shown, Lang lang);
 // The source in the language of the moment.
 QString translated(const Source& source);
 

@@ -3,8 +3,9 @@
 
 #include "image/FieldTable.h"
 
-const QStringList AnalogPage::Modes = {QString::fromUtf8(QT_TRANSLATE_NOOP("items", "Nepoužit")), QStringLiteral("X19/0-10V"),
-                                       QStringLiteral("X20/PWM"), QStringLiteral("X20/PWM INV")};
+const QStringList AnalogPage::Modes = {QString::fromUtf8(QT_TRANSLATE_NOOP("items", "Nepoužit")),
+                                       QStringLiteral("X19/0-10V"), QStringLiteral("X20/PWM"),
+                                       QStringLiteral("X20/PWM INV")};
 
 namespace {
 

@@ -214,7 +214,7 @@ void ModesPage::setShownFields(const std::vector<ShownField>& keyed, const Refus
         const auto hours = parseHours(f.value.toString());
         if (!hours) {
             refuse(badValueText(where, tx("editors", "čekají se hodiny 0 až 23 jako „6-21, 23“ "
-                                                      "nebo „žádné“, ne „%1“.")
+                                                     "nebo „žádné“, ne „%1“.")
                                            .arg(visibleText(f.value.toString()))));
             continue;
         }
@@ -228,7 +228,7 @@ void ModesPage::setShownFields(const std::vector<ShownField>& keyed, const Refus
         const auto parsed = parseDays(days[p]);
         if (!parsed) {
             refuse(badValueText(where, tx("editors", "čekají se dny jako „Po, Út“ nebo „žádné“, "
-                                                      "ne „%1“.")
+                                                     "ne „%1“.")
                                            .arg(visibleText(days[p]))));
             return;
         }

@@ -24,7 +24,7 @@ void requireRegularFile(const QString& path, bool mayBeMissing) {
         throw FileError(fileProblem(
             path, info.isDir() ? tx("image", "Je to složka, ne soubor s konfigurací.")
                                : tx("image", "Není to obyčejný soubor (roura, zařízení nebo "
-                                                "soket), nelze ho použít.")));
+                                             "soket), nelze ho použít.")));
 }
 
 qint64 readImageFile(const QString& path, ConfigImage& image) {

@@ -147,7 +147,7 @@ void DeviceLink::refuseUnaskedBytes(const char* when) {
     const qint64 stray = m_socket.bytesAvailable();
     if (stray > 0)
         fail(tx("link", "Jednotka poslala %1 bajtů, o které nikdo nežádal (%2). Spojení bylo "
-                            "ukončeno a operace přerušena.")
+                        "ukončeno a operace přerušena.")
                  .arg(stray)
                  .arg(tx("link", when)));
 }
@@ -214,7 +214,7 @@ void DeviceLink::exchange(ExchangeMode mode) {
     readExactly(m_packet.bytes.data(), LinkPacket::HeaderSize);
     if (m_packet.bytes[0] != '#' || m_packet.letter1() != letter1 || m_packet.letter2() != letter2)
         fail(tx("link", "Jednotka odpověděla na požadavek %1 hlavičkou %2%3. Spojení bylo "
-                            "ukončeno a operace přerušena.")
+                        "ukončeno a operace přerušena.")
                  .arg(commandName(letter1, letter2),
                       m_packet.bytes[0] == '#'
                           ? QString()
@@ -239,8 +239,9 @@ bool DeviceLink::confirmEndOfTransfer() {
     m_packet.setStatus(0);
     m_packet.setLength(0);
     m_packet.payload()[0] = 0;
-    const QString behind = tx("link", "Jednotka poslala odpověď navíc, o kterou nikdo nežádal: odpovědi nelze přiřadit k "
-        "požadavkům, proto přenos neplatí. Spojení bylo ukončeno.");
+    const QString behind = tx(
+        "link", "Jednotka poslala odpověď navíc, o kterou nikdo nežádal: odpovědi nelze přiřadit k "
+                "požadavkům, proto přenos neplatí. Spojení bylo ukončeno.");
     try {
         exchange(ExchangeMode::KeepOpen);
     } catch (const LinkBroken&) {
@@ -254,7 +255,7 @@ bool DeviceLink::confirmEndOfTransfer() {
     if (m_packet.status() != 0) {
         close();
         fail(tx("link", "Jednotka nepotvrdila konec přenosu (status %1), proto přenos neplatí. "
-                            "Spojení bylo ukončeno.")
+                        "Spojení bylo ukončeno.")
                  .arg(m_packet.status()));
     }
     return true;

@@ -1,5 +1,5 @@
-#include "base/Language.h"
 #include "logic/RelayCompiler.h"
+#include "base/Language.h"
 
 #include <array>
 

@@ -65,7 +65,7 @@ void RelayPage::gatherImage(ConfigImage& image) {
         total += program.size();
     if (mem::RelayCode + int(total) > mem::RelayCodeLimit)
         throw GatherError(tx("logic", "Programy virtuálních relé mají %1 bajtů, do paměti "
-                                         "jednotky se jich vejde nejvýše %2.")
+                                      "jednotky se jich vejde nejvýše %2.")
                               .arg(total)
                               .arg(mem::RelayCodeLimit - mem::RelayCode));
 

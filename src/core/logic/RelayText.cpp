@@ -70,12 +70,13 @@ int matchingBracket(const QString& text, int position) {
 }
 
 const std::array<OperandKind, 6>& operandKinds() {
-    static const std::array<OperandKind, 6> kinds{{{QT_TRANSLATE_NOOP("logic", "Input"), 'V', 3},
-                                                   {QT_TRANSLATE_NOOP("logic", "Termostat"), 'T', 16},
-                                                   {"Error", 'E', 5},
-                                                   {QT_TRANSLATE_NOOP("logic", "Virtuální relé"), 'R', 16},
-                                                   {QT_TRANSLATE_NOOP("logic", "Pomocná proměnná"), 'P', 16},
-                                                   {QT_TRANSLATE_NOOP("logic", "Funkce"), 'F', 0}}};
+    static const std::array<OperandKind, 6> kinds{
+        {{QT_TRANSLATE_NOOP("logic", "Input"), 'V', 3},
+         {QT_TRANSLATE_NOOP("logic", "Termostat"), 'T', 16},
+         {"Error", 'E', 5},
+         {QT_TRANSLATE_NOOP("logic", "Virtuální relé"), 'R', 16},
+         {QT_TRANSLATE_NOOP("logic", "Pomocná proměnná"), 'P', 16},
+         {QT_TRANSLATE_NOOP("logic", "Funkce"), 'F', 0}}};
     return kinds;
 }
 

@@ -74,7 +74,7 @@ bool isSafeNotesName(const QString& name) {
 
 QString unreadNotice(qint64 unread) {
     return tx("monitor", "Seznam má %1 stanic, přečteno jen prvních %2; zbylých %3 nebylo "
-                          "načteno.")
+                         "načteno.")
         .arg(unread + MaxRecords)
         .arg(MaxRecords)
         .arg(unread);

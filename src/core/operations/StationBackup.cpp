@@ -55,7 +55,8 @@ StationResult concluded(const StationLines& lines, const StationLink& unit,
     else if (!session.failure.isEmpty())
         result = lines.failed(session.failure);
     else if (!session.ok && (result.ok || result.line.isEmpty()))
-        result = lines.failed(unit.why().isEmpty() ? tx("operations", "Neznámá chyba") : unit.why());
+        result =
+            lines.failed(unit.why().isEmpty() ? tx("operations", "Neznámá chyba") : unit.why());
     // The work's result stands; a logout that fails only adds a note.
     if (!session.logoutFailure.isEmpty())
         result.line += tx("operations", " (odhlášení se nezdařilo)");

@@ -37,7 +37,7 @@ QString registersText(const RegisterBlock& r) {
 
 QString yearRefused(int year) {
     return tx("unit", "Rok %1 nelze do hodin jednotky zapsat: hodiny drží jen roky 2000 až "
-                          "2099. Nic nebylo odesláno.")
+                      "2099. Nic nebylo odesláno.")
         .arg(year);
 }
 
@@ -83,11 +83,11 @@ Reading readRegisters(DeviceLink& link) {
     const LinkPacket& reply = link.packet();
     if (reply.status() != 0)
         throw OperationError(tx("unit", "Hodiny jednotky se nepodařilo přečíst: jednotka "
-                                            "odpověděla stavem %1.")
+                                        "odpověděla stavem %1.")
                                  .arg(reply.status()));
     if (reply.length() < Registers)
         throw OperationError(tx("unit", "Hodiny jednotky se nepodařilo přečíst: jednotka "
-                                            "poslala %1 bajtů ze 7.")
+                                        "poslala %1 bajtů ze 7.")
                                  .arg(reply.length()));
     std::copy_n(reply.payload(), Registers, reading.registers.begin());
     reading.time = decode(reading.registers);
@@ -99,9 +99,8 @@ QDateTime read(DeviceLink& link) {
     if (!reading.reached)
         return {};
     if (!reading.time)
-        throw OperationError(
-            tx("unit", "%1 (registry %2).")
-                .arg(tx("unit", NotADate), registersText(reading.registers)));
+        throw OperationError(tx("unit", "%1 (registry %2).")
+                                 .arg(tx("unit", NotADate), registersText(reading.registers)));
     return *reading.time;
 }
 
@@ -115,8 +114,8 @@ bool write(DeviceLink& link, const QDateTime& time) {
         return false;
     // A refusal is not a success.
     if (link.packet().status() != 0)
-        throw OperationError(tx("unit", "Jednotka nastavení hodin odmítla (stav %1).")
-                                 .arg(link.packet().status()));
+        throw OperationError(
+            tx("unit", "Jednotka nastavení hodin odmítla (stav %1).").arg(link.packet().status()));
     return true;
 }
 
@@ -142,11 +141,10 @@ std::optional<qint64> writeChecked(DeviceLink& link, const QDateTime& time) {
     const qint64 difference =
         qRound64(double(sent.addMSecs(since.elapsed()).msecsTo(back)) / 1000.0);
     if (std::llabs(difference) > ReadBackLimitS)
-        throw OperationError(
-            tx("unit", "Hodiny jednotky po nastavení ukazují %1, o %2 s jinak, "
-                           "než byly nastaveny: nastavení se neprojevilo.")
-                .arg(back.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")))
-                .arg(difference));
+        throw OperationError(tx("unit", "Hodiny jednotky po nastavení ukazují %1, o %2 s jinak, "
+                                        "než byly nastaveny: nastavení se neprojevilo.")
+                                 .arg(back.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")))
+                                 .arg(difference));
     return difference;
 }
 

@@ -1,5 +1,5 @@
-#include "base/Language.h"
 #include "unit/EnergyPreset.h"
+#include "base/Language.h"
 
 #include "base/Errors.h"
 
@@ -20,9 +20,8 @@ std::optional<quint32> pulseCount(qint64 tenthsOfKwh, qint64 pulsesPerKwh) {
 quint32 presetCount(qint64 tenthsOfKwh, qint64 pulsesPerKwh) {
     if (const auto count = pulseCount(tenthsOfKwh, pulsesPerKwh))
         return *count;
-    throw OperationError(tx("energy",
-                                                     "Počet pulzů %1 kWh × %2 se nevejde do 32 "
-                                                     "bitů jednotky; nic nebylo odesláno.")
+    throw OperationError(tx("energy", "Počet pulzů %1 kWh × %2 se nevejde do 32 "
+                                      "bitů jednotky; nic nebylo odesláno.")
                              .arg(double(tenthsOfKwh) / 10.0, 0, 'f', 1)
                              .arg(pulsesPerKwh));
 }
@@ -39,11 +38,9 @@ bool sendPreset(DeviceLink& link, quint32 count) {
     if (link.linkFailed())
         return false;
     if (packet.status() != 0)
-        throw OperationError(tx(
-                                 "energy", "Jednotka nastavení čítače X6/SO1 odmítla (stav %1).")
+        throw OperationError(tx("energy", "Jednotka nastavení čítače X6/SO1 odmítla (stav %1).")
                                  .arg(packet.status()));
-    link.feedback().log(
-        tx("energy", "Čítač X6/SO1 nastaven na %1 pulzů.").arg(count));
+    link.feedback().log(tx("energy", "Čítač X6/SO1 nastaven na %1 pulzů.").arg(count));
     return true;
 }
 

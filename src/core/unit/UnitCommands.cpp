@@ -1,5 +1,5 @@
-#include "base/Language.h"
 #include "unit/UnitCommands.h"
+#include "base/Language.h"
 
 #include "base/Errors.h"
 #include "unit/I2c.h"
@@ -383,8 +383,7 @@ QString replyProblem(const Command& command, const LinkPacket& reply, const Valu
                    ? tx("unit", "Jednotka akci %1 odmítla (stav %2).")
                          .arg(tx("unit", command.text))
                          .arg(reply.status())
-                   : tx("unit", "Jednotka požadavek odmítla (stav %1).")
-                         .arg(reply.status());
+                   : tx("unit", "Jednotka požadavek odmítla (stav %1).").arg(reply.status());
     const int expected = command.replyLength ? command.replyLength(values) : 0;
     if (reply.length() < expected)
         return tx("unit", "Odpověď jednotky nese jen %1 z %2 bajtů.")
@@ -401,8 +400,7 @@ std::optional<QStringList> send(DeviceLink& link, const Command& command, const 
     if (const QString problem = replyProblem(command, link.packet(), values); !problem.isEmpty())
         throw OperationError(problem);
     if (command.group == Group::Action)
-        link.feedback().log(tx("unit", "Odesláno: %1")
-                                .arg(tx("unit", command.text)));
+        link.feedback().log(tx("unit", "Odesláno: %1").arg(tx("unit", command.text)));
     return command.lines ? command.lines(link.packet(), values) : QStringList();
 }
 

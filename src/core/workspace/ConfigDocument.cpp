@@ -83,7 +83,7 @@ ConfigImage baseImage(const QJsonValue& rest, const QString& restKey) {
                            bytes.toHex().compare(hex, Qt::CaseInsensitive) == 0;
         if (!ok || first < 0 || !isHex || first + bytes.size() > mem::ImageSize)
             throw OperationError(tx("workspace", "%1 / %2: čeká se adresa 0 až %3 a šestnáctkové "
-                                                "bajty, které se do obrazu vejdou.")
+                                                 "bajty, které se do obrazu vejdou.")
                                      .arg(restKey, visibleText(it.key()))
                                      .arg(mem::ImageSize - 1));
         std::copy(bytes.begin(), bytes.end(), image.data() + first);
@@ -107,7 +107,7 @@ QVariant fromJson(const QString& where, const QJsonValue& v) {
             for (const uint c : bad.toUcs4())
                 codes << QStringLiteral("U+%1").arg(c, 4, 16, QLatin1Char('0')).toUpper();
             throwBadValue(where, tx("workspace", "znak %1 (%2) jednotka neumí uložit "
-                                                "(kódování Windows-1250).")
+                                                 "(kódování Windows-1250).")
                                      .arg(visibleText(bad), codes.join(QLatin1Char(' '))));
         }
         return v.toString();
@@ -181,8 +181,7 @@ ConfigImage apply(const ConfigImage& base, const QJsonObject& document, bool str
             throw OperationError(tx("workspace", "Stránka „%1“ má být objekt polí.").arg(it.key()));
         const auto refuse = [&](const QString& text) {
             if (strict)
-                throw OperationError(
-                    QStringLiteral("%1: %2").arg(tx("page", info->title), text));
+                throw OperationError(QStringLiteral("%1: %2").arg(tx("page", info->title), text));
         };
         std::vector<ShownField> fields;
         try {
@@ -378,7 +377,7 @@ QJsonObject parseDocument(const QByteArray& json) {
     const QJsonDocument document = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError)
         throw OperationError(tx("workspace", "Není to dokument konfigurace (JSON objekt): %1 u "
-                                            "znaku %2.")
+                                             "znaku %2.")
                                  .arg(error.errorString())
                                  .arg(error.offset));
     if (!document.isObject())
@@ -386,7 +385,7 @@ QJsonObject parseDocument(const QByteArray& json) {
             tx("workspace", "Není to dokument konfigurace (JSON objekt): není objekt."));
     if (const auto key = repeatedKey(json))
         throw OperationError(tx("workspace", "Dokument uvádí „%1“ dvakrát; nelze poznat, která "
-                                            "hodnota platí.")
+                                             "hodnota platí.")
                                  .arg(visibleText(*key)));
     return document.object();
 }

@@ -48,10 +48,10 @@ QString UploadReport::summary() const {
         line += tx("workspace", "; bez spojení: %1").arg(linkFailures);
     if (repliesInDoubt)
         line += tx("workspace", "; jednotka poslala odpověď navíc, odpovědi nelze přiřadit k "
-                               "požadavkům a výsledek nahrávání není jistý");
+                                "požadavkům a výsledek nahrávání není jistý");
     else if (endedEarly || sent() < planned)
         line += tx("workspace", "; nahrávání nebylo dokončeno (jednotka odpověděla na %1 z %2 "
-                               "požadavků)")
+                                "požadavků)")
                     .arg(recordsWritten + chunksWritten + int(refusedAddresses.size()))
                     .arg(planned);
     return line + QLatin1Char('.');
@@ -60,7 +60,7 @@ QString UploadReport::summary() const {
 QString UploadReport::verifySummary() const {
     if (verifyIncomplete)
         return tx("workspace", "Ověření zápisu nebylo dokončeno (přečteno zpět %1 bajtů); "
-                              "zápis nelze považovat za ověřený.")
+                               "zápis nelze považovat za ověřený.")
             .arg(bytesVerified);
     if (mismatches.isEmpty())
         return tx("workspace", "Vše zapsáno a ověřeno čtením zpět (%1 bajtů).").arg(bytesVerified);
@@ -81,7 +81,7 @@ QString UploadReport::verifySummary() const {
     }
     flush();
     return tx("workspace", "Ověření zápisu selhalo: počet bajtů, které jednotka drží jinak, než "
-                          "byly odeslány: %1 (%2).")
+                           "byly odeslány: %1 (%2).")
         .arg(mismatches.size())
         .arg(pages.join(QStringLiteral("; ")));
 }

@@ -132,7 +132,7 @@ QStringList Workspace::guardedChanges(const ConfigImage& unit, const ConfigImage
         return visibleText(getZeroTerminated(i.data() + at, 9));
     };
     for (const auto& [label, at] : {std::pair{QT_TRANSLATE_NOOP("fields", "Uživatel"), eth + 29},
-                                 std::pair{QT_TRANSLATE_NOOP("fields", "Admin"), eth + 38}})
+                                    std::pair{QT_TRANSLATE_NOOP("fields", "Admin"), eth + 38}})
         if (name(unit, at) != name(image, at))
             changes << QStringLiteral("%1: „%2“ → „%3“")
                            .arg(tx("fields", label), name(unit, at), name(image, at));
@@ -180,13 +180,14 @@ UploadReport Workspace::uploadConfig(const Selectors& selectors) {
                 return report;
             }
             throw OperationError(tx("workspace", "Síťová nastavení jednotky se nepodařilo "
-                                                "přečíst; do jednotky nebylo nic odesláno."));
+                                                 "přečíst; do jednotky nebylo nic odesláno."));
         }
         const QStringList changes = guardedChanges(unit, m_image);
         if (!changes.isEmpty() && !(confirmGuarded && confirmGuarded(changes))) {
             m_link.close();
-            throw Cancelled(tx("workspace", "Nahrávání zrušeno, do jednotky nebylo nic odesláno: ") +
-                            changes.join(QStringLiteral("; ")));
+            throw Cancelled(
+                tx("workspace", "Nahrávání zrušeno, do jednotky nebylo nic odesláno: ") +
+                changes.join(QStringLiteral("; ")));
         }
     }
     try {

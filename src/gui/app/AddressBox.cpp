@@ -79,8 +79,7 @@ bool AddressBox::accept(bool deferMessage) {
         if (showMessage) {
             // While the focus moves on, a modal box would fight the move: it comes after.
             if (deferMessage)
-                QTimer::singleShot(0, this,
-                                   [this] { showMessage(tx("gui", "Špatná IP adresa")); });
+                QTimer::singleShot(0, this, [this] { showMessage(tx("gui", "Špatná IP adresa")); });
             else
                 showMessage(tx("gui", "Špatná IP adresa"));
         }

@@ -42,8 +42,8 @@ std::unique_ptr<QSettings> openSettings(const QString& path, UserDialogs& dialog
     if (info.exists() && !info.isFile()) {
         dialogs.message(nullptr,
                         tx("gui", "%1 není obyčejný soubor, nastavení z něj nelze číst. "
-                                       "Program poběží bez uložených nastavení a nic do nich "
-                                       "nezapíše.")
+                                  "Program poběží bez uložených nastavení a nic do nich "
+                                  "nezapíše.")
                             .arg(path),
                         Severity::Warning);
         return nullptr;

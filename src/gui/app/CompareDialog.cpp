@@ -23,13 +23,12 @@ CompareDialog::CompareDialog(QWidget* parent, std::function<bool(const Selectors
     m_heading->setWordWrap(true);
     m_tree = new QTreeWidget(this);
     m_tree->setObjectName(QStringLiteral("Rozdily"));
-    m_tree->setHeaderLabels(
-        {tx("gui", "Pole"), tx("gui", "V jednotce"), tx("gui", "V oknech")});
+    m_tree->setHeaderLabels({tx("gui", "Pole"), tx("gui", "V jednotce"), tx("gui", "V oknech")});
     m_tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_upload = new QPushButton(tx("gui", "&Nahraj vybrané"), this);
     m_upload->setObjectName(QStringLiteral("BNahrajVybrane"));
     m_upload->setToolTip(tx("gui", "Nahraje do jednotky zaškrtnuté stránky tak, jak je "
-                                        "drží okna, a ověří je čtením zpět"));
+                                   "drží okna, a ověří je čtením zpět"));
     markExchangeControl(m_upload);
     auto* close = new QPushButton(tx("gui", "&Zavřít"), this);
     close->setObjectName(QStringLiteral("BZavrit"));
@@ -69,7 +68,7 @@ void CompareDialog::showChanges(const QString& unit, const std::vector<FieldChan
         item->setText(0, QStringLiteral("%1 (%2)").arg(item->text(0)).arg(item->childCount()));
     }
     m_heading->setText(tx("gui", "Okna se liší od jednotky %1. Rozdílná pole: %2, "
-                                      "stránky: %3. Zaškrtnuté stránky lze nahrát do jednotky.")
+                                 "stránky: %3. Zaškrtnuté stránky lze nahrát do jednotky.")
                            .arg(visibleText(unit))
                            .arg(changes.size())
                            .arg(pages));

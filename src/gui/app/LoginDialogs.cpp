@@ -94,8 +94,8 @@ LoginDialog::LoginDialog(QSettings* settings, QWidget* parent)
                              QT_TRANSLATE_NOOP("gui", "admin")})
         choiceLayout->addWidget(new QRadioButton(tx("gui", item), choice));
 
-    layOut(this, {{tx("gui", "Jméno"), m_name}, {tx("gui", "Heslo"), m_password}},
-           loginButton, cancel, choice);
+    layOut(this, {{tx("gui", "Jméno"), m_name}, {tx("gui", "Heslo"), m_password}}, loginButton,
+           cancel, choice);
 
     connect(m_name, &QLineEdit::returnPressed, m_password, [this] { m_password->setFocus(); });
     connect(m_password, &QLineEdit::returnPressed, this, &LoginDialog::submit);

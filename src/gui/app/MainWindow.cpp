@@ -1,6 +1,6 @@
-#include "kit/Retranslate.h"
 #include "app/MainWindow.h"
 #include "base/Language.h"
+#include "kit/Retranslate.h"
 
 #include "app/AppSetup.h"
 #include "app/Rights.h"
@@ -104,7 +104,7 @@ MainWindow::MainWindow(QSettings* settings, UserDialogs& dialogs)
     };
     m_workspace->confirmGuarded = [this](const QStringList& changes) {
         return m_dialogs.ask(this, tx("gui", "Nahrání změní síťová nastavení jednotky:\n%1\n\n"
-                                                  "Opravdu nahrát?")
+                                             "Opravdu nahrát?")
                                        .arg(changes.join(QLatin1Char('\n'))));
     };
 
@@ -165,8 +165,7 @@ void MainWindow::buildWindows() {
     // Each window is made the first time something needs it (see windowAt), so that the
     // main window shows at once.
     for (const WindowRow& row : windowTable()) {
-        m_windows.push_back(
-            {nullptr, row.prefix, nullptr});
+        m_windows.push_back({nullptr, row.prefix, nullptr});
         // The login and password dialogs come between the relay and status windows.
         if (row.page == int(PageSlot::Relays)) {
             m_login = std::make_unique<LoginDialog>(m_settings, this);
@@ -240,13 +239,12 @@ void MainWindow::buildFileMenu() {
     markExchangeControl(file->menuAction());
     connect(item(file, tx("gui", "&Otevři"), "menuOtevri", Qt::CTRL | Qt::Key_O),
             &QAction::triggered, this, &MainWindow::openFile);
-    connect(item(file, tx("gui", "&Ulož"), "menuUloz", Qt::CTRL | Qt::Key_S),
-            &QAction::triggered, this, &MainWindow::saveFile);
-    connect(
-        item(file, tx("gui", "Ulož &jako"), "menuUlozJako", Qt::CTRL | Qt::SHIFT | Qt::Key_S),
-        &QAction::triggered, this, &MainWindow::saveFileAs);
-    connect(item(file, tx("gui", "&Tisk"), "menuTisk", Qt::CTRL | Qt::Key_P),
-            &QAction::triggered, this, [this] { print(ReportKind::Printout); });
+    connect(item(file, tx("gui", "&Ulož"), "menuUloz", Qt::CTRL | Qt::Key_S), &QAction::triggered,
+            this, &MainWindow::saveFile);
+    connect(item(file, tx("gui", "Ulož &jako"), "menuUlozJako", Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+            &QAction::triggered, this, &MainWindow::saveFileAs);
+    connect(item(file, tx("gui", "&Tisk"), "menuTisk", Qt::CTRL | Qt::Key_P), &QAction::triggered,
+            this, [this] { print(ReportKind::Printout); });
     connect(item(file, tx("gui", "Tisk &záznamu o nastavení…"), "menuTiskZaznamu"),
             &QAction::triggered, this, [this] { print(ReportKind::Record); });
 }
@@ -274,14 +272,14 @@ void MainWindow::buildSettingsMenu() {
                         noteStored(Selectors::all());
                 });
             });
-    connect(item(settings, tx("gui", "&Porovnej s jednotkou"), "menuPorovnej"),
-            &QAction::triggered, this, &MainWindow::compareWithUnit);
+    connect(item(settings, tx("gui", "&Porovnej s jednotkou"), "menuPorovnej"), &QAction::triggered,
+            this, &MainWindow::compareWithUnit);
     connect(item(settings, tx("gui", "Ulož &vše"), "menuUlozVse"), &QAction::triggered, this,
             [this] { uploadPages(Selectors::all()); });
     connect(item(settings, tx("gui", "Ulož vše &mimo Ethernet"), "menuUlozVseMimoEth"),
             &QAction::triggered, this, [this] { uploadPages(Selectors::allButNetwork()); });
-    connect(item(settings, tx("gui", "Změna &hesla"), "menuZmenaHesla"), &QAction::triggered,
-            this, [this] { m_password->exec(); });
+    connect(item(settings, tx("gui", "Změna &hesla"), "menuZmenaHesla"), &QAction::triggered, this,
+            [this] { m_password->exec(); });
     // Every upload reads back what it wrote, unless this is unticked.
     m_verifyItem = item(settings, tx("gui", "&Ověřit zápis"), "menuOveritZapis");
     m_verifyItem->setCheckable(true);
@@ -564,8 +562,14 @@ void MainWindow::setTarget(const QString& address, quint16 port) {
 }
 
 void MainWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange && m_titleAddress)
-        retitle(*m_titleAddress);
+    if (event->type() == QEvent::LanguageChange) {
+        // Each window's title from its row; those that carry the unit's address with it.
+        for (size_t i = 0; i < m_windows.size(); ++i)
+            if (m_windows[i].window)
+                m_windows[i].window->setWindowTitle(windowTable()[i].windowTitle());
+        if (m_titleAddress)
+            retitle(*m_titleAddress);
+    }
     QMainWindow::changeEvent(event);
 }
 
@@ -576,7 +580,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         if (!m_closeWhenDone &&
             m_dialogs.ask(this, tx("gui", "Probíhá přenos s jednotkou.\nPřerušit ho a "
-                                               "ukončit program?"))) {
+                                          "ukončit program?"))) {
             m_closeWhenDone = true;
             m_link->cancel();
         }

@@ -108,7 +108,7 @@ private:
     struct WindowEntry {
         std::unique_ptr<ManagedWindow> window; // null until first needed
         const char* prefix; // title prefix when the address changes (its source); null: title stays
-        QAction* toggle; // tick item of "Zobraz", or nullptr
+        QAction* toggle;    // tick item of "Zobraz", or nullptr
     };
 
     void buildWindows();

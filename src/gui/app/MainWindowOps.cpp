@@ -184,11 +184,10 @@ void MainWindow::compareWithUnit() {
         return;
     const QString unit = m_link->target().host();
     if (changes->empty()) {
-        m_feedback->log(
-            tx("gui", "Okna drží stejnou konfiguraci jako jednotka %1.").arg(unit));
-        m_dialogs.message(
-            this, tx("gui", "Okna drží stejnou konfiguraci jako jednotka %1.").arg(unit),
-            Severity::Info);
+        m_feedback->log(tx("gui", "Okna drží stejnou konfiguraci jako jednotka %1.").arg(unit));
+        m_dialogs.message(this,
+                          tx("gui", "Okna drží stejnou konfiguraci jako jednotka %1.").arg(unit),
+                          Severity::Info);
         return;
     }
     if (!m_compare) {
@@ -223,7 +222,7 @@ void MainWindow::loadCurrentFile() {
         if (size < mem::ImageSize)
             m_dialogs.message(this,
                               tx("gui", "Soubor %1 měl jen %2 bajtů z %3. Načetla se jen "
-                                             "tato část, zbytek konfigurace zůstal, jak byl.")
+                                        "tato část, zbytek konfigurace zůstal, jak byl.")
                                   .arg(QFileInfo(m_workspace->currentFile()).fileName())
                                   .arg(size)
                                   .arg(mem::ImageSize),
@@ -260,7 +259,7 @@ bool MainWindow::settleEdits() {
             pages << QString::fromUtf8(info.title);
     switch (m_dialogs.askSave(
         this, tx("gui", "Změny v oknech (%1) nejsou uložené v souboru ani nahrané do "
-                             "jednotky.\nUložit je do souboru?")
+                        "jednotky.\nUložit je do souboru?")
                   .arg(pages.join(QStringLiteral(", "))))) {
     case UserDialogs::SaveChoice::Save:
         saveFile();
@@ -287,9 +286,8 @@ QString MainWindow::chooseFileToSave(const QString& proposed) {
     const QString path = m_dialogs.saveFile(this, programFolder(), proposed);
     if (path.isEmpty() || !QFileInfo::exists(path))
         return path;
-    const bool replace =
-        m_dialogs.ask(this, tx("gui", "Soubor %1 už existuje.\nChceš ho nahradit?")
-                                .arg(QDir::toNativeSeparators(path)));
+    const bool replace = m_dialogs.ask(this, tx("gui", "Soubor %1 už existuje.\nChceš ho nahradit?")
+                                                 .arg(QDir::toNativeSeparators(path)));
     return replace ? path : QString();
 }
 

@@ -1,7 +1,7 @@
 // The inputs window "Vstupy": five rows of check boxes, the S0 entries of X6/SO1 and
 // X7/SO2, descriptions, and the hidden energy preset.
-#include "editors/InputsPage.h"
 #include "base/Language.h"
+#include "editors/InputsPage.h"
 #include "editors/PageWindow.h"
 #include "unit/EnergyPreset.h"
 

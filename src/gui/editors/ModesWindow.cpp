@@ -4,8 +4,8 @@
 // along its row sets every hour passed to the state the first one took. Right, "Datum a
 // čas": the pickers follow the workstation's clock while "Synchro" is ticked; "Načti"
 // reads the unit's clock, "Pošli" sets it.
-#include "editors/ModesPage.h"
 #include "base/Language.h"
+#include "editors/ModesPage.h"
 #include "editors/PageWindow.h"
 #include "kit/ExchangeControls.h"
 #include "unit/Clock.h"
@@ -66,7 +66,7 @@ public:
         setProperty("lineHeight", m_line); // for a reader of the picture
         setFixedHeight(7 * m_line + 2);
         setToolTip(tx("gui", "Týden: hodiny, kdy je režim zapnutý (modře profil 0, "
-                                  "oranžově profil 1, šrafovaně den bez profilu)"));
+                             "oranžově profil 1, šrafovaně den bez profilu)"));
     }
 
     static QColor colourOf(int profile) {
@@ -140,7 +140,8 @@ public:
             QWidget* group = control(name.constData());
             group->hide();
             const int column = ModesPage::Hours + 1 + i;
-            schedule->addWidget(label(tx("items", ModesPage::DayNames[day - 1])), 0, column, Qt::AlignCenter);
+            schedule->addWidget(label(tx("items", ModesPage::DayNames[day - 1])), 0, column,
+                                Qt::AlignCenter);
             for (int p = 0; p < ModesPage::Profiles; ++p)
                 schedule->addWidget(
                     findChild<QRadioButton*>(QString::fromLatin1(name) + QString::number(p)), 1 + p,

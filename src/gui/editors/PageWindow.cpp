@@ -100,8 +100,8 @@ QWidget* PageWindow::control(const char* name) {
         auto* group = new QButtonGroup(box);
         group->setObjectName(QLatin1String(name));
         for (int i = 0; i < f->items.size(); ++i) {
-            auto* choice =
-                new QRadioButton(f->kind == FieldKind::Mode ? tx("items", f->items[i]) : QString(), box);
+            auto* choice = new QRadioButton(
+                f->kind == FieldKind::Mode ? tx("items", f->items[i]) : QString(), box);
             choice->setObjectName(QLatin1String(name) + QString::number(i));
             if (f->kind == FieldKind::BitChoice)
                 choice->setToolTip(tx("items", f->items[i]));
@@ -148,8 +148,8 @@ QGridLayout* PageWindow::fieldGrid(RowNames names) {
     headings(grid, columns);
     for (int r = 0; r < rows.size(); ++r) {
         const QByteArray caption = rows[r].toUtf8();
-        QLabel* name =
-            names == RowNames::State ? rowLabel(r, caption.constData()) : label(tx("rows", rows[r]));
+        QLabel* name = names == RowNames::State ? rowLabel(r, caption.constData())
+                                                : label(tx("rows", rows[r]));
         if (names == RowNames::Bold) {
             QFont bold = name->font();
             bold.setBold(true);

@@ -3,8 +3,8 @@
 // modes stacked in the same cells (one set shown at a time, "Mod 1" in red), description.
 // Which boxes a row shows, and the captions "TL"/"SP" and "TH"/"dT", follow the page's
 // table as the binder applies it.
-#include "editors/PageWindow.h"
 #include "base/Language.h"
+#include "editors/PageWindow.h"
 #include "logic/ThermostatPage.h"
 #include "print/ThermostatPictures.h"
 

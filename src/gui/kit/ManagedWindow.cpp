@@ -1,5 +1,5 @@
-#include "kit/Retranslate.h"
 #include "kit/ManagedWindow.h"
+#include "kit/Retranslate.h"
 
 #include <QHideEvent>
 #include <QShowEvent>

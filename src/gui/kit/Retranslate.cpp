@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <utility>
 
 namespace {
 
@@ -32,6 +33,8 @@ QString headingText(const QString& caption) {
 // The text a property shows, in the language of the moment. Each object remembers the
 // source of its text under the property's name and the text it then showed: a text the
 // code has replaced since is looked up afresh.
+language::Lang g_from = language::Lang::Czech; // the language of the words being replaced
+
 std::optional<QString> again(QObject* object, const QByteArray& key, const QString& shown) {
     if (shown.isEmpty())
         return std::nullopt;
@@ -42,7 +45,7 @@ std::optional<QString> again(QObject* object, const QByteArray& key, const QStri
     if (kept.size() == 2 && object->property(shownKey).toString() == shown)
         source = language::Source{kept[0].toUtf8(), kept[1].toUtf8()};
     else
-        source = language::sourceOf(shown);
+        source = language::sourceOf(shown, g_from);
     if (!source)
         return std::nullopt;
     const QString text = language::translated(*source);
@@ -54,8 +57,7 @@ std::optional<QString> again(QObject* object, const QByteArray& key, const QStri
     return text;
 }
 
-template <typename Get, typename Set>
-void put(QObject* object, const char* key, Get get, Set set) {
+template <typename Get, typename Set> void put(QObject* object, const char* key, Get get, Set set) {
     if (std::optional<QString> text = again(object, key, get()))
         set(*text);
 }
@@ -63,36 +65,45 @@ void put(QObject* object, const char* key, Get get, Set set) {
 void retranslateWidget(QWidget* w, bool top) {
     if (w->property(ValueProperty).toBool())
         return;
-    put(w, "toolTip", [w] { return w->toolTip(); }, [w](const QString& t) { w->setToolTip(t); });
+    put(
+        w, "toolTip", [w] { return w->toolTip(); }, [w](const QString& t) { w->setToolTip(t); });
     if (top)
-        put(w, "windowTitle", [w] { return w->windowTitle(); },
+        put(
+            w, "windowTitle", [w] { return w->windowTitle(); },
             [w](const QString& t) { w->setWindowTitle(t); });
     const QVariant heading = w->property(HeadingProperty);
     if (auto* label = qobject_cast<QLabel*>(w); label && heading.isValid())
         label->setText(headingText(heading.toString()));
     else if (auto* label = qobject_cast<QLabel*>(w))
-        put(w, "text", [label] { return label->text(); },
+        put(
+            w, "text", [label] { return label->text(); },
             [label](const QString& t) { label->setText(t); });
     else if (auto* button = qobject_cast<QAbstractButton*>(w))
-        put(w, "text", [button] { return button->text(); },
+        put(
+            w, "text", [button] { return button->text(); },
             [button](const QString& t) { button->setText(t); });
     else if (auto* group = qobject_cast<QGroupBox*>(w))
-        put(w, "title", [group] { return group->title(); },
+        put(
+            w, "title", [group] { return group->title(); },
             [group](const QString& t) { group->setTitle(t); });
     else if (auto* edit = qobject_cast<QLineEdit*>(w))
-        put(w, "placeholder", [edit] { return edit->placeholderText(); },
+        put(
+            w, "placeholder", [edit] { return edit->placeholderText(); },
             [edit](const QString& t) { edit->setPlaceholderText(t); });
     else if (auto* menu = qobject_cast<QMenu*>(w))
-        put(w, "title", [menu] { return menu->title(); },
+        put(
+            w, "title", [menu] { return menu->title(); },
             [menu](const QString& t) { menu->setTitle(t); });
     if (auto* combo = qobject_cast<QComboBox*>(w); combo && !combo->isEditable()) {
         for (int i = 0; i < combo->count(); ++i)
-            put(w, "item" + QByteArray::number(i), [combo, i] { return combo->itemText(i); },
+            put(
+                w, "item" + QByteArray::number(i), [combo, i] { return combo->itemText(i); },
                 [combo, i](const QString& t) { combo->setItemText(i, t); });
     }
     if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
         for (int i = 0; i < tabs->count(); ++i)
-            put(w, "tab" + QByteArray::number(i), [tabs, i] { return tabs->tabText(i); },
+            put(
+                w, "tab" + QByteArray::number(i), [tabs, i] { return tabs->tabText(i); },
                 [tabs, i](const QString& t) { tabs->setTabText(i, t); });
     }
     if (auto* table = qobject_cast<QTableWidget*>(w)) {
@@ -117,21 +128,30 @@ void retranslateWidget(QWidget* w, bool top) {
 }
 
 void retranslateAction(QAction* a) {
-    put(a, "text", [a] { return a->text(); }, [a](const QString& t) { a->setText(t); });
-    put(a, "toolTip", [a] { return a->toolTip(); }, [a](const QString& t) { a->setToolTip(t); });
+    put(
+        a, "text", [a] { return a->text(); }, [a](const QString& t) { a->setText(t); });
+    put(
+        a, "toolTip", [a] { return a->toolTip(); }, [a](const QString& t) { a->setToolTip(t); });
 }
 
+// Acts once per change of language, on the event that comes when every catalogue of the
+// new one is in place.
 class LanguageWatch : public QObject {
 public:
     using QObject::QObject;
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::LanguageChange && watched == qApp) {
+        if (event->type() == QEvent::LanguageChange && watched == qApp &&
+            language::current() != m_words) {
+            g_from = std::exchange(m_words, language::current());
             for (QWidget* top : QApplication::topLevelWidgets())
                 if (top->property(WindowProperty).toBool())
                     retranslateTree(top);
         }
         return false;
     }
+
+private:
+    language::Lang m_words = language::current();
 };
 
 } // namespace
@@ -159,4 +179,11 @@ void followLanguage(QWidget* window) {
 void setHeading(QLabel* label, const QString& caption) {
     label->setProperty(HeadingProperty, caption);
     label->setText(headingText(caption));
+}
+
+void keepSource(QObject* control, const QByteArray& key, const char* context, const char* source,
+                const QString& shown) {
+    control->setProperty("quel5Source_" + key,
+                         QStringList{QString::fromUtf8(context), QString::fromUtf8(source)});
+    control->setProperty("quel5Shown_" + key, shown);
 }

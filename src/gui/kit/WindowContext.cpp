@@ -1,5 +1,5 @@
-#include "base/Language.h"
 #include "kit/WindowContext.h"
+#include "base/Language.h"
 
 QString WindowRow::windowClass() const {
     return QString::fromLatin1(page >= 0 ? pageInfo(PageSlot(page)).windowClass : className);

@@ -1,5 +1,6 @@
 #include "logic/RelayWindow.h"
 #include "base/Language.h"
+#include "kit/Retranslate.h"
 
 #include "kit/Dialogs.h"
 #include "kit/ExchangeControls.h"
@@ -239,8 +240,12 @@ void RelayWindow::buildToolbar(QHBoxLayout* toolbar) {
     m_kind = new QComboBox(this);
     m_kind->setObjectName(QStringLiteral("Crel"));
     m_kind->setFocusPolicy(Qt::NoFocus);
-    for (const relay::OperandKind& kind : relay::operandKinds())
+    for (const relay::OperandKind& kind : relay::operandKinds()) {
+        // "Virtuální relé" is also the page's title, worded otherwise in English.
         m_kind->addItem(tx("logic", kind.caption));
+        keepSource(m_kind, "item" + QByteArray::number(m_kind->count() - 1), "logic", kind.caption,
+                   m_kind->itemText(m_kind->count() - 1));
+    }
     toolbar->addWidget(m_kind);
     m_operands = new QListWidget(this);
     m_operands->setObjectName(QStringLiteral("Ccis"));

@@ -2,8 +2,8 @@
 // search early, "Clear" empties the list. "MAC UDP" and its port box are there but hidden.
 // A search runs beside whatever the main window does with the unit: it only listens on the
 // UDP socket, so it holds back no transfer and no transfer holds it back.
-#include "monitor/MonitorWindows.h"
 #include "base/Language.h"
+#include "monitor/MonitorWindows.h"
 
 #include "base/Errors.h"
 #include "base/Text.h"

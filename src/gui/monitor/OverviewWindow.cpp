@@ -1,7 +1,7 @@
 // The station overview "Přehled": a station list file in a grid that sorts and filters
 // by column, with a notes folder and a double click that makes a station the target.
-#include "monitor/MonitorWindows.h"
 #include "base/Language.h"
+#include "monitor/MonitorWindows.h"
 
 #include "base/Errors.h"
 #include "base/Text.h"
@@ -92,18 +92,18 @@ public:
         m_backupItem = toolbar->addAction(tx("gui", "Zálohuj vybrané…"));
         m_backupItem->setObjectName(QStringLiteral("actZalohujVybrane"));
         m_backupItem->setToolTip(tx("gui", "Přečte konfiguraci vybraných stanic, každou do "
-                                                "vlastního souboru ve zvolené složce"));
+                                           "vlastního souboru ve zvolené složce"));
         connect(m_backupItem, &QAction::triggered, this, [this] { backUpSelected(); });
         m_pushItem = toolbar->addAction(tx("gui", "Nahraj do vybraných…"));
         m_pushItem->setObjectName(QStringLiteral("actNahrajVybrane"));
         m_pushItem->setToolTip(tx("gui", "Nahraje zvolené stránky konfigurace z oken do "
-                                              "vybraných stanic a ověří je čtením zpět"));
+                                         "vybraných stanic a ověří je čtením zpět"));
         connect(m_pushItem, &QAction::triggered, this, [this] { pushToSelected(); });
         m_historyItem = toolbar->addAction(tx("gui", "Uchovat historii"));
         m_historyItem->setObjectName(QStringLiteral("actUchovatHistorii"));
         m_historyItem->setCheckable(true);
         m_historyItem->setToolTip(tx("gui", "Zálohy se ukládají do repozitáře git ve zvolené "
-                                                 "složce: každá změna jako jeden záznam historie"));
+                                            "složce: každá změna jako jeden záznam historie"));
         // The second row: looks at the selected units, and the stop of any run.
         auto* looks = new QToolBar(this);
         looks->setObjectName(QStringLiteral("tbStav"));
@@ -128,13 +128,13 @@ public:
         m_clockItem = looks->addAction(tx("gui", "Nastav hodiny vybraným…"));
         m_clockItem->setObjectName(QStringLiteral("actNastavHodiny"));
         m_clockItem->setToolTip(tx("gui", "Nastaví hodiny vybraných stanic na čas této "
-                                               "stanice a přečte je zpět"));
+                                          "stanice a přečte je zpět"));
         connect(m_clockItem, &QAction::triggered, this, [this] { setClocksOfSelected(); });
         looks->addSeparator();
         m_stopItem = looks->addAction(tx("gui", "Přerušit"));
         m_stopItem->setObjectName(QStringLiteral("actPrerusit"));
         m_stopItem->setToolTip(tx("gui", "Stanice, které ještě nezačaly, zůstanou beze "
-                                              "změny"));
+                                         "změny"));
         m_stopItem->setEnabled(false);
         connect(m_stopItem, &QAction::triggered, this, [this] {
             if (m_run)
@@ -381,7 +381,7 @@ private:
             return true;
         m_context.dialogs.message(this,
                                   tx("gui", "Nejprve vyber stanice v přehledu (Ctrl "
-                                                 "nebo Shift s kliknutím vybere víc)."),
+                                            "nebo Shift s kliknutím vybere víc)."),
                                   Severity::Info);
         return false;
     }
@@ -390,7 +390,7 @@ private:
     auto askAdminAccount() {
         return m_context.dialogs.askAccount(
             this, tx("gui", "Účet administrátora, kterým se přihlásit ke všem vybraným "
-                                 "stanicím:"));
+                            "stanicím:"));
     }
 
     int readTimeout() const { return m_context.workspace.link().readTimeoutMs(); }
@@ -531,12 +531,11 @@ private:
         const std::vector<int> rows = selectedStations();
         if (m_run || !haveSelection(rows))
             return;
-        if (!m_context.dialogs.ask(
-                this,
-                tx("gui", "Nastavit hodiny %1 vybraných stanic na čas "
-                               "tohoto počítače (%2)?")
-                    .arg(rows.size())
-                    .arg(QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat))))
+        if (!m_context.dialogs.ask(this, tx("gui", "Nastavit hodiny %1 vybraných stanic na čas "
+                                                   "tohoto počítače (%2)?")
+                                             .arg(rows.size())
+                                             .arg(QLocale().toString(QDateTime::currentDateTime(),
+                                                                     QLocale::ShortFormat))))
             return;
         const auto account = askAdminAccount();
         if (!account)
@@ -574,7 +573,7 @@ private:
         const QList<int> ticked = m_context.dialogs.chooseItems(
             this, tx("gui", "Nahraj do vybraných"),
             tx("gui", "Které stránky konfigurace z oken nahrát do %1 vybraných stanic? "
-                           "(Ethernet se takto nenahrává.)")
+                      "(Ethernet se takto nenahrává.)")
                 .arg(rows.size()),
             titles);
         if (ticked.isEmpty())
@@ -597,7 +596,7 @@ private:
                          .arg(s.port);
         }
         if (!m_context.dialogs.ask(this, tx("gui", "Nahrát stránky %1 do těchto stanic (%2)?"
-                                                        "\n\n%3")
+                                                   "\n\n%3")
                                              .arg(chosenTitles.join(QStringLiteral(", ")))
                                              .arg(rows.size())
                                              .arg(names.join(QLatin1Char('\n')))))

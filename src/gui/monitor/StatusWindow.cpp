@@ -2,8 +2,8 @@
 // value table, the status log and the bit table, and colours the state labels of the page
 // windows; "Akce" sends the unit's action commands. "Automaticky" repeats "Stav" every two
 // seconds, and "Graf" plots the temperatures and the PWM value of the last ten minutes.
-#include "kit/ExchangeControls.h"
 #include "base/Language.h"
+#include "kit/ExchangeControls.h"
 #include "kit/ManagedWindow.h"
 #include "monitor/DeviceStatus.h"
 #include "monitor/MonitorWindows.h"
