@@ -57,6 +57,13 @@
     </message>
 </context>
 <context>
+    <name>dialogs</name>
+    <message>
+        <source>Zrušit</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>editors</name>
     <message>
         <source>čeká se text.</source>
@@ -1564,6 +1571,61 @@ Do you want to replace it?</translation>
     <message>
         <source>Outputs</source>
         <translation>Outputs</translation>
+    </message>
+</context>
+<context>
+    <name>transfers</name>
+    <message>
+        <source>Popisy </source>
+        <translation>Descriptions </translation>
+    </message>
+    <message>
+        <source>Save - App Config</source>
+        <translation>Save - App Config</translation>
+    </message>
+    <message>
+        <source>Save - Bios Name</source>
+        <translation>Save - Bios Name</translation>
+    </message>
+    <message>
+        <source>Save - Popis</source>
+        <translation>Save - Description</translation>
+    </message>
+    <message>
+        <source>Save - SNMP COMM</source>
+        <translation>Save - SNMP COMM</translation>
+    </message>
+    <message>
+        <source>Save - Eth Config</source>
+        <translation>Save - Eth Config</translation>
+    </message>
+    <message>
+        <source>Save - Inp Config</source>
+        <translation>Save - Inp Config</translation>
+    </message>
+    <message>
+        <source>Save - Out Config</source>
+        <translation>Save - Out Config</translation>
+    </message>
+    <message>
+        <source>Save - Out10 Config</source>
+        <translation>Save - Out10 Config</translation>
+    </message>
+    <message>
+        <source>Save - Rezim Config</source>
+        <translation>Save - Mode Config</translation>
+    </message>
+    <message>
+        <source>Save - Quel5 Config</source>
+        <translation>Save - Quel5 Config</translation>
+    </message>
+    <message>
+        <source>Term </source>
+        <translation>Thermostats </translation>
+    </message>
+    <message>
+        <source>Rele </source>
+        <translation>Relays </translation>
     </message>
 </context>
 <context>

@@ -209,7 +209,7 @@ bool sendRecord(DeviceLink& link, const ConfigImage& image, const UploadRecord& 
         report.refusedRecords.append(record.number);
         feedback.message(tx("workspace", "Chyba uložení %1").arg(record.number));
     }
-    feedback.log(QString::fromLatin1(record.logLine));
+    feedback.log(tx("transfers", record.logLine));
     return true;
 }
 
@@ -278,7 +278,7 @@ void uploadImage(DeviceLink& link, const ConfigImage& image, const Selectors& se
                 return;
         // A page's description range follows right after its record.
         for (const UploadRange& range : page.ranges)
-            writeRange(link, image, range.first, range.endIn(image),
-                       QString::fromLatin1(range.label), report);
+            writeRange(link, image, range.first, range.endIn(image), tx("transfers", range.label),
+                       report);
     }
 }

@@ -1,5 +1,6 @@
 #include "app/LoginDialogs.h"
 #include "base/Language.h"
+#include "kit/Retranslate.h"
 
 #include <QButtonGroup>
 #include <QCoreApplication>
@@ -84,6 +85,7 @@ LoginDialog::LoginDialog(QSettings* settings, QWidget* parent)
     // Held back while the login waits for the unit.
     loginButton->setProperty("startsExchange", true);
     auto* cancel = plainButton(tx("gui", "Zruš"), this);
+    keepSource(cancel, "text", "gui", "Zruš", cancel->text()); // "Cancel" as a question's
     cancel->setObjectName(QStringLiteral("BZrus"));
 
     // Shown with nothing selected; nothing reads or sets it.
@@ -146,6 +148,7 @@ PasswordDialog::PasswordDialog(QSettings* settings, QWidget* parent)
 
     auto* change = plainButton(tx("gui", "Změnit"), this);
     auto* cancel = plainButton(tx("gui", "Zruš"), this);
+    keepSource(cancel, "text", "gui", "Zruš", cancel->text()); // "Cancel" as a question's
 
     layOut(this,
            {{tx("gui", "Jméno"), m_name},

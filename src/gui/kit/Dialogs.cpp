@@ -62,7 +62,7 @@ UserDialogs::SaveChoice QtDialogs::askSave(QWidget* parent, const QString& quest
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
     box.button(QMessageBox::Save)->setText(tx("gui", "&Uložit"));
     box.button(QMessageBox::Discard)->setText(tx("gui", "&Neukládat"));
-    box.button(QMessageBox::Cancel)->setText(tx("gui", "Zrušit"));
+    box.button(QMessageBox::Cancel)->setText(tx("dialogs", "Zrušit"));
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);
     const int answer = box.exec();
