@@ -179,7 +179,8 @@ private:
                                   QColor(0x00, 0x00, 0x00)};
         for (int i = 0; i <= 6; ++i) {
             auto* line = new QLineSeries;
-            line->setName(i == 6 ? QStringLiteral("PWM") : QStringLiteral("Teplota%1").arg(i + 1));
+            line->setName(i == 6 ? QStringLiteral("PWM")
+                                 : tx("status", QStringLiteral("Teplota%1").arg(i + 1)));
             QPen pen(colours[i]);
             pen.setWidthF(2.0);
             line->setPen(pen);
