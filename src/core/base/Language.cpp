@@ -29,6 +29,20 @@ Given& given() {
     return g;
 }
 
+// Whether the catalogue knows a text: only those are worth remembering (a value passed
+// through tx(), as a list's item read from a file, is not).
+bool inCatalogue(const char* context, const char* source) {
+    static const QTranslator* const catalogue = [] {
+        auto* t = new QTranslator;
+        if (!t->load(QStringLiteral(":/i18n/quel5_en.qm"))) {
+            delete t;
+            return static_cast<QTranslator*>(nullptr);
+        }
+        return t;
+    }();
+    return catalogue && !catalogue->translate(context, source).isEmpty();
+}
+
 void drop(QTranslator*& translator) {
     if (!translator)
         return;
@@ -136,6 +150,8 @@ QString translated(const Source& source) {
 
 QString tx(const char* context, const char* source) {
     QString text = QCoreApplication::translate(context, source);
+    if (!language::inCatalogue(context, source))
+        return text;
     language::Given& g = language::given();
     QMutexLocker lock(&g.mutex);
     QList<language::Source>& givers = g.sources[int(language::current())][text];
