@@ -357,6 +357,17 @@
     </message>
 </context>
 <context>
+    <name>formats</name>
+    <message>
+        <source>d. M. yyyy HH:mm:ss</source>
+        <translation>d MMM yyyy HH:mm:ss</translation>
+    </message>
+    <message>
+        <source>d. M. yyyy</source>
+        <translation>d MMM yyyy</translation>
+    </message>
+</context>
+<context>
     <name>gui</name>
     <message>
         <source>IP adresa Norva2</source>

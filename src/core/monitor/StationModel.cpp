@@ -187,7 +187,7 @@ QVariant StationTableModel::data(const QModelIndex& index, int role) const {
             return true;
         if (role == Qt::ToolTipRole && stateCell)
             return tx("monitor", "Hodnoty z %1")
-                .arg(state.taken.toString(QStringLiteral("d. M. yyyy HH:mm:ss")));
+                .arg(state.taken.toString(tx("formats", "d. M. yyyy HH:mm:ss")));
         if (role == Qt::ToolTipRole && column == ChangesColumn && !state.changed.isEmpty())
             return visibleText(state.changedFields);
     }

@@ -54,7 +54,7 @@ Report buildReport(Workspace& workspace, const QString& file, const QDate& date)
     const QString name =
         file.isEmpty() ? tx("workspace", "(bez souboru)") : visibleText(QFileInfo(file).fileName());
     report.title = tx("workspace", "Quel5 - konfigurace %1 - %2")
-                       .arg(name, date.toString(QStringLiteral("d. M. yyyy")));
+                       .arg(name, date.toString(tx("formats", "d. M. yyyy")));
     // The types as the thermostats' gather left them in the image.
     const ConfigImage& image = workspace.image();
     for (int k = 0; k < ThermostatPage::EditedRows; ++k) {

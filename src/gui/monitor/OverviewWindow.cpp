@@ -658,7 +658,7 @@ private:
     static QString takenText(const QDateTime& taken) {
         return taken.toString(taken.date() == QDate::currentDate()
                                   ? QStringLiteral("HH:mm:ss")
-                                  : QStringLiteral("d. M. yyyy HH:mm:ss"));
+                                  : tx("formats", "d. M. yyyy HH:mm:ss"));
     }
 
     static QString resultText(const stations::StationResult& result, RunKind kind) {
