@@ -18,7 +18,6 @@
 
 namespace {
 
-const char* const ValueProperty = "quel5Value";
 const char* const WindowProperty = "quel5FollowsLanguage";
 const char* const HeadingProperty = "quel5Heading";
 
@@ -63,8 +62,6 @@ template <typename Get, typename Set> void put(QObject* object, const char* key,
 }
 
 void retranslateWidget(QWidget* w, bool top) {
-    if (w->property(ValueProperty).toBool())
-        return;
     put(
         w, "toolTip", [w] { return w->toolTip(); }, [w](const QString& t) { w->setToolTip(t); });
     if (top)
@@ -166,10 +163,6 @@ void retranslateTree(QWidget* top) {
 
 void retranslateOnLanguageChange(QApplication& app) {
     app.installEventFilter(new LanguageWatch(&app));
-}
-
-void markAsValue(QWidget* control) {
-    control->setProperty(ValueProperty, true);
 }
 
 void followLanguage(QWidget* window) {

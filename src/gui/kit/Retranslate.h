@@ -1,6 +1,10 @@
 #pragma once
 
 class QApplication;
+class QByteArray;
+class QLabel;
+class QObject;
+class QString;
 class QWidget;
 
 // Windows are built in code, each text through tx(). When the language changes, the words
@@ -16,18 +20,11 @@ void retranslateOnLanguageChange(QApplication& app);
 // A window of the tool, put anew in every new language.
 void followLanguage(QWidget* window);
 
-class QLabel;
-class QString;
 // A column heading of the field caption (a source of context "fields"), its unit on a line
 // of its own ("Délka bypassu\n[s]"), worded anew in every new language.
 void setHeading(QLabel* label, const QString& caption);
 
-class QByteArray;
-class QObject;
 // Tells a control the source of a text it shows (key "text", "toolTip", "item3"), for a
 // text whose words another source shares in one of the languages.
 void keepSource(QObject* control, const QByteArray& key, const char* context, const char* source,
                 const QString& shown);
-
-// A control whose text is a value (of the unit, of a file), never words of the tool.
-void markAsValue(QWidget* control);
