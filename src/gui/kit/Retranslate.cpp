@@ -61,36 +61,25 @@ template <typename Get, typename Set> void put(QObject* object, const char* key,
         set(*text);
 }
 
+// A text property of Qt's ("text", "title", "toolTip", …).
+void putProperty(QObject* object, const char* name) {
+    if (std::optional<QString> text = again(object, name, object->property(name).toString()))
+        object->setProperty(name, *text);
+}
+
 void retranslateWidget(QWidget* w, bool top) {
-    put(
-        w, "toolTip", [w] { return w->toolTip(); }, [w](const QString& t) { w->setToolTip(t); });
+    putProperty(w, "toolTip");
     if (top)
-        put(
-            w, "windowTitle", [w] { return w->windowTitle(); },
-            [w](const QString& t) { w->setWindowTitle(t); });
+        putProperty(w, "windowTitle");
     const QVariant heading = w->property(HeadingProperty);
-    if (auto* label = qobject_cast<QLabel*>(w); label && heading.isValid())
-        label->setText(headingText(heading.toString()));
-    else if (auto* label = qobject_cast<QLabel*>(w))
-        put(
-            w, "text", [label] { return label->text(); },
-            [label](const QString& t) { label->setText(t); });
-    else if (auto* button = qobject_cast<QAbstractButton*>(w))
-        put(
-            w, "text", [button] { return button->text(); },
-            [button](const QString& t) { button->setText(t); });
-    else if (auto* group = qobject_cast<QGroupBox*>(w))
-        put(
-            w, "title", [group] { return group->title(); },
-            [group](const QString& t) { group->setTitle(t); });
-    else if (auto* edit = qobject_cast<QLineEdit*>(w))
-        put(
-            w, "placeholder", [edit] { return edit->placeholderText(); },
-            [edit](const QString& t) { edit->setPlaceholderText(t); });
-    else if (auto* menu = qobject_cast<QMenu*>(w))
-        put(
-            w, "title", [menu] { return menu->title(); },
-            [menu](const QString& t) { menu->setTitle(t); });
+    if (qobject_cast<QLabel*>(w) && heading.isValid())
+        static_cast<QLabel*>(w)->setText(headingText(heading.toString()));
+    else if (qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w))
+        putProperty(w, "text");
+    else if (qobject_cast<QGroupBox*>(w) || qobject_cast<QMenu*>(w))
+        putProperty(w, "title");
+    else if (qobject_cast<QLineEdit*>(w))
+        putProperty(w, "placeholderText");
     if (auto* combo = qobject_cast<QComboBox*>(w); combo && !combo->isEditable()) {
         for (int i = 0; i < combo->count(); ++i)
             put(
@@ -125,10 +114,8 @@ void retranslateWidget(QWidget* w, bool top) {
 }
 
 void retranslateAction(QAction* a) {
-    put(
-        a, "text", [a] { return a->text(); }, [a](const QString& t) { a->setText(t); });
-    put(
-        a, "toolTip", [a] { return a->toolTip(); }, [a](const QString& t) { a->setToolTip(t); });
+    putProperty(a, "text");
+    putProperty(a, "toolTip");
 }
 
 // Acts once per change of language, on the event that comes when every catalogue of the

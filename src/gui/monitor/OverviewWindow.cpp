@@ -210,7 +210,7 @@ public:
 protected:
     void changeEvent(QEvent* event) override {
         if (event->type() == QEvent::LanguageChange && !m_path.isEmpty())
-            setWindowTitle(tx("gui", "Přehled - ") + m_path);
+            showListInTitle();
         ManagedWindow::changeEvent(event);
     }
     void showEvent(QShowEvent* event) override {
@@ -280,13 +280,15 @@ private:
 
     // A missing file leaves everything as it was; one that cannot be read is reported and
     // the grid keeps its rows.
+    void showListInTitle() { setWindowTitle(tx("gui", "Přehled - ") + m_path); }
+
     void load() {
         m_context.run([this] {
             qint64 unread = 0;
             auto list = stations::read(m_path, m_notesFolder->text(), &unread);
             if (!list)
                 return;
-            setWindowTitle(tx("gui", "Přehled - ") + m_path);
+            showListInTitle();
             // Rows of the list that goes are no rows of the new one.
             m_autoItem->setChecked(false);
             m_stations.setStations(std::move(*list));
